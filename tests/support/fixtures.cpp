@@ -1,0 +1,45 @@
+#include "fixtures.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "app/journal.h"
+
+DossierTemporaire::DossierTemporaire() {
+  std::string modele = (std::filesystem::temp_directory_path() / "zarvinel-test-XXXXXX").string();
+  if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");
+  chemin_ = modele + "/";
+}
+
+DossierTemporaire::~DossierTemporaire() {
+  std::error_code ec;
+  std::filesystem::remove_all(chemin_, ec);
+}
+
+void ecrireFichierTest(const std::string& chemin, const std::string& contenu) {
+  std::ofstream f(chemin, std::ios::binary);
+  f << contenu;
+}
+
+std::string lireFichierTest(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+bool existeTest(const std::string& chemin) { return std::filesystem::exists(chemin); }
+
+CaptureJournal::CaptureJournal() {
+  journalDetourner([this](const std::string& l) { lignes_.push_back(l); });
+}
+
+CaptureJournal::~CaptureJournal() { journalDetourner({}); }
+
+bool CaptureJournal::contient(const std::string& ligne) const {
+  return std::find(lignes_.begin(), lignes_.end(), ligne) != lignes_.end();
+}
