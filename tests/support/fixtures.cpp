@@ -9,6 +9,11 @@
 
 #include "app/journal.h"
 
+namespace {
+// No test may stop on a desktop dialog waiting for a click: error dialogs are off in every suite.
+[[maybe_unused]] const bool sansDialogue = setenv("ZARVINEL_SANS_DIALOGUE", "1", 1) == 0;
+}
+
 DossierTemporaire::DossierTemporaire() {
   std::string modele = (std::filesystem::temp_directory_path() / "zarvinel-test-XXXXXX").string();
   if (!mkdtemp(modele.data())) throw std::runtime_error("mkdtemp failed");

@@ -1,0 +1,67 @@
+#pragma once
+// Small stateless helpers shared across the game: number and boolean texts, directory listing,
+// whole-file reading, handing a document or address to the desktop, and two vector operations.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Writes `valeur` in `base` (2..36, digits then upper-case letters) into `tampon`, never using
+// more than `capacite` bytes including the terminator. Returns 0 when every digit fitted, the
+// part of the absolute value that did not fit when the most significant digits were cut off
+// (capped at INT32_MAX), -1 for a bad base ("!" or "[ERR]" written), -2 for a null buffer or a
+// capacity below 1 (nothing written). A capacity of 1 leaves room for the terminator alone.
+int entierVersTexte(int32_t valeur, char* tampon, int base, int capacite);
+
+// "1" or "0"; the buffer needs 2 bytes.
+void boolVersTexte(bool valeur, char* tampon);
+
+// Exactly "1" is true, exactly "0" is false, anything else (or a null text) is `defaut`.
+bool texteVersBool(const char* texte, bool defaut);
+
+// Reads a decimal integer the way atoi does (leading blanks, optional sign, digits up to the
+// first other character, no digit gives 0) but saturates at the int32 limits instead of
+// overflowing. A null text gives 0.
+int32_t texteVersEntier(const char* texte);
+
+// True when `suffixe` is null; false when `texte` is null; else whether texte ends with suffixe
+// (case-sensitive).
+bool finitPar(const char* texte, const char* suffixe);
+
+// Number of entries of `dossier` whose name ends with `suffixe`; 0 when it cannot be opened.
+int compterFichiers(const std::string& dossier, const std::string& suffixe);
+
+// Names (not paths) of the entries of `dossier` ending with `suffixe`, in the order the system
+// returns them; nullopt when the directory cannot be opened.
+std::optional<std::vector<std::string>> listerFichiers(const std::string& dossier,
+                                                       const std::string& suffixe);
+
+// A regular file that can be opened for reading.
+bool fichierExiste(const std::string& chemin);
+// A file that can be opened for reading and writing without truncating it.
+bool fichierModifiable(const std::string& chemin);
+
+// Asks the desktop to open a document or web address (xdg-open), or starts an executable file
+// with `parametre` as its single argument (none when empty). Not waited for.
+// 0 when the process was started, -1 otherwise.
+int ouvrirDocument(const std::string& cible, const std::string& parametre);
+int ouvrirPageWeb(const std::string& adresse);
+
+// Replaces every occurrence of `cherche` (left to right, never rescanning a replacement).
+// An empty `cherche` leaves the text unchanged.
+std::string remplacerTout(const std::string& texte, const std::string& cherche,
+                          const std::string& remplacement);
+
+// CR LF and lone CR become LF, then LF becomes `fin` when `fin` is not LF.
+std::string normaliserFinsDeLigne(const std::string& texte, const std::string& fin);
+
+// The whole content of a file, or an empty text when it cannot be opened.
+std::string lireFichier(const std::string& chemin);
+
+// Bilinear blend of four RGBA corner colours:
+// out = v*(u*c0 + (1-u)*c1) + (1-v)*(u*c2 + (1-u)*c3).
+void interpolerCouleur(float u, float v, const float c0[4], const float c1[4], const float c2[4],
+                       const float c3[4], float out[4]);
+
+// Scales a 3-vector to length 1. A zero vector is left as it is (no division by zero).
+void normaliser(float v[3]);

@@ -1,0 +1,102 @@
+#include "platform/processus.h"
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+bool estExecutable(const std::string& chemin) {
+  struct stat st;
+  return stat(chemin.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(chemin.c_str(), X_OK) == 0;
+}
+
+// Everything below the fork runs in a copy of a possibly multi-threaded process, so it only
+// uses async-signal-safe calls on data prepared beforehand.
+[[noreturn]] void executer(const char* chemin, char* const* args, int tubeErreur) {
+  sigset_t vide;
+  sigemptyset(&vide);
+  sigprocmask(SIG_SETMASK, &vide, nullptr);
+  signal(SIGPIPE, SIG_DFL);
+  execv(chemin, args);
+  int err = errno;
+  ssize_t ignore = write(tubeErreur, &err, sizeof err);
+  (void)ignore;
+  _exit(127);
+}
+
+pid_t attendreFin(pid_t pid) {
+  int etat = 0;
+  pid_t r;
+  do {
+    r = waitpid(pid, &etat, 0);
+  } while (r < 0 && errno == EINTR);
+  return r;
+}
+
+}  // namespace
+
+std::string chercherProgramme(const std::string& nom) {
+  if (nom.empty()) return "";
+  if (nom.find('/') != std::string::npos) return estExecutable(nom) ? nom : "";
+  const char* path = std::getenv("PATH");
+  std::string chemins = path ? path : "/usr/local/bin:/usr/bin:/bin";
+  size_t debut = 0;
+  while (debut <= chemins.size()) {
+    size_t fin = chemins.find(':', debut);
+    if (fin == std::string::npos) fin = chemins.size();
+    std::string dossier = chemins.substr(debut, fin - debut);
+    if (dossier.empty()) dossier = ".";
+    std::string candidat = dossier + "/" + nom;
+    if (estExecutable(candidat)) return candidat;
+    debut = fin + 1;
+  }
+  return "";
+}
+
+int lancerProgramme(const std::vector<std::string>& argv, bool attendre) {
+  if (argv.empty() || argv[0].empty()) return -1;
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+
+  // The exec failure travels back through a close-on-exec pipe: end of file means exec worked.
+  int tube[2];
+  if (pipe2(tube, O_CLOEXEC) != 0) return -1;
+
+  pid_t enfant = fork();
+  if (enfant < 0) {
+    close(tube[0]);
+    close(tube[1]);
+    return -1;
+  }
+  if (enfant == 0) {
+    close(tube[0]);
+    if (attendre) executer(args[0], args.data(), tube[1]);
+    pid_t petitEnfant = fork();
+    if (petitEnfant < 0) {
+      int err = errno;
+      ssize_t ignore = write(tube[1], &err, sizeof err);
+      (void)ignore;
+      _exit(127);
+    }
+    if (petitEnfant == 0) executer(args[0], args.data(), tube[1]);
+    _exit(0);
+  }
+
+  close(tube[1]);
+  int err = 0;
+  ssize_t lu;
+  do {
+    lu = read(tube[0], &err, sizeof err);
+  } while (lu < 0 && errno == EINTR);
+  close(tube[0]);
+  // Detached: this reaps the intermediate child, which ends right after its fork. Waited for:
+  // this is the program itself.
+  attendreFin(enfant);
+  return lu > 0 ? -1 : 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+// Starting other programs, always from an argument vector (never through a shell, so no text
+// can inject a command).
+#include <string>
+#include <vector>
+
+// Full path of `nom`: itself when it holds a '/', else the first executable regular file of that
+// name along PATH. Empty when there is none.
+std::string chercherProgramme(const std::string& nom);
+
+// Starts argv[0] (a path as chercherProgramme gives) with the given arguments, stdin/stdout/
+// stderr inherited. With `attendre` the call returns when the program has ended; without it the
+// program is started detached (a double fork: the intermediate child is reaped at once and the
+// program itself is adopted by init, so no zombie is left behind).
+// 0 when the program could be executed, -1 when it could not (fork or exec failure).
+int lancerProgramme(const std::vector<std::string>& argv, bool attendre);
