@@ -1,0 +1,70 @@
+#include "app/repertoires.h"
+
+#include <cstdio>
+#include <iostream>
+
+#include "app/journal.h"
+#include "app/utilitaires.h"
+#include "platform/dialogue.h"
+
+Repertoires* repertoires = nullptr;
+
+const char* const MESSAGE_DONNEES_ABSENTES =
+    "Impossible de trouver les données du jeu, réinstaller l'application.\n"
+    "Unable to find game data directory, reinstall the programm.";
+const char* const MESSAGE_DONNEES_VERSION =
+    "Données du jeu dans une autre version que celle attendue, réinstaller l'application.\n"
+    "Game data in a different version than expected, reinstall the application.";
+
+namespace {
+const char* const MARQUEUR = "Zarvinel1 is here";
+}
+
+Repertoires::Repertoires(const std::string& donnees, const std::string& utilisateur)
+    : dossierDonnees_(donnees) {
+  creerDossier(utilisateur);
+  creerDossier(utilisateur + "conf/");
+  creerDossier(utilisateur + "mapsusr/");
+  const struct {
+    const char* prefixe;
+    bool utilisateur;
+  } table[] = {{"conf/", true},     {"mapsusr/", true}, {"lang/", false}, {"mapsoff/", false},
+               {"shaders/", false}, {"sons/", false},   {"ziks/", false}, {"imgs/", false}};
+  for (const auto& ligne : table) {
+    EntreeRepertoire e{ligne.prefixe, (ligne.utilisateur ? utilisateur : donnees) + ligne.prefixe};
+    journal("DIR " + e.prefixe + " => " + e.dossier);
+    entrees_.push_back(std::move(e));
+  }
+}
+
+std::string Repertoires::chemin(const std::string& relatif) const {
+  for (const EntreeRepertoire& e : entrees_)
+    if (relatif.compare(0, e.prefixe.size(), e.prefixe) == 0)
+      return e.dossier + relatif.substr(e.prefixe.size());
+  journal("D" + relatif);
+  return relatif;
+}
+
+bool Repertoires::verifierDonnees() const {
+  const std::string marqueur = dossierDonnees_ + "zarvinel.dir";
+  journal("Checking " + marqueur);
+  FILE* f = fichierExiste(marqueur) ? std::fopen(marqueur.c_str(), "r") : nullptr;
+  if (!f) {
+    afficherErreur(MESSAGE_DONNEES_ABSENTES);
+    return false;
+  }
+  // Up to the first '|', at most 126 characters; line ends count as ordinary characters.
+  std::string lu;
+  int c;
+  while (lu.size() < 126 && (c = std::fgetc(f)) != EOF && c != '|') lu += static_cast<char>(c);
+  std::fclose(f);
+  if (lu == MARQUEUR) return true;
+  afficherErreur(MESSAGE_DONNEES_VERSION);
+  return false;
+}
+
+void afficherErreur(const std::string& message) {
+  std::cerr << message << std::endl;
+  montrerDialogueErreur(message);
+  journal(message);
+}
