@@ -1,0 +1,213 @@
+#include "app/options.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "app/journal.h"
+#include "app/repertoires.h"
+#include "app/utilitaires.h"
+
+Options options;
+
+const char* const FICHIER_OPTIONS = "conf/options.conf";
+
+namespace {
+
+// One key of the file. Exactly one of the three member pointers is set.
+struct Cle {
+  const char* nom;
+  int32_t Options::*entier;
+  bool Options::*booleen;
+  std::string Options::*texte;
+};
+
+// In the order of the file (Langue comes before ModeDaltonien and AfficheIPS there).
+const Cle CLES[] = {
+    {"ResX", &Options::ResX, nullptr, nullptr},
+    {"ResY", &Options::ResY, nullptr, nullptr},
+    {"BPP", &Options::BPP, nullptr, nullptr},
+    {"Multisample", &Options::Multisample, nullptr, nullptr},
+    {"Fullscreen", nullptr, &Options::Fullscreen, nullptr},
+    {"VSync", nullptr, &Options::VSync, nullptr},
+    {"Reflets", nullptr, &Options::Reflets, nullptr},
+    {"Fond", nullptr, &Options::Fond, nullptr},
+    {"FondShader", nullptr, &Options::FondShader, nullptr},
+    {"FondShaderTaille", &Options::FondShaderTaille, nullptr, nullptr},
+    {"FondShaderDiv", &Options::FondShaderDiv, nullptr, nullptr},
+    {"FondShaderIter", &Options::FondShaderIter, nullptr, nullptr},
+    {"Bloom", nullptr, &Options::Bloom, nullptr},
+    {"BloomPart", &Options::BloomPart, nullptr, nullptr},
+    {"Langue", nullptr, nullptr, &Options::Langue},
+    {"ModeDaltonien", nullptr, &Options::ModeDaltonien, nullptr},
+    {"AfficheIPS", nullptr, &Options::AfficheIPS, nullptr},
+};
+
+// Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
+constexpr size_t LIGNE_MAX = 254;
+
+std::string cheminOptions() {
+  return repertoires ? repertoires->chemin(FICHIER_OPTIONS) : std::string();
+}
+
+}  // namespace
+
+Options::Options() {
+  Langue = "";
+  defauts();
+}
+
+void Options::defauts() {
+  ResX = 640;
+  ResY = 480;
+  BPP = 32;
+  Multisample = 1;
+  Fullscreen = false;
+  VSync = true;
+  Reflets = true;
+  Fond = true;
+  FondShader = false;
+  FondShaderTaille = 2;
+  FondShaderDiv = 2;
+  FondShaderIter = 15;
+  Bloom = false;
+  BloomPart = 5;
+  ModeDaltonien = false;
+  AfficheIPS = false;
+  Langue = "fr";
+}
+
+void Options::charger() {
+  const std::string chemin = cheminOptions();
+  if (!chemin.empty()) chargerDepuis(chemin);
+}
+
+void Options::chargerDepuis(const std::string& chemin) {
+  std::ifstream f(chemin, std::ios::binary);
+  if (!f) return;
+  const std::string contenu{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  size_t pos = 0;
+  for (;;) {
+    // A line counts only with its line end: a last line without one is dropped.
+    size_t fin = contenu.find('\n', pos);
+    if (fin == std::string::npos) break;
+    std::string ligne = contenu.substr(pos, fin - pos);
+    pos = fin + 1;
+    // The file is a text file: a CR LF line end (written on another system) reads as LF.
+    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
+    if (ligne.size() > LIGNE_MAX) {
+      journal("Options : ligne de plus de 254 caracteres, fin de la lecture");
+      break;
+    }
+    // The line is handled as a C string: a NUL byte ends it.
+    size_t nul = ligne.find('\0');
+    if (nul != std::string::npos) ligne.resize(nul);
+    if (ligne.size() < 3 || ligne[0] == '#') continue;
+    size_t premier = ligne.find('=');
+    if (premier == std::string::npos) continue;  // a key without a value: nothing to take
+    const std::string cle = ligne.substr(0, premier);
+    const std::string valeur = ligne.substr(ligne.rfind('=') + 1);
+    journal(cle + " : " + valeur);
+    for (const Cle& c : CLES) {
+      if (cle != c.nom) continue;
+      if (c.entier) this->*c.entier = texteVersEntier(valeur.c_str());
+      if (c.booleen) this->*c.booleen = texteVersBool(valeur.c_str(), false);
+      if (c.texte) this->*c.texte = valeur;
+    }
+  }
+}
+
+void Options::sauvegarder() const {
+  const std::string chemin = cheminOptions();
+  if (chemin.empty()) {
+    journal("Options : aucun repertoire utilisateur, rien n'est ecrit");
+    return;
+  }
+  sauvegarderVers(chemin);
+}
+
+void Options::sauvegarderVers(const std::string& chemin) const {
+  std::string contenu =
+      "# Attention ce fichier sera modifié par le programme.\n"
+      "# Caution this file will be overwrited by the program.\n\n";
+  for (const Cle& c : CLES) {
+    std::string valeur;
+    if (c.entier) {
+      // Room for every int32 ("-2147483648"), so no digit is ever cut off.
+      char tampon[12];
+      entierVersTexte(this->*c.entier, tampon, 10, sizeof tampon);
+      valeur = tampon;
+    } else if (c.booleen) {
+      char tampon[2];
+      boolVersTexte(this->*c.booleen, tampon);
+      valeur = tampon;
+    } else {
+      // A line end (or NUL) inside the language code would break the line into another key.
+      valeur = this->*c.texte;
+      valeur = valeur.substr(0, valeur.find_first_of(std::string("\r\n\0", 3)));
+    }
+    contenu += std::string(c.nom) + "=" + valeur + "\n";
+    journal("Save " + std::string(c.nom) + "=" + valeur);
+  }
+
+  // Beside the target, then renamed over it: the old file stays whole until the new one is.
+  std::string temporaire = chemin + ".XXXXXX";
+  int fd = mkstemp(temporaire.data());
+  bool ok = fd >= 0;
+  if (ok) {
+    // mkstemp makes the file private; keep the old file's permissions, or the usual ones.
+    struct stat ancien;
+    fchmod(fd, stat(chemin.c_str(), &ancien) == 0 ? (ancien.st_mode & 07777) : 0644);
+    FILE* f = fdopen(fd, "wb");
+    if (!f) {
+      close(fd);
+      ok = false;
+    } else {
+      ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
+      ok = std::fflush(f) == 0 && ok;
+      ok = fsync(fileno(f)) == 0 && ok;
+      ok = std::fclose(f) == 0 && ok;
+      if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
+    }
+    if (!ok) std::remove(temporaire.c_str());
+  }
+  if (!ok) journal("Options : ecriture de " + chemin + " impossible, ancien fichier garde");
+  journal("Options sauvegardées");
+}
+
+std::unique_ptr<Options> Options::copier() const { return std::make_unique<Options>(*this); }
+
+void Options::filtrerCapacites(bool cubeMapDisponible, bool shaderDisponible) {
+  if (!cubeMapDisponible) {
+    Reflets = false;
+    Fond = false;
+  }
+  if (!shaderDisponible) FondShader = false;
+}
+
+namespace {
+constexpr int RES_MAX = 16384;
+}
+
+int Options::resXSure() const { return ResX < 1 ? 640 : std::min(ResX, RES_MAX); }
+int Options::resYSure() const { return ResY < 1 ? 480 : std::min(ResY, RES_MAX); }
+
+int Options::fondShaderTailleSure() const {
+  return std::clamp(FondShaderTaille, 1, std::min(resXSure(), resYSure()));
+}
+
+int Options::fondShaderDivSure() const {
+  return std::clamp(FondShaderDiv, 1, std::max(1, resYSure() / fondShaderTailleSure()));
+}
+
+bool Options::operator==(const Options& o) const {
+  return ResX == o.ResX && ResY == o.ResY && BPP == o.BPP && Multisample == o.Multisample &&
+         Fullscreen == o.Fullscreen && VSync == o.VSync && Reflets == o.Reflets &&
+         Fond == o.Fond && FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
+         FondShaderDiv == o.FondShaderDiv && FondShaderIter == o.FondShaderIter &&
+         Bloom == o.Bloom && BloomPart == o.BloomPart && ModeDaltonien == o.ModeDaltonien &&
+         AfficheIPS == o.AfficheIPS && Langue == o.Langue;
+}

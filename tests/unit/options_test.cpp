@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <unistd.h>
+#include <sys/stat.h>
+
+#include "app/options.h"
+#include "app/repertoires.h"
+#include "app/utilitaires.h"
+#include "fixtures.h"
+
+namespace {
+
+const char* const FICHIER_DEFAUTS =
+    "# Attention ce fichier sera modifié par le programme.\n"
+    "# Caution this file will be overwrited by the program.\n\n"
+    "ResX=640\nResY=480\nBPP=32\nMultisample=1\nFullscreen=0\nVSync=1\nReflets=1\nFond=1\n"
+    "FondShader=0\nFondShaderTaille=2\nFondShaderDiv=2\nFondShaderIter=15\nBloom=0\n"
+    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\n";
+
+Options chargerTexte(const std::string& contenu, std::vector<std::string>* journal = nullptr) {
+  DossierTemporaire d;
+  ecrireFichierTest(d / "options.conf", contenu);
+  Options o;
+  CaptureJournal capture;
+  o.chargerDepuis(d / "options.conf");
+  if (journal) *journal = capture.lignes();
+  return o;
+}
+
+TEST(Options, Defauts) {
+  Options o;
+  EXPECT_EQ(o.ResX, 640);
+  EXPECT_EQ(o.ResY, 480);
+  EXPECT_EQ(o.BPP, 32);
+  EXPECT_EQ(o.Multisample, 1);
+  EXPECT_FALSE(o.Fullscreen);
+  EXPECT_TRUE(o.VSync);
+  EXPECT_TRUE(o.Reflets);
+  EXPECT_TRUE(o.Fond);
+  EXPECT_FALSE(o.FondShader);
+  EXPECT_EQ(o.FondShaderTaille, 2);
+  EXPECT_EQ(o.FondShaderDiv, 2);
+  EXPECT_EQ(o.FondShaderIter, 15);
+  EXPECT_FALSE(o.Bloom);
+  EXPECT_EQ(o.BloomPart, 5);
+  EXPECT_FALSE(o.ModeDaltonien);
+  EXPECT_FALSE(o.AfficheIPS);
+  EXPECT_EQ(o.Langue, "fr");
+  o.ResX = 1;
+  o.Langue = "de";
+  o.defauts();
+  EXPECT_EQ(o, Options());
+}
+
+TEST(Options, EcritureExacteEtJournal) {
+  DossierTemporaire d;
+  CaptureJournal capture;
+  Options().sauvegarderVers(d / "options.conf");
+  EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
+  ASSERT_EQ(capture.lignes().size(), 18u);
+  EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
+  EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
+  EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
+  EXPECT_EQ(capture.lignes()[17], "Options sauvegardées");
+  // Nothing is left behind beside the file.
+  EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
+}
+
+TEST(Options, AllerRetour) {
+  Options o;
+  o.ResX = 1920;
+  o.ResY = -1080;
+  o.BPP = 16;
+  o.Multisample = 8;
+  o.Fullscreen = true;
+  o.VSync = false;
+  o.Reflets = false;
+  o.Fond = false;
+  o.FondShader = true;
+  o.FondShaderTaille = 12345678;
+  o.FondShaderDiv = -99999999;
+  o.FondShaderIter = INT32_MAX;  // ten digits: kept whole
+  o.Bloom = true;
+  o.BloomPart = INT32_MIN;
+  o.ModeDaltonien = true;
+  o.AfficheIPS = true;
+  o.Langue = "es";
+  DossierTemporaire d;
+  CaptureJournal capture;
+  o.sauvegarderVers(d / "options.conf");
+  Options relu;
+  relu.chargerDepuis(d / "options.conf");
+  EXPECT_EQ(relu, o);
+  EXPECT_EQ(*o.copier(), o);
+}
+
+TEST(Options, LignesParticulieres) {
+  struct Cas {
+    std::string contenu;
+    std::function<void(Options&)> attendu;  // applied to the defaults
+  };
+  const Cas cas[] = {
+      {"Fullscreen=yes\n", [](Options& o) { o.Fullscreen = false; }},
+      {"Fullscreen=1\n", [](Options& o) { o.Fullscreen = true; }},
+      {"VSync=\n", [](Options& o) { o.VSync = false; }},
+      {"VSync=1 \n", [](Options& o) { o.VSync = false; }},
+      {"ResX=1024abc\n", [](Options& o) { o.ResX = 1024; }},
+      {"ResX=\n", [](Options& o) { o.ResX = 0; }},
+      {"ResX=99999999999\n", [](Options& o) { o.ResX = INT32_MAX; }},
+      {"ResX=640=800\n", [](Options& o) { o.ResX = 800; }},
+      {"ResX=  -12\n", [](Options& o) { o.ResX = -12; }},
+      {"ResX = 800\n", [](Options&) {}},
+      {"resx=800\n", [](Options&) {}},
+      {"Langue=de\n", [](Options& o) { o.Langue = "de"; }},
+      {"Langue=\n", [](Options& o) { o.Langue = ""; }},
+      {"#ResX=800\n", [](Options&) {}},
+      {"a=\n", [](Options&) {}},
+      {"ResX\n", [](Options&) {}},
+      {"ResX=1\nResX=2\n", [](Options& o) { o.ResX = 2; }},
+      {"BPP=16\nAfficheIPS=1", [](Options& o) { o.BPP = 16; }},
+      {"ResX=800\r\nVSync=0\r\nLangue=en\r\n",
+       [](Options& o) { o.ResX = 800; o.VSync = false; o.Langue = "en"; }},
+      {std::string("Langue=e\0n\nBPP=8\n", 17), [](Options& o) { o.Langue = "e"; o.BPP = 8; }},
+      {"Inconnu=5\nBPP=24\n", [](Options& o) { o.BPP = 24; }},
+      {"BPP=24\n" + std::string(255, 'x') + "\nResX=1\n", [](Options& o) { o.BPP = 24; }},
+      {"BPP=24\nLangue=" + std::string(247, 'x') + "\nResX=1\n",
+       [](Options& o) { o.BPP = 24; o.Langue = std::string(247, 'x'); o.ResX = 1; }},
+  };
+  for (const Cas& c : cas) {
+    Options attendu;
+    c.attendu(attendu);
+    EXPECT_EQ(chargerTexte(c.contenu), attendu) << c.contenu;
+  }
+}
+
+TEST(Options, JournalDeLecture) {
+  std::vector<std::string> journal;
+  chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
+  ASSERT_EQ(journal.size(), 19u);
+  EXPECT_EQ(journal[0], "ResX : 640");
+  EXPECT_EQ(journal[14], "Langue : fr");
+  EXPECT_EQ(journal[17], "ResX : 800");
+  EXPECT_EQ(journal[18], "XY : ");
+}
+
+TEST(Options, FichierAbsentGardeLesValeurs) {
+  DossierTemporaire d;
+  Options o;
+  o.ResX = 1234;
+  CaptureJournal capture;
+  o.chargerDepuis(d / "absent.conf");
+  EXPECT_EQ(o.ResX, 1234);
+  EXPECT_TRUE(capture.lignes().empty());
+}
+
+TEST(Options, EcritureImpossibleGardeLAncienFichier) {
+  if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+  DossierTemporaire d;
+  creerDossier(d / "conf");
+  ecrireFichierTest(d / "conf/options.conf", "ResX=800\n");
+  chmod((d / "conf").c_str(), 0555);
+  CaptureJournal capture;
+  Options().sauvegarderVers(d / "conf/options.conf");
+  chmod((d / "conf").c_str(), 0755);
+  EXPECT_EQ(lireFichierTest(d / "conf/options.conf"), "ResX=800\n");
+  EXPECT_EQ(capture.lignes().front(), "Save ResX=640");
+  EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+}
+
+TEST(Options, EcritureImpossibleNeLaisseRien) {
+  DossierTemporaire d;
+  CaptureJournal capture;
+  // No such folder: nothing can be written, the lines still appear.
+  Options().sauvegarderVers(d / "absent/options.conf");
+  EXPECT_FALSE(existeTest(d / "absent"));
+  EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+  // The target is a folder that cannot be replaced: the temporary file does not stay behind.
+  creerDossier(d / "options.conf/x");
+  Options().sauvegarderVers(d / "options.conf");
+  EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf/
+}
+
+TEST(Options, PermissionsDuFichierGardees) {
+  DossierTemporaire d;
+  ecrireFichierTest(d / "options.conf", "ResX=800\n");
+  chmod((d / "options.conf").c_str(), 0640);
+  CaptureJournal capture;
+  Options().sauvegarderVers(d / "options.conf");
+  struct stat st;
+  ASSERT_EQ(stat((d / "options.conf").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(Options, LangueAvecFinDeLigneNeCreePasDeCle) {
+  DossierTemporaire d;
+  Options o;
+  o.Langue = "fr\nResX=1";
+  CaptureJournal capture;
+  o.sauvegarderVers(d / "options.conf");
+  Options relu;
+  relu.chargerDepuis(d / "options.conf");
+  EXPECT_EQ(relu.ResX, 640);
+  EXPECT_EQ(relu.Langue, "fr");
+}
+
+TEST(Options, ParLeRepertoireUtilisateur) {
+  DossierTemporaire d;
+  CaptureJournal capture;
+  Repertoires r(d / "data/", d / "home/");
+  Repertoires* ancien = repertoires;
+  repertoires = &r;
+  Options o;
+  o.ResX = 1024;
+  o.sauvegarder();
+  Options relu;
+  relu.charger();
+  repertoires = ancien;
+  EXPECT_TRUE(existeTest(d / "home/conf/options.conf"));
+  EXPECT_EQ(relu.ResX, 1024);
+}
+
+TEST(Options, FiltrerCapacites) {
+  const struct {
+    bool cube, shader;
+    bool reflets, fond, fondShader;
+  } cas[] = {{true, true, true, true, true},
+             {false, true, false, false, true},
+             {true, false, true, true, false},
+             {false, false, false, false, false}};
+  for (const auto& c : cas) {
+    Options o;
+    o.FondShader = true;
+    o.Bloom = true;
+    o.filtrerCapacites(c.cube, c.shader);
+    EXPECT_EQ(o.Reflets, c.reflets);
+    EXPECT_EQ(o.Fond, c.fond);
+    EXPECT_EQ(o.FondShader, c.fondShader);
+    EXPECT_TRUE(o.Bloom);  // the start-up clears Bloom itself
+  }
+}
+
+TEST(Options, ValeursSures) {
+  const struct {
+    int resX, resY, taille, div;
+    int sureX, sureY, sureTaille, sureDiv;
+  } cas[] = {
+      {640, 480, 2, 2, 640, 480, 2, 2},
+      {0, -5, 2, 2, 640, 480, 2, 2},
+      {100000, 100000, 2, 2, 16384, 16384, 2, 2},
+      {640, 480, 0, 0, 640, 480, 1, 1},
+      {640, 480, -3, -3, 640, 480, 1, 1},
+      {640, 480, 5000, 2, 640, 480, 480, 1},
+      {640, 480, 2, 100000, 640, 480, 2, 240},
+      {800, 600, 4, 3, 800, 600, 4, 3},
+  };
+  for (const auto& c : cas) {
+    Options o;
+    o.ResX = c.resX;
+    o.ResY = c.resY;
+    o.FondShaderTaille = c.taille;
+    o.FondShaderDiv = c.div;
+    EXPECT_EQ(o.resXSure(), c.sureX);
+    EXPECT_EQ(o.resYSure(), c.sureY);
+    EXPECT_EQ(o.fondShaderTailleSure(), c.sureTaille) << c.taille;
+    EXPECT_EQ(o.fondShaderDivSure(), c.sureDiv) << c.div;
+    // The stored values are not changed: they are what the file said.
+    EXPECT_EQ(o.FondShaderTaille, c.taille);
+  }
+}
+
+}  // namespace
