@@ -1,0 +1,112 @@
+// zv-niveau: a level file to its readable text form and back.
+//   zv-niveau text FILE.map > FILE.txt
+//   zv-niveau map FILE.txt FILE.map
+// The text form is described in tools/README-levels.md.
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "app/journal.h"
+#include "levels/fichier_brut.h"
+#include "levels/fichier_niveaux.h"
+#include "levels/texte_niveaux.h"
+
+namespace {
+
+const char* const Aide =
+    "usage: zv-niveau text FILE.map          print the level file as text\n"
+    "       zv-niveau map FILE.txt FILE.map  write the level file described by the text\n"
+    "                                        (FILE.txt may be - for standard input)\n"
+    "\n"
+    "Text form: one block per level.\n"
+    "  level N                 starts a level (N is informative)\n"
+    "  size W H                grid width and height, 0..255\n"
+    "  start C R               the ball's start cell (column, row)\n"
+    "  bombs N                 bombs held at the start\n"
+    "  colours r g b  r g b  r g b  r g b\n"
+    "                          corner colours 0..3 (0..255 each); without this line the\n"
+    "                          level has the short 5-byte header and grey corners\n"
+    "  extra hh hh ...         further header bytes, kept but unused by the game\n"
+    "  short-header hh ...     instead of size/start/bombs: a header of 0..4 raw bytes\n"
+    "                          (the grid then keeps the previous level's size)\n"
+    "  grid                    followed by H rows of W cells, then a line \"end\"\n"
+    "Before the first level: \"reserved hh\" (the reserved byte when not 0) and\n"
+    "\"file-header hh hh ...\" (the file-header payload). After the last level:\n"
+    "\"trailing hh hh ...\" (bytes of an incomplete last record).\n"
+    "Lines starting with # and blank lines outside grids are ignored.\n"
+    "\n"
+    "Cells: . empty  # brick  W win  X lost  % fragile  @ armoured  ^ spring  o bomb\n"
+    "       r y g b u d  switch of colour red, yellow, green, blue, grey-one, grey-two\n"
+    "       R Y G B U D  brick of that colour\n"
+    "       * boom sign (254)  > move sign (255)  {hh} any other cell code, in hex\n";
+
+bool lireTout(const std::string& chemin, std::string& contenu) {
+  if (chemin == "-") {
+    std::ostringstream s;
+    s << std::cin.rdbuf();
+    contenu = s.str();
+    return true;
+  }
+  std::ifstream f(chemin, std::ios::binary);
+  if (!f) return false;
+  std::ostringstream s;
+  s << f.rdbuf();
+  contenu = s.str();
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // The game's log lines (file saving) go to standard error: standard output carries the text.
+  journalDetourner([](const std::string& ligne) { std::fprintf(stderr, "%s\n", ligne.c_str()); });
+
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(Aide, stdout);
+    return 0;
+  }
+  if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
+    std::string octets;
+    if (!lireTout(argv[2], octets)) {
+      std::fprintf(stderr, "zv-niveau: cannot read %s\n", argv[2]);
+      return 1;
+    }
+    FichierBrut fichier;
+    std::string erreur;
+    if (!analyserFichierBrut(octets, fichier, erreur)) {
+      std::fprintf(stderr, "zv-niveau: %s: %s\n", argv[2], erreur.c_str());
+      return 1;
+    }
+    const std::string texte = texteDepuisFichier(fichier);
+    std::fwrite(texte.data(), 1, texte.size(), stdout);
+    return std::fflush(stdout) == 0 ? 0 : 1;
+  }
+  if (argc == 4 && std::strcmp(argv[1], "map") == 0) {
+    std::string texte;
+    if (!lireTout(argv[2], texte)) {
+      std::fprintf(stderr, "zv-niveau: cannot read %s\n", argv[2]);
+      return 1;
+    }
+    FichierBrut fichier;
+    std::string erreur;
+    if (!fichierDepuisTexte(texte, fichier, erreur)) {
+      std::fprintf(stderr, "zv-niveau: %s: %s\n", argv[2], erreur.c_str());
+      return 1;
+    }
+    const std::string octets = octetsFichierBrut(fichier);
+    std::ofstream f(std::string(argv[3]) + ".tmp", std::ios::binary | std::ios::trunc);
+    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    f.close();
+    if (!f || std::rename((std::string(argv[3]) + ".tmp").c_str(), argv[3]) != 0) {
+      std::remove((std::string(argv[3]) + ".tmp").c_str());
+      std::fprintf(stderr, "zv-niveau: cannot write %s\n", argv[3]);
+      return 1;
+    }
+    return 0;
+  }
+  std::fputs(Aide, stderr);
+  return 2;
+}
