@@ -1,7 +1,130 @@
-// Entry point; start-up, main loop and shutdown grow here.
-#include "app/journal.h"
+// Entry point: start-up, the main loop and shutdown, in their fixed order.
+#include <SDL.h>
+#include <cstdlib>
+#include <ctime>
+#include <string>
+#include <vector>
 
-int main(int, char**) {
+#include "app/demarrage.h"
+#include "app/etat.h"
+#include "app/journal.h"
+#include "app/ligne_commande.h"
+#include "app/options.h"
+#include "app/repertoires.h"
+#include "app/traducteur.h"
+#include "game/terrain.h"
+#include "platform/dossiers.h"
+#include "render/fenetre.h"
+#include "render/gl.h"
+#include "render/glext.h"
+#include "sound/sons.h"
+
+namespace {
+
+// Until the menus exist: keep the window up, drawing a plain frame about 60 times a second,
+// until it is closed (a SIGTERM also arrives as SDL_QUIT).
+void attendreFermeture() {
+  for (;;) {
+    SDL_Event e;
+    while (SDL_PollEvent(&e))
+      if (e.type == SDL_QUIT) return;
+    if (sons) sons->executerRequetes();
+    glClearColor(0.08f, 0.10f, 0.18f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+    SDL_Delay(16);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
+  std::string programme = cheminExecutable();
+  if (programme.empty() && argc > 0) programme = argv[0];
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+  // 2 to 8. Directories, command line, data check.
+  const LigneCommande ligne =
+      lireLigneCommande(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+  const int code = preparerRepertoires(ligne);
+  if (code != 0) return code;
+
+  // 9. Options.
+  if (!ligne.parDefaut) options.charger();
+
+  // 10. The GUI manager is created here once the GUI toolkit exists.
+  journal("Init GUI");
+
+  // 11. Window and OpenGL context.
+  journal("Init Graph");
+  const int graph = initGraph();
+  if (graph != 0) return graph;
+
+  // 12. The GUI manager takes the window's size.
+  journal("Resize GUI");
+  journal("ok");
+
+  // 13, 14.
+  journal("Chargement du système de map");
+  terrain = new Terrain();
+  journal("Chargement du système son");
+  sons = new Sons();
+
+  // 15, 16.
+  journal("Chargement du traducteur");
+  traducteur = new Traducteur();
+  journal("Récupération des capacités graphiques");
+  glext = new GlExt();
+
+  // 17, 18.
+  journal("Filtrage des options par rapport aux capacités graphiques");
+  filtrerCapacites(options, *glext);
+  journal("ok");
+  if (!glext->shaderDisponible()) {
+    options.FondShader = false;
+    options.Bloom = false;
+  }
+
+  // 19 to 22: the GUI manager's address, the textures, the shader programs and the frame-rate
+  // label come with their subsystems.
+
+  // 23. Language file.
+  traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
+
+  // 24: the menu background starts here once it exists.
+
+  // 25. Vertical sync.
+  journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
+
+  // 26. Main loop: until the main menu exists, the window waits to be closed.
+  bool redemarrage = false;
+  modeEditeur = false;
+  attendreFermeture();
+
+  // Shutdown. Steps 1 to 3 (frame-rate label, shaders, menu background) join with their parts.
+  journal("Termine ter");
+  delete terrain;
+  terrain = nullptr;
+  journal("Termine gui");
+  journal("Termine sons");
+  delete sons;
+  sons = nullptr;
+  journal("Termine trans");
+  delete traducteur;
+  traducteur = nullptr;
+  journal("Termine glext");
+  delete glext;
+  glext = nullptr;
+  delete repertoires;
+  repertoires = nullptr;
+  journal("Termine SDL");
+  SDL_Quit();
+  journal("Termine");
+  if (redemarrage) {
+    journal("Redemarge demande");
+    journal("resultat = " + std::to_string(redemarrer(programme, ligne)));
+  }
   journal("Fin OK");
   return 0;
 }

@@ -1,0 +1,65 @@
+#include "app/demarrage.h"
+
+#include <stdexcept>
+
+#include "app/journal.h"
+#include "app/repertoires.h"
+#include "app/utilitaires.h"
+#include "platform/processus.h"
+
+std::string avecSlashFinal(const std::string& dossier) {
+  if (!dossier.empty() && dossier.back() == '/') return dossier;
+  return dossier + "/";
+}
+
+int preparerRepertoires(const LigneCommande& ligne) {
+  std::string utilisateur;
+  std::string erreurUtilisateur;
+  try {
+    utilisateur = dossierSpecial() + "/zarvinel";
+    journal("dir_home" + utilisateur);
+  } catch (const std::runtime_error& e) {
+    // Not fatal yet: "--dirhome" may still name the user directory.
+    erreurUtilisateur = e.what();
+    journal(erreurUtilisateur);
+  }
+
+  std::string donnees;
+  try {
+    donnees = lireRegistre();
+  } catch (const std::runtime_error&) {
+    donnees = ".";
+  }
+
+  if (ligne.dossierDonnees) donnees = *ligne.dossierDonnees;
+  if (ligne.dossierUtilisateur) {
+    utilisateur = *ligne.dossierUtilisateur;
+  } else if (!erreurUtilisateur.empty()) {
+    afficherErreur(erreurUtilisateur);
+    return -1;
+  }
+
+  journal("dir_home = " + utilisateur);
+  journal("dir_data = " + donnees);
+  utilisateur = avecSlashFinal(utilisateur);
+  donnees = avecSlashFinal(donnees);
+
+  delete repertoires;
+  repertoires = new Repertoires(donnees, utilisateur);
+  return repertoires->verifierDonnees() ? 0 : -1;
+}
+
+std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {
+  std::vector<std::string> a{"--rebooted"};
+  if (ligne.dossierDonnees) a.insert(a.end(), {"--dirdata", *ligne.dossierDonnees});
+  if (ligne.dossierUtilisateur) a.insert(a.end(), {"--dirhome", *ligne.dossierUtilisateur});
+  return a;
+}
+
+int redemarrer(const std::string& programme, const LigneCommande& ligne) {
+  std::vector<std::string> arguments = argumentsRedemarrage(ligne);
+  if (arguments.size() == 1) return ouvrirDocument(programme, arguments[0]);
+  // More than one argument: started directly, as ouvrirDocument starts an executable.
+  arguments.insert(arguments.begin(), programme);
+  return lancerProgramme(arguments, false);
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The first steps of start-up, free of the window: the two directories and the data check.
+#include <string>
+#include <vector>
+
+#include "app/ligne_commande.h"
+
+// Appends '/' unless the text already ends with it (an empty text becomes "/").
+std::string avecSlashFinal(const std::string& dossier);
+
+// Works out the user directory (the desktop's data folder + "/zarvinel") and the data directory
+// (the build's record), applies the command line, logs both, creates the global `repertoires`
+// and checks the data. Returns 0 to go on, or the exit code: -1 when the data check fails or no
+// user directory can be had (neither from the environment nor from "--dirhome").
+int preparerRepertoires(const LigneCommande& ligne);
+
+// The arguments a restart passes to the new process: "--rebooted", then the directories that
+// this run was given on its command line (the new process must read the same options file).
+std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne);
+
+// Starts `programme` again with argumentsRedemarrage, not waited for. 0 when it started, -1 not.
+int redemarrer(const std::string& programme, const LigneCommande& ligne);

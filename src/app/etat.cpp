@@ -1,0 +1,3 @@
+#include "app/etat.h"
+
+bool modeEditeur = false;

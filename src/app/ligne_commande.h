@@ -1,0 +1,18 @@
+#pragma once
+// The game's command line.
+#include <optional>
+#include <string>
+#include <vector>
+
+struct LigneCommande {
+  std::optional<std::string> dossierDonnees;      // "--dirdata DIR"
+  std::optional<std::string> dossierUtilisateur;  // "--dirhome DIR"
+  bool parDefaut = false;                         // "--default": the options file is not read
+  bool redemarre = false;                         // "--rebooted": started by a restart
+};
+
+// Scans the arguments after the program's name. Options are compared over their whole length;
+// "--dirdata" and "--dirhome" take the next argument whatever it is (so "--dirdata --default"
+// names a data directory "--default"), and are ignored when they are last. Anything else is
+// ignored.
+LigneCommande lireLigneCommande(const std::vector<std::string>& arguments);

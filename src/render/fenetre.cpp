@@ -1,0 +1,109 @@
+#include "render/fenetre.h"
+
+#include <GL/glx.h>
+#include <SDL.h>
+#include <string>
+
+#include "app/journal.h"
+#include "app/options.h"
+#include "app/repertoires.h"
+#include "render/gl.h"
+#include "render/glext.h"
+
+namespace {
+
+// Every SDL error met here goes to the log behind its prefix, then is cleared so that later
+// checks see only new errors.
+void journaliserErreurSDL(const char* prefixe) {
+  const char* e = SDL_GetError();
+  if (e && *e) {
+    journal(std::string(prefixe) + e);
+    SDL_ClearError();
+  }
+}
+
+void chargerIcone() {
+  if (!repertoires) return;
+  const std::string chemin = repertoires->chemin("imgs/icon.bmp");
+  SDL_RWops* flux = SDL_RWFromFile(chemin.c_str(), "rb");
+  SDL_Surface* icone = flux ? SDL_LoadBMP_RW(flux, 1) : nullptr;
+  if (icone) {
+    SDL_WM_SetIcon(icone, nullptr);
+    SDL_FreeSurface(icone);
+  } else {
+    journaliserErreurSDL("SDL_Error icone ");
+  }
+}
+
+}  // namespace
+
+bool essayerModeVideo() {
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  if (options.Multisample <= 1) {
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 0);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, 0);
+  } else {
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLEBUFFERS, 1);
+    SDL_GL_SetAttribute(SDL_GL_MULTISAMPLESAMPLES, options.Multisample);
+  }
+  journaliserErreurSDL("SDL_Error avant SDL_SetVideoMode ");
+  if (options.ResX < 1 || options.ResY < 1) {
+    journal("Taille de fenetre invalide : " + std::to_string(options.ResX) + "x" +
+            std::to_string(options.ResY));
+    return true;
+  }
+  Uint32 drapeaux = SDL_HWSURFACE | SDL_OPENGL | SDL_DOUBLEBUF;
+  if (options.Fullscreen) drapeaux |= SDL_FULLSCREEN;
+  SDL_Surface* ecran = SDL_SetVideoMode(options.ResX, options.ResY, options.BPP, drapeaux);
+  journaliserErreurSDL("SDL_Error apres SDL_SetVideoMode ");
+  return ecran == nullptr;
+}
+
+int initGraph() {
+  if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
+    // No sound device must not keep the game from starting: the sound system then stays silent.
+    journaliserErreurSDL("SDL_Error SDL_Init ");
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) == -1) {
+      journaliserErreurSDL("SDL_Error SDL_Init ");
+      return 1;
+    }
+  }
+  journaliserErreurSDL("SDL_Error apres SDL_Init ");
+
+  if (essayerModeVideo()) {
+    journal("Impossible de creer la fenetre : essai avec les options par defaut.");
+    options.defauts();
+    if (essayerModeVideo()) {
+      journal("Impossible de creer la fenetre : impossible d'utiliser OpenGL reinstaller les "
+              "pilotes de la cartes graphiques peut resoudre le probleme.");
+      return 1;
+    }
+  }
+
+  SDL_WM_SetCaption("Zarvinel", nullptr);
+  chargerIcone();
+  SDL_EnableUNICODE(1);
+  glViewport(0, 0, options.ResX, options.ResY);
+  return 0;
+}
+
+int setVSync(int intervalle) {
+  // The procedure lookup answers for any name, and calling a swap-control function that the
+  // context does not advertise can end the program with an X error: ask GLX first.
+  Display* affichage = glXGetCurrentDisplay();
+  if (!affichage || !glXGetCurrentContext()) return 0;
+  const char* extensions = glXQueryExtensionsString(affichage, DefaultScreen(affichage));
+  if (contientExtension(extensions, "GLX_MESA_swap_control")) {
+    using Fonction = int (*)(unsigned int);
+    auto f = reinterpret_cast<Fonction>(SDL_GL_GetProcAddress("glXSwapIntervalMESA"));
+    if (!f || intervalle < 0) return 0;
+    return f(static_cast<unsigned int>(intervalle)) == 0 ? intervalle : 0;
+  }
+  if (contientExtension(extensions, "GLX_SGI_swap_control")) {
+    using Fonction = int (*)(int);
+    auto f = reinterpret_cast<Fonction>(SDL_GL_GetProcAddress("glXSwapIntervalSGI"));
+    if (!f || intervalle < 1) return 0;  // SGI's interval cannot be 0
+    return f(intervalle) == 0 ? intervalle : 0;
+  }
+  return 0;
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The game's single window with its OpenGL context.
+
+// Starts SDL and opens the window from the global options, retrying once on the factory
+// defaults (which then stay in the options). Sets the caption, the icon ("imgs/icon.bmp", which
+// may be missing), Unicode key translation and the viewport. 0 when the window exists, 1 when
+// SDL does not start or no window can be made.
+int initGraph();
+
+// One video-mode attempt with the current options; true when it failed. A width or height below
+// 1 counts as refused (SDL would take 0 as "the desktop's size").
+bool essayerModeVideo();
+
+// Sets the swap interval when the context advertises a swap-control extension
+// (GLX_MESA_swap_control, else GLX_SGI_swap_control, which cannot set 0). Returns the interval
+// set, or 0 when it could not be set.
+int setVSync(int intervalle);
