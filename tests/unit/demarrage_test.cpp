@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+
+#include "app/demarrage.h"
+#include "app/ligne_commande.h"
+#include "app/repertoires.h"
+#include "fixtures.h"
+
+namespace {
+
+TEST(LigneCommande, TableDeCas) {
+  using V = std::vector<std::string>;
+  using O = std::optional<std::string>;
+  const struct {
+    V args;
+    O donnees, utilisateur;
+    bool parDefaut, redemarre;
+  } cas[] = {
+      {{}, {}, {}, false, false},
+      {{"--dirdata", "A", "--dirhome", "B"}, "A", "B", false, false},
+      {{"--dirdata"}, {}, {}, false, false},                  // last: ignored
+      {{"--dirhome", "B", "--dirdata"}, {}, "B", false, false},
+      {{"--dirdata", "--default"}, "--default", {}, false, false},  // the value, not the option
+      {{"--default"}, {}, {}, true, false},
+      {{"--rebooted", "--default"}, {}, {}, true, true},
+      {{"--DEFAULT", "-default", "--default=1", "--dirdataX", "Y"}, {}, {}, false, false},
+      {{"--dirdata", "A", "--dirdata", "C"}, "C", {}, false, false},
+      {{"--dirhome", ""}, {}, "", false, false},
+      {{"x", "--dirhome", "--dirdata", "D"}, {}, "--dirdata", false, false},
+  };
+  for (const auto& c : cas) {
+    LigneCommande l = lireLigneCommande(c.args);
+    std::string nom;
+    for (const auto& a : c.args) nom += a + " ";
+    EXPECT_EQ(l.dossierDonnees, c.donnees) << nom;
+    EXPECT_EQ(l.dossierUtilisateur, c.utilisateur) << nom;
+    EXPECT_EQ(l.parDefaut, c.parDefaut) << nom;
+    EXPECT_EQ(l.redemarre, c.redemarre) << nom;
+  }
+}
+
+TEST(Demarrage, SlashFinal) {
+  EXPECT_EQ(avecSlashFinal("/a/b"), "/a/b/");
+  EXPECT_EQ(avecSlashFinal("/a/b/"), "/a/b/");
+  EXPECT_EQ(avecSlashFinal("C:\\x\\"), "C:\\x\\/");
+  EXPECT_EQ(avecSlashFinal(""), "/");
+}
+
+TEST(Demarrage, ArgumentsDuRedemarrage) {
+  LigneCommande l;
+  EXPECT_EQ(argumentsRedemarrage(l), std::vector<std::string>{"--rebooted"});
+  l.dossierDonnees = "/d";
+  l.dossierUtilisateur = "/h";
+  l.parDefaut = true;  // the restart is there to read the new options: not passed on
+  EXPECT_EQ(argumentsRedemarrage(l),
+            (std::vector<std::string>{"--rebooted", "--dirdata", "/d", "--dirhome", "/h"}));
+}
+
+// preparerRepertoires reads the environment for the user directory.
+class PreparerRepertoires : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* n : {"XDG_DATA_HOME", "HOME"}) {
+      const char* v = std::getenv(n);
+      anciens_.push_back({n, v ? std::optional<std::string>(v) : std::nullopt});
+    }
+    creerDossier(d_ / "data");
+    ecrireFichierTest(d_ / "data/zarvinel.dir", "Zarvinel1 is here");
+    setenv("XDG_DATA_HOME", (d_ / "xdg").c_str(), 1);
+  }
+  void TearDown() override {
+    for (auto& [n, v] : anciens_) {
+      if (v)
+        setenv(n.c_str(), v->c_str(), 1);
+      else
+        unsetenv(n.c_str());
+    }
+    delete repertoires;
+    repertoires = nullptr;
+  }
+  DossierTemporaire d_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> anciens_;
+};
+
+TEST_F(PreparerRepertoires, JournalEtRepertoires) {
+  LigneCommande l;
+  l.dossierDonnees = d_ / "data";  // no '/' at the end: added
+  CaptureJournal capture;
+  ASSERT_EQ(preparerRepertoires(l), 0);
+  const auto& j = capture.lignes();
+  ASSERT_GE(j.size(), 4u);
+  EXPECT_EQ(j[0], "dir_home" + d_.chemin() + "xdg/zarvinel");
+  EXPECT_EQ(j[1], "dir_home = " + d_.chemin() + "xdg/zarvinel");
+  EXPECT_EQ(j[2], "dir_data = " + d_.chemin() + "data");
+  EXPECT_EQ(j.back(), "Checking " + d_.chemin() + "data/zarvinel.dir");
+  ASSERT_NE(repertoires, nullptr);
+  EXPECT_EQ(repertoires->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
+  EXPECT_EQ(repertoires->chemin("lang/fr.txt"), d_ / "data/lang/fr.txt");
+}
+
+TEST_F(PreparerRepertoires, DirhomeRemplaceLeDossierDuBureau) {
+  LigneCommande l;
+  l.dossierDonnees = d_ / "data/";
+  l.dossierUtilisateur = d_ / "moi/";
+  CaptureJournal capture;
+  ASSERT_EQ(preparerRepertoires(l), 0);
+  EXPECT_EQ(capture.lignes()[1], "dir_home = " + d_.chemin() + "moi/");
+  EXPECT_TRUE(existeTest(d_ / "moi/conf"));
+}
+
+TEST_F(PreparerRepertoires, DonneesAbsentes) {
+  LigneCommande l;
+  l.dossierDonnees = d_ / "rien";
+  CaptureJournal capture;
+  EXPECT_EQ(preparerRepertoires(l), -1);
+  EXPECT_EQ(capture.lignes().back(), MESSAGE_DONNEES_ABSENTES);
+}
+
+TEST_F(PreparerRepertoires, SansDossierUtilisateur) {
+  unsetenv("XDG_DATA_HOME");
+  unsetenv("HOME");
+  LigneCommande l;
+  l.dossierDonnees = d_ / "data";
+  {
+    CaptureJournal capture;
+    EXPECT_EQ(preparerRepertoires(l), -1);
+    EXPECT_EQ(capture.lignes().front(), "Repertoire utilisateur inaccessible");
+    EXPECT_EQ(capture.lignes().back(), "Repertoire utilisateur inaccessible");
+    EXPECT_EQ(repertoires, nullptr);
+  }
+  // "--dirhome" makes up for it.
+  l.dossierUtilisateur = d_ / "moi";
+  CaptureJournal capture;
+  EXPECT_EQ(preparerRepertoires(l), 0);
+}
+
+TEST_F(PreparerRepertoires, SansDirdataLesDonneesDuDepot) {
+  CaptureJournal capture;
+  EXPECT_EQ(preparerRepertoires(LigneCommande{}), 0);
+  EXPECT_EQ(capture.lignes()[2], std::string("dir_data = ") + ZARVINEL_SOURCE_DIR + "/data/");
+}
+
+}  // namespace
