@@ -63,6 +63,8 @@ int initGraph() {
   if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
     // No sound device must not keep the game from starting: the sound system then stays silent.
     journaliserErreurSDL("SDL_Error SDL_Init ");
+    // (Over SDL2, this second call can report success even when video cannot start; the
+    // video-mode attempts below then fail and say so.)
     if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO) == -1) {
       journaliserErreurSDL("SDL_Error SDL_Init ");
       return 1;
