@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing the game need.
-# Does nothing when they are all present. Usage: tools/install-deps.sh [--tests]
+# Does nothing when they are all present. Usage: tools/install-deps.sh [--tests | --generators]
+# (--generators: what tools/generer-donnees.sh needs to remake the data files)
 set -euo pipefail
 
 packages=(cmake g++ pkg-config
@@ -10,6 +11,8 @@ if [ "${1:-}" = "--tests" ]; then
   packages+=(googletest libgtest-dev libbenchmark-dev clang
              xvfb xauth libgl1-mesa-dri xdotool imagemagick
              glslang-tools python3-pil python3-numpy fonts-dejavu-core)
+elif [ "${1:-}" = "--generators" ]; then
+  packages+=(python3 python3-pil python3-numpy fonts-dejavu-core vorbis-tools sox)
 fi
 
 missing=()
