@@ -1,0 +1,47 @@
+#pragma once
+// Small levels drawn as text for the game-core tests, in the level tool's cell characters
+// ('.' empty, '#' brick, '%' fragile, '^' spring, 'o' bomb, 'r'/'R' red switch/brick, ...).
+#include <array>
+#include <string>
+#include <vector>
+
+#include "game/terrain.h"
+#include "levels/texte_niveaux.h"
+#include "sound/sons.h"
+
+// Fills `t` with the grid drawn by `lignes` (all the same length) and puts the ball at (x, y).
+inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float x, float y) {
+  t.hauteur = static_cast<int32_t>(v.size());
+  t.largeur = static_cast<int32_t>(v.empty() ? 0 : v[0].size());
+  t.grille.clear();
+  for (const std::string& l : v)
+    for (char c : l) t.grille.push_back(static_cast<uint8_t>(caseDeCaractere(c)));
+  t.balle = Balle{};
+  t.balle.x = x;
+  t.balle.y = y;
+}
+
+// The grid drawn back as text ('?' for a code without a character).
+inline std::vector<std::string> dessinDe(const Terrain& t) {
+  std::vector<std::string> v;
+  for (int r = 0; r < t.hauteur; ++r) {
+    std::string l;
+    for (int c = 0; c < t.largeur; ++c) {
+      const char car = caractereDeCase(t.lireCase(c, r));
+      l += car ? car : '?';
+    }
+    v.push_back(l);
+  }
+  return v;
+}
+
+// The effect numbers queued since the last call (-1 stands for a halt of the rolling channel),
+// then the queue is emptied.
+inline std::vector<int> effetsQueues(Sons& s) {
+  std::array<RequeteSon, CapaciteRequetes> r;
+  const int n = s.requetesEnAttente(r);
+  std::vector<int> effets;
+  for (int i = 0; i < n; ++i) effets.push_back(r[i].type == RequeteJouer ? r[i].effet : -1);
+  s.executerRequetes();
+  return effets;
+}

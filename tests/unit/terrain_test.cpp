@@ -1,0 +1,279 @@
+// Cell predicates, the camera, the cellular automaton, the particle ring and the bomb text.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "fixtures.h"
+#include "game/bombes.h"
+#include "grilles_test.h"
+
+namespace {
+
+TEST(Cases, PredicatsSurLes256Codes) {
+  for (int code = 0; code < 256; ++code) {
+    const uint8_t c = static_cast<uint8_t>(code);
+    const bool paire = 8 <= code && code <= 19;
+    SCOPED_TRACE(code);
+    EXPECT_EQ(estCouleur(c), paire && code % 2 == 1);
+    EXPECT_EQ(estInterrupteur(c), paire && code % 2 == 0);
+    EXPECT_EQ(estSolide(c), code == 1 || code == 4 || code == 5 || (paire && code % 2 == 1));
+    EXPECT_EQ(estDestructible(c),
+              code == 1 || code == 4 || code == 6 || code == 7 || (paire && code % 2 == 0));
+    EXPECT_EQ(estCasse(c), code == 4);
+  }
+}
+
+TEST(Terrain, ValeursInitiales) {
+  CaptureJournal journal;
+  Terrain t;
+  EXPECT_TRUE(journal.contient("Terrain crée"));
+  EXPECT_EQ(t.largeur, 15);
+  EXPECT_EQ(t.hauteur, 15);
+  EXPECT_FALSE(t.aGrille());
+  EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
+  EXPECT_FLOAT_EQ(t.balle.y, 1.5f);
+  EXPECT_EQ(t.capaciteParticules, 0);
+  for (const auto& c : t.couleurs) {
+    EXPECT_FLOAT_EQ(c[0], 0.7f);
+    EXPECT_FLOAT_EQ(c[3], 1.0f);
+  }
+  EXPECT_TRUE(t.camera.suivre);
+  EXPECT_FLOAT_EQ(t.camera.oeilZ, -15.0f);
+  EXPECT_FLOAT_EQ(t.camera.hautY, -1.0f);
+}
+
+TEST(Terrain, LireCaseHorsGrilleDonneVide) {
+  Terrain t;
+  dessinerTerrain(t, {"##", "##"}, 0.5f, 0.5f);
+  EXPECT_EQ(t.lireCase(1, 1), Brique);
+  for (auto [c, r] : {std::pair{-1, 0}, {0, -1}, {2, 0}, {0, 2}}) EXPECT_EQ(t.lireCase(c, r), Vide);
+}
+
+TEST(Camera, SuivreDepuisLEtatInitial) {
+  Camera c;
+  suivreCamera(c, 10.0f, 4.0f, -15.0f);
+  EXPECT_FLOAT_EQ(c.centreX, 5.0f);
+  EXPECT_FLOAT_EQ(c.centreY, 2.0f);
+  EXPECT_FLOAT_EQ(c.centreZ, 0.0f);
+  EXPECT_FLOAT_EQ(c.oeilX, 0.5f);
+  EXPECT_FLOAT_EQ(c.oeilY, 0.2f);
+  EXPECT_FLOAT_EQ(c.oeilZ, -15.0f);
+}
+
+TEST(Camera, SansSuiviLeCentreResteEtLOeilYVa) {
+  Camera c;
+  c.suivre = false;
+  c.centreX = 10.0f;
+  suivreCamera(c, 99.0f, 99.0f, -25.0f);
+  EXPECT_FLOAT_EQ(c.centreX, 10.0f);
+  EXPECT_FLOAT_EQ(c.centreY, 0.0f);
+  EXPECT_FLOAT_EQ(c.oeilX, 1.0f);
+  EXPECT_FLOAT_EQ(c.oeilZ, -16.0f);
+  reinitialiserCamera(c);
+  EXPECT_TRUE(c.suivre);
+  EXPECT_FLOAT_EQ(c.centreX, 0.0f);
+}
+
+// etapeVie on small grids: before and after one generation.
+struct CasVie {
+  const char* nom;
+  std::vector<std::string> avant, apres;
+};
+
+const CasVie CasVies[] = {
+    {"cellule seule meurt", {".....", ".....", "..#..", ".....", "....."},
+     {".....", ".....", ".....", ".....", "....."}},
+    {"bloc de briques stable", {"......", ".##...", ".##...", "......", "......"},
+     {"......", ".##...", ".##...", "......", "......"}},
+    {"bloc blinde devient brique", {"......", ".@@...", ".@@...", "......", "......"},
+     {"......", ".##...", ".##...", "......", "......"}},
+    {"naissance entre blinde et couleur", {".....", ".@...", "..R..", ".B...", "....."},
+     {".....", ".....", ".#R..", ".....", "....."}},
+    {"ressort et bombe a deux voisins survivent",
+     {"......", ".#^#..", "......", ".#o#..", "......", "......"},
+     {"......", "..^...", "......", "..o...", "......", "......"}},
+    {"ressort a trois voisins devient brique", {".....", ".###.", "..^..", ".....", "....."},
+     {"..#..", "..#..", "..#..", ".....", "....."}},
+    {"bord replie: voisins de l'autre cote", {"#...#", ".....", ".....", ".....", "#...."},
+     {"#...#", ".....", ".....", ".....", "#...#"}},
+};
+
+class Vie : public ::testing::TestWithParam<CasVie> {};
+
+TEST_P(Vie, UneGeneration) {
+  Terrain t;
+  dessinerTerrain(t, GetParam().avant, 0.5f, 0.5f);
+  t.etapeVie();
+  EXPECT_EQ(dessinDe(t), GetParam().apres);
+}
+
+INSTANTIATE_TEST_SUITE_P(Terrain, Vie, ::testing::ValuesIn(CasVies),
+                         [](const ::testing::TestParamInfo<CasVie>& info) {
+                           std::string n;
+                           for (const char* p = info.param.nom; *p; ++p)
+                             n += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+                           return n;
+                         });
+
+TEST(Terrain, PlaneurRevientDecaleApresQuatreGenerationsEtTraverseLesBords) {
+  const std::vector<std::string> planeur = {
+      "...............", "..#............", "...#...........", ".###...........",
+  };
+  Terrain t;
+  std::vector<std::string> g = planeur;
+  g.resize(15, std::string(15, '.'));
+  dessinerTerrain(t, g, 0.5f, 0.5f);
+  for (int i = 0; i < 4; ++i) t.etapeVie();
+  std::vector<std::string> decale(15, std::string(15, '.'));
+  for (int r = 0; r < 4; ++r)
+    for (int c = 0; c < 14; ++c)
+      if (planeur[r][c] == '#') decale[r + 1][c + 1] = '#';
+  EXPECT_EQ(dessinDe(t), decale);
+
+  // 60 generations move it 15 cells down and right: once around the torus, back home.
+  dessinerTerrain(t, g, 0.5f, 0.5f);
+  for (int i = 0; i < 60; ++i) t.etapeVie();
+  EXPECT_EQ(dessinDe(t), g);
+}
+
+TEST(Terrain, AjouterPlaneurSurTroisSurTrois) {
+  Terrain t;
+  for (int graine = 1; graine < 20; ++graine) {
+    std::srand(static_cast<unsigned>(graine));
+    dessinerTerrain(t, {"...", "...", "..."}, 0.5f, 0.5f);
+    t.ajouterPlaneur();
+    EXPECT_EQ(dessinDe(t), (std::vector<std::string>{".#.", "..#", "###"}));
+  }
+}
+
+TEST(Terrain, AjouterPlaneurTropPetitNeFaitRien) {
+  Terrain t;
+  dessinerTerrain(t, {"..", ".."}, 0.5f, 0.5f);
+  t.ajouterPlaneur();
+  EXPECT_EQ(dessinDe(t), (std::vector<std::string>{"..", ".."}));
+  Terrain vide;
+  vide.ajouterPlaneur();
+  vide.etapeVie();
+  EXPECT_FALSE(vide.aGrille());
+}
+
+TEST(Particule, NeuveMorteEtInitialisee) {
+  Particule p;
+  EXPECT_FALSE(p.vivante());
+  EXPECT_TRUE(p.gravite);
+  p.avancerParticule(1.0f);
+  EXPECT_FLOAT_EQ(p.vy, 0.0f);  // dead: nothing moves
+  p.initialiser(1, 2, 3, 0.5f, 0.25f, -0.5f, 9, 0.2f);
+  EXPECT_EQ(p.vie, 1000);
+  EXPECT_TRUE(p.gravite);
+  EXPECT_EQ(p.texture, 9u);
+}
+
+TEST(Particule, GraviteSurTroisPas) {
+  Particule p;
+  p.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0, 0.2f);
+  for (int i = 0; i < 3; ++i) p.avancerParticule(1.0f);
+  EXPECT_NEAR(p.vy, 0.02 + 0.003, 1e-7);
+  EXPECT_NEAR(p.y, 3 * 0.02 + 0.003, 1e-6);
+  EXPECT_NEAR(p.x, 0.3, 1e-6);
+  EXPECT_EQ(p.vie, 997);
+
+  Particule q;
+  q.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0, 0.2f);
+  q.gravite = false;
+  for (int i = 0; i < 3; ++i) q.avancerParticule(1.0f);
+  EXPECT_FLOAT_EQ(q.vy, 0.02f);
+  q.avancerParticule(2.7f);
+  EXPECT_EQ(q.vie, 995);
+}
+
+TEST(Particule, AnneauEcraseLesPlusAnciennes) {
+  Terrain t;
+  t.allouerParticules(ParticulesParNiveau);
+  Particule p;
+  for (int i = 0; i < 1200; ++i) {
+    p.initialiser(static_cast<float>(i), 0, 0, 0, 0, 0, 0, 0.2f);
+    t.ajouterParticule(p);
+  }
+  EXPECT_EQ(t.prochaineParticule, 200);
+  EXPECT_FLOAT_EQ(t.particules[0].x, 1000.0f);    // the 1001st overwrote the oldest
+  EXPECT_FLOAT_EQ(t.particules[199].x, 1199.0f);
+  EXPECT_FLOAT_EQ(t.particules[200].x, 200.0f);   // still the first round
+}
+
+TEST(Particule, SansAnneauAjouterNeFaitRien) {
+  Terrain t;
+  Particule p;
+  t.ajouterParticule(p);
+  EXPECT_EQ(t.prochaineParticule, 0);
+}
+
+TEST(Particule, PositionDansLAnneauGardeeEntreNiveauxEtValide) {
+  Terrain t;
+  t.allouerParticules(10);
+  for (int i = 0; i < 7; ++i) t.ajouterParticule(Particule{});
+  t.libererParticules();
+  t.allouerParticules(10);
+  EXPECT_EQ(t.prochaineParticule, 7);
+  t.libererParticules();
+  t.allouerParticules(5);  // a smaller ring: the position must still name a slot
+  EXPECT_EQ(t.prochaineParticule, 0);
+}
+
+TEST(Particule, LibererJournaliseMemeSansAnneau) {
+  CaptureJournal journal;
+  Terrain t;
+  t.libererParticules();
+  EXPECT_TRUE(journal.contient("Unalloc particulesok"));
+  EXPECT_EQ(t.capaciteParticules, 0);
+}
+
+TEST(Bombes, Texte) {
+  const struct {
+    int32_t bombes;
+    const char* attendu;
+  } cas[] = {{0, "Bombes : 0"}, {7, "Bombes : 7"}, {999, "Bombes : 999"}, {1234, "Bombes : 234"}};
+  for (const auto& c : cas) EXPECT_EQ(texteBombes("Bombes : ", c.bombes), c.attendu);
+  EXPECT_EQ(texteBombes("", 0), "0");
+}
+
+TEST(Bombes, AjouterBombeAppelleLAfficheur) {
+  Terrain t;
+  int32_t affiche = -1;
+  t.afficheurBombes = [&](int32_t b) { affiche = b; };
+  t.ajouterBombe();
+  EXPECT_EQ(t.bombes, 1);
+  EXPECT_EQ(affiche, 1);
+  t.bombes = 5;
+  t.afficherBombes();
+  EXPECT_EQ(affiche, 5);
+}
+
+TEST(Instantane, CopieCoherenteQuiReutiliseSesTampons) {
+  Terrain t;
+  dessinerTerrain(t, {"#W.", "..o"}, 1.5f, 0.5f);
+  t.allouerParticules(3);
+  t.bombes = 4;
+  t.minuteurExplosion = 12;
+  InstantaneTerrain s;
+  t.prendreInstantane(s);
+  EXPECT_EQ(s.largeur, 3);
+  EXPECT_EQ(s.hauteur, 2);
+  EXPECT_EQ(s.grille, t.grille);
+  EXPECT_EQ(s.lireCase(1, 0), Win);
+  EXPECT_EQ(s.bombes, 4);
+  EXPECT_EQ(s.minuteurExplosion, 12);
+  EXPECT_EQ(s.particules.size(), 3u);
+  const uint8_t* tampon = s.grille.data();
+  t.grille[0] = Vide;
+  t.prendreInstantane(s);
+  EXPECT_EQ(s.grille.data(), tampon);  // same buffer, no new allocation
+  EXPECT_EQ(s.lireCase(0, 0), Vide);
+  t.libererGrille();
+  t.libererParticules();
+  t.prendreInstantane(s);
+  EXPECT_FALSE(s.aGrille());
+  EXPECT_TRUE(s.particules.empty());
+}
+
+}  // namespace
