@@ -235,8 +235,7 @@ class Lecteur {
       const std::string& k = m[0];
       if (k == "grid") {
         if (m.size() != 1) return echec(erreur, "grid takes no value");
-        ++i;
-        break;
+        break;  // the header is checked with the grid line as the place of any error
       }
       bool ok = true;
       if (k == "short-header" && !court) {
@@ -281,6 +280,7 @@ class Lecteur {
                                       : "at most 11 extra bytes without colours");
       n.entete.insert(n.entete.end(), octetsExtra.begin(), octetsExtra.end());
     }
+    ++i;  // past the grid line
     n.largeur = n.entete.size() >= static_cast<size_t>(LongueurEnteteMinimale) ? n.entete[0] : W;
     n.hauteur = n.entete.size() >= static_cast<size_t>(LongueurEnteteMinimale) ? n.entete[1] : H;
     tailleApresEntete(n.entete, W, H);
