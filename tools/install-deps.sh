@@ -6,7 +6,8 @@ set -euo pipefail
 
 packages=(cmake g++ pkg-config
           libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
-          libgl-dev libglu1-mesa-dev)
+          libgl-dev libglu1-mesa-dev
+          xdg-utils)  # xdg-open: the game opens web pages through it
 if [ "${1:-}" = "--tests" ]; then
   packages+=(googletest libgtest-dev libbenchmark-dev clang
              xvfb xauth libgl1-mesa-dri xdotool imagemagick
