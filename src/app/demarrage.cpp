@@ -57,9 +57,12 @@ std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {
 }
 
 int redemarrer(const std::string& programme, const LigneCommande& ligne) {
+  // Started directly, as ouvrirDocument starts an executable file: a program that cannot be
+  // executed must fail here, not be handed to the desktop's opener.
   std::vector<std::string> arguments = argumentsRedemarrage(ligne);
-  if (arguments.size() == 1) return ouvrirDocument(programme, arguments[0]);
-  // More than one argument: started directly, as ouvrirDocument starts an executable.
-  arguments.insert(arguments.begin(), programme);
+  const std::string chemin =
+      programme.find('/') == std::string::npos ? chercherProgramme(programme) : programme;
+  if (chemin.empty()) return -1;
+  arguments.insert(arguments.begin(), chemin);
   return lancerProgramme(arguments, false);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
@@ -140,6 +142,32 @@ TEST_F(PreparerRepertoires, SansDirdataLesDonneesDuDepot) {
   CaptureJournal capture;
   EXPECT_EQ(preparerRepertoires(LigneCommande{}), 0);
   EXPECT_EQ(capture.lignes()[2], std::string("dir_data = ") + ZARVINEL_SOURCE_DIR + "/data/");
+}
+
+}  // namespace
+
+namespace {
+
+// The new process gets "--rebooted" and the directories this run was given.
+TEST(Redemarrer, LanceLeProgrammeAvecSesArguments) {
+  DossierTemporaire d;
+  const std::string jeu = d / "jeu";
+  ecrireFichierTest(jeu, "#!/bin/sh\nprintf '%s|' \"$@\" > " + d.chemin() + "args.tmp\n/bin/mv " +
+                             d.chemin() + "args.tmp " + d.chemin() + "args\n");
+  chmod(jeu.c_str(), 0755);
+  const struct {
+    LigneCommande ligne;
+    const char* attendu;
+  } cas[] = {{LigneCommande{}, "--rebooted|"},
+             {LigneCommande{std::string("/d"), std::string("/h"), true, true},
+              "--rebooted|--dirdata|/d|--dirhome|/h|"}};
+  for (const auto& c : cas) {
+    std::remove((d / "args").c_str());
+    EXPECT_EQ(redemarrer(jeu, c.ligne), 0);
+    for (int i = 0; i < 300 && !existeTest(d / "args"); ++i) usleep(10000);
+    EXPECT_EQ(lireFichierTest(d / "args"), c.attendu);
+  }
+  EXPECT_EQ(redemarrer(d / "absent", LigneCommande{}), -1);
 }
 
 }  // namespace
