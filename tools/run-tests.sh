@@ -12,6 +12,7 @@ bash tools/install-deps.sh --tests || { echo "dependency install failed"; exit 1
 
 jobs=$(nproc)
 export SDL_AUDIODRIVER=dummy
+export ZARVINEL_SANS_DIALOGUE=1  # the game's error dialogs would wait for a click under Xvfb
 summary=()
 passed=0
 failed=0
