@@ -8,6 +8,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
