@@ -1,0 +1,3 @@
+#include "game/donnees_action.h"
+
+DonneesAction donneesAction;
