@@ -62,6 +62,7 @@ for f in fuzz/*.cpp; do [ -e "$f" ] && san_targets+=("$(basename "$f" .cpp)"); d
 if CC=clang CXX=clang++ build build/asan -DCMAKE_BUILD_TYPE=Debug -DZARVINEL_SANITIZE=address,undefined \
      -DZARVINEL_FUZZ=ON -DZARVINEL_BENCH=OFF -- "${san_targets[@]}"; then
   ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    LSAN_OPTIONS=suppressions=$root/tests/support/lsan.supp:print_suppressions=0 \
     run_ctest asan build/asan -L 'unit|threads|fuzz'
 else
   summary+=("asan: build failed"); status=1; failed=$((failed + 1))
