@@ -96,10 +96,11 @@ void Terrain::exploser(float nx, float ny, Sons* sonsEtape) {
     const double a = alea01() * 2.0 * Pi;
     const double s = alea01() / 6.0;
     const double w = (alea01() - 0.5) / 3.0;
+    const double sinus = std::sin(a), cosinus = std::cos(a);
     Particule p;
-    p.initialiser(static_cast<float>(X + RayonParticules * std::sin(a)),
-                  static_cast<float>(Y + RayonParticules * std::cos(a)), 0.0f,
-                  static_cast<float>(s * std::sin(a)), static_cast<float>(s * std::cos(a)),
+    p.initialiser(static_cast<float>(X + RayonParticules * sinus),
+                  static_cast<float>(Y + RayonParticules * cosinus), 0.0f,
+                  static_cast<float>(s * sinus), static_cast<float>(s * cosinus),
                   static_cast<float>(w), textureParticule, TailleParticule);
     ajouterParticule(p);
   }
@@ -229,7 +230,10 @@ int Terrain::avancerSansVerrou(const Touches& touches, Sons* sonsEtape) {
   const uint8_t depart = lireCase(cx, cy);
   if (estInterrupteur(depart)) {
     const uint8_t brique = static_cast<uint8_t>(depart + 1);
-    std::replace(grille.begin(), grille.end(), brique, static_cast<uint8_t>(Vide));
+    // Local bounds and a branch-free body: byte stores may alias the vector's own fields.
+    uint8_t* cellule = grille.data();
+    uint8_t* const fin = cellule + grille.size();
+    for (; cellule != fin; ++cellule) *cellule = *cellule == brique ? static_cast<uint8_t>(Vide) : *cellule;
     grille[static_cast<size_t>(cy) * W + cx] = Vide;
     jouerEffet(sonsEtape, SonInterrupteur);
   }

@@ -43,21 +43,18 @@ void Terrain::etapeVie() {
 
   masqueVie.resize(n);
   for (size_t i = 0; i < n; ++i) masqueVie[i] = estSolide(grille[i]) ? 1 : 0;
-  grilleTravail.assign(n, 0);
+  grilleTravail.resize(n);  // every cell is written below
 
   for (int r = 0; r < H; ++r) {
     const uint8_t* haut = &masqueVie[static_cast<size_t>((r + H - 1) % H) * W];
     const uint8_t* ici = &masqueVie[static_cast<size_t>(r) * W];
     const uint8_t* bas = &masqueVie[static_cast<size_t>((r + 1) % H) * W];
+    const uint8_t* avant = &grille[static_cast<size_t>(r) * W];
+    uint8_t* apres = &grilleTravail[static_cast<size_t>(r) * W];
     for (int c = 0; c < W; ++c) {
-      const int g = (c + W - 1) % W, d = (c + 1) % W;
+      const int g = c > 0 ? c - 1 : W - 1, d = c + 1 < W ? c + 1 : 0;
       const int voisins = haut[g] + haut[c] + haut[d] + ici[g] + ici[d] + bas[g] + bas[c] + bas[d];
-      const size_t i = static_cast<size_t>(r) * W + c;
-      if (voisins == 2) {
-        grilleTravail[i] = grille[i];
-      } else if (voisins == 3) {
-        grilleTravail[i] = Brique;
-      }
+      apres[c] = voisins == 2 ? avant[c] : voisins == 3 ? static_cast<uint8_t>(Brique) : 0;
     }
   }
   grille.swap(grilleTravail);
