@@ -8,23 +8,23 @@ LUMIERE = np.array([-0.55, -0.65, 0.52])   # from the top left, toward the viewe
 LUMIERE = LUMIERE / np.linalg.norm(LUMIERE)
 
 
-def ombrer(nx, ny, nz, base, spec=0.6, brillance=40.0, ambiant=0.35):
+def ombrer(nx, ny, nz, base, speculaire=0.6, brillance=40.0, ambiant=0.35):
     """Lambert + Blinn-Phong shading of a colour for unit normals (nx, ny, nz)."""
     diff = np.clip(nx * LUMIERE[0] + ny * LUMIERE[1] + nz * LUMIERE[2], 0, 1)
     hx, hy, hz = LUMIERE[0], LUMIERE[1], LUMIERE[2] + 1.0
     n = np.sqrt(hx * hx + hy * hy + hz * hz)
     s = np.clip((nx * hx + ny * hy + nz * hz) / n, 0, 1) ** brillance
     base = np.asarray(base, dtype=np.float64)
-    rgb = base[None, None, :] * (ambiant + (1 - ambiant) * diff)[..., None] + spec * s[..., None]
+    rgb = base[None, None, :] * (ambiant + (1 - ambiant) * diff)[..., None] + speculaire * s[..., None]
     return np.clip(rgb, 0, 1)
 
 
-def boule(x, y, cx, cy, r, base, spec=0.8):
+def boule(x, y, cx, cy, r, base, speculaire=0.8):
     """A glossy ball seen from the front."""
     dx, dy = (x - cx) / r, (y - cy) / r
     d2 = dx * dx + dy * dy
     nz = np.sqrt(np.clip(1 - d2, 0, 1))
-    rgb = ombrer(dx, dy, nz, base, spec=spec, brillance=30)
+    rgb = ombrer(dx, dy, nz, base, speculaire=speculaire, brillance=30)
     # soft rim light from the bottom right, as from a bright sky
     rim = np.clip(np.sqrt(d2) - 0.75, 0, 1) * 2.0 * np.clip(dx + dy, 0, 1)
     rgb = np.clip(rgb + rim[..., None] * 0.25, 0, 1)
@@ -34,7 +34,7 @@ def boule(x, y, cx, cy, r, base, spec=0.8):
     return out
 
 
-def bloc(x, y, x0, y0, x1, y1, rayon, biseau, base, spec=0.35, brillance=20.0, couleur_px=None):
+def bloc(x, y, x0, y0, x1, y1, rayon, biseau, base, speculaire=0.35, brillance=20.0, couleur_px=None):
     """A rounded block with a bevelled rim, lit from the top left. 'couleur_px' may give a
     per-pixel base colour (H x W x 3)."""
     d = commun.rect_arrondi(x, y, x0, y0, x1, y1, rayon)
@@ -46,10 +46,10 @@ def bloc(x, y, x0, y0, x1, y1, rayon, biseau, base, spec=0.35, brillance=20.0, c
     n = np.sqrt(nx * nx + ny * ny + nz * nz)
     b = couleur_px if couleur_px is not None else base
     if couleur_px is None:
-        rgb = ombrer(nx / n, ny / n, nz / n, base, spec=spec, brillance=brillance, ambiant=0.45)
+        rgb = ombrer(nx / n, ny / n, nz / n, base, speculaire=speculaire, brillance=brillance, ambiant=0.45)
     else:
-        un = ombrer(nx / n, ny / n, nz / n, (1, 1, 1), spec=0.0, ambiant=0.45)
-        sp = ombrer(nx / n, ny / n, nz / n, (0, 0, 0), spec=spec, brillance=brillance)
+        un = ombrer(nx / n, ny / n, nz / n, (1, 1, 1), speculaire=0.0, ambiant=0.45)
+        sp = ombrer(nx / n, ny / n, nz / n, (0, 0, 0), speculaire=speculaire, brillance=brillance)
         rgb = np.clip(b * un + sp, 0, 1)
     out = np.zeros(x.shape + (4,))
     out[..., :3] = rgb
@@ -84,5 +84,5 @@ def touche(x, y, x0, y0, x1, y1, enfoncee=False, base=(0.92, 0.93, 0.96)):
     h = (y1 - y0)
     fond = bloc(x, y, x0, y0 + h * 0.12 + dec, x1, y1, 5, 3, np.array(base) * 0.55)
     haut = bloc(x, y, x0 + 2, y0 + dec, x1 - 2, y1 - h * 0.16, 4, 4,
-                np.array(base) * (0.8 if enfoncee else 1.0), spec=0.5)
+                np.array(base) * (0.8 if enfoncee else 1.0), speculaire=0.5)
     return commun.sur(fond, haut)

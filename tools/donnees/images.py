@@ -59,7 +59,7 @@ def fleche(bas):
     h, w = 32, 16
     x, y = grille(h, w, SS)
     y = y * 20.0 / 32.0
-    img = formes.bloc(x, y, 0.5, 0.5, 15.5, 19.5, 3, 2.5, np.array((0.16, 0.30, 0.58)), spec=0.5)
+    img = formes.bloc(x, y, 0.5, 0.5, 15.5, 19.5, 3, 2.5, np.array((0.16, 0.30, 0.58)), speculaire=0.5)
     pts = [(3.5, 13), (12.5, 13), (8, 6)] if not bas else [(3.5, 7), (12.5, 7), (8, 14)]
     tri = commun.polygone(x, y, pts) - 0.3
     img = sur(img, couche(lisse(tri, 0.35), (0.85, 0.95, 1.0)))
@@ -73,7 +73,7 @@ def brique_fissuree():
     x, y = grille(n, n, 2)
     pierre = commun.bruit_valeur(n * 2, n * 2, 32, 11)
     base = 0.80 + 0.16 * pierre
-    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 6, 9, (1, 1, 1), spec=0.25,
+    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 6, 9, (1, 1, 1), speculaire=0.25,
                       couleur_px=np.repeat(base[..., None], 3, axis=2))
     img[..., 3] = 1
     rng = np.random.default_rng(4)
@@ -105,7 +105,7 @@ def brique_blindee():
     brosse = brosse.mean(axis=1, keepdims=True) * 0.5 + brosse * 0.5
     base = 0.78 + 0.10 * brosse
     cpx = np.repeat(base[..., None], 3, axis=2) * np.array((0.97, 0.99, 1.03))
-    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 4, 6, (1, 1, 1), spec=0.55, brillance=30,
+    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 4, 6, (1, 1, 1), speculaire=0.55, brillance=30,
                       couleur_px=np.clip(cpx, 0, 1))
     creux = commun.rect_arrondi(x, y, 18, 18, n - 18, n - 18, 6)
     anneau = lisse(np.abs(creux) - 1.6, 1.0)
@@ -118,7 +118,7 @@ def brique_blindee():
         img[..., :3] = img[..., :3] * (1 - m[..., None]) + (lum * 0.95)[..., None] * m[..., None]
     for cx in (10, n - 10):
         for cy in (10, n - 10):
-            r = formes.boule(x, y, cx, cy, 5.5, (0.85, 0.86, 0.9), spec=0.9)
+            r = formes.boule(x, y, cx, cy, 5.5, (0.85, 0.86, 0.9), speculaire=0.9)
             img = sur(img, r)
     img[..., 3] = 1
     return reduire(img, 4)
@@ -140,7 +140,7 @@ def ressort():
 def marque(chiffre):
     n = 64
     x, y = grille(n, n, SS)
-    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 6, 6, (0.93, 0.93, 0.95), spec=0.3)
+    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 6, 6, (0.93, 0.93, 0.95), speculaire=0.3)
     rond = commun.cercle(x, y, n / 2, n / 2, 22)
     img = sur(img, couche(lisse(np.abs(rond) - 2.2, 1.0), (0.22, 0.24, 0.30)))
     m = commun.texte_masque(chiffre, "DejaVuSans-Bold.ttf", 34, n, n, ss=SS)
@@ -182,9 +182,9 @@ COULEURS = {"rouge": (0.95, 0.20, 0.18), "jaune": (1.00, 0.84, 0.15),
 def brique_couleur(c):
     n = 32
     x, y = grille(n, n, SS)
-    img = formes.bloc(x, y, 0.5, 0.5, n - 0.5, n - 0.5, 3, 5, c, spec=0.55, brillance=25)
+    img = formes.bloc(x, y, 0.5, 0.5, n - 0.5, n - 0.5, 3, 5, c, speculaire=0.55, brillance=25)
     losange = commun.polygone(x, y, [(16, 8), (24, 16), (16, 24), (8, 16)])
-    gemme = formes.bloc(x, y, 9, 9, 23, 23, 2, 4, np.clip(np.array(c) * 1.15 + 0.08, 0, 1), spec=0.8)
+    gemme = formes.bloc(x, y, 9, 9, 23, 23, 2, 4, np.clip(np.array(c) * 1.15 + 0.08, 0, 1), speculaire=0.8)
     img = sur(img, couche(lisse(losange, 1.0), np.array(c) * 0.55))
     gem = gemme.copy(); gem[..., 3] *= lisse(losange + 1.2, 1.0)
     img = sur(img, gem)
@@ -196,12 +196,12 @@ def brique_couleur(c):
 def plaque_interrupteur(c):
     n = 32
     x, y = grille(n, n, SS)
-    socle = formes.boule(x, y, 16, 16, 14, (0.30, 0.32, 0.38), spec=0.4)
+    socle = formes.boule(x, y, 16, 16, 14, (0.30, 0.32, 0.38), speculaire=0.4)
     img = sur(vide(*x.shape), socle)
     anneau = commun.cercle(x, y, 16, 16, 10.5)
     img = sur(img, couche(lisse(np.abs(anneau) - 1.0, 1.0), (0.08, 0.08, 0.1)))
     img = sur(img, formes.halo(x, y, 16, 16, 12, np.clip(np.array(c) + 0.2, 0, 1), 0.6))
-    img = sur(img, formes.boule(x, y, 16, 16, 8.5, c, spec=0.9))
+    img = sur(img, formes.boule(x, y, 16, 16, 8.5, c, speculaire=0.9))
     return reduire(img, SS)
 
 
@@ -240,7 +240,7 @@ GRADIENT = [(0.98, 0.55, 0.35), (0.98, 0.82, 0.35), (0.40, 0.55, 0.98), (0.70, 0
 
 def icone_bloc(x, y, couleur=None, couleur_px=None):
     return formes.bloc(x, y, 2.5, 2.5, 29.5, 29.5, 3, 4.5, couleur if couleur is not None else (1, 1, 1),
-                       spec=0.45, couleur_px=couleur_px)
+                       speculaire=0.45, couleur_px=couleur_px)
 
 
 def icone(code):
@@ -280,7 +280,7 @@ def icone(code):
             img = sur(img, couche(lisse(s, 0.6), (0.85, 0.88, 0.95) if k % 2 == 0 else (0.65, 0.68, 0.78)))
         img = sur(img, formes.bloc(x, y, 5, 2, 27, 6, 1.5, 1.5, (0.95, 0.75, 0.30)))
     elif code == 7:
-        img = formes.boule(x, y, 15, 18, 10.5, (0.30, 0.32, 0.55), spec=0.9)
+        img = formes.boule(x, y, 15, 18, 10.5, (0.30, 0.32, 0.55), speculaire=0.9)
         meche = commun.segment(x, y, 21, 10, 25, 5, 1.3)
         img = sur(img, couche(lisse(meche, 0.6), (0.75, 0.6, 0.4)))
         img = sur(img, formes.halo(x, y, 26, 4.5, 5, (1, 0.85, 0.3), 1.0))
@@ -292,15 +292,15 @@ def icone(code):
             img = icone_bloc(x, y, couleur=c)
             losange = commun.polygone(x, y, [(16, 8.5), (23.5, 16), (16, 23.5), (8.5, 16)])
             img = sur(img, couche(lisse(losange, 1.0), np.array(c) * 0.55))
-            gem = formes.bloc(x, y, 9.5, 9.5, 22.5, 22.5, 2, 4, np.clip(np.array(c) * 1.15 + 0.08, 0, 1), spec=0.8)
+            gem = formes.bloc(x, y, 9.5, 9.5, 22.5, 22.5, 2, 4, np.clip(np.array(c) * 1.15 + 0.08, 0, 1), speculaire=0.8)
             gem[..., 3] *= lisse(losange + 1.2, 1.0)
             img = sur(img, gem)
             img = sur(img, formes.reflet(x, y, 2.5, 2.5, 29.5, 29.5, 3, 0.25))
         else:               # switch: a plate with a glowing button and its lever
             img = formes.bloc(x, y, 3, 3, 29, 29, 4, 3, (0.28, 0.30, 0.36))
             img = sur(img, formes.halo(x, y, 16, 13, 11, np.clip(np.array(c) + 0.25, 0, 1), 0.7))
-            img = sur(img, formes.boule(x, y, 16, 13, 7, c, spec=0.9))
-            img = sur(img, formes.bloc(x, y, 8, 23, 24, 27.5, 1.2, 1.5, c, spec=0.5))
+            img = sur(img, formes.boule(x, y, 16, 13, 7, c, speculaire=0.9))
+            img = sur(img, formes.bloc(x, y, 8, 23, 24, 27.5, 1.2, 1.5, c, speculaire=0.5))
         if k >= 4:
             chiffre = "1" if k == 4 else "2"
             m = commun.texte_masque(chiffre, "DejaVuSans-Bold.ttf", 14, 32, 32, ss=SS)
@@ -310,14 +310,14 @@ def icone(code):
             img = sur(img, formes.ombre_portee(couche(m, (0, 0, 0)), SS, SS, 2, 0.8))
             img = sur(img, couche(m, (1, 1, 1)))
     elif code == 255:
-        img = formes.boule(x, y, 16, 16, 13, (0.62, 0.78, 0.98), spec=1.0)
+        img = formes.boule(x, y, 16, 16, 13, (0.62, 0.78, 0.98), speculaire=1.0)
         img = sur(img, formes.halo(x, y, 11, 10, 6, (1, 1, 1), 0.35))
     return reduire(img, SS)
 
 
 # ---------------------------------------------------------------- menu and editor buttons
 def bouton_rond(x, y, c, symbole):
-    img = formes.boule(x, y, 16, 16, 14, c, spec=0.7)
+    img = formes.boule(x, y, 16, 16, 14, c, speculaire=0.7)
     img = sur(img, couche(lisse(symbole - 0.8, 0.6), (0, 0, 0), 0.35))
     img = sur(img, couche(lisse(symbole, 0.6), (1, 1, 1)))
     return img
@@ -343,12 +343,12 @@ def bouton(nom):
         h = np.clip(-roue / 3, 0, 1)
         gy, gx = np.gradient(h, 1 / SS)
         n = np.sqrt(gx ** 2 + gy ** 2 + 1)
-        rgb = formes.ombrer(-gx / n, -gy / n, 1 / n, (0.62, 0.72, 0.85), spec=0.6)
+        rgb = formes.ombrer(-gx / n, -gy / n, 1 / n, (0.62, 0.72, 0.85), speculaire=0.6)
         img = np.concatenate([rgb, lisse(roue, 0.5)[..., None]], axis=2)
-        trou = formes.boule(x, y, 16, 16, 5, (0.10, 0.14, 0.25), spec=0.2)
+        trou = formes.boule(x, y, 16, 16, 5, (0.10, 0.14, 0.25), speculaire=0.2)
         img = sur(img, trou)
     elif nom == "langue":
-        img = formes.boule(x, y, 16, 16, 14, (0.20, 0.45, 0.95), spec=0.6)
+        img = formes.boule(x, y, 16, 16, 14, (0.20, 0.45, 0.95), speculaire=0.6)
         dx, dy = (x - 16) / 14, (y - 16) / 14
         dedans = dx * dx + dy * dy < 1
         lignes = np.zeros(x.shape)
@@ -364,10 +364,10 @@ def bouton(nom):
         img = sur(img, couche(lignes * dedans, (0.85, 0.95, 1.0), 0.75))
         img = sur(img, formes.halo(x, y, 11, 10, 7, (1, 1, 1), 0.3))
     elif nom == "save":
-        corps = formes.bloc(x, y, 4, 4, 28, 28, 2.5, 2.5, (0.18, 0.32, 0.70), spec=0.5)
-        volet = formes.bloc(x, y, 10, 4, 23, 12, 1, 1.2, (0.80, 0.82, 0.88), spec=0.7)
+        corps = formes.bloc(x, y, 4, 4, 28, 28, 2.5, 2.5, (0.18, 0.32, 0.70), speculaire=0.5)
+        volet = formes.bloc(x, y, 10, 4, 23, 12, 1, 1.2, (0.80, 0.82, 0.88), speculaire=0.7)
         fente = commun.rect_arrondi(x, y, 18, 5.5, 21, 10.5, 0.5)
-        etiquette = formes.bloc(x, y, 8, 16, 24, 27, 1.2, 1.2, (0.96, 0.96, 0.93), spec=0.2)
+        etiquette = formes.bloc(x, y, 8, 16, 24, 27, 1.2, 1.2, (0.96, 0.96, 0.93), speculaire=0.2)
         img = sur(sur(corps, volet), couche(lisse(fente, 0.5), (0.15, 0.2, 0.3)))
         img = sur(img, etiquette)
         for k in range(3):
@@ -410,7 +410,7 @@ def signe_move(etat):
             tr = commun.segment(x, y, bx - d * (38 + 10 * k), 52 + 18 * k, bx - d * (26 + 4 * k), 52 + 18 * k, 2.2)
             img = sur(img, couche(lisse(tr, 1.0), CYAN, 0.8 - 0.2 * k))
     img = sur(img, formes.ombre_portee(formes.boule(x, y, bx, 72, 30, (1, 1, 1)), 6, 8, 6, 0.5))
-    img = sur(img, formes.boule(x, y, bx, 72, 30, (0.65, 0.80, 1.0), spec=1.0))
+    img = sur(img, formes.boule(x, y, bx, 72, 30, (0.65, 0.80, 1.0), speculaire=1.0))
     return reduire(img, 3)
 
 
@@ -430,7 +430,7 @@ def signe_boom(etat):
         img = sur(img, couche(lisse(r - (13 + 6 * np.cos(8 * ang + 0.4)), 1.0), (1.0, 0.9, 0.4)))
         img = sur(img, formes.halo(x, y, bx, by, 10, (1, 1, 1), 0.9))
     else:
-        img = sur(img, formes.boule(x, y, bx, by + 4, 22, (0.30, 0.32, 0.55), spec=0.9))
+        img = sur(img, formes.boule(x, y, bx, by + 4, 22, (0.30, 0.32, 0.55), speculaire=0.9))
         img = sur(img, couche(lisse(commun.segment(x, y, 76, 26, 84, 14, 2.4), 1.0), (0.75, 0.6, 0.4)))
         img = sur(img, formes.halo(x, y, 86, 12, 9, (1, 0.8, 0.3), 1.0))
         img = sur(img, formes.halo(x, y, 86, 12, 4, (1, 1, 0.9), 1.0))
@@ -535,9 +535,9 @@ def rampe_julia():
 
 def icone_fenetre():
     x, y, img = toile(32, 32)
-    img = sur(img, formes.bloc(x, y, 1, 17, 31, 31, 3, 3.5, (0.98, 0.70, 0.35), spec=0.4))
+    img = sur(img, formes.bloc(x, y, 1, 17, 31, 31, 3, 3.5, (0.98, 0.70, 0.35), speculaire=0.4))
     img = sur(img, formes.ombre_portee(formes.boule(x, y, 16, 12, 10.5, (1, 1, 1)), 0, 4, 3, 0.4))
-    img = sur(img, formes.boule(x, y, 16, 12, 10.5, (0.62, 0.78, 0.98), spec=1.0))
+    img = sur(img, formes.boule(x, y, 16, 12, 10.5, (0.62, 0.78, 0.98), speculaire=1.0))
     img = reduire(img, SS)
     a = np.round(np.clip(img, 0, 1) * 255).astype(np.uint8)
     Image.fromarray(a, "RGBA").save(commun.chemin("imgs/icon.bmp"), format="BMP")
