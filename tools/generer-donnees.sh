@@ -17,4 +17,5 @@ echo "shaders";        mkdir -p ../../data/shaders && cp shaders/*.vert shaders/
 echo "sound effects";  "$py" sons.py
 echo "music";          "$py" musique.py
 echo "contact sheet";  "$py" planche.py
+echo "desktop icon";   convert ../../data/imgs/icon.bmp -strip -define png:exclude-chunks=date,time ../../packaging/zarvinel.png
 echo "done: $(du -sh ../../data | cut -f1) in data/"

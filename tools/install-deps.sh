@@ -13,7 +13,7 @@ if [ "${1:-}" = "--tests" ]; then
              xvfb xauth libgl1-mesa-dri xdotool imagemagick
              glslang-tools python3-pil python3-numpy fonts-dejavu-core)
 elif [ "${1:-}" = "--generators" ]; then
-  packages+=(python3 python3-pil python3-numpy fonts-dejavu-core vorbis-tools sox)
+  packages+=(python3 python3-pil python3-numpy fonts-dejavu-core vorbis-tools sox imagemagick)
 fi
 
 missing=()
