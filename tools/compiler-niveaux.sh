@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Compiles the shipped levels from their text sources (tools/niveaux/*.txt) into level files:
+# every NAME.txt becomes NAME.map, logom.txt included (the menu's demonstration level).
+# Usage: bash tools/compiler-niveaux.sh [OUTPUT_DIR [ZV_NIVEAU]]
+#   OUTPUT_DIR defaults to data/mapsoff; ZV_NIVEAU is the level tool (found or built otherwise).
+set -euo pipefail
+racine=$(cd "$(dirname "$0")/.." && pwd)
+sortie=${1:-$racine/data/mapsoff}
+outil=${2:-${ZV_NIVEAU:-}}
+if [ -z "$outil" ]; then
+  for candidat in "$racine"/build/release/tools/zv-niveau "$racine"/build/*/tools/zv-niveau; do
+    if [ -x "$candidat" ]; then outil=$candidat; break; fi
+  done
+fi
+if [ -z "$outil" ]; then
+  cmake -S "$racine" -B "$racine/build/niveaux" -DCMAKE_BUILD_TYPE=Release > /dev/null
+  cmake --build "$racine/build/niveaux" --target zv-niveau > /dev/null
+  outil=$racine/build/niveaux/tools/zv-niveau
+fi
+mkdir -p "$sortie"
+for source in "$racine"/tools/niveaux/*.txt; do
+  nom=$(basename "$source" .txt)
+  [ "$nom" = README ] && continue
+  "$outil" map "$source" "$sortie/$nom.map"
+done
