@@ -1,0 +1,407 @@
+#include "render/textures.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <vector>
+
+#include <unistd.h>
+
+#include "app/journal.h"
+#include "app/options.h"
+#include "app/repertoires.h"
+#include "game/terrain.h"
+#include "platform/dossiers.h"
+#include "render/glext.h"
+
+TableTextures textures;
+
+namespace {
+
+// A cache file larger than this is not a texture of this game: ignored without reading it.
+constexpr std::streamoff PAK_TAILLE_MAX = 64 << 20;
+
+struct LibereSurface {
+  void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
+};
+using Surface = std::unique_ptr<SDL_Surface, LibereSurface>;
+
+void journalErreurSDL() {
+  const char* e = SDL_GetError();
+  if (e && *e) {
+    journal(std::string("SDL_Error ") + e);
+    SDL_ClearError();
+  }
+}
+
+// The decoded image, with 1, 3 or 4 bytes per pixel. Other layouts (16-bit pixels) would make
+// the upload read more bytes than the image holds, so they become 32-bit RGBA first.
+Surface decoder(const std::string& chemin) {
+  Surface s(IMG_Load(chemin.c_str()));
+  journalErreurSDL();
+  if (!s) return s;
+  const int oc = s->format->BytesPerPixel;
+  if (oc == 1 || oc == 3 || oc == 4) return s;
+  const bool petit = SDL_BYTEORDER == SDL_LIL_ENDIAN;
+  Surface rgba(SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32,
+                                    petit ? 0x000000FFu : 0xFF000000u,
+                                    petit ? 0x0000FF00u : 0x00FF0000u,
+                                    petit ? 0x00FF0000u : 0x0000FF00u,
+                                    petit ? 0xFF000000u : 0x000000FFu));
+  if (!rgba) {
+    journalErreurSDL();
+    return nullptr;
+  }
+  SDL_SetAlpha(s.get(), 0, 255);  // copy the alpha instead of blending with it
+  SDL_BlitSurface(s.get(), nullptr, rgba.get(), nullptr);
+  return rgba;
+}
+
+// The pixels row after row without padding (the GL is told rows are tightly packed).
+const void* pixelsSerres(SDL_Surface* s, std::vector<uint8_t>& copie) {
+  const size_t ligne = static_cast<size_t>(s->w) * s->format->BytesPerPixel;
+  if (static_cast<size_t>(s->pitch) == ligne) return s->pixels;
+  copie.resize(ligne * static_cast<size_t>(s->h));
+  for (int y = 0; y < s->h; ++y)
+    std::memcpy(copie.data() + ligne * y, static_cast<uint8_t*>(s->pixels) + s->pitch * y, ligne);
+  return copie.data();
+}
+
+GLenum formatSimple(int oc, unsigned drapeaux) {
+  if (oc == 1) return (drapeaux & TexAlpha) ? GL_ALPHA : GL_LUMINANCE;
+  return oc == 3 ? GL_RGB : GL_RGBA;
+}
+
+GLenum formatCompresse(int oc, unsigned drapeaux) {
+  if (oc == 1) return (drapeaux & TexAlpha) ? GL_COMPRESSED_ALPHA_ARB : GL_COMPRESSED_LUMINANCE_ARB;
+  return oc == 3 ? GL_COMPRESSED_RGB_ARB : GL_COMPRESSED_RGBA_ARB;
+}
+
+bool estFaceCube(GLenum cible) {
+  return cible >= GL_TEXTURE_CUBE_MAP_POSITIVE_X && cible <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z;
+}
+
+std::string texteRendu() {
+  const GLubyte* r = glGetString(GL_RENDERER);
+  return r ? reinterpret_cast<const char*>(r) : "";
+}
+
+void traceErreur() { journal("Err #" + std::to_string(glGetError())); }
+
+std::string dossierUtilisateur() {
+  if (!repertoires) return "";
+  for (const EntreeRepertoire& e : repertoires->entrees())
+    if (e.prefixe == "conf/" && e.dossier.size() >= 5)
+      return e.dossier.substr(0, e.dossier.size() - 5);
+  return "";
+}
+
+bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
+  std::ifstream f(chemin, std::ios::binary | std::ios::ate);
+  if (!f) return false;
+  const std::streamoff taille = f.tellg();
+  if (taille < 0 || taille > PAK_TAILLE_MAX) return false;
+  f.seekg(0);
+  octets.resize(static_cast<size_t>(taille));
+  if (taille > 0 && !f.read(reinterpret_cast<char*>(octets.data()), taille)) return false;
+  return true;
+}
+
+// Step 7: the texture from a cache file written by this renderer. False means: decode.
+bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible) {
+  const CheminsPak chemins = cheminsPak(chemin);
+  const std::string rendu = texteRendu();
+  for (const std::string& pak : {chemins.aCote, chemins.utilisateur}) {
+    std::vector<uint8_t> octets;
+    if (pak.empty() || !lireFichierBorne(pak, octets)) continue;
+    EntetePak e;
+    const LecturePak l = lireEntetePak(octets.data(), octets.size(), rendu, e);
+    if (l != LecturePak::Valide) {
+      journal("Cache ignoré " + pak + " : " + texteLecturePak(l));
+      continue;
+    }
+    journal(chemin + " (chargé compresé) : " + std::to_string(e.largeur) + "x" +
+            std::to_string(e.hauteur) + " sur " + std::to_string(e.octetsParPixel) + "oc");
+    // Without the upload entry point the image is decoded instead of leaving the texture empty.
+    if (!glext || !glext->glCompressedTexImage2D) return false;
+    // The stored bytes per pixel decide the format (a 1-byte image comes back as luminance).
+    const GLenum format = formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha);
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    glext->glCompressedTexImage2D(cible, 0, format, e.largeur, e.hauteur, 0,
+                                  static_cast<GLsizei>(e.tailleDonnees),
+                                  octets.data() + e.debutDonnees);
+    // The driver checks the length against the size and format; a file that claims more than it
+    // holds is refused there.
+    const GLenum erreur = glGetError();
+    if (erreur == GL_NO_ERROR) return true;
+    journal("Cache ignoré " + pak + " : refusé #" + std::to_string(erreur));
+  }
+  return false;
+}
+
+bool ecrireFichierAtomique(const std::string& chemin, const std::vector<uint8_t>& entete,
+                           const std::vector<uint8_t>& donnees) {
+  const std::string temp = chemin + ".tmp" + std::to_string(getpid());
+  FILE* f = std::fopen(temp.c_str(), "wb");
+  if (!f) return false;
+  bool ok = std::fwrite(entete.data(), 1, entete.size(), f) == entete.size() &&
+            std::fwrite(donnees.data(), 1, donnees.size(), f) == donnees.size();
+  ok = (std::fclose(f) == 0) && ok;
+  if (ok && std::rename(temp.c_str(), chemin.c_str()) == 0) return true;
+  std::remove(temp.c_str());
+  return false;
+}
+
+// Step 10: keeps the driver's compressed level 0 for the next run.
+void ecrireCache(const std::string& chemin, GLenum cible, int largeur, int hauteur, int oc) {
+  traceErreur();
+  const std::vector<uint8_t> entete = ecrireEntetePak(texteRendu(), largeur, hauteur, oc);
+  traceErreur();
+  GLint taille = 0;
+  glGetTexLevelParameteriv(cible, 0, GL_TEXTURE_COMPRESSED_IMAGE_SIZE_ARB, &taille);
+  journal("texsize " + std::to_string(taille));
+  traceErreur();
+  std::vector<uint8_t> donnees;
+  if (taille > 0 && glext && glext->glGetCompressedTexImage) {
+    donnees.resize(static_cast<size_t>(taille));
+    glext->glGetCompressedTexImage(cible, 0, donnees.data());
+    journal("glGetCompressedTexImage");
+  }
+  traceErreur();
+  // Without the compressed bytes the file would be a header alone: better no file at all.
+  bool ecrit = false;
+  if (!donnees.empty()) {
+    const CheminsPak chemins = cheminsPak(chemin);
+    ecrit = ecrireFichierAtomique(chemins.aCote, entete, donnees);
+    if (!ecrit && !chemins.utilisateur.empty()) {
+      const size_t barre = chemins.utilisateur.rfind('/');
+      if (barre != std::string::npos) creerDossier(chemins.utilisateur.substr(0, barre + 1));
+      ecrit = ecrireFichierAtomique(chemins.utilisateur, entete, donnees);
+    }
+  }
+  traceErreur();
+  if (!ecrit && !donnees.empty()) journal("Cache non écrit " + chemin + ".pak");
+  traceErreur();
+}
+
+}  // namespace
+
+CheminsPak cheminsPak(const std::string& cheminImage) {
+  CheminsPak c;
+  c.aCote = cheminImage + ".pak";
+  const std::string utilisateur = dossierUtilisateur();
+  if (utilisateur.empty()) return c;
+  std::string relatif = cheminImage;
+  const std::string donnees = repertoires ? repertoires->dossierDonnees() : "";
+  if (!donnees.empty() && relatif.compare(0, donnees.size(), donnees) == 0)
+    relatif = relatif.substr(donnees.size());
+  while (!relatif.empty() && relatif[0] == '/') relatif.erase(0, 1);
+  // A path outside the data directory must not climb out of the cache folder.
+  for (size_t p; (p = relatif.find("..")) != std::string::npos;) relatif.replace(p, 2, "__");
+  c.utilisateur = utilisateur + "cache/" + relatif + ".pak";
+  return c;
+}
+
+GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible, GLuint nom) {
+  const GLenum active = estFaceCube(cible) ? GL_TEXTURE_CUBE_MAP : cible;
+  glEnable(active);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  if (nom == 0) glGenTextures(1, &nom);
+  glBindTexture(active, nom);
+
+  const GLint enveloppe = (drapeaux & TexClamp) ? GL_CLAMP : GL_REPEAT;
+  glTexParameteri(active, GL_TEXTURE_WRAP_S, enveloppe);
+  if (active != GL_TEXTURE_1D) glTexParameteri(active, GL_TEXTURE_WRAP_T, enveloppe);
+  if (active == GL_TEXTURE_CUBE_MAP) glTexParameteri(active, GL_TEXTURE_WRAP_R, enveloppe);
+  const GLint filtre = (drapeaux & TexPixels) ? GL_NEAREST : GL_LINEAR;
+  glTexParameteri(active, GL_TEXTURE_MAG_FILTER, filtre);
+  if (drapeaux & TexMipmap) {
+    glTexParameteri(active, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameterf(active, GL_TEXTURE_MIN_LOD, 1.0f);
+    glTexParameterf(active, GL_TEXTURE_MAX_LOD, 2.0f);
+  } else {
+    glTexParameteri(active, GL_TEXTURE_MIN_FILTER, filtre);
+  }
+  // Only when the driver advertises it: asking otherwise is a GL error.
+  if ((drapeaux & TexAnisotrope) &&
+      contientExtension(reinterpret_cast<const char*>(glGetString(GL_EXTENSIONS)),
+                        "GL_EXT_texture_filter_anisotropic")) {
+    GLfloat maxi = 1.0f;
+    glGetFloatv(GL_MAX_TEXTURE_MAX_ANISOTROPY_EXT, &maxi);
+    glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_ANISOTROPY_EXT, maxi);
+  }
+
+  const bool compresse = (drapeaux & TexCompresse) != 0;
+  if (!(compresse && lireCache(chemin, drapeaux, cible))) {
+    Surface image = decoder(chemin);
+    if (image) {
+      const int oc = image->format->BytesPerPixel;
+      journal(chemin + " : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
+              " sur " + std::to_string(oc) + "oc");
+      std::vector<uint8_t> copie;
+      const void* pixels = pixelsSerres(image.get(), copie);
+      const GLenum format = formatSimple(oc, drapeaux);
+      const GLint interne = compresse ? formatCompresse(oc, drapeaux) : format;
+      glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+      if (drapeaux & TexMipmap) {
+        gluBuild2DMipmaps(cible, format, image->w, image->h, format, GL_UNSIGNED_BYTE, pixels);
+      } else {
+        if (cible == GL_TEXTURE_1D)
+          glTexImage1D(cible, 0, interne, image->w, 0, format, GL_UNSIGNED_BYTE, pixels);
+        else
+          glTexImage2D(cible, 0, interne, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
+        if (compresse && cible != GL_TEXTURE_1D) {
+          GLint estCompresse = 0;
+          glGetTexLevelParameteriv(cible, 0, GL_TEXTURE_COMPRESSED_ARB, &estCompresse);
+          if (estCompresse == 1) ecrireCache(chemin, cible, image->w, image->h, oc);
+        }
+      }
+      glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    }
+  }
+  const GLenum erreur = glGetError();
+  if (erreur != GL_NO_ERROR) journal("Err #" + std::to_string(erreur));
+  glDisable(active);
+  return nom;
+}
+
+GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format) {
+  journal("New : " + std::to_string(largeur) + "x" + std::to_string(hauteur) + " sur " +
+          std::to_string(composantes) + "oc");
+  const size_t n = largeur > 0 && hauteur > 0 && composantes > 0
+                       ? static_cast<size_t>(largeur) * hauteur * composantes
+                       : 0;
+  std::vector<uint8_t> zeros(n, 0);
+  GLuint nom = 0;
+  glGenTextures(1, &nom);
+  glBindTexture(GL_TEXTURE_2D, nom);
+  GLenum e = glGetError();
+  if (e != GL_NO_ERROR) journal("Err0 #" + std::to_string(e));
+  glTexImage2D(GL_TEXTURE_2D, 0, composantes, largeur, hauteur, 0, format, GL_UNSIGNED_BYTE,
+               n ? zeros.data() : nullptr);
+  e = glGetError();
+  if (e != GL_NO_ERROR) journal("Err1 #" + std::to_string(e));
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  e = glGetError();
+  if (e != GL_NO_ERROR) journal("Err2 #" + std::to_string(e));
+  glBindTexture(GL_TEXTURE_2D, 0);
+  e = glGetError();
+  if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+  return nom;
+}
+
+GLuint chargerCubeMap(const std::string& chemin) {
+  GLuint nom = 0;
+  glGenTextures(1, &nom);
+  glBindTexture(GL_TEXTURE_CUBE_MAP, nom);
+  glEnable(GL_TEXTURE_CUBE_MAP);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_T, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  Surface image = decoder(chemin);
+  if (image) {
+    const int oc = image->format->BytesPerPixel;
+    journal(chemin + " (cubemap) : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
+            " sur " + std::to_string(oc) + "oc");
+    std::vector<uint8_t> copie;
+    const void* pixels = pixelsSerres(image.get(), copie);
+    const GLenum format = formatSimple(oc, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
+      glTexImage2D(face, 0, format, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    image.reset();
+    const GLenum e = glGetError();
+    if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+  }
+  glDisable(GL_TEXTURE_CUBE_MAP);
+  const GLenum e = glGetError();
+  if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+  return nom;
+}
+
+void chargerImages() {
+  auto img = [](const std::string& relatif) { return repertoires->chemin("imgs/" + relatif); };
+  TableTextures& t = textures;
+
+  // Whole glyph sheets, crisp and clamped, until the font object cuts them into glyphs.
+  t.texPolice7 = chargerTexture(img("lettres/assci7.png"), TexClamp | TexPixels);
+  t.texPolice8 = chargerTexture(img("lettres/assci8.png"), TexClamp | TexPixels);
+  journal("Fonts ok");
+
+  GLuint* cadre[] = {&t.texCentre, &t.texHautGauche, &t.texHaut,      &t.texHautDroite, &t.texGauche,
+                     &t.texDroite, &t.texBasGauche,  &t.texBas,       &t.texBasDroite};
+  const char* fichiersCadre[] = {"gui_fond", "gui_hg", "gui_h",  "gui_hd", "gui_g",
+                                 "gui_d",    "gui_bg", "gui_b",  "gui_bd"};
+  for (int i = 0; i < 9; ++i)
+    *cadre[i] = chargerTexture(img(std::string("gui/") + fichiersCadre[i] + ".png"), 0);
+  t.texFlecheHaut = chargerTexture(img("gui/haut.png"), TexClamp);
+  t.texFlecheBas = chargerTexture(img("gui/bas.png"), TexClamp);
+
+  t.texBoom = chargerTexture(img("boom/1.png"), TexClamp | TexCompresse);
+  t.texParticule = chargerTexture(img("boom/particule.png"), TexClamp);
+  t.texCasse = chargerTexture(img("briques/casse.png"), 0);
+  t.texBlinde = chargerTexture(img("briques/blinde.png"), 0);
+  t.texRessort = chargerTexture(img("briques/ressort.png"), TexAlpha);
+  t.texUn = chargerTexture(img("briques/un.png"), 0);
+  t.texDeux = chargerTexture(img("briques/deux.png"), 0);
+  if (options.ModeDaltonien) {
+    t.texWin = chargerTexture(img("briques/win.png"), 0);
+    t.texLost = chargerTexture(img("briques/lost.png"), 0);
+  }
+
+  const int resX = options.resXSure(), resY = options.resYSure();
+  if (options.FondShader) {
+    const int taille = options.fondShaderTailleSure();
+    t.largeurFondShader = puiss2(resX / taille);
+    t.hauteurFondShader = puiss2(resY / taille);
+    t.texFondShader = creerTexture(t.largeurFondShader, t.hauteurFondShader, 3, GL_RGB);
+  }
+  if (options.Bloom) {
+    t.largeurBloom = puiss2(resX);
+    t.hauteurBloom = puiss2(resY);
+    t.texBloom = creerTexture(t.largeurBloom, t.hauteurBloom, 4, GL_RGBA);
+  }
+
+  if (options.Reflets || (options.Fond && !options.FondShader)) {
+    const GLuint cube = chargerCubeMap(img("fond/gal.png"));
+    if (options.Reflets) t.texRefletCube = cube;
+    if (options.Fond) t.texFondCube = cube;
+  }
+
+  for (int code = 0; code < 20; ++code)
+    t.texBoutonsEdit[code] =
+        chargerTexture(img("boutons_edit/" + std::to_string(code) + ".png"), TexClamp);
+  t.texBoutonsEdit[255] = chargerTexture(img("boutons_edit/255.png"), TexClamp);
+  for (int i = 0; i < 3; ++i)
+    t.texMove[i] = chargerTexture(img("msg/move" + std::to_string(i) + ".png"), TexClamp);
+  for (int i = 0; i < 2; ++i)
+    t.texBoomMsg[i] = chargerTexture(img("msg/boom" + std::to_string(i) + ".png"), TexClamp);
+  t.texOptions = chargerTexture(img("boutons/options.png"), TexClamp);
+  t.texLangue = chargerTexture(img("boutons/langue.png"), TexAlpha | TexClamp);
+  t.texCroix = chargerTexture(img("boutons/croix.png"), TexClamp);
+  t.texPlus = chargerTexture(img("boutons/plus.png"), TexClamp);
+  t.texSave = chargerTexture(img("boutons/save.png"), TexClamp);
+  t.texMoins = chargerTexture(img("boutons/moins.png"), TexClamp);
+  t.texJulia = chargerTexture(img("fond/julia.png"), 0);
+  t.texTitre = chargerTexture(img("msg/titre.png"), TexClamp);
+  t.texCache = chargerTexture(img("msg/cache.png"), 0);
+  const char* couleurs[] = {"rouge", "jaune", "vert", "bleu"};
+  for (int i = 0; i < 4; ++i)
+    t.texCouleur[i] = chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
+  for (int i = 0; i < 4; ++i)
+    t.texCouleurT[i] =
+        chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);
+  if (terrain) terrain->textureParticule = t.texParticule;
+  journal("Load maps ok");
+}

@@ -1,0 +1,70 @@
+#pragma once
+// Image files into OpenGL textures, the driver-compressed ".pak" cache, and the table of every
+// texture the game draws with (filled once at start-up, kept to the end of the run).
+#include <cstdint>
+#include <string>
+
+#include "render/cache_pak.h"
+#include "render/gl.h"
+
+// Texture flags of chargerTexture.
+enum DrapeauTexture : unsigned {
+  TexAlpha = 1,        // a 1-byte image becomes GL_ALPHA (else GL_LUMINANCE)
+  TexMipmap = 2,       // gluBuild2DMipmaps, trilinear, LOD 1..2
+  TexClamp = 4,        // GL_CLAMP on every coordinate (else GL_REPEAT)
+  TexCompresse = 8,    // compressed internal format and the ".pak" cache
+  TexAnisotrope = 16,  // the driver's highest anisotropy
+  TexPixels = 32       // GL_NEAREST filters (else GL_LINEAR)
+};
+
+struct TableTextures {
+  // Font sheets (glyphs 0x21-0x7F and 0x80-0xFF). Held here until the font object takes them.
+  GLuint texPolice7 = 0, texPolice8 = 0;
+  // Frame pieces of the GUI's button style and the two list arrows (drawn 16 x 20). Held here
+  // until the GUI manager's styles take them.
+  GLuint texCentre = 0, texHautGauche = 0, texHaut = 0, texHautDroite = 0, texGauche = 0,
+         texDroite = 0, texBasGauche = 0, texBas = 0, texBasDroite = 0;
+  GLuint texFlecheHaut = 0, texFlecheBas = 0;
+
+  GLuint texBoom = 0, texParticule = 0;
+  GLuint texCasse = 0, texBlinde = 0, texRessort = 0, texUn = 0, texDeux = 0;
+  GLuint texWin = 0, texLost = 0;          // only with ModeDaltonien
+  GLuint texFondShader = 0, texBloom = 0;  // render targets, only with FondShader / Bloom
+  int32_t largeurFondShader = 0, hauteurFondShader = 0;  // their power-of-two sizes
+  int32_t largeurBloom = 0, hauteurBloom = 0;
+  GLuint texFondCube = 0, texRefletCube = 0;  // one cube map shared by both when both are on
+  GLuint texBoutonsEdit[256] = {};            // by cell code; 0 where no picture exists
+  GLuint texMove[3] = {}, texBoomMsg[2] = {};
+  GLuint texOptions = 0, texLangue = 0, texCroix = 0, texPlus = 0, texSave = 0, texMoins = 0;
+  GLuint texJulia = 0, texTitre = 0, texCache = 0;
+  GLuint texCouleur[4] = {};   // coloured bricks, (code - 9) / 2
+  GLuint texCouleurT[4] = {};  // switches, (code - 8) / 2
+};
+
+extern TableTextures textures;
+
+// Loads `chemin` into texture `nom` (0: a new one) on `cible` (GL_TEXTURE_2D, GL_TEXTURE_1D or a
+// cube-map face). Returns the name, loaded or not: a missing image leaves an empty texture and a
+// log line.
+GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible = GL_TEXTURE_2D,
+                      GLuint nom = 0);
+
+// An all-zero 2D texture to draw into (linear filters, default wrap).
+GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format);
+
+// A cube map whose six faces hold the same image.
+GLuint chargerCubeMap(const std::string& chemin);
+
+// Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
+// Fond, Reflets and the window size). Also hands the particle texture to the global terrain when
+// there is one. Logs "Fonts ok" and "Load maps ok".
+void chargerImages();
+
+// Where the cache of `cheminImage` lives: beside the image, and, for an installed game whose
+// data directory cannot be written, under the user directory ("<user>cache/<relative path>.pak").
+// The second is empty when the user directory is not known.
+struct CheminsPak {
+  std::string aCote;
+  std::string utilisateur;
+};
+CheminsPak cheminsPak(const std::string& cheminImage);
