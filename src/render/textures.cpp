@@ -112,8 +112,24 @@ bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
   return true;
 }
 
+// The driver's own format behind a generic compressed one (glCompressedTexImage2D refuses the
+// generic names): a scratch texture asks. The same renderer always makes the same choice.
+GLenum formatReel(GLenum generique, int oc, GLenum active, GLuint nom) {
+  GLuint essai = 0;
+  glGenTextures(1, &essai);
+  glBindTexture(GL_TEXTURE_2D, essai);
+  glTexImage2D(GL_TEXTURE_2D, 0, generique, 4, 4, 0, formatSimple(oc, 0), GL_UNSIGNED_BYTE,
+               nullptr);
+  GLint reel = 0;
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &reel);
+  glDeleteTextures(1, &essai);
+  glBindTexture(active, nom);
+  return static_cast<GLenum>(reel);
+}
+
 // Step 7: the texture from a cache file written by this renderer. False means: decode.
-bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible) {
+bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenum active,
+               GLuint nom) {
   const CheminsPak chemins = cheminsPak(chemin);
   const std::string rendu = texteRendu();
   for (const std::string& pak : {chemins.aCote, chemins.utilisateur}) {
@@ -130,9 +146,11 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible) {
     // Without the upload entry point the image is decoded instead of leaving the texture empty.
     if (!glext || !glext->glCompressedTexImage2D) return false;
     // The stored bytes per pixel decide the format (a 1-byte image comes back as luminance).
-    const GLenum format = formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha);
     while (glGetError() != GL_NO_ERROR) {
     }
+    const GLenum format =
+        formatReel(formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha), e.octetsParPixel,
+                   active, nom);
     glext->glCompressedTexImage2D(cible, 0, format, e.largeur, e.hauteur, 0,
                                   static_cast<GLsizei>(e.tailleDonnees),
                                   octets.data() + e.debutDonnees);
@@ -238,7 +256,7 @@ GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible
   }
 
   const bool compresse = (drapeaux & TexCompresse) != 0;
-  if (!(compresse && lireCache(chemin, drapeaux, cible))) {
+  if (!(compresse && lireCache(chemin, drapeaux, cible, active, nom))) {
     Surface image = decoder(chemin);
     if (image) {
       const int oc = image->format->BytesPerPixel;

@@ -1,0 +1,115 @@
+#include "render/shaders.h"
+
+#include "app/journal.h"
+#include "app/options.h"
+#include "app/repertoires.h"
+#include "app/utilitaires.h"
+#include "render/glext.h"
+
+Shaders* shaders = nullptr;
+
+namespace {
+void journalErreur(const char* texte) {
+  const GLenum e = glGetError();
+  if (e != GL_NO_ERROR) journal(std::string(texte) + std::to_string(e));
+}
+}  // namespace
+
+GLhandleARB Shaders::chargerShader(const std::string& chemin, GLenum type) {
+  journal("Load shader " + chemin);
+  const std::string texte = normaliserFinsDeLigne(lireFichier(chemin), "\r\n");
+  journal("DATA>" + texte + "<DATA size:" + std::to_string(texte.size()));
+  journalErreur("Err LOS 1 #");
+  GLhandleARB s = 0;
+  if (glext && glext->glCreateShaderObjectARB) s = glext->glCreateShaderObjectARB(type);
+  const char* source = texte.c_str();
+  if (glext && glext->glShaderSourceARB) glext->glShaderSourceARB(s, 1, &source, nullptr);
+  if (glext && glext->glCompileShaderARB) glext->glCompileShaderARB(s);
+  GLint statut = 0;
+  if (glext && glext->glGetObjectParameterivARB)
+    glext->glGetObjectParameterivARB(s, GL_OBJECT_COMPILE_STATUS_ARB, &statut);
+  journal("Result comp shader: " + std::to_string(statut));
+  journalErreur("Err LOS 2 #");
+  journal(" : loaded @id " + std::to_string(s));
+  return s;
+}
+
+GLhandleARB Shaders::lier(GLhandleARB vertex, GLhandleARB fragment) {
+  GLhandleARB p = 0;
+  if (glext->glCreateProgramObjectARB) p = glext->glCreateProgramObjectARB();
+  if (glext->glAttachObjectARB) {
+    glext->glAttachObjectARB(p, vertex);
+    glext->glAttachObjectARB(p, fragment);
+  }
+  if (glext->glLinkProgramARB) glext->glLinkProgramARB(p);
+  journal(" : linked @id " + std::to_string(p));
+  return p;
+}
+
+GLint Shaders::uniforme(GLhandleARB programme, const char* nom) {
+  return glext->glGetUniformLocationARB ? glext->glGetUniformLocationARB(programme, nom) : 0;
+}
+
+void Shaders::utiliserProgramme(GLhandleARB programme) {
+  if (glext && glext->glUseProgramObjectARB) glext->glUseProgramObjectARB(programme);
+}
+
+void Shaders::preparerShaders() {
+  if (!glext) return;
+  auto chemin = [](const char* nom) { return repertoires->chemin(std::string("shaders/") + nom); };
+  auto f1 = [](GLint loc, float v) {
+    if (glext->glUniform1fARB) glext->glUniform1fARB(loc, v);
+  };
+  if (options.FondShader) {
+    const GLhandleARB v = chargerShader(chemin("julia.vert"), GL_VERTEX_SHADER_ARB);
+    listeShaders.push_back(v);
+    const GLhandleARB f = chargerShader(chemin("julia.frag"), GL_FRAGMENT_SHADER_ARB);
+    listeShaders.push_back(f);
+    programmeFractal = lier(v, f);
+    GLint statut = 0;
+    if (glext->glGetObjectParameterivARB)
+      glext->glGetObjectParameterivARB(programmeFractal, GL_OBJECT_LINK_STATUS_ARB, &statut);
+    journal("Result link shader : " + std::to_string(statut));
+    journalErreur("Err Link Shader #");
+    utiliserProgramme(programmeFractal);
+    journalErreur("Err prepareShader A #");
+    f1(locPx = uniforme(programmeFractal, "Px"), -0.5f);
+    f1(locPy = uniforme(programmeFractal, "Py"), -0.25f);
+    f1(locZoom = uniforme(programmeFractal, "Zoom"), 0.2f);
+    f1(locTeinte = uniforme(programmeFractal, "Teinte"), 0.0f);
+    f1(locCx = uniforme(programmeFractal, "Cx"), -0.75f);
+    f1(locCy = uniforme(programmeFractal, "Cy"), -0.2f);
+    locMaxIter = uniforme(programmeFractal, "MaxIter");
+    if (glext->glUniform1iARB) glext->glUniform1iARB(locMaxIter, options.FondShaderIter);
+    journalErreur("Err prepareShader B #");
+    journal("julia_color : " + std::to_string(uniforme(programmeFractal, "Colors")));
+    journalErreur("Err prepareShader colors #");
+    utiliserProgramme(0);
+  }
+  if (options.Bloom) {
+    const GLhandleARB v = chargerShader(chemin("bloom.vert"), GL_VERTEX_SHADER_ARB);
+    listeShaders.push_back(v);
+    const GLhandleARB f = chargerShader(chemin("bloom.frag"), GL_FRAGMENT_SHADER_ARB);
+    listeShaders.push_back(f);
+    programmeBloom = lier(v, f);
+    utiliserProgramme(programmeBloom);
+    f1(locRx = uniforme(programmeBloom, "rx"), static_cast<float>(options.ResX));
+    f1(locRy = uniforme(programmeBloom, "ry"), static_cast<float>(options.ResY));
+    f1(locPart = uniforme(programmeBloom, "part"), static_cast<float>(options.BloomPart / 10.0));
+    utiliserProgramme(0);
+  }
+  journalErreur("Err prepareShader #");
+}
+
+void Shaders::libererShaders() {
+  // The bloom program goes too: leaving it to the context's end would leak it when the context
+  // outlives the shaders (tests, a restart in the same process).
+  for (GLhandleARB* p : {&programmeFractal, &programmeBloom}) {
+    if (*p && glext && glext->glDeleteObjectARB) glext->glDeleteObjectARB(*p);
+    *p = 0;
+  }
+  while (!listeShaders.empty()) {
+    if (glext && glext->glDeleteObjectARB) glext->glDeleteObjectARB(listeShaders.front());
+    listeShaders.erase(listeShaders.begin());
+  }
+}
