@@ -1,0 +1,430 @@
+#include "render/plateau.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "app/etat.h"
+#include "app/options.h"
+#include "app/utilitaires.h"
+#include "game/cases.h"
+#include "render/glext.h"
+#include "render/maillages.h"
+#include "render/textures.h"
+
+namespace {
+
+const float BLANC[4] = {1, 1, 1, 1};
+const float BLEU_BOMBE[4] = {0.3f, 0.3f, 0.5f, 1};
+const float VERT_BUT[4] = {0, 1, 0, 0.5f};
+const float ROUGE_DANGER[4] = {1, 0, 0, 0.5f};
+// Lever colours by code / 2 (codes 8 to 19).
+const float COULEURS_LEVIER[10][4] = {
+    {0, 0, 0, 1},         {0, 0, 0, 1},       {0, 0, 0, 1},     {0, 0, 0, 1},
+    {1, 0, 0, 1},         {1, 1, 0, 1},       {0, 1, 0, 1},     {0, 0, 1, 1},
+    {0.5f, 0.5f, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}};
+
+// GL state the cell drawing changes often, set only when it differs.
+struct EtatDessin {
+  const InstantaneTerrain& t;
+  uint32_t ticks;
+  Reflet reflet;
+  bool daltonien;
+  bool editeur;
+  bool melange = false;
+  float materiau[4] = {-1, -1, -1, -1};
+  GLuint textureLocale = 0;  // binding cache when no GlExt exists (tests of the meshes alone)
+
+  void fixerMateriau(const float c[4]) {
+    if (std::equal(c, c + 4, materiau)) return;
+    std::copy(c, c + 4, materiau);
+    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c);
+  }
+  void lier(GLuint tex) {
+    GLuint& liee = glext ? glext->textureLiee : textureLocale;
+    if (liee == tex) return;
+    glBindTexture(GL_TEXTURE_2D, tex);
+    liee = tex;
+  }
+  void fixerMelange(bool on) {
+    if (on == melange) return;
+    melange = on;
+    if (on)
+      glEnable(GL_BLEND);
+    else
+      glDisable(GL_BLEND);
+  }
+  void degrade(int c, int r, float sortie[4]) const {
+    const float u = static_cast<float>(c) / t.largeur, v = static_cast<float>(r) / t.hauteur;
+    interpolerCouleur(u, v, t.couleurs[0], t.couleurs[1], t.couleurs[2], t.couleurs[3], sortie);
+  }
+  Voisins voisins(int c, int r) const {
+    Voisins v;
+    const int dc[4] = {0, 0, -1, 1}, dr[4] = {-1, 1, 0, 0};
+    for (int i = 0; i < 4; ++i) {
+      const int x = c + dc[i], y = r + dr[i];
+      v.dedans[i] = x >= 0 && y >= 0 && x < t.largeur && y < t.hauteur;
+      v.code[i] = t.lireCase(x, y);
+    }
+    return v;
+  }
+  void boite(float x, float y, float w, float h, float z0, float z1, uint8_t code,
+             const Voisins& v) {
+    glBegin(GL_QUADS);
+    sommetsBoite(x, y, w, h, z0, z1, code, v, reflet);
+    glEnd();
+  }
+  void plaque(float x0, float y0, float x1, float y1) {
+    glBegin(GL_QUADS);
+    sommetsQuadPlat(x0, y0, x1, y1, 1.0f, -1.0f, reflet);
+    glEnd();
+  }
+};
+
+void dessinerCase(EtatDessin& e, int c, int r) {
+  const uint8_t code = e.t.lireCase(c, r);
+  if (code == Vide || (code >= 20 && code <= 253)) return;
+  const float x = static_cast<float>(c), y = static_cast<float>(r);
+  float degrade[4];
+  switch (code) {
+    case Brique:
+    case Casse:
+    case Blinde:
+      e.degrade(c, r, degrade);
+      e.fixerMateriau(degrade);
+      e.lier(code == Casse ? textures.texCasse : code == Blinde ? textures.texBlinde : 0);
+      e.fixerMelange(false);
+      e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
+      return;
+    case Win:
+    case Lost:
+      e.fixerMateriau(e.daltonien ? BLANC : code == Win ? VERT_BUT : ROUGE_DANGER);
+      e.lier(e.daltonien ? (code == Win ? textures.texWin : textures.texLost) : 0);
+      e.fixerMelange(true);
+      e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
+      return;
+    case Ressort:
+      e.fixerMateriau(BLANC);
+      e.lier(textures.texRessort);
+      e.fixerMelange(true);
+      dessinerRessort(c, r, 16, e.reflet);
+      return;
+    case Bombe: {
+      e.fixerMateriau(BLEU_BOMBE);
+      e.lier(0);
+      e.fixerMelange(false);
+      const float vue[3] = {e.reflet.oeil[0] - x, e.reflet.oeil[1] - y, e.reflet.oeil[2] - 0.5f};
+      glPushMatrix();
+      glTranslatef(x + 0.5f, y + 0.5f, 0.5f);
+      dessinerSphere(0.3f, 8, 4, e.reflet, vue);
+      glPopMatrix();
+      return;
+    }
+    case PanneauBoom:
+      e.lier(textures.texBoomMsg[(e.ticks / 500) % 2]);
+      e.fixerMelange(true);
+      e.plaque(x, y, x + 4, y + 4);
+      return;
+    case PanneauMove: {
+      static const int images[4] = {0, 1, 0, 2};
+      e.lier(textures.texMove[images[(e.ticks / 500) % 4]]);
+      e.fixerMelange(true);
+      e.plaque(x, y, x + 4, y + 1.5f);
+      return;
+    }
+    default:
+      break;
+  }
+  // Codes 8 to 19.
+  if (estCouleur(code)) {
+    e.degrade(c, r, degrade);
+    e.fixerMateriau(degrade);
+    if (code <= CouleurBleu) {
+      e.lier(textures.texCouleur[(code - 9) / 2]);
+      e.fixerMelange(true);
+    } else {
+      e.lier(e.editeur ? (code == CouleurUn ? textures.texUn : textures.texDeux) : 0);
+      e.fixerMelange(false);
+    }
+    e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
+    return;
+  }
+  // A switch: its coloured plate (colours 0 to 3), the editor's marker (colours Un and Deux),
+  // then the lever.
+  if (code <= InterrupteurBleu) {
+    e.fixerMateriau(BLANC);
+    e.lier(textures.texCouleurT[(code - 8) / 2]);
+    e.fixerMelange(true);
+    e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
+  }
+  e.fixerMateriau(COULEURS_LEVIER[code / 2]);
+  e.fixerMelange(false);
+  if (e.editeur && code >= InterrupteurUn) {
+    e.lier(code == InterrupteurUn ? textures.texUn : textures.texDeux);
+    e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
+  }
+  e.lier(0);
+  e.boite(x + 0.25f, y + 0.8f, 0.5f, 0.2f, 0.25f, 0.75f, code, e.voisins(c, r));
+}
+
+void dessinerFlash(const InstantaneTerrain& t) {
+  const float s = 2.0f * (100 - t.minuteurExplosion) + 15.0f;
+  glPushMatrix();
+  glTranslatef(t.explosionX, t.explosionY, 0.5f);
+  glRotatef(t.explosionAlea, 0, 0, 1);
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, textures.texBoom);  // the next scene resets the binding cache
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glColor4f(1, 1, 1, t.minuteurExplosion / 100.0f);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex3f(-s, -s, 0);
+  glTexCoord2f(0, 1), glVertex3f(-s, s, 0);
+  glTexCoord2f(1, 1), glVertex3f(s, s, 0);
+  glTexCoord2f(1, 0), glVertex3f(s, -s, 0);
+  glEnd();
+  glDisable(GL_BLEND);
+  glDisable(GL_TEXTURE_2D);
+  glPopMatrix();
+}
+
+struct Vec3 {
+  float x, y, z;
+};
+Vec3 moins(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
+Vec3 vectoriel(Vec3 a, Vec3 b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
+Vec3 unitaire(Vec3 a) {
+  const float n = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
+  return n > 0 ? Vec3{a.x / n, a.y / n, a.z / n} : a;
+}
+
+}  // namespace
+
+float ratioFenetre() {
+  GLint vue[4] = {0, 0, 0, 0};
+  glGetIntegerv(GL_VIEWPORT, vue);
+  return vue[3] > 0 ? static_cast<float>(vue[2]) / vue[3] : 1.0f;
+}
+
+void appliquerCamera(const Camera& k, float ratio) {
+  // The eye always sits in front of the board; a camera at z >= 0 would give an invalid
+  // projection, so the planes never collapse below these bounds.
+  const double proche = std::max(-0.5 * k.oeilZ, 0.01);
+  const double loin = std::max(-2.0 * k.oeilZ, proche + 1.0);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPerspective(60.0, ratio, proche, loin);
+  gluLookAt(k.oeilX, k.oeilY, k.oeilZ, k.centreX, k.centreY, k.centreZ, k.hautX, k.hautY, k.hautZ);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+ZoneVisible zoneVisible(const Camera& k, float ratio, int largeur, int hauteur) {
+  ZoneVisible tout{0, largeur - 1, 0, hauteur - 1};
+  const Vec3 oeil{k.oeilX, k.oeilY, k.oeilZ};
+  const Vec3 f = unitaire(moins(Vec3{k.centreX, k.centreY, k.centreZ}, oeil));
+  const Vec3 s = unitaire(vectoriel(f, Vec3{k.hautX, k.hautY, k.hautZ}));
+  const Vec3 u = vectoriel(s, f);
+  const float ty = std::tan(30.0f * 3.14159265f / 180.0f), tx = ty * ratio;
+  float minX = 1e30f, maxX = -1e30f, minY = 1e30f, maxY = -1e30f;
+  for (float z : {0.0f, 1.0f}) {
+    for (float a : {-1.0f, 1.0f}) {
+      for (float b : {-1.0f, 1.0f}) {
+        const Vec3 d{f.x + a * tx * s.x + b * ty * u.x, f.y + a * tx * s.y + b * ty * u.y,
+                     f.z + a * tx * s.z + b * ty * u.z};
+        // A corner ray that does not reach the plane ahead: the view is unbounded there.
+        if (d.z < 1e-4f || z - oeil.z < 0) return tout;
+        const float l = (z - oeil.z) / d.z;
+        const float x = oeil.x + l * d.x, y = oeil.y + l * d.y;
+        minX = std::min(minX, x), maxX = std::max(maxX, x);
+        minY = std::min(minY, y), maxY = std::max(maxY, y);
+      }
+    }
+  }
+  if (!(maxX - minX < 1e6f && maxY - minY < 1e6f)) return tout;
+  // Four cells more on the low sides: a hint sign drawn from a cell reaches four cells on.
+  auto borne = [](float v, int lo, int hi) {
+    return static_cast<int>(std::max<float>(lo, std::min<float>(hi, std::floor(v))));
+  };
+  return {borne(minX - 4, 0, largeur - 1), borne(maxX + 1, -1, largeur - 1),
+          borne(minY - 4, 0, hauteur - 1), borne(maxY + 1, -1, hauteur - 1)};
+}
+
+void dessinerParticule(const Particule& p) {
+  if (p.vie <= 0) return;
+  glEnable(GL_TEXTURE_2D);
+  glBindTexture(GL_TEXTURE_2D, p.texture);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex3f(p.x - p.taille, p.y - p.taille, p.z);
+  glTexCoord2f(1, 0), glVertex3f(p.x + p.taille, p.y - p.taille, p.z);
+  glTexCoord2f(1, 1), glVertex3f(p.x + p.taille, p.y + p.taille, p.z);
+  glTexCoord2f(0, 1), glVertex3f(p.x - p.taille, p.y + p.taille, p.z);
+  glEnd();
+  glDisable(GL_TEXTURE_2D);
+}
+
+void dessinerScene(const InstantaneTerrain& t) { dessinerScene(t, SDL_GetTicks()); }
+
+void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
+  if (!t.aGrille() || t.largeur < 1 || t.hauteur < 1 ||
+      t.grille.size() < static_cast<size_t>(t.largeur) * t.hauteur)
+    return;
+  const Camera& k = t.camera;
+  glEnable(GL_DEPTH_TEST);
+  glDepthFunc(GL_LESS);
+
+  const GLfloat lumiere0[4] = {0, 0, -20, 1};
+  glLightfv(GL_LIGHT0, GL_POSITION, lumiere0);
+  glEnable(GL_LIGHTING);
+  glEnable(GL_LIGHT0);
+  if (t.minuteurExplosion != 0) {
+    const float f = (t.minuteurExplosion - 1) / 100.0f;
+    const GLfloat pos[4] = {t.explosionX, t.explosionY, 0.5f, 1};
+    const GLfloat couleur[4] = {f, f * 0.5f, 0, 1};
+    glLightfv(GL_LIGHT1, GL_POSITION, pos);
+    glLightfv(GL_LIGHT1, GL_DIFFUSE, couleur);
+    glLightfv(GL_LIGHT1, GL_SPECULAR, couleur);
+    glEnable(GL_LIGHT1);
+  }
+
+  EtatDessin e{t, ticks, Reflet{}, options.ModeDaltonien, modeEditeur};
+  e.reflet.oeil[0] = k.oeilX, e.reflet.oeil[1] = k.oeilY, e.reflet.oeil[2] = k.oeilZ;
+  const bool reflets = options.Reflets && textures.texRefletCube != 0 && glext &&
+                       glext->glActiveTexture && glext->glMultiTexCoord3f;
+  glDisable(GL_BLEND);
+
+  e.fixerMateriau(BLANC);
+  dessinerCadre(t.largeur, t.hauteur);
+
+  // The ball, with the slowly turning sky on unit 1 when reflections are on.
+  glBindTexture(GL_TEXTURE_2D, 0);
+  if (glext) glext->textureLiee = 0;
+  if (reflets) {
+    glext->glActiveTexture(GL_TEXTURE1);
+    glBindTexture(GL_TEXTURE_CUBE_MAP, textures.texRefletCube);
+    glEnable(GL_TEXTURE_CUBE_MAP);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
+    const float angle = ticks * 0.005f;
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glRotatef(angle, 1, 0, 0);
+    glRotatef(angle, 0, 1, 0);
+    glMatrixMode(GL_MODELVIEW);
+    e.reflet.actif = true;
+  }
+  {
+    const float bx = t.balle.x, by = t.balle.y;
+    const float vue[3] = {k.oeilX - bx, k.oeilY - by, k.oeilZ - 0.5f};
+    glPushMatrix();
+    glTranslatef(bx, by, 0.5f);
+    dessinerSphere(0.5f, 16, 32, e.reflet, vue);
+    glPopMatrix();
+  }
+  if (reflets) {
+    glext->glActiveTexture(GL_TEXTURE0);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glDisable(GL_TEXTURE_CUBE_MAP);
+  }
+
+  // Cells, from the board's edges toward the eye so that translucent cells blend over what lies
+  // behind them. Translucent cells blend as text does.
+  glEnable(GL_TEXTURE_2D);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  if (glext) glext->textureLiee = 0;
+  const int W = t.largeur, H = t.hauteur;
+  const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
+  const ZoneVisible z = zoneVisible(k, ratioFenetre(), W, H);
+  auto ligne = [&](int r) {
+    for (int c = z.c0; c <= std::min({ex, W - 1, z.c1}); ++c) dessinerCase(e, c, r);
+    for (int c = std::min(W - 1, z.c1); c >= std::max({ex - 1, 0, z.c0}); --c) dessinerCase(e, c, r);
+  };
+  for (int r = z.r0; r <= std::min({ey, H - 1, z.r1}); ++r) ligne(r);
+  for (int r = std::min(H - 1, z.r1); r >= std::max({ey, 0, z.r0}); --r) ligne(r);
+  e.fixerMelange(false);
+  glDisable(GL_TEXTURE_2D);
+  if (reflets) {
+    glext->glActiveTexture(GL_TEXTURE1);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+    glDisable(GL_TEXTURE_CUBE_MAP);
+    glext->glActiveTexture(GL_TEXTURE0);
+  }
+
+  // Particles: additive, without writing depth.
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDepthMask(GL_FALSE);
+  glColor4f(1, 1, 1, 1);
+  for (const Particule& p : t.particules) dessinerParticule(p);
+  glDisable(GL_BLEND);
+  glDepthMask(GL_TRUE);
+
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_LIGHT0);
+  if (t.minuteurExplosion != 0) {
+    glDisable(GL_LIGHT1);
+    dessinerFlash(t);
+  }
+}
+
+void preparerSelection(const Camera& k, float ratio, int x, int y, GLsizei longueur,
+                       GLuint* tampon) {
+  GLint vue[4];
+  glGetIntegerv(GL_VIEWPORT, vue);
+  glSelectBuffer(longueur, tampon);
+  glRenderMode(GL_SELECT);
+  glInitNames();
+  glPushName(0);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPickMatrix(x, y, 1, 1, vue);
+  // A far plane of 100 would leave a large level seen from afar unpickable: it reaches the
+  // board from wherever the eye is.
+  gluPerspective(60.0, ratio, 2.0, std::max(100.0, -2.0 * k.oeilZ + 2.0));
+  gluLookAt(k.oeilX, k.oeilY, k.oeilZ, k.centreX, k.centreY, k.centreZ, k.hautX, k.hautY, k.hautZ);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+}
+
+void dessinerNoms(const InstantaneTerrain& t) {
+  if (!t.aGrille() || t.grille.size() < static_cast<size_t>(t.largeur) * t.hauteur) return;
+  for (int r = 0; r < t.hauteur; ++r) {
+    for (int c = 0; c < t.largeur; ++c) {
+      glLoadName(static_cast<GLuint>(r * t.largeur + c + 1));
+      glBegin(GL_QUADS);
+      glVertex3f(c, r, 0), glVertex3f(c, r + 1, 0), glVertex3f(c + 1, r + 1, 0),
+          glVertex3f(c + 1, r, 0);
+      glEnd();
+    }
+  }
+  glFlush();
+}
+
+int finirSelection() { return glRenderMode(GL_RENDER); }
+
+std::optional<CaseChoisie> choisirCase(const InstantaneTerrain& t, float ratio, int mx, int my) {
+  if (!t.aGrille() || t.largeur < 1 || t.hauteur < 1) return std::nullopt;
+  GLint vue[4];
+  glGetIntegerv(GL_VIEWPORT, vue);
+  GLuint tampon[16] = {};
+  preparerSelection(t.camera, ratio, mx, vue[1] + vue[3] - my, 16, tampon);
+  dessinerNoms(t);
+  const int touches = finirSelection();
+  if (touches < 1) return std::nullopt;
+  const GLuint nom = tampon[3];
+  const size_t cases = static_cast<size_t>(t.largeur) * t.hauteur;
+  if (nom == 0 || nom - 1 >= cases) return std::nullopt;
+  const int index = static_cast<int>(nom - 1);
+  return CaseChoisie{index % t.largeur, index / t.largeur};
+}
