@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The shipped levels: compiled from their text sources byte for byte, converted back to the
-# same text, and every level won by its recorded solution at the recorded step.
+# same text, every level won by its recorded solution at the recorded step, and the recorded
+# wrong moves lost.
 # Usage: niveaux.sh SOURCE_DIR BINARY_DIR
 set -euo pipefail
 src=$1
@@ -48,5 +49,18 @@ for f in "$src"/data/mapsoff/*.map; do
     total=$((total + 1))
   done
 done
-echo "$total levels replayed"
+# (4) The recorded wrong moves lose, at their recorded step.
+perdus=0
+for sol in "$src"/tools/niveaux/solutions/*-perdu.txt; do
+  [ -f "$sol" ] || continue
+  base=$(basename "$sol" -perdu.txt)
+  n=${base##*-}
+  nom=${base%-*}
+  attendu=$(sed -n '1s/^# lost at step \([0-9][0-9]*\)$/\1/p' "$sol")
+  if [ -z "$attendu" ]; then echec "$sol lacks its '# lost at step N' line"; continue; fi
+  resultat=$("$jouer" "$src/data/mapsoff/$nom.map" "$n" "$sol" $((attendu + 200)) 2>/dev/null | tail -n 1)
+  [ "$resultat" = "lost at step $attendu" ] || echec "$nom level $n, wrong move: '$resultat', expected lost at step $attendu"
+  perdus=$((perdus + 1))
+done
+echo "$total levels replayed, $perdus wrong moves checked"
 [ "$echecs" -eq 0 ]
