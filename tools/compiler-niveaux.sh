@@ -2,7 +2,9 @@
 # Compiles the shipped levels from their text sources (tools/niveaux/*.txt) into level files:
 # every NAME.txt becomes NAME.map, logom.txt included (the menu's demonstration level).
 # Usage: bash tools/compiler-niveaux.sh [OUTPUT_DIR [ZV_NIVEAU]]
-#   OUTPUT_DIR defaults to data/mapsoff; ZV_NIVEAU is the level tool (found or built otherwise).
+#   Without OUTPUT_DIR it writes data/mapsoff and first remakes logom.txt with logo.py; with one
+#   (as the tests do) it only reads the sources. ZV_NIVEAU is the level tool (found or built
+#   otherwise).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 sortie=${1:-$racine/data/mapsoff}
@@ -17,9 +19,11 @@ if [ -z "$outil" ]; then
   cmake --build "$racine/build/niveaux" --target zv-niveau > /dev/null
   outil=$racine/build/niveaux/tools/zv-niveau
 fi
+if [ $# -eq 0 ]; then
+  /usr/bin/python3 "$racine/tools/niveaux/logo.py" > "$racine/tools/niveaux/logom.txt"
+fi
 mkdir -p "$sortie"
 for source in "$racine"/tools/niveaux/*.txt; do
   nom=$(basename "$source" .txt)
-  [ "$nom" = README ] && continue
   "$outil" map "$source" "$sortie/$nom.map"
 done
