@@ -57,12 +57,18 @@ InstantaneTerrain genere(int W, int H) {
   t.hauteur = H;
   t.grille.assign(static_cast<size_t>(W) * H, Vide);
   uint32_t graine = 12345;
-  const uint8_t codes[] = {Brique, Brique, Brique, Casse, Blinde, Ressort, Bombe, Win, Lost,
-                           InterrupteurRouge, CouleurRouge, CouleurBleu, InterrupteurUn, CouleurDeux};
+  // Mostly walls of plain bricks in runs, as levels are drawn, with every other kind of cell
+  // sprinkled in (1 in 25 of the filled cells).
+  const uint8_t autres[] = {Casse, Blinde, Ressort, Bombe, Win, Lost, InterrupteurRouge,
+                            CouleurRouge, CouleurBleu, InterrupteurUn, CouleurDeux};
   for (int r = 0; r < H; ++r)
     for (int c = 0; c < W; ++c) {
       graine = graine * 1103515245u + 12345u;
-      if ((graine >> 16) % 100 < 55) t.grille[static_cast<size_t>(r) * W + c] = codes[(graine >> 8) % 14];
+      const uint32_t tirage = graine >> 8;
+      const bool mur = (r % 6 == 0) || (c % 9 == 0) || tirage % 100 < 20;
+      if (!mur) continue;
+      t.grille[static_cast<size_t>(r) * W + c] =
+          (tirage >> 8) % 25 == 0 ? autres[(tirage >> 13) % 11] : static_cast<uint8_t>(Brique);
     }
   const float coins[4][4] = {{1, 0.3f, 0.3f, 1}, {0.3f, 1, 0.3f, 1}, {0.3f, 0.3f, 1, 1}, {1, 1, 1, 1}};
   std::copy(&coins[0][0], &coins[0][0] + 16, &t.couleurs[0][0]);

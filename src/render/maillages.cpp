@@ -1,5 +1,6 @@
 #include "render/maillages.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "app/utilitaires.h"
@@ -26,7 +27,7 @@ void faceCote(float ax, float ay, float bx, float by, float z0, float z1, const 
     float x, y, z, s, t;
   } v[4] = {{ax, ay, z0, 0, 1}, {ax, ay, z1, 0, 0}, {bx, by, z1, 1, 0}, {bx, by, z0, 1, 1}};
   for (const auto& p : v) {
-    glTexCoord2f(p.s, p.t);
+    glTexCoord3f(p.s, p.t, 0.0f);  // three components everywhere: no vertex format change mid-batch
     refletCote(reflet, p.x, p.y, p.z, n);
     glVertex3f(p.x, p.y, p.z);
   }
@@ -42,7 +43,7 @@ void sommetsQuadPlat(float x0, float y0, float x1, float y1, float z, float nz,
   glNormal3f(0.0f, 0.0f, nz);
   const float v[4][4] = {{x0, y0, 0, 0}, {x0, y1, 0, 1}, {x1, y1, 1, 1}, {x1, y0, 1, 0}};
   for (const auto& p : v) {
-    glTexCoord2f(p[2], p[3]);
+    glTexCoord3f(p[2], p[3], 0.0f);
     if (reflet.actif) {
       // R = V - 2 (n.V) n with V = eye - vertex, n = (0, 0, nz).
       const float V[3] = {reflet.oeil[0] - p[0], reflet.oeil[1] - p[1], reflet.oeil[2] - z};
@@ -54,10 +55,15 @@ void sommetsQuadPlat(float x0, float y0, float x1, float y1, float z, float nz,
 }
 
 void sommetsBoite(float x, float y, float w, float h, float z0, float z1, uint8_t code,
-                  const Voisins& vs, const Reflet& reflet) {
+                  const Voisins& vs, const Reflet& reflet, bool opaque) {
   static const float haut[3] = {0, -1, 0}, bas[3] = {0, 1, 0}, gauche[3] = {-1, 0, 0},
                      droite[3] = {1, 0, 0};
-  auto visible = [&](int i) { return vs.dedans[i] && vs.code[i] != code; };
+  const float* o = reflet.oeil;
+  const bool cacherDos = opaque && o[2] < z0;
+  const bool tournee[4] = {o[1] < y, o[1] > y + h, o[0] < x, o[0] > x + w};
+  auto visible = [&](int i) {
+    return vs.dedans[i] && vs.code[i] != code && (!cacherDos || tournee[i]);
+  };
   if (visible(0)) faceCote(x, y, x + w, y, z0, z1, haut, reflet);
   if (visible(1)) faceCote(x, y + h, x + w, y + h, z0, z1, bas, reflet);
   if (visible(2)) faceCote(x, y, x, y + h, z0, z1, gauche, reflet);
@@ -65,9 +71,8 @@ void sommetsBoite(float x, float y, float w, float h, float z0, float z1, uint8_
   sommetsQuadPlat(x, y, x + w, y + h, z0, -1.0f, reflet);
 }
 
-void dessinerSphere(float rayon, int bandes, int segments, const Reflet& reflet,
-                    const float vue[3]) {
-  glBegin(GL_QUADS);
+void sommetsSphere(const float centre[3], float rayon, int bandes, int segments,
+                   const Reflet& reflet, const float vue[3]) {
   for (int i = 0; i < bandes; ++i) {
     for (int j = 0; j < segments; ++j) {
       const int coins[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
@@ -81,40 +86,51 @@ void dessinerSphere(float rayon, int bandes, int segments, const Reflet& reflet,
           const float d = n[0] * vue[0] + n[1] * vue[1] + n[2] * vue[2];
           coordReflet(vue[0] - 2 * d * n[0], vue[1] - 2 * d * n[1], vue[2] - 2 * d * n[2]);
         }
-        glVertex3f(rayon * n[0], rayon * n[1], rayon * n[2]);
+        glVertex3f(centre[0] + rayon * n[0], centre[1] + rayon * n[1], centre[2] + rayon * n[2]);
       }
     }
   }
-  glEnd();
 }
 
-void dessinerRessort(int c, int r, int segments, const Reflet& reflet) {
+void sommetsRessort(int c, int r, int segments, const Reflet& reflet) {
+  // The strip's vertex pairs (top then bottom), the closing pair last.
+  struct Paire {
+    float x, z, s, nx, nz;
+    float reflet[2][3];
+  };
   const float oy = reflet.oeil[1];
-  glBegin(GL_QUAD_STRIP);
-  for (int i = 0; i < segments; ++i) {
-    const float s = static_cast<float>(i) / segments, a = 2.0f * PI * s;
-    const float ca = std::cos(a), sa = std::sin(a);
-    const float x = c + 0.5f + 0.5f * ca, z = 0.5f + 0.5f * sa;
-    glNormal3f(ca, 0.0f, sa);
-    for (int bas = 0; bas < 2; ++bas) {
-      glTexCoord2f(s, static_cast<float>(bas));
-      if (reflet.actif) {
+  auto paire = [&](int i) {
+    Paire p;
+    if (i < segments) {
+      const float s = static_cast<float>(i) / segments, a = 2.0f * PI * s;
+      const float ca = std::cos(a), sa = std::sin(a);
+      p = {c + 0.5f + 0.5f * ca, 0.5f + 0.5f * sa, s, ca, sa, {}};
+      for (int bas = 0; bas < 2; ++bas) {
         float v[3] = {ca, (r + (bas ? 0.1f : -0.1f)) - oy, sa};
         normaliser(v);
-        coordReflet(v[0], v[1], v[2]);
+        std::copy(v, v + 3, p.reflet[bas]);
       }
-      glVertex3f(x, static_cast<float>(r + bas), z);
+    } else {
+      p = {c + 1.0f, 0.5f, 0.0f, 1.0f, 0.0f, {}};
+      float v[3] = {1.0f, (r - 0.1f) - oy, 0.0f};
+      normaliser(v);
+      std::copy(v, v + 3, p.reflet[0]);
+      std::copy(v, v + 3, p.reflet[1]);
     }
+    return p;
+  };
+  auto sommet = [&](const Paire& p, int bas) {
+    glNormal3f(p.nx, 0.0f, p.nz);
+    glTexCoord3f(p.s, static_cast<float>(bas), 0.0f);
+    if (reflet.actif) coordReflet(p.reflet[bas][0], p.reflet[bas][1], p.reflet[bas][2]);
+    glVertex3f(p.x, static_cast<float>(r + bas), p.z);
+  };
+  Paire a = paire(0);
+  for (int i = 1; i <= segments; ++i) {
+    const Paire b = paire(i);
+    sommet(a, 0), sommet(a, 1), sommet(b, 1), sommet(b, 0);
+    a = b;
   }
-  float v[3] = {1.0f, (r - 0.1f) - oy, 0.0f};
-  normaliser(v);
-  glNormal3f(1.0f, 0.0f, 0.0f);
-  for (int bas = 0; bas < 2; ++bas) {
-    glTexCoord2f(0.0f, static_cast<float>(bas));
-    if (reflet.actif) coordReflet(v[0], v[1], v[2]);
-    glVertex3f(c + 1.0f, static_cast<float>(r + bas), 0.5f);
-  }
-  glEnd();
 }
 
 void dessinerCadre(int largeur, int hauteur) {

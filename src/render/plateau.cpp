@@ -33,22 +33,30 @@ struct EtatDessin {
   bool daltonien;
   bool editeur;
   bool melange = false;
-  float materiau[4] = {-1, -1, -1, -1};
+  bool ouvert = false;       // inside glBegin(GL_QUADS): cells sharing texture and blending
   GLuint textureLocale = 0;  // binding cache when no GlExt exists (tests of the meshes alone)
 
-  void fixerMateriau(const float c[4]) {
-    if (std::equal(c, c + 4, materiau)) return;
-    std::copy(c, c + 4, materiau);
-    glMaterialfv(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE, c);
+  // The material follows the current colour (colour material on ambient and diffuse), so that
+  // a colour change costs nothing and consecutive cells share one quad list.
+  void fixerMateriau(const float c[4]) { glColor4fv(c); }
+  void ouvrir() {
+    if (!ouvert) glBegin(GL_QUADS);
+    ouvert = true;
+  }
+  void fermer() {
+    if (ouvert) glEnd();
+    ouvert = false;
   }
   void lier(GLuint tex) {
     GLuint& liee = glext ? glext->textureLiee : textureLocale;
     if (liee == tex) return;
+    fermer();
     glBindTexture(GL_TEXTURE_2D, tex);
     liee = tex;
   }
   void fixerMelange(bool on) {
     if (on == melange) return;
+    fermer();
     melange = on;
     if (on)
       glEnable(GL_BLEND);
@@ -71,14 +79,12 @@ struct EtatDessin {
   }
   void boite(float x, float y, float w, float h, float z0, float z1, uint8_t code,
              const Voisins& v) {
-    glBegin(GL_QUADS);
-    sommetsBoite(x, y, w, h, z0, z1, code, v, reflet);
-    glEnd();
+    ouvrir();
+    sommetsBoite(x, y, w, h, z0, z1, code, v, reflet, !melange);
   }
   void plaque(float x0, float y0, float x1, float y1) {
-    glBegin(GL_QUADS);
+    ouvrir();
     sommetsQuadPlat(x0, y0, x1, y1, 1.0f, -1.0f, reflet);
-    glEnd();
   }
 };
 
@@ -108,17 +114,17 @@ void dessinerCase(EtatDessin& e, int c, int r) {
       e.fixerMateriau(BLANC);
       e.lier(textures.texRessort);
       e.fixerMelange(true);
-      dessinerRessort(c, r, 16, e.reflet);
+      e.ouvrir();
+      sommetsRessort(c, r, 16, e.reflet);
       return;
     case Bombe: {
       e.fixerMateriau(BLEU_BOMBE);
       e.lier(0);
       e.fixerMelange(false);
       const float vue[3] = {e.reflet.oeil[0] - x, e.reflet.oeil[1] - y, e.reflet.oeil[2] - 0.5f};
-      glPushMatrix();
-      glTranslatef(x + 0.5f, y + 0.5f, 0.5f);
-      dessinerSphere(0.3f, 8, 4, e.reflet, vue);
-      glPopMatrix();
+      const float centre[3] = {x + 0.5f, y + 0.5f, 0.5f};
+      e.ouvrir();
+      sommetsSphere(centre, 0.3f, 8, 4, e.reflet, vue);
       return;
     }
     case PanneauBoom:
@@ -280,6 +286,8 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   glLightfv(GL_LIGHT0, GL_POSITION, lumiere0);
   glEnable(GL_LIGHTING);
   glEnable(GL_LIGHT0);
+  glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+  glEnable(GL_COLOR_MATERIAL);
   if (t.minuteurExplosion != 0) {
     const float f = (t.minuteurExplosion - 1) / 100.0f;
     const GLfloat pos[4] = {t.explosionX, t.explosionY, 0.5f, 1};
@@ -318,10 +326,10 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   {
     const float bx = t.balle.x, by = t.balle.y;
     const float vue[3] = {k.oeilX - bx, k.oeilY - by, k.oeilZ - 0.5f};
-    glPushMatrix();
-    glTranslatef(bx, by, 0.5f);
-    dessinerSphere(0.5f, 16, 32, e.reflet, vue);
-    glPopMatrix();
+    const float centre[3] = {bx, by, 0.5f};
+    glBegin(GL_QUADS);
+    sommetsSphere(centre, 0.5f, 16, 32, e.reflet, vue);
+    glEnd();
   }
   if (reflets) {
     glext->glActiveTexture(GL_TEXTURE0);
@@ -347,6 +355,7 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   };
   for (int r = z.r0; r <= std::min({ey, H - 1, z.r1}); ++r) ligne(r);
   for (int r = std::min(H - 1, z.r1); r >= std::max({ey, 0, z.r0}); --r) ligne(r);
+  e.fermer();
   e.fixerMelange(false);
   glDisable(GL_TEXTURE_2D);
   if (reflets) {
@@ -372,6 +381,7 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glDisable(GL_LIGHT0);
+  glDisable(GL_COLOR_MATERIAL);
   if (t.minuteurExplosion != 0) {
     glDisable(GL_LIGHT1);
     dessinerFlash(t);
