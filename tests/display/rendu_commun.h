@@ -9,6 +9,7 @@
 #include <cmath>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "app/options.h"
 #include "app/repertoires.h"
@@ -31,6 +32,11 @@ class FenetreRendu : public ::testing::Test {
       fs::create_directories(d_ / "data");
       fs::copy(DONNEES_SOURCE + "imgs", d_ / "data/imgs", fs::copy_options::recursive);
       fs::copy(DONNEES_SOURCE + "shaders", d_ / "data/shaders", fs::copy_options::recursive);
+      // Caches a game run left beside the checkout's images do not belong to a test's data.
+      std::vector<fs::path> caches;
+      for (const auto& f : fs::recursive_directory_iterator(d_ / "data"))
+        if (f.path().extension() == ".pak") caches.push_back(f.path());
+      for (const auto& c : caches) fs::remove_all(c);
     }
     CaptureJournal capture;
     repertoires = new Repertoires(d_ / "data/", d_ / "home/");
