@@ -10,6 +10,7 @@
 #include "game/cases.h"
 #include "render/ciel.h"
 #include "render/image_minimale.h"
+#include "render/maillages.h"
 #include "render/plateau.h"
 #include "rendu_commun.h"
 
@@ -320,6 +321,87 @@ TEST_F(Plateau, GrilleUnParUnEtOeilAGauche) {
   for (int c : {0, 4, 9}) {
     const std::array<int, 4> p = dessinerEtLire(g, c + 0.5f, 2.2f);
     EXPECT_GT(p[0] + p[1] + p[2], 30) << c;
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// What the box mesh emits, counted through feedback mode (no window contents involved).
+int facesBoite(uint8_t code, const Voisins& v, bool opaque, float oeilX) {
+  GLfloat tampon[4096];
+  glFeedbackBuffer(4096, GL_3D, tampon);
+  glRenderMode(GL_FEEDBACK);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glOrtho(-10, 10, -10, 10, -10, 10);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  Reflet r;
+  r.oeil[0] = oeilX, r.oeil[1] = 0.5f, r.oeil[2] = -15;
+  glBegin(GL_QUADS);
+  sommetsBoite(0, 0, 1, 1, 0, 1, code, v, r, opaque);
+  glEnd();
+  const int n = glRenderMode(GL_RENDER);
+  int polygones = 0;
+  for (int i = 0; i < n;) {
+    if (tampon[i] == GL_POLYGON_TOKEN) {
+      polygones++;
+      i += 2 + static_cast<int>(tampon[i + 1]) * 3;
+    } else {
+      i += 1;
+    }
+  }
+  return polygones / 2;  // each quad comes back as two triangles
+}
+
+TEST_F(Plateau, FacesDeLaBoiteSelonLesVoisins) {
+  auto voisins = [](std::array<int, 4> codes) {  // -1: outside the grid
+    Voisins v;
+    for (int i = 0; i < 4; ++i) {
+      v.dedans[i] = codes[i] >= 0;
+      v.code[i] = static_cast<uint8_t>(codes[i] < 0 ? 0 : codes[i]);
+    }
+    return v;
+  };
+  const struct {
+    const char* nom;
+    std::array<int, 4> codes;  // top, bottom, left, right
+    bool opaque;
+    float oeilX;
+    int faces;
+  } cas[] = {
+      {"seule dans une grille 1x1", {-1, -1, -1, -1}, false, 0.5f, 1},
+      {"entre deux briques pareilles", {-1, -1, Brique, Brique}, false, 0.5f, 1},
+      {"a cote d'une fragile", {-1, -1, Brique, Casse}, false, 0.5f, 2},
+      {"entouree de vide", {Vide, Vide, Vide, Vide}, false, 0.5f, 5},
+      // Opaque, eye level with the cell (between its left and right, above neither side): only
+      // sides turned toward the eye remain; here the eye is left of the box.
+      {"opaque, oeil a gauche", {Vide, Vide, Vide, Vide}, true, -3.0f, 2},
+      {"opaque, oeil en face", {Vide, Vide, Vide, Vide}, true, 0.5f, 1},
+  };
+  for (const auto& c : cas)
+    EXPECT_EQ(facesBoite(Brique, voisins(c.codes), c.opaque, c.oeilX), c.faces) << c.nom;
+}
+
+// The hint signs show their frames by the clock: "move" 0, 1, 0, 2 every half second each,
+// "boom" 0, 1.
+TEST_F(Plateau, PanneauxAnimes) {
+  for (int i = 0; i < 3; ++i) textures.texMove[i] = 100 + i;
+  for (int i = 0; i < 2; ++i) textures.texBoomMsg[i] = 200 + i;
+  const struct {
+    uint8_t code;
+    uint32_t ticks;
+    GLuint texture;
+  } cas[] = {{PanneauMove, 0, 100},   {PanneauMove, 600, 101}, {PanneauMove, 1200, 100},
+             {PanneauMove, 1700, 102}, {PanneauMove, 2100, 100}, {PanneauBoom, 100, 200},
+             {PanneauBoom, 501, 201},  {PanneauBoom, 1000, 200}};
+  for (const auto& c : cas) {
+    InstantaneTerrain t = niveau(8, 8, 0.5f, 0.5f);
+    poser(t, 2, 3, c.code);
+    dessiner(t, nullptr, c.ticks);
+    EXPECT_EQ(glext->textureLiee, c.texture) << int(c.code) << " at " << c.ticks;
   }
 }
 
