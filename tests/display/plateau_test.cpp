@@ -406,3 +406,33 @@ TEST_F(Plateau, PanneauxAnimes) {
 }
 
 }  // namespace
+
+namespace {
+
+// The "un" and "deux" markers show only while the editor runs, on the bricks 17 and 19 and the
+// switches 16 and 18; the coloured switches keep their own plate.
+TEST_F(Plateau, MarqueursUnDeuxSeulementDansLEditeur) {
+  textures.texUn = chargerTexture(d_ / "data/imgs/briques/un.png", 0);
+  textures.texDeux = chargerTexture(d_ / "data/imgs/briques/deux.png", 0);
+  textures.texCouleurT[0] = chargerTexture(d_ / "data/imgs/briques/rouge_t.png", TexPixels);
+  const struct {
+    uint8_t code;
+    bool change;
+  } cas[] = {{CouleurUn, true}, {CouleurDeux, true}, {InterrupteurUn, true},
+             {InterrupteurDeux, true}, {InterrupteurRouge, false}, {Brique, false}};
+  for (const auto& c : cas) {
+    InstantaneTerrain t = niveau(15, 15, 1.5f, 1.5f);
+    t.camera = cameraDepart(15, 15, 7.5f, 7.5f);
+    poser(t, 6, 6, c.code);
+    modeEditeur = false;
+    dessiner(t);
+    const std::vector<uint8_t> jeu = image();
+    modeEditeur = true;
+    dessiner(t);
+    const std::vector<uint8_t> editeur = image();
+    modeEditeur = false;
+    EXPECT_EQ(jeu != editeur, c.change) << int(c.code);
+  }
+}
+
+}  // namespace
