@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash tools/install-deps.sh
 cmake -S . -B build/play -DCMAKE_BUILD_TYPE=Release -DZARVINEL_TESTS=OFF -DZARVINEL_BENCH=OFF >/dev/null
 cmake --build build/play -j "$(nproc)" --target zarvinel
-exec ./build/play/zarvinel "$@"
+exec ./build/play/src/zarvinel "$@"

@@ -17,20 +17,34 @@
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
+#include "render/image_minimale.h"
+#include "render/shaders.h"
+#include "render/textures.h"
 #include "sound/sons.h"
 
 namespace {
 
-// Until the menus exist: keep the window up, drawing a plain frame about 60 times a second,
-// until it is closed (a SIGTERM also arrives as SDL_QUIT).
+// Until the menus exist: the demonstration level stands behind the window, redrawn about 60
+// times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
 void attendreFermeture() {
+  const bool demo = terrain->chargerFichier(repertoires->chemin("mapsoff/logom.map")) &&
+                    !terrain->chargerNiveauSuivant();
+  terrain->fermerFichier();
+  if (demo) {
+    // The menu's first view: aimed at the middle of the level, from far enough to see the name.
+    Camera& k = terrain->camera;
+    k.oeilX = k.centreX = terrain->largeur / 2;
+    k.oeilY = k.centreY = terrain->hauteur / 2;
+    k.oeilZ = -0.45f * terrain->largeur;
+  }
+  InstantaneTerrain vue;
   for (;;) {
     SDL_Event e;
     while (SDL_PollEvent(&e))
       if (e.type == SDL_QUIT) return;
     if (sons) sons->executerRequetes();
-    glClearColor(0.08f, 0.10f, 0.18f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    terrain->prendreInstantane(vue);
+    dessinerImageMinimale(vue, SDL_GetTicks());
     SDL_GL_SwapBuffers();
     SDL_Delay(16);
   }
@@ -86,8 +100,12 @@ int main(int argc, char** argv) {
     options.Bloom = false;
   }
 
-  // 19 to 22: the GUI manager's address, the textures, the shader programs and the frame-rate
-  // label come with their subsystems.
+  // 19: the GUI manager's address comes with the GUI toolkit.
+  // 20, 21. Textures and shader programs.
+  chargerImages();
+  shaders = new Shaders();
+  shaders->preparerShaders();
+  // 22: the frame-rate label comes with the widgets.
 
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
@@ -102,7 +120,11 @@ int main(int argc, char** argv) {
   modeEditeur = false;
   attendreFermeture();
 
-  // Shutdown. Steps 1 to 3 (frame-rate label, shaders, menu background) join with their parts.
+  // Shutdown. The frame-rate label and the menu background join with their parts.
+  journal("Termine shader");
+  shaders->libererShaders();
+  delete shaders;
+  shaders = nullptr;
   journal("Termine ter");
   delete terrain;
   terrain = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 // What one frame draws of a Terrain, copied in one go under the Terrain's lock so that the
 // drawing never sees a half-made step and never holds the lock while it draws.
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 

@@ -2,7 +2,6 @@
 // A frame without GUI: clear, the sky cube when Fond is on (and its cube map exists), then the
 // board. What the capture tool, the frame benchmark and the drawing tests show until the full
 // frame composition (fractal background, glow, widgets) takes its place. Does not swap.
-#include <cstddef>  // instantane.h uses size_t
 #include <cstdint>
 
 #include "game/instantane.h"
