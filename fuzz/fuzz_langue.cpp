@@ -1,48 +1,14 @@
 // The language file reader on arbitrary contents: never a crash, texts within their limits,
 // and lookups after it behave.
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <unistd.h>
 
-#include "app/journal.h"
 #include "app/traducteur.h"
-
-namespace {
-
-// A private folder, in memory when the system offers one (every input is a file write), removed
-// when the fuzzer exits. Plain arrays: they outlive every static destructor.
-char cheminDossier[64];
-char cheminFichier[96];
-
-void nettoyer() {
-  std::remove(cheminFichier);
-  rmdir(cheminDossier);
-}
-
-const char* fichier() {
-  if (!cheminDossier[0]) {
-    std::snprintf(cheminDossier, sizeof cheminDossier, "/dev/shm/zarvinel-fuzz-langue-XXXXXX");
-    if (!mkdtemp(cheminDossier)) {
-      std::snprintf(cheminDossier, sizeof cheminDossier, "/tmp/zarvinel-fuzz-langue-XXXXXX");
-      if (!mkdtemp(cheminDossier)) std::abort();
-    }
-    std::snprintf(cheminFichier, sizeof cheminFichier, "%s/xx.txt", cheminDossier);
-    journalDetourner([](const std::string&) {});
-    std::atexit(nettoyer);
-  }
-  return cheminFichier;
-}
-
-}  // namespace
+#include "fichier_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
-  const std::string chemin = fichier();
-  FILE* f = std::fopen(chemin.c_str(), "wb");
-  if (!f) std::abort();
-  std::fwrite(donnees, 1, taille, f);
-  std::fclose(f);
+  const std::string chemin = fichier_fuzz::ecrire("xx.txt", donnees, taille);
 
   Traducteur t;
   t.charger(chemin);
