@@ -42,9 +42,14 @@ void journalErreurSDL() {
 // The decoded image, with 1, 3 or 4 bytes per pixel. Other layouts (16-bit pixels) would make
 // the upload read more bytes than the image holds, so they become 32-bit RGBA first.
 Surface decoder(const std::string& chemin) {
+  journalErreurSDL();  // an older text is not this image's
   Surface s(IMG_Load(chemin.c_str()));
-  journalErreurSDL();
-  if (!s) return s;
+  if (!s) {
+    journalErreurSDL();
+    return s;
+  }
+  // SDL over SDL2 leaves "Surface doesn't have a colorkey" behind a good decode: not an error.
+  SDL_ClearError();
   const int oc = s->format->BytesPerPixel;
   if (oc == 1 || oc == 3 || oc == 4) return s;
   const bool petit = SDL_BYTEORDER == SDL_LIL_ENDIAN;
