@@ -113,7 +113,7 @@ def main():
     print(f"size {LARGEUR} {HAUTEUR}")
     print(f"start 127 {r0 + hauteur_texte + 14}")
     print("bombs 0")
-    print("colours 40 30 120  30 90 150  150 40 140  60 60 200")
+    print("colours 255 200 80  80 220 255  255 120 200  120 255 160")
     print("grid")
     for ligne in grille:
         print("".join(ligne))
