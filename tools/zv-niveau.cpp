@@ -4,12 +4,12 @@
 // The text form is described in tools/README-levels.md.
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
 
 #include "app/journal.h"
+#include "app/utilitaires.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/texte_niveaux.h"
@@ -50,11 +50,8 @@ bool lireTout(const std::string& chemin, std::string& contenu) {
     contenu = s.str();
     return true;
   }
-  std::ifstream f(chemin, std::ios::binary);
-  if (!f) return false;
-  std::ostringstream s;
-  s << f.rdbuf();
-  contenu = s.str();
+  if (!fichierExiste(chemin)) return false;
+  contenu = lireFichier(chemin);
   return true;
 }
 
@@ -97,11 +94,7 @@ int main(int argc, char** argv) {
       return 1;
     }
     const std::string octets = octetsFichierBrut(fichier);
-    std::ofstream f(std::string(argv[3]) + ".tmp", std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    f.close();
-    if (!f || std::rename((std::string(argv[3]) + ".tmp").c_str(), argv[3]) != 0) {
-      std::remove((std::string(argv[3]) + ".tmp").c_str());
+    if (!remplacerFichier(argv[3], octets)) {
       std::fprintf(stderr, "zv-niveau: cannot write %s\n", argv[3]);
       return 1;
     }

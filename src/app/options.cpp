@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "app/journal.h"
 #include "app/repertoires.h"
@@ -153,27 +151,7 @@ void Options::sauvegarderVers(const std::string& chemin) const {
     journal("Save " + std::string(c.nom) + "=" + valeur);
   }
 
-  // Beside the target, then renamed over it: the old file stays whole until the new one is.
-  std::string temporaire = chemin + ".XXXXXX";
-  int fd = mkstemp(temporaire.data());
-  bool ok = fd >= 0;
-  if (ok) {
-    // mkstemp makes the file private; keep the old file's permissions, or the usual ones.
-    struct stat ancien;
-    fchmod(fd, stat(chemin.c_str(), &ancien) == 0 ? (ancien.st_mode & 07777) : 0644);
-    FILE* f = fdopen(fd, "wb");
-    if (!f) {
-      close(fd);
-      ok = false;
-    } else {
-      ok = std::fwrite(contenu.data(), 1, contenu.size(), f) == contenu.size();
-      ok = std::fflush(f) == 0 && ok;
-      ok = fsync(fileno(f)) == 0 && ok;
-      ok = std::fclose(f) == 0 && ok;
-      if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
-    }
-    if (!ok) std::remove(temporaire.c_str());
-  }
+  const bool ok = remplacerFichier(chemin, contenu);
   if (!ok) journal("Options : ecriture de " + chemin + " impossible, ancien fichier garde");
   journal("Options sauvegardées");
 }

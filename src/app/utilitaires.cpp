@@ -1,12 +1,15 @@
 #include "app/utilitaires.h"
 
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "platform/processus.h"
 
@@ -181,4 +184,24 @@ void normaliser(float v[3]) {
   v[0] /= longueur;
   v[1] /= longueur;
   v[2] /= longueur;
+}
+
+bool remplacerFichier(const std::string& chemin, std::string_view octets) {
+  const std::string temporaire = chemin + ".tmp";
+  struct stat ancien;
+  const mode_t mode = stat(chemin.c_str(), &ancien) == 0 ? (ancien.st_mode & 07777) : 0644;
+  const int fd = open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  if (fd < 0) return false;
+  fchmod(fd, mode);  // open() applied the umask; a replaced file keeps exactly what it had
+  bool ok = true;
+  for (size_t fait = 0; ok && fait < octets.size();) {
+    const ssize_t n = write(fd, octets.data() + fait, octets.size() - fait);
+    if (n > 0) fait += static_cast<size_t>(n);
+    else if (!(n < 0 && errno == EINTR)) ok = false;
+  }
+  ok = fsync(fd) == 0 && ok;
+  ok = close(fd) == 0 && ok;
+  if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
+  if (!ok) std::remove(temporaire.c_str());
+  return ok;
 }

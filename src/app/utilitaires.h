@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Writes `valeur` in `base` (2..36, digits then upper-case letters) into `tampon`, never using
@@ -57,6 +58,12 @@ std::string normaliserFinsDeLigne(const std::string& texte, const std::string& f
 
 // The whole content of a file, or an empty text when it cannot be opened.
 std::string lireFichier(const std::string& chemin);
+
+// Replaces the file at `chemin` by `octets` without ever leaving it half written: the bytes go
+// to `chemin` + ".tmp" (with the old file's permissions, else 0644), are flushed to the disk,
+// then renamed over the target. On failure the old file is untouched, the temporary removed,
+// and the result false.
+bool remplacerFichier(const std::string& chemin, std::string_view octets);
 
 // Bilinear blend of four RGBA corner colours:
 // out = v*(u*c0 + (1-u)*c1) + (1-v)*(u*c2 + (1-u)*c3).

@@ -1,11 +1,10 @@
 // Writing level files. A file is always written whole to a temporary file beside the target
 // and then renamed over it: a full disk or a crash mid-write leaves the old file intact.
-#include <unistd.h>
-
 #include <cmath>
 #include <cstdio>
 
 #include "app/journal.h"
+#include "app/utilitaires.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 
@@ -25,16 +24,7 @@ void ecrirePreambule(std::string& s) {
 
 bool ecrireRemplacer(const std::string& chemin, const std::string& octets) {
   journal("Sauvegarde de tout " + chemin);
-  const std::string temporaire = chemin + ".tmp";
-  bool ok = false;
-  if (FILE* f = std::fopen(temporaire.c_str(), "wb")) {
-    ok = std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
-    if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
-    if (!ok) std::remove(temporaire.c_str());
-  }
+  const bool ok = remplacerFichier(chemin, octets);
   if (!ok) journal("***** Erreur : écriture impossible de " + chemin);
   return ok;
 }

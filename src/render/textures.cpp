@@ -10,11 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include <unistd.h>
+
 
 #include "app/journal.h"
 #include "app/options.h"
 #include "app/repertoires.h"
+#include "app/utilitaires.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "render/glext.h"
@@ -170,15 +171,9 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
 
 bool ecrireFichierAtomique(const std::string& chemin, const std::vector<uint8_t>& entete,
                            const std::vector<uint8_t>& donnees) {
-  const std::string temp = chemin + ".tmp" + std::to_string(getpid());
-  FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(entete.data(), 1, entete.size(), f) == entete.size() &&
-            std::fwrite(donnees.data(), 1, donnees.size(), f) == donnees.size();
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok && std::rename(temp.c_str(), chemin.c_str()) == 0) return true;
-  std::remove(temp.c_str());
-  return false;
+  std::string octets(entete.begin(), entete.end());
+  octets.append(donnees.begin(), donnees.end());
+  return remplacerFichier(chemin, octets);
 }
 
 // Step 10: keeps the driver's compressed level 0 for the next run.
