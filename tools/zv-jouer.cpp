@@ -2,20 +2,14 @@
 // with keys from a script, and tells whether and when it was won or lost.
 //   zv-jouer FILE.map LEVEL INPUT STEPS [--trace]
 // See --help and tools/README-levels.md for the input and trace formats.
-#include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
-#include <vector>
 
-#include "app/journal.h"
-#include "game/terrain.h"
+#include "partie.h"
 
 namespace {
 
@@ -35,53 +29,6 @@ const char* const Aide =
     "or \"running after N steps\". Exit status 0 in those cases, 1 when the file, the level\n"
     "or the script cannot be read, 2 for a wrong command line.\n"
     "The game's log goes to standard error. rand() is seeded with 1.\n";
-
-struct Consigne {
-  long pas;
-  Touches touches;
-};
-
-bool lireEntier(const char* texte, long& valeur) {
-  if (!texte || !*texte) return false;
-  char* fin = nullptr;
-  errno = 0;
-  valeur = std::strtol(texte, &fin, 10);
-  return errno == 0 && *fin == '\0' && valeur >= 0 && valeur <= INT_MAX;
-}
-
-bool lireScript(std::istream& in, std::vector<Consigne>& consignes, std::string& erreur) {
-  std::string ligne;
-  int numero = 0;
-  while (std::getline(in, ligne)) {
-    ++numero;
-    if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    std::istringstream mots(ligne);
-    std::string pas, cles, reste;
-    if (!(mots >> pas) || pas[0] == '#') continue;
-    Consigne c{};
-    if (!lireEntier(pas.c_str(), c.pas) || !(mots >> cles) || (mots >> reste)) {
-      erreur = "line " + std::to_string(numero) + ": expected \"STEP KEYS\"";
-      return false;
-    }
-    if (cles != "-") {
-      for (char k : cles) {
-        if (k == 'L') c.touches.gauche = true;
-        else if (k == 'R') c.touches.droite = true;
-        else if (k == 'S') c.touches.espace = true;
-        else {
-          erreur = "line " + std::to_string(numero) + ": keys are L, R, S or -";
-          return false;
-        }
-      }
-    }
-    if (!consignes.empty() && c.pas < consignes.back().pas) {
-      erreur = "line " + std::to_string(numero) + ": STEP goes back";
-      return false;
-    }
-    consignes.push_back(c);
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -107,7 +54,7 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  std::vector<Consigne> consignes;
+  Script consignes;
   std::string erreur;
   bool scriptOk;
   if (std::strcmp(argv[3], "-") == 0) {
@@ -126,48 +73,23 @@ int main(int argc, char** argv) {
   }
 
   std::srand(1);
-  Terrain niveau;
-  if (!niveau.chargerFichier(argv[1])) {
-    std::fprintf(stderr, "zv-jouer: %s is not a readable level file\n", argv[1]);
+  Partie partie;
+  if (!partie.charger(argv[1], numeroNiveau, erreur)) {
+    std::fprintf(stderr, "zv-jouer: %s\n", erreur.c_str());
     return 1;
   }
-  for (long n = 1; n <= numeroNiveau; ++n) {
-    if (niveau.chargerNiveauSuivant()) {
-      std::fprintf(stderr, "zv-jouer: %s has no level %ld (it holds %ld)\n", argv[1],
-                   numeroNiveau, n - 1);
-      return 1;
-    }
-  }
-  niveau.fermerFichier();
-  // As the play screen starts a level.
-  niveau.camera.oeilX = static_cast<float>(niveau.largeur / 2);
-  niveau.camera.oeilY = static_cast<float>(niveau.hauteur / 2);
-  niveau.camera.oeilZ = -static_cast<float>(std::max(niveau.largeur, niveau.hauteur));
-  niveau.camera.centreX = niveau.balle.x;
-  niveau.camera.centreY = niveau.balle.y;
-  niveau.allouerParticules(ParticulesParNiveau);
-
-  int resultat = EnCours;
-  long pasResultat = 0;
-  size_t prochaine = 0;
-  Touches touches;
-  for (long p = 0; p < pas; ++p) {
-    while (prochaine < consignes.size() && consignes[prochaine].pas <= p) {
-      touches = consignes[prochaine++].touches;
-    }
-    const int r = niveau.avancer(touches, nullptr);
-    if (resultat == EnCours && r != EnCours) {
-      resultat = r;
-      pasResultat = p;
-    }
+  // The play screen's ring, so that blasts draw the same random numbers as in the game.
+  partie.allouerParticules(ParticulesParNiveau);
+  const Terrain& niveau = partie.t;
+  const Issue issue = partie.jouer(consignes, pas, true, [&](long p, int r) {
     if (trace) {
       std::printf("%ld %.9g %.9g %d %.9g %d %d\n", p, static_cast<double>(niveau.balle.x),
                   static_cast<double>(niveau.balle.y), static_cast<int>(niveau.balle.saut),
                   static_cast<double>(niveau.balle.vitesseX), static_cast<int>(niveau.bombes), r);
     }
-  }
-  if (resultat == Gagne) std::printf("won at step %ld\n", pasResultat);
-  else if (resultat == Perdu) std::printf("lost at step %ld\n", pasResultat);
+  });
+  if (issue.resultat == Gagne) std::printf("won at step %ld\n", issue.pas);
+  else if (issue.resultat == Perdu) std::printf("lost at step %ld\n", issue.pas);
   else std::printf("running after %ld steps\n", pas);
   return std::fflush(stdout) == 0 ? 0 : 1;
 }
