@@ -1,7 +1,7 @@
 // zv-raccourcis: looks for shortcuts in every level of a level file, the way a player who does
 // not know the intended route would: simple held keys, one key tapped then another held,
-// random scripts, and a local search that moves the key changes of the recorded solution to
-// win sooner. A level fails when a script wins it much sooner than its solution, or when one
+// random scripts, a local search that moves the key changes of the recorded solution to win
+// sooner, and a breadth-first search over key changes every 5 steps. A level fails when a script wins it much sooner than its solution, or when one
 // held key wins it (outside the first file). Deterministic for a given seed.
 //   zv-raccourcis [options] FILE.map SOLUTIONS
 // SOLUTIONS is the path prefix of the solutions: level N's is SOLUTIONS-N.txt, whose first line
@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "partie.h"
+#include "recherche.h"
 
 namespace {
 
@@ -25,6 +25,7 @@ const char* const Aide =
     "  --seed N         seed of the random scripts and the search (default 1)\n"
     "  --random N       random scripts per level (default 300)\n"
     "  --search N       tries of the local search per level (default 400)\n"
+    "  --states N       states of the breadth-first search per level (default 400000, 0: none)\n"
     "  --ratio R        fail when a script wins before R x the solution's steps (default 0.8)\n"
     "  --held-key-ok    a level won by one held key does not fail (the first file)\n"
     "  --beginner D     fail when the solution lands the ball closer than D cells to a\n"
@@ -42,6 +43,7 @@ struct Reglages {
   unsigned graine = 1;
   int aleatoires = 300;
   int recherche = 400;
+  long etats = 400000;
   double ratio = 0.8;
   bool cleTenuePermise = false;
   double debutant = 0.0;
@@ -144,6 +146,7 @@ Bilan examiner(Partie& partie, const Script& solution, long pasSolution, const R
   Bilan b;
   b.solution = pasSolution;
   b.plusRapide = pasSolution;
+  partie.recommencer();  // the level as it starts, not as the last replay left it
   b.bord = bordFragile(partie.t);
   auto gagne = [&](const Script& s, long pasMax) {
     const Issue i = partie.jouer(s, pasMax);
@@ -194,6 +197,10 @@ Bilan examiner(Partie& partie, const Script& solution, long pasSolution, const R
     }
   }
   retenir(pasMeilleur, "search");
+  if (r.etats > 0) {
+    const Resolution res = chercherPlusCourt(partie, 5, pasSolution, r.etats);
+    if (res.trouvee) retenir(res.pas, "breadth-first");
+  }
   if (r.debutant > 0) b.atterrissage = atterrissageLePlusProche(partie, solution, pasSolution + 1);
   return b;
 }
@@ -212,12 +219,13 @@ int main(int argc, char** argv) {
       return 0;
     } else if (a == "--held-key-ok") {
       r.cleTenuePermise = true;
-    } else if ((a == "--seed" || a == "--random" || a == "--search") && i + 1 < argc &&
-               lireEntier(argv[i + 1], v)) {
+    } else if ((a == "--seed" || a == "--random" || a == "--search" || a == "--states") &&
+               i + 1 < argc && lireEntier(argv[i + 1], v)) {
       ++i;
       if (a == "--seed") r.graine = static_cast<unsigned>(v);
       else if (a == "--random") r.aleatoires = static_cast<int>(v);
-      else r.recherche = static_cast<int>(v);
+      else if (a == "--search") r.recherche = static_cast<int>(v);
+      else r.etats = v;
     } else if ((a == "--ratio" || a == "--beginner") && i + 1 < argc) {
       char* fin = nullptr;
       const double d = std::strtod(argv[++i], &fin);
