@@ -61,8 +61,10 @@ inline uint64_t cle(const Etat& e) {
 }  // namespace recherche_detail
 
 // The fastest win within `pasMax` steps, keys changing every `tous` steps; gives up after
-// `etatsMax` distinct states.
-inline Resolution chercherPlusCourt(Partie& partie, long tous, long pasMax, long etatsMax) {
+// `etatsMax` distinct states. With `sansEspace` the space bar is never pressed (is a level that
+// gives bombs won without them?).
+inline Resolution chercherPlusCourt(Partie& partie, long tous, long pasMax, long etatsMax,
+                                    bool sansEspace = false) {
   using namespace recherche_detail;
   Terrain& t = partie.t;
   Resolution res;
@@ -81,6 +83,7 @@ inline Resolution chercherPlusCourt(Partie& partie, long tous, long pasMax, long
     std::vector<Etat> suivant;
     for (const Etat& e : front) {
       for (int k = 0; k < NombreCles; ++k) {
+        if (sansEspace && cles()[k].espace) continue;
         t.grille = e.grille;
         t.balle = e.balle;
         t.bombes = e.bombes;
