@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "game/cases.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"

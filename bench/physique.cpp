@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "app/etat.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/etat.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "render/fenetre.h"

@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 
 namespace {

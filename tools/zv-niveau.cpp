@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "base/utilitaires.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/texte_niveaux.h"

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "app/demarrage.h"
-#include "app/etat.h"
-#include "app/journal.h"
+#include "base/etat.h"
+#include "base/journal.h"
 #include "app/ligne_commande.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/traducteur.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/traducteur.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "render/fenetre.h"
@@ -84,6 +84,7 @@ int main(int argc, char** argv) {
   terrain = new Terrain();
   journal("Chargement du système son");
   sons = new Sons();
+  requetesSons = sons;
 
   // 15, 16.
   journal("Chargement du traducteur");
@@ -130,6 +131,7 @@ int main(int argc, char** argv) {
   terrain = nullptr;
   journal("Termine gui");
   journal("Termine sons");
+  requetesSons = nullptr;
   delete sons;
   sons = nullptr;
   journal("Termine trans");

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "game/terrain.h"
-#include "sound/sons.h"
+#include "base/requetes_sons.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ float libreGauche(const Terrain& t, float x, int ligne) {
   return libre;
 }
 
-void jouerEffet(Sons* s, int effet) {
+void jouerEffet(RequetesSons* s, int effet) {
   if (s) s->jouer(-1, effet, 0);
 }
 
@@ -68,12 +68,12 @@ double alea01() { return static_cast<double>(std::rand()) / RAND_MAX; }
 
 }  // namespace
 
-int Terrain::avancer(const Touches& touches, Sons* sonsEtape) {
+int Terrain::avancer(const Touches& touches, RequetesSons* sonsEtape) {
   std::lock_guard<std::mutex> garde(verrou);
   return avancerSansVerrou(touches, sonsEtape);
 }
 
-void Terrain::exploser(float nx, float ny, Sons* sonsEtape) {
+void Terrain::exploser(float nx, float ny, RequetesSons* sonsEtape) {
   explosionX = nx;
   explosionY = ny;
   explosionAlea = static_cast<float>(std::rand());
@@ -107,7 +107,7 @@ void Terrain::exploser(float nx, float ny, Sons* sonsEtape) {
   afficherBombesSansVerrou();
 }
 
-int Terrain::avancerSansVerrou(const Touches& touches, Sons* sonsEtape) {
+int Terrain::avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape) {
   const int W = largeur, H = hauteur;
   if (W <= 0 || H <= 0 || grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) {
     return EnCours;

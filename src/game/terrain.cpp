@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <istream>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 Terrain* terrain = nullptr;
 

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/requetes_sons.h"
 #include "game/balle.h"
 #include "game/camera.h"
 #include "game/cases.h"
@@ -23,8 +24,6 @@
 #include "game/particule.h"
 #include "game/touches.h"
 
-class Sons;
-extern Sons* sons;
 
 // Result of one physics step.
 enum ResultatEtape : int { EnCours = 0, Gagne = 1, Perdu = 2 };
@@ -85,7 +84,7 @@ class Terrain {
 
   // One physics step: 0 go on, 1 won, 2 lost. Sound requests go to `sonsEtape` (none: silent).
   // Does nothing and returns 0 without a grid.
-  int avancer(const Touches& touches, Sons* sonsEtape = sons);
+  int avancer(const Touches& touches, RequetesSons* sonsEtape = requetesSons);
 
   // Particle ring.
   void allouerParticules(int32_t n);
@@ -112,9 +111,9 @@ class Terrain {
   void fermerFichier();
 
  private:
-  int avancerSansVerrou(const Touches& touches, Sons* sonsEtape);
+  int avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape);
   void afficherBombesSansVerrou();
-  void exploser(float x, float y, Sons* sonsEtape);
+  void exploser(float x, float y, RequetesSons* sonsEtape);
 
   // etapeVie's work grid and solid-cell mask, kept to avoid reallocating every generation.
   std::vector<uint8_t> grilleTravail;

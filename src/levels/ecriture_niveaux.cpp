@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "base/utilitaires.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 

@@ -6,7 +6,7 @@
 #include <fstream>
 #include <istream>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 

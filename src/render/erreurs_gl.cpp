@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "render/gl.h"
 
 int verifierErreursGL(const char* lieu) {

@@ -4,9 +4,9 @@
 #include <SDL.h>
 #include <string>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "render/gl.h"
 #include "render/glext.h"
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "base/utilitaires.h"
 
 GlExt* glext = nullptr;
 

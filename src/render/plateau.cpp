@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/etat.h"
-#include "app/options.h"
-#include "app/utilitaires.h"
+#include "base/etat.h"
+#include "platform/options.h"
+#include "base/utilitaires.h"
 #include "game/cases.h"
 #include "render/glext.h"
 #include "render/maillages.h"

@@ -1,9 +1,9 @@
 #include "render/shaders.h"
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "render/glext.h"
 
 Shaders* shaders = nullptr;

@@ -12,10 +12,10 @@
 
 
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "render/glext.h"

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 #include "render/fenetre.h"
 #include "render/gl.h"

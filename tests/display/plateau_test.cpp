@@ -6,7 +6,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/etat.h"
+#include "base/etat.h"
 #include "game/cases.h"
 #include "render/ciel.h"
 #include "render/image_minimale.h"

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 #include "game/camera.h"
 #include "render/fenetre.h"

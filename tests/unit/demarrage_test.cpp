@@ -7,7 +7,7 @@
 
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 
 namespace {

@@ -5,9 +5,9 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "fixtures.h"
 
 namespace {

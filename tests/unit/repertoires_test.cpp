@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 
 namespace {

@@ -1,13 +1,13 @@
-#include "app/options.h"
+#include "platform/options.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
-#include "app/journal.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 
 Options options;
 

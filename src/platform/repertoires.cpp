@@ -1,10 +1,10 @@
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 
 #include <cstdio>
 #include <iostream>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "base/utilitaires.h"
 #include "platform/dialogue.h"
 
 Repertoires* repertoires = nullptr;

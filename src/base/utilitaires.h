@@ -1,6 +1,6 @@
 #pragma once
 // Small stateless helpers shared across the game: number and boolean texts, directory listing,
-// whole-file reading, handing a document or address to the desktop, and two vector operations.
+// whole-file reading, the safe file writer, and two vector operations.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,12 +41,6 @@ std::optional<std::vector<std::string>> listerFichiers(const std::string& dossie
 bool fichierExiste(const std::string& chemin);
 // A file that can be opened for reading and writing without truncating it.
 bool fichierModifiable(const std::string& chemin);
-
-// Asks the desktop to open a document or web address (xdg-open), or starts an executable file
-// with `parametre` as its single argument (none when empty). Not waited for.
-// 0 when the process was started, -1 otherwise.
-int ouvrirDocument(const std::string& cible, const std::string& parametre);
-int ouvrirPageWeb(const std::string& adresse);
 
 // Replaces every occurrence of `cherche` (left to right, never rescanning a replacement).
 // An empty `cherche` leaves the text unchanged.

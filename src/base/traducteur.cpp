@@ -1,9 +1,9 @@
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 Traducteur* traducteur = nullptr;
 
