@@ -17,6 +17,7 @@
 #include "platform/repertoires.h"
 #include "game/cases.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
@@ -127,7 +128,9 @@ int main(int argc, char** argv) {
 
   {
     Terrain t;
-    if (t.chargerFichier(repertoires->chemin("mapsoff/logom.map")) && !t.chargerNiveauSuivant()) {
+    LecteurNiveaux lecteur;
+    if (lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
+        !lecteur.chargerNiveauSuivant(t)) {
       t.prendreInstantane(demo);
     } else {
       demo = genere(256, 202);

@@ -13,6 +13,7 @@
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
@@ -27,9 +28,10 @@ namespace {
 // Until the menus exist: the demonstration level stands behind the window, redrawn about 60
 // times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
 void attendreFermeture() {
-  const bool demo = terrain->chargerFichier(repertoires->chemin("mapsoff/logom.map")) &&
-                    !terrain->chargerNiveauSuivant();
-  terrain->fermerFichier();
+  LecteurNiveaux lecteur;
+  const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
+                    !lecteur.chargerNiveauSuivant(*terrain);
+  lecteur.fermer();
   if (demo) {
     // The menu's first view: aimed at the middle of the level, from far enough to see the name.
     Camera& k = terrain->camera;

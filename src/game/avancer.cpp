@@ -101,10 +101,9 @@ void Terrain::exploser(float nx, float ny, RequetesSons* sonsEtape) {
     p.initialiser(static_cast<float>(X + RayonParticules * sinus),
                   static_cast<float>(Y + RayonParticules * cosinus), 0.0f,
                   static_cast<float>(s * sinus), static_cast<float>(s * cosinus),
-                  static_cast<float>(w), textureParticule, TailleParticule);
+                  static_cast<float>(w), TailleParticule);
     ajouterParticule(p);
   }
-  afficherBombesSansVerrou();
 }
 
 int Terrain::avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape) {
@@ -243,7 +242,6 @@ int Terrain::avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape) 
   if (n == Win) return Gagne;
   if (n == Bombe) {
     ++bombes;
-    afficherBombesSansVerrou();
     if (nc >= 0 && nc < W && nr >= 0 && nr < H) grille[static_cast<size_t>(nr) * W + nc] = Vide;
     jouerEffet(sonsEtape, SonBombe);
   }

@@ -259,10 +259,10 @@ ZoneVisible zoneVisible(const Camera& k, float ratio, int largeur, int hauteur) 
           borne(minY - 4, 0, hauteur - 1), borne(maxY + 1, -1, hauteur - 1)};
 }
 
-void dessinerParticule(const Particule& p) {
+void dessinerParticule(const Particule& p, GLuint texture) {
   if (p.vie <= 0) return;
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, p.texture);
+  glBindTexture(GL_TEXTURE_2D, texture);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0), glVertex3f(p.x - p.taille, p.y - p.taille, p.z);
   glTexCoord2f(1, 0), glVertex3f(p.x + p.taille, p.y - p.taille, p.z);
@@ -374,7 +374,7 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   glDepthMask(GL_FALSE);
   glColor4f(1, 1, 1, 1);
-  for (const Particule& p : t.particules) dessinerParticule(p);
+  for (const Particule& p : t.particules) dessinerParticule(p, textures.texParticule);
   glDisable(GL_BLEND);
   glDepthMask(GL_TRUE);
 

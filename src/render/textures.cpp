@@ -16,7 +16,6 @@
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
-#include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "render/glext.h"
 
@@ -420,6 +419,5 @@ void chargerImages() {
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =
         chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);
-  if (terrain) terrain->textureParticule = t.texParticule;
   journal("Load maps ok");
 }

@@ -56,8 +56,7 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format);
 GLuint chargerCubeMap(const std::string& chemin);
 
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
-// Fond, Reflets and the window size). Also hands the particle texture to the global terrain when
-// there is one. Logs "Fonts ok" and "Load maps ok".
+// Fond, Reflets and the window size). Logs "Fonts ok" and "Load maps ok".
 void chargerImages();
 
 // Where the cache of `cheminImage` lives: beside the image, and, for an installed game whose

@@ -185,7 +185,7 @@ TEST_F(Plateau, ExplosionFlashEtParticulesParaissentPuisS_effacent) {
   }
   // A live particle shows where it is; once its life is over nothing is drawn.
   Particule p;
-  p.initialiser(9.5f, 3.5f, 0.0f, 0, 0, 0, textures.texParticule, 0.2f);
+  p.initialiser(9.5f, 3.5f, 0.0f, 0, 0, 0, 0.2f);
   t.particules.assign(1000, Particule());
   t.particules[17] = p;
   EXPECT_GT(luminosite(dessinerEtLire(t, 9.5f, 3.5f)), 100);
