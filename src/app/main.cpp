@@ -15,6 +15,7 @@
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/textures_gui.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -105,6 +106,7 @@ int main(int argc, char** argv) {
 
   // 19: the GUI manager's address comes with the GUI toolkit.
   // 20, 21. Textures and shader programs.
+  chargerTexturesGui();
   chargerImages();
   shaders = new Shaders();
   shaders->preparerShaders();

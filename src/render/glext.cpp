@@ -46,7 +46,6 @@ GlExt::GlExt(const char* version, const char* extensions, Resolveur resolveur) {
 }
 
 void GlExt::initialiser(const char* version, const char* extensions, Resolveur r) {
-  textureLiee = 0;
   const VersionGL v = lireVersionGL(version);
   versionMajeure = v.majeure;
   versionMineure = v.mineure;

@@ -11,6 +11,7 @@
 #include "render/ciel.h"
 #include "render/image_minimale.h"
 #include "render/maillages.h"
+#include "render/etat_gl.h"
 #include "render/plateau.h"
 #include "rendu_commun.h"
 
@@ -401,7 +402,10 @@ TEST_F(Plateau, PanneauxAnimes) {
     InstantaneTerrain t = niveau(8, 8, 0.5f, 0.5f);
     poser(t, 2, 3, c.code);
     dessiner(t, nullptr, c.ticks);
-    EXPECT_EQ(glext->textureLiee, c.texture) << int(c.code) << " at " << c.ticks;
+    EXPECT_EQ(textureLieeConnue(), c.texture) << int(c.code) << " at " << c.ticks;
+    GLint liee = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
+    EXPECT_EQ(static_cast<GLuint>(liee), c.texture) << "the cache tells the truth";
   }
 }
 
