@@ -22,6 +22,7 @@
 #include "render/image_minimale.h"
 #include "render/shaders.h"
 #include "render/textures.h"
+#include "screens/boucle_ecran.h"
 #include "sound/sons.h"
 
 namespace {
@@ -40,17 +41,11 @@ void attendreFermeture() {
     k.oeilY = k.centreY = terrain->hauteur / 2;
     k.oeilZ = -0.45f * terrain->largeur;
   }
-  InstantaneTerrain vue;
-  for (;;) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-      if (e.type == SDL_QUIT) return;
-    if (sons) sons->executerRequetes();
-    terrain->prendreInstantane(vue);
-    dessinerImageMinimale(vue, SDL_GetTicks());
-    SDL_GL_SwapBuffers();
-    SDL_Delay(16);
-  }
+  GestionnairesEcran attente;
+  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
+    dessinerImageMinimale(vue, ticks);
+  };
+  bouclerEcran(attente, terrain);
 }
 
 }  // namespace
