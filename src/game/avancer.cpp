@@ -6,6 +6,7 @@
 
 #include "game/terrain.h"
 #include "base/requetes_sons.h"
+#include "base/utilitaires.h"
 
 namespace {
 
@@ -23,7 +24,6 @@ constexpr uint8_t DureeExplosion = 100;
 constexpr int ParticulesParExplosion = 200;
 constexpr double RayonParticules = 0.5;
 constexpr float TailleParticule = 0.2f;
-constexpr double Pi = 3.14159265358979323846;
 
 // Cells outside the grid count as free: the probes test the grid border of their own axis
 // themselves, and the wall probes may look at the row just below the bottom row.

@@ -26,7 +26,7 @@ TableTextures textures;
 namespace {
 
 // A cache file larger than this is not a texture of this game: ignored without reading it.
-constexpr std::streamoff PAK_TAILLE_MAX = 64 << 20;
+constexpr std::streamoff PakTailleMax = 64 << 20;
 
 struct LibereSurface {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -127,7 +127,7 @@ bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
   std::ifstream f(chemin, std::ios::binary | std::ios::ate);
   if (!f) return false;
   const std::streamoff taille = f.tellg();
-  if (taille < 0 || taille > PAK_TAILLE_MAX) return false;
+  if (taille < 0 || taille > PakTailleMax) return false;
   f.seekg(0);
   octets.resize(static_cast<size_t>(taille));
   if (taille > 0 && !f.read(reinterpret_cast<char*>(octets.data()), taille)) return false;
