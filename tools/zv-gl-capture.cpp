@@ -22,6 +22,7 @@
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/textures_gui.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -159,6 +160,7 @@ int main(int argc, char** argv) {
     glext = new GlExt();
     filtrerCapacites(options, *glext);
     terrain = new Terrain();
+    chargerTexturesGui();  // as the game loads them, so that the log reads the same
     chargerImages();
     LecteurNiveaux lecteur;
     bool charge = lecteur.ouvrir(entree);
