@@ -15,8 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
+#include "game/camera.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 
 // From step `pas` on, `touches` are held until the next instruction.
 struct Consigne {
@@ -106,24 +107,20 @@ inline std::string ecrireScript(const Script& s) {
 // Level `numero` (1 for the first) of a level file, loaded into `t` and set up as the play
 // screen starts a level. False with a message when the file or the level cannot be read.
 inline bool chargerNiveau(const std::string& fichier, long numero, Terrain& t, std::string& erreur) {
-  if (!t.chargerFichier(fichier)) {
+  LecteurNiveaux lecteur;
+  if (!lecteur.ouvrir(fichier)) {
     erreur = fichier + " is not a readable level file";
     return false;
   }
   for (long n = 1; n <= numero; ++n) {
-    if (t.chargerNiveauSuivant()) {
+    if (lecteur.chargerNiveauSuivant(t)) {
       erreur = fichier + " has no level " + std::to_string(numero) + " (it holds " +
                std::to_string(n - 1) + ")";
-      t.fermerFichier();
       return false;
     }
   }
-  t.fermerFichier();
-  t.camera.oeilX = static_cast<float>(t.largeur / 2);
-  t.camera.oeilY = static_cast<float>(t.hauteur / 2);
-  t.camera.oeilZ = -static_cast<float>(std::max(t.largeur, t.hauteur));
-  t.camera.centreX = t.balle.x;
-  t.camera.centreY = t.balle.y;
+  lecteur.fermer();
+  t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
   return true;
 }
 
@@ -139,25 +136,19 @@ class Partie {
  public:
   bool charger(const std::string& fichier, long numero, std::string& erreur) {
     if (!chargerNiveau(fichier, numero, t, erreur)) return false;
+    depart = t.niveau();
+    depart.camera = t.camera;
     grille0 = t.grille;
     balle0 = t.balle;
     bombes0 = t.bombes;
-    camera0 = t.camera;
     return true;
   }
 
   void allouerParticules(int32_t n) { t.allouerParticules(n); }
 
-  // Back to the level's start.
-  void recommencer() {
-    t.grille = grille0;
-    t.balle = balle0;
-    t.bombes = bombes0;
-    t.camera = camera0;
-    t.minuteurExplosion = 0;
-    t.rouleEnCours = false;
-    t.chocJoue = false;
-  }
+  // Back to the level's start: the grid, the ball on its start cell, the bombs, the blast
+  // timer and the camera as new.
+  void recommencer() { t.commencerNiveau(depart); }
 
   // Plays `s` from the start for at most `pasMax` steps. With `jusquAuBout` every step runs
   // (as zv-jouer does); otherwise the replay stops at the first result. `apresPas` sees every
@@ -183,8 +174,8 @@ class Partie {
   }
 
   Terrain t;
-  std::vector<uint8_t> grille0;
+  Niveau depart;                 // the level as its file holds it
+  std::vector<uint8_t> grille0;  // the same grid, ball and bombs, for the searches
   Balle balle0;
   int32_t bombes0 = 0;
-  Camera camera0;
 };

@@ -9,6 +9,7 @@
 #include <iostream>
 #include <string>
 
+#include "ouverture_outil.h"
 #include "partie.h"
 
 namespace {
@@ -34,12 +35,7 @@ const char* const Aide =
 
 int main(int argc, char** argv) {
   // Standard output carries only the trace and the result line.
-  journalDetourner([](const std::string& ligne) { std::fprintf(stderr, "%s\n", ligne.c_str()); });
-
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(Aide, stdout);
-    return 0;
-  }
+  if (ouvrirOutil(argc, argv, Aide)) return 0;
   long numeroNiveau = 0, pas = 0;
   bool trace = false;
   bool argumentsOk = (argc == 5 || argc == 6) && lireEntier(argv[2], numeroNiveau) &&

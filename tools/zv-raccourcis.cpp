@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/journal.h"
 #include "recherche.h"
 
 namespace {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/journal.h"
 #include "recherche.h"
 
 namespace {
