@@ -160,8 +160,8 @@ Bilan examiner(Partie& partie, const Script& solution, long pasSolution, const R
     }
   };
 
-  // Held keys, for three times the solution's length.
-  const long longue = 3 * pasSolution + 1000;
+  // Held keys, for three times the solution's length and at least three minutes of play.
+  const long longue = std::max(3 * pasSolution + 1000, 18000L);
   for (const Touches& k : Cles) {
     const long p = gagne(cleTenue(k), longue);
     if (p >= 0 && (b.cleTenue < 0 || p < b.cleTenue)) {
