@@ -76,6 +76,13 @@ grep -q '^level  3 .*FAIL landing-near-deadly$' "$tmp/t2" \
 "$finder" "$tmp/f.map" "$tmp/f" > "$tmp/t3" 2>&1 || true
 cmp -s "$tmp/t1" "$tmp/t3" || echec "the finder is not deterministic"
 if "$finder" --bogus "$tmp/f.map" "$tmp/f" > /dev/null 2>&1; then echec "bad option accepted"; fi
+# A solution that does not win where it says, or none at all, fails its level.
+cp "$tmp/f-2.txt" "$tmp/g-1.txt"
+sed -i '1s/.*/# won at step 112/' "$tmp/g-1.txt"
+if "$finder" "$tmp/f.map" "$tmp/g" > "$tmp/t4" 2>&1; then echec "wrong solutions passed"; fi
+grep -qx 'level 1: FAIL the solution does not win at step 112' "$tmp/t4" || echec "$(sed -n 1p "$tmp/t4")"
+grep -q '^level 2: FAIL no readable solution' "$tmp/t4" || echec "$(sed -n 2p "$tmp/t4")"
+if "$finder" "$tmp/absent.map" "$tmp/f" > /dev/null 2>&1; then echec "a missing file passed"; fi
 
 # The solver's script wins where it says, through the runner.
 "$solveur" "$tmp/f.map" 3 > "$tmp/r3.txt" 2> /dev/null || echec "the solver found no win"
