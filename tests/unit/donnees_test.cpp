@@ -38,8 +38,8 @@ Surface chargerImage(const std::string& rel) { return Surface(IMG_Load((DONNEES 
 bool puissanceDeDeux(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 // Every picture of the texture table (start-up loader and the play screen's backdrop), with the
-// size and bytes per pixel the data were made with. The spring is one byte per pixel because the
-// loader turns it into an alpha texture; the explosion has no alpha so its colour's alpha fades it.
+// size and bytes per pixel the data were made with. The explosion has no alpha so its colour's
+// alpha fades it; the sky is large enough not to blur on a 1280 x 1024 window.
 struct Image {
   std::string chemin;
   int largeur, hauteur, octets;
@@ -54,10 +54,10 @@ std::vector<Image> tableDesTextures() {
       {"imgs/gui/gui_bd.png", 2, 2, 4},     {"imgs/gui/haut.png", 16, 32, 4},
       {"imgs/gui/bas.png", 16, 32, 4},      {"imgs/boom/1.png", 128, 128, 3},
       {"imgs/boom/particule.png", 32, 32, 4}, {"imgs/briques/casse.png", 64, 64, 3},
-      {"imgs/briques/blinde.png", 64, 64, 3}, {"imgs/briques/ressort.png", 64, 64, 1},
-      {"imgs/briques/un.png", 64, 64, 3},   {"imgs/briques/deux.png", 64, 64, 3},
+      {"imgs/briques/blinde.png", 64, 64, 3}, {"imgs/briques/ressort.png", 64, 64, 4},
+      {"imgs/briques/un.png", 64, 64, 4},   {"imgs/briques/deux.png", 64, 64, 4},
       {"imgs/briques/win.png", 64, 64, 4},  {"imgs/briques/lost.png", 64, 64, 4},
-      {"imgs/fond/gal.png", 512, 512, 3},   {"imgs/boutons_edit/255.png", 32, 32, 4},
+      {"imgs/fond/gal.png", 2048, 2048, 3},   {"imgs/boutons_edit/255.png", 32, 32, 4},
       {"imgs/msg/move0.png", 256, 128, 4},  {"imgs/msg/move1.png", 256, 128, 4},
       {"imgs/msg/move2.png", 256, 128, 4},  {"imgs/msg/boom0.png", 128, 128, 4},
       {"imgs/msg/boom1.png", 128, 128, 4},  {"imgs/boutons/options.png", 32, 32, 4},
@@ -92,6 +92,35 @@ TEST(Donnees, LeCielEstCarrePourLesSixFacesDuCube) {
   Surface s = chargerImage("imgs/fond/gal.png");
   ASSERT_TRUE(s);
   EXPECT_EQ(s->w, s->h);
+}
+
+// Alpha of one pixel of a 4-byte picture.
+int alphaEn(const SDL_Surface* s, int x, int y) {
+  const auto* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * 4;
+  Uint8 r, g, b, a;
+  SDL_GetRGBA(*reinterpret_cast<const Uint32*>(p), s->format, &r, &g, &b, &a);
+  return a;
+}
+
+// Pictures drawn over something: their rounded corners and their background let it show.
+TEST(Donnees, CoinsEtFondsTransparents) {
+  std::vector<std::string> chemins = {"imgs/briques/un.png", "imgs/briques/deux.png",
+                                      "imgs/briques/ressort.png"};
+  for (const char* langue : {"Francais", "English", "Deutsch", "Espanol"})
+    for (const char* fin : {"_gagne.png", "_perdu.png"})
+      chemins.push_back(std::string("imgs/msg/") + langue + fin);
+  for (const auto& c : chemins) {
+    SCOPED_TRACE(c);
+    Surface s = chargerImage(c);
+    ASSERT_TRUE(s) << IMG_GetError();
+    ASSERT_EQ(s->format->BytesPerPixel, 4);
+    EXPECT_EQ(alphaEn(s.get(), 0, 0), 0);
+    EXPECT_EQ(alphaEn(s.get(), s->w - 1, s->h - 1), 0);
+    int plein = 0;  // and something is drawn
+    for (int y = 0; y < s->h; ++y)
+      for (int x = 0; x < s->w; ++x) plein = std::max(plein, alphaEn(s.get(), x, y));
+    EXPECT_EQ(plein, 255);
+  }
 }
 
 TEST(Donnees, LIconeDeFenetreEstUnBitmapLisible) {
