@@ -360,6 +360,21 @@ class DonneesAudio : public ::testing::Test {
     const int saut = std::max(std::abs(s[0] - s[2 * n - 2]), std::abs(s[1] - s[2 * n - 1]));
     EXPECT_LE(saut, seuil + 4);
   }
+  static double decibels(double v) { return 20 * std::log10(std::max(v, 1e-9) / 32768.0); }
+  // RMS level of frames [debut, fin) over both channels, in dB of full scale.
+  static double niveau(const Mix_Chunk* c, size_t debut, size_t fin) {
+    const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
+    double somme = 0;
+    for (size_t i = 2 * debut; i < 2 * fin; ++i) somme += double(s[i]) * s[i];
+    return decibels(std::sqrt(somme / std::max<size_t>(1, 2 * (fin - debut))));
+  }
+  // The loudest 50 ms of a sound: how loud it is heard.
+  static double niveauFort(const Mix_Chunk* c) {
+    const size_t n = c->alen / 4, w = 2205;
+    double fort = -200;
+    for (size_t i = 0; i + w <= n; i += w / 2) fort = std::max(fort, niveau(c, i, i + w));
+    return fort;
+  }
   static void verifierNiveau(const Mix_Chunk* c, double rmsMin, double rmsMax) {
     const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
     const size_t n = c->alen / 2;
@@ -389,7 +404,38 @@ TEST_F(DonneesAudio, LesSixEffets) {
     EXPECT_GT(duree(c), 0.1);
     EXPECT_LE(duree(c), e.dureeMax);
     verifierNiveau(c, -30, -6);
-    if (std::string(e.chemin) == "sons/rool.ogg") verifierBoucle(c);
+    const size_t n = c->alen / 4;
+    if (std::string(e.chemin) == "sons/rool.ogg") {
+      verifierBoucle(c);
+    } else {
+      // A full fade: the last 10 ms are silent, the sound ends without a click.
+      EXPECT_LT(niveau(c, n - 441, n), -60);
+    }
+    // Not a bare tone: a pure sine has a crest factor of 1.41.
+    const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
+    int crete = 0;
+    for (size_t i = 0; i < 2 * n; ++i) crete = std::max(crete, std::abs(int(s[i])));
+    EXPECT_GE(decibels(crete) - niveau(c, 0, n), 20 * std::log10(2.0)) << "crest factor under 2";
+    Mix_FreeChunk(c);
+  }
+}
+
+// Effects are heard over the music: the loudest 50 ms of each lies at least 4 dB above the
+// average level of the loudest track.
+TEST_F(DonneesAudio, LesEffetsSEntendentSurLaMusique) {
+  double musique = -200;
+  for (const auto& e : std::filesystem::directory_iterator(DONNEES + "ziks")) {
+    if (e.path().extension() != ".ogg") continue;
+    Mix_Chunk* c = decoder("ziks/" + e.path().filename().string());
+    ASSERT_NE(c, nullptr) << Mix_GetError();
+    musique = std::max(musique, niveau(c, 0, c->alen / 4));
+    Mix_FreeChunk(c);
+  }
+  for (const char* effet : {"sons/paf.ogg", "sons/rool.ogg", "sons/boom.ogg", "sons/ressort.ogg",
+                            "sons/inter.wav", "sons/pr_bombe.wav"}) {
+    Mix_Chunk* c = decoder(effet);
+    ASSERT_NE(c, nullptr) << Mix_GetError();
+    EXPECT_GE(niveauFort(c), musique + 4) << effet;
     Mix_FreeChunk(c);
   }
 }
