@@ -558,7 +558,7 @@ def galaxie(n=2048):
     rng = np.random.default_rng(77)
     etoiles = np.zeros((n, n, 3))
     k = n // 512
-    for i in range(3200):
+    for i in range(2000):
         sx, sy = rng.uniform(6 * k + 2, n - 6 * k - 2, size=2)
         lum = rng.uniform(0.15, 1.0) ** 3
         teinte = np.array((1.0, 0.92, 0.80)) if rng.random() < 0.3 else np.array((0.80, 0.88, 1.0))
@@ -567,7 +567,7 @@ def galaxie(n=2048):
         xx, yy = np.meshgrid(np.arange(x0, x0 + 12 * k) + 0.5, np.arange(y0, y0 + 12 * k) + 0.5)
         d2 = ((xx - sx) ** 2 + (yy - sy) ** 2) / (rayon * rayon)
         p = np.exp(-d2 * 1.4) * min(1.0, 0.35 + 1.6 * lum) + np.exp(-d2 * 0.12) * 0.08 * lum
-        if lum > 0.75:
+        if lum > 0.85:
             p = p + 0.35 * lum * (np.exp(-((xx - sx) ** 2) / (0.5 * k)) + np.exp(-((yy - sy) ** 2) / (0.5 * k))) \
                 * np.exp(-np.sqrt(d2) * 0.35)
         etoiles[y0:y0 + 12 * k, x0:x0 + 12 * k] += p[..., None] * teinte
