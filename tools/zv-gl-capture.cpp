@@ -5,9 +5,9 @@
 //
 // The camera is the level-start one: eye over the level's centre (W / 2, H / 2, integer halves)
 // at the depth of its larger side, looking at the ball; --camera gives the eye and the point
-// looked at instead (to follow a camera path, such as the menu's, one still at a time). The options not named stay at their
-// factory values (no reflections, no background). The user directory is a temporary one, so a
-// capture never touches the player's options or levels.
+// looked at instead (to follow a camera path, such as the menu's, one still at a time). The
+// options not named stay at their factory values (no reflections, no background). The user
+// directory is a temporary one, so a capture never touches the player's options or levels.
 #include <SDL.h>
 
 #include <cstdio>
@@ -17,11 +17,13 @@
 #include <string>
 #include <vector>
 
-#include "app/etat.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/etat.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/textures_gui.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -114,8 +116,8 @@ int main(int argc, char** argv) {
     } else if (a == "--taille" && i + 1 < argc) {
       if (std::sscanf(argv[++i], "%dx%d", &largeur, &hauteur) != 2) return usage();
     } else if (a == "--camera" && i + 1 < argc) {
-      if (std::sscanf(argv[++i], "%f,%f,%f,%f,%f,%f", &regard[0], &regard[1], &regard[2], &regard[3], &regard[4],
-                      &regard[5]) != 6)
+      if (std::sscanf(argv[++i], "%f,%f,%f,%f,%f,%f", &regard[0], &regard[1], &regard[2],
+                      &regard[3], &regard[4], &regard[5]) != 6)
         return usage();
       cameraDonnee = true;
     } else if (a == "--donnees" && i + 1 < argc) {
@@ -166,20 +168,18 @@ int main(int argc, char** argv) {
     glext = new GlExt();
     filtrerCapacites(options, *glext);
     terrain = new Terrain();
+    chargerTexturesGui();  // as the game loads them, so that the log reads the same
     chargerImages();
-    bool charge = terrain->chargerFichier(entree);
-    for (int n = 0; charge && n < niveau; ++n) charge = !terrain->chargerNiveauSuivant();
+    LecteurNiveaux lecteur;
+    bool charge = lecteur.ouvrir(entree);
+    for (int n = 0; charge && n < niveau; ++n) charge = !lecteur.chargerNiveauSuivant(*terrain);
     if (!charge || !terrain->aGrille()) {
       std::fprintf(stderr, "zv-gl-capture: no level %d in %s\n", niveau, entree.c_str());
     } else {
-      Camera& k = terrain->camera;
-      k.oeilX = static_cast<float>(terrain->largeur / 2);
-      k.oeilY = static_cast<float>(terrain->hauteur / 2);
-      k.oeilZ = -static_cast<float>(std::max(terrain->largeur, terrain->hauteur));
-      k.centreX = terrain->balle.x;
-      k.centreY = terrain->balle.y;
-      k.centreZ = 0;
+      terrain->camera =
+          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
       if (cameraDonnee) {
+        Camera& k = terrain->camera;
         k.oeilX = regard[0], k.oeilY = regard[1], k.oeilZ = regard[2];
         k.centreX = regard[3], k.centreY = regard[4], k.centreZ = regard[5];
       }

@@ -6,20 +6,23 @@
 #include <vector>
 
 #include "app/demarrage.h"
-#include "app/etat.h"
-#include "app/journal.h"
+#include "base/etat.h"
+#include "base/journal.h"
 #include "app/ligne_commande.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/traducteur.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/traducteur.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/textures_gui.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
 #include "render/image_minimale.h"
 #include "render/shaders.h"
 #include "render/textures.h"
+#include "screens/boucle_ecran.h"
 #include "sound/sons.h"
 
 namespace {
@@ -27,9 +30,10 @@ namespace {
 // Until the menus exist: the demonstration level stands behind the window, redrawn about 60
 // times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
 void attendreFermeture() {
-  const bool demo = terrain->chargerFichier(repertoires->chemin("mapsoff/logom.map")) &&
-                    !terrain->chargerNiveauSuivant();
-  terrain->fermerFichier();
+  LecteurNiveaux lecteur;
+  const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
+                    !lecteur.chargerNiveauSuivant(*terrain);
+  lecteur.fermer();
   if (demo) {
     // The menu's first view: aimed at the middle of the level, from far enough to see the name.
     Camera& k = terrain->camera;
@@ -37,17 +41,11 @@ void attendreFermeture() {
     k.oeilY = k.centreY = terrain->hauteur / 2;
     k.oeilZ = -0.45f * terrain->largeur;
   }
-  InstantaneTerrain vue;
-  for (;;) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-      if (e.type == SDL_QUIT) return;
-    if (sons) sons->executerRequetes();
-    terrain->prendreInstantane(vue);
-    dessinerImageMinimale(vue, SDL_GetTicks());
-    SDL_GL_SwapBuffers();
-    SDL_Delay(16);
-  }
+  GestionnairesEcran attente;
+  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
+    dessinerImageMinimale(vue, ticks);
+  };
+  bouclerEcran(attente, terrain);
 }
 
 }  // namespace
@@ -84,6 +82,7 @@ int main(int argc, char** argv) {
   terrain = new Terrain();
   journal("Chargement du système son");
   sons = new Sons();
+  requetesSons = sons;
 
   // 15, 16.
   journal("Chargement du traducteur");
@@ -102,6 +101,7 @@ int main(int argc, char** argv) {
 
   // 19: the GUI manager's address comes with the GUI toolkit.
   // 20, 21. Textures and shader programs.
+  chargerTexturesGui();
   chargerImages();
   shaders = new Shaders();
   shaders->preparerShaders();
@@ -130,6 +130,7 @@ int main(int argc, char** argv) {
   terrain = nullptr;
   journal("Termine gui");
   journal("Termine sons");
+  requetesSons = nullptr;
   delete sons;
   sons = nullptr;
   journal("Termine trans");
