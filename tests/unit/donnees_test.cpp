@@ -315,6 +315,14 @@ TEST(Donnees, ImagesDeResultatNommeesParLaLangue) {
   }
 }
 
+// The whole data directory stays small enough to ship and to keep in the repository.
+TEST(Donnees, MoinsDeDixMegaOctets) {
+  uintmax_t total = 0;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(DONNEES))
+    if (e.is_regular_file() && e.path().extension() != ".pak") total += e.file_size();
+  EXPECT_LT(total, 10u * 1000 * 1000);
+}
+
 TEST(Donnees, LesQuatreShadersSontLa) {
   for (const char* f : {"julia.vert", "julia.frag", "bloom.vert", "bloom.frag"}) {
     const std::string texte = lireFichierTest(DONNEES + "shaders/" + f);
