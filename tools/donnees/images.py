@@ -536,19 +536,22 @@ def galaxie(n=2048):
     us, vs = xs / m - 0.5, ys / m - 0.5
     b1 = commun.bruit_valeur(m, m, 128, 31, octaves=5)
     b2 = commun.bruit_valeur(m, m, 32, 32, octaves=4)
-    nuit = np.array((0.012, 0.018, 0.050))
+    nuit = np.array((0.010, 0.014, 0.036))
     nuage = np.zeros((m, m, 3))
     # (centre u, v, radius, colour, strength): violet and teal clouds off the centre,
     # a faint rose wisp, one warm knot that gives the reflections a soft highlight
     for cu, cv, r, c, f in ((-0.22, -0.16, 0.20, (0.30, 0.14, 0.46), 0.85),
-                            (0.20, 0.18, 0.22, (0.08, 0.30, 0.42), 0.50),
+                            (0.22, 0.20, 0.20, (0.08, 0.30, 0.42), 0.50),
                             (0.16, -0.24, 0.12, (0.42, 0.14, 0.26), 0.55),
-                            (-0.14, 0.24, 0.10, (0.50, 0.40, 0.22), 0.60),
-                            (0.02, 0.00, 0.30, (0.10, 0.10, 0.22), 0.25)):
+                            (-0.14, 0.24, 0.10, (0.50, 0.40, 0.22), 0.60)):
         d = np.hypot(us - cu, vs - cv) / r
         forme = np.exp(-d * d * 1.3) * np.clip(0.15 + 1.6 * (b1 - 0.3), 0, 1.5)
         filaments = 0.5 + 1.2 * np.clip(b2 - 0.35, 0, 1)
-        nuage += (forme * filaments * f * 1.8)[..., None] * np.array(c)
+        nuage += (forme * filaments * f * 2.3)[..., None] * np.array(c)
+    # a clear dark middle: the board's front faces reflect it from the level-start view
+    rs = np.hypot(us, vs)
+    clairiere = np.clip((rs - 0.08) / 0.18, 0, 1)
+    nuage *= (clairiere * clairiere * (3 - 2 * clairiere))[..., None]
     grand = np.zeros((n, n, 3))
     for k in range(3):
         grand[..., k] = np.asarray(Image.fromarray(nuage[..., k].astype(np.float32), "F")
