@@ -39,7 +39,7 @@ void attendreFermeture() {
     Camera& k = terrain->camera;
     k.oeilX = k.centreX = terrain->largeur / 2;
     k.oeilY = k.centreY = terrain->hauteur / 2;
-    k.oeilZ = -0.45f * terrain->largeur;
+    k.oeilZ = -0.55f * terrain->largeur;
   }
   GestionnairesEcran attente;
   attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
