@@ -1,6 +1,8 @@
 // Level files: the byte layout, sequential and whole-file reading, damaged files, the writers.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -155,8 +157,8 @@ TEST(FichierNiveaux, EcritureRateeGardeLAncienFichier) {
   DossierTemporaire d;
   ASSERT_TRUE(creerFichierVide(d / "garde.map"));
   const std::string avant = lireFichierTest(d / "garde.map");
-  // The temporary file's name is taken by a directory: the write cannot happen.
-  std::filesystem::create_directory(d / "garde.map.tmp");
+  // The player made the file read-only: it is not replaced, for root neither.
+  chmod((d / "garde.map").c_str(), 0444);
   std::vector<Niveau> niveaux;
   niveaux.emplace_back();
   dessinerTerrain(niveaux[0], {"#"}, 0.5f, 0.5f);
