@@ -179,6 +179,27 @@ struct CasEntete {
   bool couleursLues;
 };
 
+// The end of the file is read like a record: the ball goes back to (1.5, 1.5) without jump or
+// speed, and the play state is reset; the level itself stays.
+TEST(FichierNiveaux, FinDeFichierRemetLaBalle) {
+  Terrain t;
+  LecteurNiveaux lecteur;
+  ASSERT_TRUE(lecteur.ouvrirDepuis(flux(preambule() + enregistrement(5, 9, 8, 3, 7, 2)), "f"));
+  ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
+  t.balle.x = 4.25f;
+  t.balle.saut = 40;
+  t.balle.vitesseX = 0.075f;
+  t.minuteurExplosion = 12;
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
+  EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
+  EXPECT_FLOAT_EQ(t.balle.y, 1.5f);
+  EXPECT_EQ(t.balle.saut, 0);
+  EXPECT_FLOAT_EQ(t.balle.vitesseX, 0.0f);
+  EXPECT_EQ(t.minuteurExplosion, 0);
+  EXPECT_EQ(t.largeur, 9);
+  EXPECT_EQ(t.grille.size(), 72u);
+}
+
 class LongueurEntete : public ::testing::TestWithParam<CasEntete> {};
 
 TEST_P(LongueurEntete, ChampsLus) {
