@@ -50,6 +50,8 @@ int largeurBureau = 0, hauteurBureau = 0;
 
 // A window never larger than this, whatever the display offers.
 constexpr int FenetreMax = 8192;
+// SDL refuses a larger window outright ("Window is too large.").
+constexpr int LimiteSDL = 16384;
 
 }  // namespace
 
@@ -69,10 +71,11 @@ bool essayerModeVideo() {
     return true;
   }
   // A window larger than the screen shows nothing more and costs its whole size in the driver
-  // and in the textures made from it. (Full-screen sizes are the display's modes: SDL refuses
-  // what it cannot show, and the defaults are tried.)
+  // and in the textures made from it (in full screen SDL would scale a larger picture down to
+  // the screen). A size beyond what SDL accepts at all still goes to it: its refusal is logged
+  // and the defaults follow.
   int largeur = options.ResX, hauteur = options.ResY;
-  if (!options.Fullscreen) {
+  if (largeur <= LimiteSDL && hauteur <= LimiteSDL) {
     largeur = std::min(largeur, largeurBureau > 0 ? std::min(largeurBureau, FenetreMax) : FenetreMax);
     hauteur = std::min(hauteur, hauteurBureau > 0 ? std::min(hauteurBureau, FenetreMax) : FenetreMax);
   }

@@ -8,8 +8,9 @@
 int initGraph();
 
 // One video-mode attempt with the current options; true when it failed. A width or height below
-// 1 counts as refused (SDL would take 0 as "the desktop's size"). A window (not full screen) is
-// kept within the desktop and 8192 pixels; the options then hold the size actually opened.
+// 1 counts as refused (SDL would take 0 as "the desktop's size"). A window, full screen or not,
+// is kept within the desktop and 8192 pixels (sizes SDL refuses outright, over 16384, are left
+// to its refusal); the options then hold the size actually opened.
 bool essayerModeVideo();
 
 // Sets the swap interval when the context advertises a swap-control extension

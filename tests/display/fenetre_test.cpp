@@ -132,21 +132,32 @@ TEST_F(Fenetre, FenetrePlusGrandeQueLEcranRamenee) {
   const int ecranX = info->current_w, ecranY = info->current_h;
   SDL_Quit();
   ASSERT_GT(ecranX, 0);
-  options.ResX = ecranX + 2000;
-  options.ResY = ecranY + 1000;
-  CaptureJournal capture;
-  ASSERT_EQ(initGraph(), 0);
-  EXPECT_LE(largeur(), ecranX);
-  EXPECT_LE(hauteur(), ecranY);
-  EXPECT_EQ(options.ResX, largeur());
-  EXPECT_EQ(options.ResY, hauteur());
-  EXPECT_TRUE(capture.contient("Fenetre ouverte en " + std::to_string(largeur()) + "x" +
-                               std::to_string(hauteur()) + " au lieu de " +
-                               std::to_string(ecranX + 2000) + "x" + std::to_string(ecranY + 1000)));
-  EXPECT_FALSE(capture.contient(MESSAGE_ESSAI_DEFAUTS));
-  GLint vue[4];
-  glGetIntegerv(GL_VIEWPORT, vue);
-  EXPECT_EQ(vue[2], largeur());
+  const struct {
+    bool pleinEcran;
+    int resX, resY;
+  } cas[] = {{false, ecranX + 2000, ecranY + 1000}, {true, 16384, 16384}, {false, 9000, 100}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(std::to_string(c.resX) + "x" + std::to_string(c.resY) +
+                 (c.pleinEcran ? " plein ecran" : ""));
+    options.defauts();
+    options.Fullscreen = c.pleinEcran;
+    options.ResX = c.resX;
+    options.ResY = c.resY;
+    CaptureJournal capture;
+    ASSERT_EQ(initGraph(), 0);
+    EXPECT_LE(largeur(), ecranX);
+    EXPECT_LE(hauteur(), ecranY);
+    EXPECT_EQ(options.ResX, largeur());
+    EXPECT_EQ(options.ResY, hauteur());
+    EXPECT_TRUE(capture.contient("Fenetre ouverte en " + std::to_string(largeur()) + "x" +
+                                 std::to_string(hauteur()) + " au lieu de " +
+                                 std::to_string(c.resX) + "x" + std::to_string(c.resY)));
+    EXPECT_FALSE(capture.contient(MESSAGE_ESSAI_DEFAUTS));
+    GLint vue[4];
+    glGetIntegerv(GL_VIEWPORT, vue);
+    EXPECT_EQ(vue[2], largeur());
+    SDL_Quit();
+  }
 }
 
 TEST_F(Fenetre, AucuneFenetrePossible) {
