@@ -50,8 +50,31 @@ void Gui::oublierZone(ZoneGUI* zone) {
 }
 
 void Gui::gererEvenement(const SDL_Event& e) {
-  EtatSouris s;
-  s.boutons = SDL_GetMouseState(&s.x, &s.y);
+  // The mouse as this event leaves it. SDL_GetMouseState tells the state after every queued
+  // event, so a press and its release queued in the same frame (a quick click on a busy
+  // machine) would never be seen: the mouse events carry their own state instead.
+  EtatSouris& s = souris_;
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      s.x = e.motion.x;
+      s.y = e.motion.y;
+      s.boutons = e.motion.state;
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      s.x = e.button.x;
+      s.y = e.button.y;
+      const uint8_t bouton = static_cast<uint8_t>(SDL_BUTTON(e.button.button));
+      s.boutons = e.type == SDL_MOUSEBUTTONDOWN ? static_cast<uint8_t>(s.boutons | bouton)
+                                                : static_cast<uint8_t>(s.boutons & ~bouton);
+      break;
+    }
+    default:
+      if (!sourisConnue_) s.boutons = SDL_GetMouseState(&s.x, &s.y);
+      break;
+  }
+  sourisConnue_ = sourisConnue_ || e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN ||
+                  e.type == SDL_MOUSEBUTTONUP;
   gererEvenement(e, s, SDL_GetTicks());
 }
 

@@ -52,7 +52,8 @@ class Gui {
   // zones of depth 0 are never found.
   ZoneGUI* zoneSous(int x, int y) const;
 
-  // One SDL event: keys to the focus zone, then press / release / hover from the mouse state.
+  // One SDL event: keys to the focus zone, then press / release / hover from the mouse state
+  // (as the mouse events themselves report it, so that no quick click is lost).
   void gererEvenement(const SDL_Event& e);
   // The same with the mouse state and the time given (tests, replays).
   void gererEvenement(const SDL_Event& e, const EtatSouris& souris, uint32_t maintenant);
@@ -103,6 +104,8 @@ class Gui {
   ZoneGUI* zoneVisee_ = nullptr;
   bool boutonEnfonce_ = false;
   uint32_t prochaineRepetition_ = 0;
+  EtatSouris souris_;          // as the last mouse event left it
+  bool sourisConnue_ = false;  // a mouse event was seen
   std::unique_ptr<FontGUI> police_;
   std::vector<std::function<void()>> corbeille_;
   std::vector<size_t> ordre_;  // drawing order, reused between frames

@@ -27,6 +27,7 @@ bool FontGUI::chargerImage(const std::string& chemin, int premier, int dernier) 
     SDL_ClearError();
     return false;
   }
+  SDL_ClearError();  // a good decode may leave a text behind that later checks would report
   const int oc = image->format->BytesPerPixel;
   journal(chemin + " (font) : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
           " sur " + std::to_string(oc) + "oc");

@@ -63,6 +63,27 @@ TEST_F(Routage, SurvolAppuiClic) {
   EXPECT_EQ(g_->zoneFocus(), b.zone());
 }
 
+TEST_F(Routage, UnClicRapideParLesEvenementsSouris) {
+  // A press and its release queued in the same frame: each event carries its own state.
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = 15;
+  e.motion.y = 25;
+  g_->gererEvenement(e);
+  e = SDL_Event{};
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.x = 15;
+  e.button.y = 25;
+  g_->gererEvenement(e);
+  e.type = SDL_MOUSEBUTTONUP;
+  g_->gererEvenement(e);
+  const std::vector<Recu> attendu = {
+      {7, EV_ENTREE, 5, 5}, {7, EV_APPUI, 5, 5}, {7, EV_RELACHE, 5, 5}};
+  EXPECT_EQ(recus_, attendu);
+}
+
 TEST_F(Routage, AppuiPuisSortieAnnuleLeClic) {
   BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
   souris(15, 25, false);

@@ -57,7 +57,7 @@ TEST_F(Widgets, CaseACocherSurLaBoiteOuLeTexte) {
   EXPECT_EQ(c.boite()->zone()->texte(), "");
   clic(15, 25);  // the box
   EXPECT_TRUE(c.coche());
-  EXPECT_EQ(c.boite()->zone()->texte(), "X");
+  EXPECT_EQ(c.boite()->zone()->texte(), " X");
   clic(100, 25);  // the text
   EXPECT_FALSE(c.coche());
   std::vector<Recu> cles;
@@ -69,7 +69,7 @@ TEST_F(Widgets, CaseACocherSurLaBoiteOuLeTexte) {
   recus_.clear();
   CheckGUI d(10, 60, 200, "x", true, enregistreur(), 1);
   EXPECT_TRUE(d.coche());
-  EXPECT_EQ(d.boite()->zone()->texte(), "X");
+  EXPECT_EQ(d.boite()->zone()->texte(), " X");
   EXPECT_TRUE(recus_.empty());
 }
 
