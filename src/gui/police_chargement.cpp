@@ -78,6 +78,7 @@ bool FontGUI::chargerImage(const std::string& chemin, int premier, int dernier) 
   SDL_FreeSurface(image);
 
   glEnable(GL_TEXTURE_2D);
+  oublierEtatGL();  // the cache may remember a name of an earlier context
   lierTexture(atlas);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);

@@ -1,6 +1,5 @@
 // Drawing a zone: its frame pieces, its text, then its owner's own drawing (needs the GL context).
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 #include "gui/etat_gl_provisoire.h"
@@ -120,23 +119,23 @@ void ZoneGUI::dessinerTexte(int gauche, int haut, int droite, int /*bas*/) {
   }
 
   if (lignes) {
-    // Strike-through and underline span each glyph's advance, in its colour.
+    // Strike-through and underline span each glyph's advance, in its colour: one-pixel quads,
+    // whose coverage (unlike a line's last pixel) is the same on every driver.
     glDisable(GL_TEXTURE_2D);
     const int taille = police.taille();
-    const float yBarre = std::floor(taille * 0.6f) + 0.5f, ySouligne = taille - 1 + 0.5f;
-    glBegin(GL_LINES);
+    const int yBarre = static_cast<int>(taille * 0.6f), ySouligne = taille - 1;
+    glBegin(GL_QUADS);
     for (const GlyphePlace& p : disposition) {
       if (!p.style.barre && !p.style.souligne) continue;
       glColor4f(p.couleur[0], p.couleur[1], p.couleur[2], 1);
-      const float xa = static_cast<float>(gauche + p.x), xb = xa + p.avance;
-      const float yl = static_cast<float>(haut + p.y);
-      if (p.style.barre) {
-        glVertex2f(xa, yl + yBarre);
-        glVertex2f(xb, yl + yBarre);
-      }
-      if (p.style.souligne) {
-        glVertex2f(xa, yl + ySouligne);
-        glVertex2f(xb, yl + ySouligne);
+      const int xa = gauche + p.x, xb = xa + p.avance;
+      for (int y : {p.style.barre ? yBarre : -1, p.style.souligne ? ySouligne : -1}) {
+        if (y < 0) continue;
+        const int yl = haut + p.y + y;
+        glVertex2i(xa, yl);
+        glVertex2i(xb, yl);
+        glVertex2i(xb, yl + 1);
+        glVertex2i(xa, yl + 1);
       }
     }
     glEnd();
