@@ -70,9 +70,7 @@ void ColorGUI::dessinerChamp() {
   }
 
   // The cursor mark: white outside, black inside, so it shows on any colour. Lines on pixel
-  // centres so each covers exactly one row or column. Polygon offsets do not move lines: the
-  // mark goes over its own field without the depth test (zones are drawn back to front).
-  glDisable(GL_DEPTH_TEST);
+  // centres so each covers exactly one row or column.
   const float cx = static_cast<float>(static_cast<int>(X1 + curseurX_)) + 0.5f;
   const float cy = static_cast<float>(static_cast<int>(Y1 + curseurY_)) + 0.5f;
   auto ligne = [](float xa, float ya, float xb, float yb) {
@@ -103,6 +101,5 @@ void ColorGUI::dessinerChamp() {
       glEnd();
     }
   }
-  glEnable(GL_DEPTH_TEST);
   glColor4f(1, 1, 1, 1);
 }

@@ -95,6 +95,8 @@ class Gui {
  private:
   friend class ZoneGUI;
   void oublierZone(ZoneGUI* zone);
+  // Frames, then texts, of zones that do not overlap, in a few batches.
+  void dessinerCouche(const std::vector<ZoneGUI*>& couche);
 
   std::vector<ZoneGUI*> zones_;  // a slot may be empty
   ZoneGUI* zoneSurvol_ = nullptr;
@@ -108,7 +110,9 @@ class Gui {
   bool sourisConnue_ = false;  // a mouse event was seen
   std::unique_ptr<FontGUI> police_;
   std::vector<std::function<void()>> corbeille_;
-  std::vector<size_t> ordre_;  // drawing order, reused between frames
+  std::vector<size_t> ordre_;   // drawing order, reused between frames
+  std::vector<int> niveaux_;    // layer of each zone of ordre_
+  std::vector<ZoneGUI*> couche_;
 };
 
 // The game's manager, created at start-up with the window size.

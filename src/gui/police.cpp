@@ -19,16 +19,14 @@ ColonnesEncre colonnesEncrees(const uint8_t* cellule, int largeur, int hauteur, 
   return c;
 }
 
-Glyphe metriquesGlyphe(const ColonnesEncre& encre, int largeurTexture, int hauteurTexture,
-                       int taille) {
+Glyphe metriquesGlyphe(const ColonnesEncre& encre, int taille) {
   Glyphe g;
-  g.width = static_cast<uint16_t>(largeurTexture);
-  g.height = static_cast<uint16_t>(hauteurTexture);
   if (encre.aucune) {
     // Nothing to show: behave as a space rather than pulling the pen back by the cell width.
     g.advance = static_cast<int16_t>(taille / 4);
   } else {
-    g.xOffset = static_cast<int16_t>(-encre.premiere);
+    g.width = static_cast<uint16_t>(encre.derniere - encre.premiere + 1);
+    g.height = static_cast<uint16_t>(taille);
     g.advance = static_cast<int16_t>(encre.derniere - encre.premiere + 3);
   }
   return g;

@@ -20,9 +20,9 @@ struct StyleTexte {
 // One character. Its picture is a cell of an atlas texture owned by the font (several glyphs
 // share one texture, so a whole text draws with a few texture binds).
 struct Glyphe {
-  uint16_t width = 0;   // quad size in pixels
+  uint16_t width = 0;   // quad size in pixels (the inked columns, the line height)
   uint16_t height = 0;
-  int16_t xOffset = 0;  // quad position relative to the pen (the first inked column sits on it)
+  int16_t xOffset = 0;  // quad position relative to the pen
   int16_t yOffset = 0;
   int16_t advance = 0;  // pen move after the character
   int16_t yAdvance = 0;
@@ -42,10 +42,10 @@ struct ColonnesEncre {
 ColonnesEncre colonnesEncrees(const uint8_t* cellule, int largeur, int hauteur, int octetsParPixel,
                               int pas);
 
-// The metrics of a glyph cut from a cell: drawn shifted left so that its ink starts at the pen,
-// followed by a 2-pixel gap. A cell without ink advances like the space.
-Glyphe metriquesGlyphe(const ColonnesEncre& encre, int largeurTexture, int hauteurTexture,
-                       int taille);
+// The metrics of a glyph cut from a cell: its quad covers the inked columns over the line
+// height (the rest of the cell is transparent), starting at the pen, followed by a 2-pixel gap.
+// A cell without ink advances like the space and draws nothing.
+Glyphe metriquesGlyphe(const ColonnesEncre& encre, int taille);
 
 class FontGUI {
  public:

@@ -64,13 +64,14 @@ bool FontGUI::chargerImage(const std::string& chemin, int premier, int dernier) 
         alpha[static_cast<size_t>(cy + y) * atlasW + cx + x] =
             cellule[static_cast<size_t>(y) * image->pitch + static_cast<size_t>(x) * oc + oc - 1];
     const ColonnesEncre encre = colonnesEncrees(cellule, image->w, taille_, oc, image->pitch);
-    Glyphe g = metriquesGlyphe(encre, texW, texH, taille_);
+    Glyphe g = metriquesGlyphe(encre, taille_);
     if (!encre.aucune) {
+      // Only the inked part of the cell is drawn: a quarter of its area or less.
       g.texture = atlas;
-      g.s0 = static_cast<float>(cx) / atlasW;
+      g.s0 = static_cast<float>(cx + encre.premiere) / atlasW;
       g.t0 = static_cast<float>(cy) / atlasH;
-      g.s1 = static_cast<float>(cx + texW) / atlasW;
-      g.t1 = static_cast<float>(cy + texH) / atlasH;
+      g.s1 = static_cast<float>(cx + encre.derniere + 1) / atlasW;
+      g.t1 = static_cast<float>(cy + taille_) / atlasH;
     }
     ajouterGlyphe(static_cast<uint32_t>(premier + k), g);
   }

@@ -51,7 +51,7 @@ class ZoneGUI {
   void transmettre(int type, int x, int y);
 
   // Draws the frame pieces, then the text in the box inside the borders, then sends
-  // EV_DESSINE (the GUI manager calls it once per frame; needs the GL context).
+  // EV_DESSINE (needs the GL context). The manager draws all zones in batches instead.
   void dessiner();
 
   // Whether the point (screen pixels) lies in the rectangle, right and bottom edges included.
@@ -74,7 +74,6 @@ class ZoneGUI {
  private:
   friend class Gui;
   explicit ZoneGUI(Gui* gui) : gui_(gui) {}
-  void dessinerTexte(int gauche, int haut, int droite, int bas);
 
   Gui* gui_;  // null once the manager is gone
   ObjHelpGUI* proprietaire_ = nullptr;

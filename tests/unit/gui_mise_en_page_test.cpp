@@ -193,20 +193,20 @@ TEST(MetriquesGlyphe, EncreEtAvance) {
   EXPECT_FALSE(c.aucune);
   EXPECT_EQ(c.premiere, 1);
   EXPECT_EQ(c.derniere, 2);
-  Glyphe g = metriquesGlyphe(c, 32, 32, 17);
-  EXPECT_EQ(g.xOffset, -1);
+  Glyphe g = metriquesGlyphe(c, 17);
+  EXPECT_EQ(g.xOffset, 0);  // the ink starts at the pen
   EXPECT_EQ(g.advance, 4);  // 2 inked columns and a 2-pixel gap
-  EXPECT_EQ(g.width, 32);
-  EXPECT_EQ(g.height, 32);
+  EXPECT_EQ(g.width, 2);
+  EXPECT_EQ(g.height, 17);
 }
 
 TEST(MetriquesGlyphe, CelluleVideAvanceCommeLEspace) {
   const uint8_t vide[2 * 4] = {0, 0, 100, 0, 0, 0, 0, 0};
   ColonnesEncre c = colonnesEncrees(vide, 4, 2, 1, 4);  // one byte a pixel, 100 is not ink
   EXPECT_TRUE(c.aucune);
-  Glyphe g = metriquesGlyphe(c, 32, 32, 17);
+  Glyphe g = metriquesGlyphe(c, 17);
   EXPECT_EQ(g.advance, 4);
-  EXPECT_EQ(g.xOffset, 0);
+  EXPECT_EQ(g.width, 0);
 }
 
 }  // namespace
