@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "gui/chargement.h"
 #include "gui/entier.h"
 #include "gui/liste.h"

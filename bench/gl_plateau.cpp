@@ -13,10 +13,11 @@
 #include <memory>
 #include <string>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "game/cases.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
@@ -127,7 +128,9 @@ int main(int argc, char** argv) {
 
   {
     Terrain t;
-    if (t.chargerFichier(repertoires->chemin("mapsoff/logom.map")) && !t.chargerNiveauSuivant()) {
+    LecteurNiveaux lecteur;
+    if (lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
+        !lecteur.chargerNiveauSuivant(t)) {
       t.prendreInstantane(demo);
     } else {
       demo = genere(256, 202);

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 
 namespace {
@@ -24,7 +24,7 @@ void preparer(Terrain& t) {
   t.allouerParticules(ParticulesParNiveau);
   Particule p;
   for (int i = 0; i < ParticulesParNiveau; ++i) {
-    p.initialiser(10.0f + i % 50, 10.0f, 0.0f, 0.01f, 0.0f, 0.001f, 0, 0.2f);
+    p.initialiser(10.0f + i % 50, 10.0f, 0.0f, 0.01f, 0.0f, 0.001f, 0.2f);
     p.vie = 1 << 30;
     t.ajouterParticule(p);
   }

@@ -8,7 +8,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 namespace fichier_fuzz {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 #include "fichier_fuzz.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {

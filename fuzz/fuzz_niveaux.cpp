@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
@@ -24,10 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::srand(static_cast<unsigned>(size));
 
   Terrain t;
-  if (t.chargerFichierDepuis(std::make_unique<std::istringstream>(octets), "fuzz")) {
+  LecteurNiveaux lecteur;
+  if (lecteur.ouvrirDepuis(std::make_unique<std::istringstream>(octets), "fuzz")) {
     // A small ring: it wraps after a blast or two, and keeps the runs quick.
     t.allouerParticules(64);
-    for (int niveau = 0; niveau < 8 && !t.chargerNiveauSuivant(); ++niveau) {
+    for (int niveau = 0; niveau < 8 && !lecteur.chargerNiveauSuivant(t); ++niveau) {
       for (int pas = 0; pas < 250; ++pas) {
         const uint8_t k = size ? data[(static_cast<size_t>(pas) * 7 + niveau) % size] : 0;
         t.avancer(Touches{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0}, nullptr);
@@ -37,11 +38,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     t.libererParticules();
     t.libererGrille();
-    t.fermerFichier();
+    lecteur.fermer();
   }
 
   std::istringstream in(octets);
-  std::vector<std::unique_ptr<Terrain>> niveaux;
+  std::vector<Niveau> niveaux;
   chargerToutDepuis(in, "fuzz", niveaux);
   (void)octetsFichier(niveaux);
 

@@ -15,8 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
     EntetePak e;
     if (lireEntetePak(fichier.data(), fichier.size(), rendu, e) != LecturePak::Valide) continue;
     if (e.debutDonnees != rendu.size() + 10 || e.debutDonnees + e.tailleDonnees != taille ||
-        e.tailleDonnees == 0 || e.largeur < 1 || e.hauteur < 1 || e.largeur > PAK_COTE_MAX ||
-        e.hauteur > PAK_COTE_MAX)
+        e.tailleDonnees == 0 || e.largeur < 1 || e.hauteur < 1 || e.largeur > PakCoteMax ||
+        e.hauteur > PakCoteMax)
       std::abort();
     // Written back, the header is the file's own.
     const std::vector<uint8_t> entete = ecrireEntetePak(rendu, e.largeur, e.hauteur, e.octetsParPixel);

@@ -16,11 +16,13 @@
 #include <string>
 #include <vector>
 
-#include "app/etat.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/etat.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/chargement.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -98,19 +100,18 @@ int main(int argc, char** argv) {
     glext = new GlExt();
     filtrerCapacites(options, *glext);
     terrain = new Terrain();
+    // The GUI's font and frames, as the game loads them, so that the log reads the same.
+    gui = new Gui(largeur, hauteur);
+    chargerImagesGui(*gui);
     chargerImages();
-    bool charge = terrain->chargerFichier(entree);
-    for (int n = 0; charge && n < niveau; ++n) charge = !terrain->chargerNiveauSuivant();
+    LecteurNiveaux lecteur;
+    bool charge = lecteur.ouvrir(entree);
+    for (int n = 0; charge && n < niveau; ++n) charge = !lecteur.chargerNiveauSuivant(*terrain);
     if (!charge || !terrain->aGrille()) {
       std::fprintf(stderr, "zv-gl-capture: no level %d in %s\n", niveau, entree.c_str());
     } else {
-      Camera& k = terrain->camera;
-      k.oeilX = static_cast<float>(terrain->largeur / 2);
-      k.oeilY = static_cast<float>(terrain->hauteur / 2);
-      k.oeilZ = -static_cast<float>(std::max(terrain->largeur, terrain->hauteur));
-      k.centreX = terrain->balle.x;
-      k.centreY = terrain->balle.y;
-      k.centreZ = 0;
+      terrain->camera =
+          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
       InstantaneTerrain vue;
       terrain->prendreInstantane(vue);
       glViewport(0, 0, largeur, hauteur);
@@ -128,6 +129,8 @@ int main(int argc, char** argv) {
     }
     delete terrain;
     terrain = nullptr;
+    delete gui;
+    gui = nullptr;
     delete glext;
     glext = nullptr;
   }

@@ -15,9 +15,9 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "gui/chargement.h"
 #include "gui/dialogue.h"
 #include "gui/entier.h"

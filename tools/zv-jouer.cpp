@@ -14,8 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "app/journal.h"
+#include "ouverture_outil.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 
 namespace {
 
@@ -87,12 +88,7 @@ bool lireScript(std::istream& in, std::vector<Consigne>& consignes, std::string&
 
 int main(int argc, char** argv) {
   // Standard output carries only the trace and the result line.
-  journalDetourner([](const std::string& ligne) { std::fprintf(stderr, "%s\n", ligne.c_str()); });
-
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(Aide, stdout);
-    return 0;
-  }
+  if (ouvrirOutil(argc, argv, Aide)) return 0;
   long numeroNiveau = 0, pas = 0;
   bool trace = false;
   bool argumentsOk = (argc == 5 || argc == 6) && lireEntier(argv[2], numeroNiveau) &&
@@ -127,24 +123,21 @@ int main(int argc, char** argv) {
 
   std::srand(1);
   Terrain niveau;
-  if (!niveau.chargerFichier(argv[1])) {
+  LecteurNiveaux lecteur;
+  if (!lecteur.ouvrir(argv[1])) {
     std::fprintf(stderr, "zv-jouer: %s is not a readable level file\n", argv[1]);
     return 1;
   }
   for (long n = 1; n <= numeroNiveau; ++n) {
-    if (niveau.chargerNiveauSuivant()) {
+    if (lecteur.chargerNiveauSuivant(niveau)) {
       std::fprintf(stderr, "zv-jouer: %s has no level %ld (it holds %ld)\n", argv[1],
                    numeroNiveau, n - 1);
       return 1;
     }
   }
-  niveau.fermerFichier();
+  lecteur.fermer();
   // As the play screen starts a level.
-  niveau.camera.oeilX = static_cast<float>(niveau.largeur / 2);
-  niveau.camera.oeilY = static_cast<float>(niveau.hauteur / 2);
-  niveau.camera.oeilZ = -static_cast<float>(std::max(niveau.largeur, niveau.hauteur));
-  niveau.camera.centreX = niveau.balle.x;
-  niveau.camera.centreY = niveau.balle.y;
+  niveau.camera = cameraDepart(niveau.largeur, niveau.hauteur, niveau.balle.x, niveau.balle.y);
   niveau.allouerParticules(ParticulesParNiveau);
 
   int resultat = EnCours;

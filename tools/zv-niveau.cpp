@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
+#include "ouverture_outil.h"
+#include "base/utilitaires.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/texte_niveaux.h"
@@ -59,12 +59,7 @@ bool lireTout(const std::string& chemin, std::string& contenu) {
 
 int main(int argc, char** argv) {
   // The game's log lines (file saving) go to standard error: standard output carries the text.
-  journalDetourner([](const std::string& ligne) { std::fprintf(stderr, "%s\n", ligne.c_str()); });
-
-  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(Aide, stdout);
-    return 0;
-  }
+  if (ouvrirOutil(argc, argv, Aide)) return 0;
   if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
     std::string octets;
     if (!lireTout(argv[2], octets)) {

@@ -2,9 +2,9 @@
 
 #include <stdexcept>
 
-#include "app/journal.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "platform/processus.h"
 
 std::string avecSlashFinal(const std::string& dossier) {

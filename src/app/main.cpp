@@ -1,25 +1,30 @@
 // Entry point: start-up, the main loop and shutdown, in their fixed order.
 #include <SDL.h>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
 #include <vector>
 
 #include "app/demarrage.h"
-#include "app/etat.h"
-#include "app/journal.h"
+#include "base/etat.h"
+#include "base/journal.h"
 #include "app/ligne_commande.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/traducteur.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/traducteur.h"
 #include "game/terrain.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
+#include "gui/chargement.h"
+#include "gui/widgets.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
 #include "render/image_minimale.h"
 #include "render/shaders.h"
 #include "render/textures.h"
+#include "screens/boucle_ecran.h"
 #include "sound/sons.h"
 
 namespace {
@@ -27,9 +32,10 @@ namespace {
 // Until the menus exist: the demonstration level stands behind the window, redrawn about 60
 // times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
 void attendreFermeture() {
-  const bool demo = terrain->chargerFichier(repertoires->chemin("mapsoff/logom.map")) &&
-                    !terrain->chargerNiveauSuivant();
-  terrain->fermerFichier();
+  LecteurNiveaux lecteur;
+  const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
+                    !lecteur.chargerNiveauSuivant(*terrain);
+  lecteur.fermer();
   if (demo) {
     // The menu's first view: aimed at the middle of the level, from far enough to see the name.
     Camera& k = terrain->camera;
@@ -37,17 +43,11 @@ void attendreFermeture() {
     k.oeilY = k.centreY = terrain->hauteur / 2;
     k.oeilZ = -0.45f * terrain->largeur;
   }
-  InstantaneTerrain vue;
-  for (;;) {
-    SDL_Event e;
-    while (SDL_PollEvent(&e))
-      if (e.type == SDL_QUIT) return;
-    if (sons) sons->executerRequetes();
-    terrain->prendreInstantane(vue);
-    dessinerImageMinimale(vue, SDL_GetTicks());
-    SDL_GL_SwapBuffers();
-    SDL_Delay(16);
-  }
+  GestionnairesEcran attente;
+  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
+    dessinerImageMinimale(vue, ticks);
+  };
+  bouclerEcran(attente, terrain);
 }
 
 }  // namespace
@@ -67,16 +67,19 @@ int main(int argc, char** argv) {
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
 
-  // 10. The GUI manager is created here once the GUI toolkit exists.
+  // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");
+  gui = new Gui(options.ResX, options.ResY);
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
   const int graph = initGraph();
   if (graph != 0) return graph;
 
-  // 12. The GUI manager takes the window's size.
+  // 12. The GUI manager takes the window's size (the window may have fallen back to the
+  // factory defaults).
   journal("Resize GUI");
+  gui->redimensionner(options.ResX, options.ResY);
   journal("ok");
 
   // 13, 14.
@@ -84,6 +87,7 @@ int main(int argc, char** argv) {
   terrain = new Terrain();
   journal("Chargement du système son");
   sons = new Sons();
+  requetesSons = sons;
 
   // 15, 16.
   journal("Chargement du traducteur");
@@ -100,12 +104,19 @@ int main(int argc, char** argv) {
     options.Bloom = false;
   }
 
-  // 19: the GUI manager's address comes with the GUI toolkit.
-  // 20, 21. Textures and shader programs.
+  // 19.
+  {
+    char adresse[32];
+    std::snprintf(adresse, sizeof adresse, "%p", static_cast<void*>(gui));
+    journal(std::string("Pointeur vers GUI : ") + adresse);
+  }
+  // 20, 21. Textures (the GUI's font and frames first) and shader programs.
+  chargerImagesGui(*gui);
   chargerImages();
   shaders = new Shaders();
   shaders->preparerShaders();
-  // 22: the frame-rate label comes with the widgets.
+  // 22. The frame-rate label, which the screen loop rewrites every second.
+  if (options.AfficheIPS) labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
 
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
@@ -120,7 +131,9 @@ int main(int argc, char** argv) {
   modeEditeur = false;
   attendreFermeture();
 
-  // Shutdown. The frame-rate label and the menu background join with their parts.
+  // Shutdown. The menu background joins with its part.
+  delete labelIPS;
+  labelIPS = nullptr;
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;
@@ -129,7 +142,10 @@ int main(int argc, char** argv) {
   delete terrain;
   terrain = nullptr;
   journal("Termine gui");
+  delete gui;
+  gui = nullptr;
   journal("Termine sons");
+  requetesSons = nullptr;
   delete sons;
   sons = nullptr;
   journal("Termine trans");

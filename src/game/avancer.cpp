@@ -5,7 +5,8 @@
 #include <cstdlib>
 
 #include "game/terrain.h"
-#include "sound/sons.h"
+#include "base/requetes_sons.h"
+#include "base/utilitaires.h"
 
 namespace {
 
@@ -23,7 +24,6 @@ constexpr uint8_t DureeExplosion = 100;
 constexpr int ParticulesParExplosion = 200;
 constexpr double RayonParticules = 0.5;
 constexpr float TailleParticule = 0.2f;
-constexpr double Pi = 3.14159265358979323846;
 
 // Cells outside the grid count as free: the probes test the grid border of their own axis
 // themselves, and the wall probes may look at the row just below the bottom row.
@@ -59,7 +59,7 @@ float libreGauche(const Terrain& t, float x, int ligne) {
   return libre;
 }
 
-void jouerEffet(Sons* s, int effet) {
+void jouerEffet(RequetesSons* s, int effet) {
   if (s) s->jouer(-1, effet, 0);
 }
 
@@ -68,12 +68,12 @@ double alea01() { return static_cast<double>(std::rand()) / RAND_MAX; }
 
 }  // namespace
 
-int Terrain::avancer(const Touches& touches, Sons* sonsEtape) {
+int Terrain::avancer(const Touches& touches, RequetesSons* sonsEtape) {
   std::lock_guard<std::mutex> garde(verrou);
   return avancerSansVerrou(touches, sonsEtape);
 }
 
-void Terrain::exploser(float nx, float ny, Sons* sonsEtape) {
+void Terrain::exploser(float nx, float ny, RequetesSons* sonsEtape) {
   explosionX = nx;
   explosionY = ny;
   explosionAlea = static_cast<float>(std::rand());
@@ -101,13 +101,12 @@ void Terrain::exploser(float nx, float ny, Sons* sonsEtape) {
     p.initialiser(static_cast<float>(X + RayonParticules * sinus),
                   static_cast<float>(Y + RayonParticules * cosinus), 0.0f,
                   static_cast<float>(s * sinus), static_cast<float>(s * cosinus),
-                  static_cast<float>(w), textureParticule, TailleParticule);
+                  static_cast<float>(w), TailleParticule);
     ajouterParticule(p);
   }
-  afficherBombesSansVerrou();
 }
 
-int Terrain::avancerSansVerrou(const Touches& touches, Sons* sonsEtape) {
+int Terrain::avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape) {
   const int W = largeur, H = hauteur;
   if (W <= 0 || H <= 0 || grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) {
     return EnCours;
@@ -243,7 +242,6 @@ int Terrain::avancerSansVerrou(const Touches& touches, Sons* sonsEtape) {
   if (n == Win) return Gagne;
   if (n == Bombe) {
     ++bombes;
-    afficherBombesSansVerrou();
     if (nc >= 0 && nc < W && nr >= 0 && nr < H) grille[static_cast<size_t>(nr) * W + nc] = Vide;
     jouerEffet(sonsEtape, SonBombe);
   }

@@ -13,3 +13,14 @@ void suivreCamera(Camera& c, float x, float y, float z) {
   c.oeilY = k * c.centreY + (1.0f - k) * c.oeilY;
   c.oeilZ = k * z + (1.0f - k) * c.oeilZ;
 }
+
+Camera cameraDepart(int largeur, int hauteur, float balleX, float balleY) {
+  Camera k;
+  k.oeilX = static_cast<float>(largeur / 2);
+  k.oeilY = static_cast<float>(hauteur / 2);
+  k.oeilZ = -static_cast<float>(largeur > hauteur ? largeur : hauteur);
+  k.centreX = balleX;
+  k.centreY = balleY;
+  k.centreZ = 0;
+  return k;
+}

@@ -18,3 +18,7 @@ void reinitialiserCamera(Camera& camera);
 // One update toward the target (x, y, z). With the follow flag the look-at point leads toward
 // the target while the eye trails behind; without it the look-at point stays put.
 void suivreCamera(Camera& camera, float x, float y, float z);
+
+// The camera a level starts with on the play screen: the eye over the level's centre (whole
+// cells) at the depth of its larger side, looking at the ball.
+Camera cameraDepart(int largeur, int hauteur, float balleX, float balleY);

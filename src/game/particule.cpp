@@ -1,14 +1,13 @@
 #include "game/particule.h"
 
 void Particule::initialiser(float px, float py, float pz, float pvx, float pvy, float pvz,
-                           uint32_t tex, float demiCote) {
+                           float demiCote) {
   x = px;
   y = py;
   z = pz;
   vx = pvx;
   vy = pvy;
   vz = pvz;
-  texture = tex;
   taille = demiCote;
   gravite = true;
   vie = 1000;

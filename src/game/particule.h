@@ -1,5 +1,6 @@
 #pragma once
-// One explosion particle. The board drawing (render side) draws the live ones.
+// One explosion particle. The board drawing (render side) draws the live ones, with the
+// texture it chooses.
 #include <cstdint>
 
 struct Particule {
@@ -7,12 +8,10 @@ struct Particule {
   float x = 0.0f, y = 0.0f, z = 0.0f;
   float vx = 0.0f, vy = 0.0f, vz = 0.0f;  // cells per step
   bool gravite = true;                    // when set, vy grows by 0.001 per step
-  uint32_t texture = 0;                   // OpenGL texture name
   float taille = 0.0f;                    // half the side of the particle's square
 
   // A fresh live particle: gravity on, 1000 steps of life.
-  void initialiser(float x, float y, float z, float vx, float vy, float vz, uint32_t texture,
-                   float taille);
+  void initialiser(float x, float y, float z, float vx, float vy, float vz, float taille);
   // One step scaled by dt (the physics passes 1). Dead particles do nothing.
   void avancerParticule(float dt);
   bool vivante() const { return vie > 0; }

@@ -3,18 +3,11 @@
 #include <cstdlib>
 #include <istream>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 Terrain* terrain = nullptr;
 
-Terrain::Terrain() {
-  for (auto& couleur : couleurs) {
-    couleur[0] = couleur[1] = couleur[2] = 0.7f;
-    couleur[3] = 1.0f;
-  }
-  reinitialiserCamera();
-  journal("Terrain crée");
-}
+Terrain::Terrain() { journal("Terrain crée"); }
 
 Terrain::~Terrain() {
   if (particules) libererParticules();
@@ -101,38 +94,54 @@ void Terrain::ajouterParticule(const Particule& p) {
   prochaineParticule = (prochaineParticule + 1) % capaciteParticules;
 }
 
-void Terrain::afficherBombesSansVerrou() {
-  if (afficheurBombes) afficheurBombes(bombes);
-}
-
-void Terrain::afficherBombes() {
-  std::lock_guard<std::mutex> garde(verrou);
-  afficherBombesSansVerrou();
-}
-
 void Terrain::ajouterBombe() {
   std::lock_guard<std::mutex> garde(verrou);
   ++bombes;
-  afficherBombesSansVerrou();
 }
 
 void Terrain::prendreInstantane(InstantaneTerrain& s) const {
   std::lock_guard<std::mutex> garde(verrou);
-  s.largeur = largeur;
-  s.hauteur = hauteur;
-  s.grille.assign(grille.begin(), grille.end());
+  // Assignment reuses the copy's grid buffer when it is large enough.
+  static_cast<Niveau&>(s) = static_cast<const Niveau&>(*this);
   s.balle = balle;
-  s.bombes = bombes;
-  s.camera = camera;
   s.minuteurExplosion = minuteurExplosion;
   s.explosionX = explosionX;
   s.explosionY = explosionY;
   s.explosionAlea = explosionAlea;
-  for (int i = 0; i < 4; ++i)
-    for (int j = 0; j < 4; ++j) s.couleurs[i][j] = couleurs[i][j];
   if (particules && capaciteParticules > 0) {
     s.particules.assign(particules.get(), particules.get() + capaciteParticules);
   } else {
     s.particules.clear();
   }
+}
+
+Niveau Terrain::niveau() const {
+  std::lock_guard<std::mutex> garde(verrou);
+  return *this;
+}
+
+void Terrain::commencerNiveau(Niveau n) {
+  std::lock_guard<std::mutex> garde(verrou);
+  static_cast<Niveau&>(*this) = std::move(n);  // the grid's buffer moves, it is not copied
+  reinitialiserBalle();
+  balle.x = departX;
+  balle.y = departY;
+  reinitialiserJeuSansVerrou();
+}
+
+void Terrain::reinitialiserJeu() {
+  std::lock_guard<std::mutex> garde(verrou);
+  reinitialiserJeuSansVerrou();
+}
+
+void Terrain::reinitialiserJeuSansVerrou() {
+  reinitialiserCamera();
+  minuteurExplosion = 0;
+  rouleEnCours = false;
+  chocJoue = false;
+}
+
+void Terrain::libererGrille() {
+  std::lock_guard<std::mutex> garde(verrou);
+  std::vector<uint8_t>().swap(grille);
 }

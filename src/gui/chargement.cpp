@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "app/journal.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/repertoires.h"
 #include "render/textures.h"
 
 void remplirStyles(Gui& g, const TexturesCadre& t) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/utilitaires.h"
+#include "base/utilitaires.h"
 #include "gui/gui.h"
 
 namespace {

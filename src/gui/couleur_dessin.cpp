@@ -1,6 +1,6 @@
 // Drawing a colour field and its cursor mark over the widget's zone (needs the GL context).
 #include "gui/couleur.h"
-#include "gui/etat_gl_provisoire.h"
+#include "render/etat_gl.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The manager's frame: projection and drawing every zone (needs the GL context).
 #include <algorithm>
 
-#include "gui/etat_gl_provisoire.h"
+#include "render/etat_gl.h"
 #include "gui/gui.h"
 
 namespace {

@@ -1,6 +1,7 @@
 #include "gui/police.h"
 
-#include "app/journal.h"
+#include "base/journal.h"
+#include "render/etat_gl.h"
 
 ColonnesEncre colonnesEncrees(const uint8_t* cellule, int largeur, int hauteur, int octetsParPixel,
                               int pas) {
@@ -41,7 +42,7 @@ FontGUI::FontGUI(int32_t taille, int32_t codeRemplacement)
 }
 
 FontGUI::~FontGUI() {
-  if (!textures_.empty()) glDeleteTextures(static_cast<GLsizei>(textures_.size()), textures_.data());
+  for (GLuint t : textures_) supprimerTexture(t);
 }
 
 void FontGUI::ajouterGlyphe(uint32_t code, const Glyphe& glyphe) { glyphes_[code] = glyphe; }

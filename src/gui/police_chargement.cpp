@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "app/journal.h"
-#include "gui/etat_gl_provisoire.h"
+#include "base/journal.h"
+#include "render/etat_gl.h"
 #include "gui/police.h"
 
 namespace {

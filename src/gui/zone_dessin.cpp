@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "gui/etat_gl_provisoire.h"
+#include "render/etat_gl.h"
 #include "gui/gui.h"
 #include "gui/mise_en_page.h"
 #include "gui/zone.h"

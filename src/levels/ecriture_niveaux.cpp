@@ -3,9 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
-#include "game/terrain.h"
+#include "base/journal.h"
+#include "base/utilitaires.h"
 #include "levels/fichier_niveaux.h"
 
 namespace {
@@ -41,16 +40,14 @@ uint8_t octetCouleur(float composante) {
   return octetBorne(static_cast<double>(composante) * 255.0);
 }
 
-std::string octetsFichier(const std::vector<std::unique_ptr<Terrain>>& niveaux) {
+std::string octetsFichier(const std::vector<Niveau>& niveaux) {
   std::string s;
   ecrirePreambule(s);
-  for (const auto& niveau : niveaux) {
-    if (!niveau) continue;
-    std::lock_guard<std::mutex> garde(niveau->verrou);
-    if (niveau->grille.empty()) continue;
-    const int32_t W = niveau->largeur, H = niveau->hauteur;
+  for (const Niveau& niveau : niveaux) {
+    if (niveau.grille.empty()) continue;
+    const int32_t W = niveau.largeur, H = niveau.hauteur;
     if (W < 1 || W > 255 || H < 1 || H > 255 ||
-        niveau->grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) {
+        niveau.grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) {
       // The format stores each side in one byte; a wrapped size would corrupt the file.
       journal("Niveau non sauvegardé, taille impossible : " + std::to_string(W) + " x " +
               std::to_string(H));
@@ -59,12 +56,12 @@ std::string octetsFichier(const std::vector<std::unique_ptr<Terrain>>& niveaux) 
     s.push_back(static_cast<char>(LongueurEnteteNiveau));
     s.push_back(static_cast<char>(W));
     s.push_back(static_cast<char>(H));
-    s.push_back(static_cast<char>(octetBorne(std::trunc(niveau->balle.x))));
-    s.push_back(static_cast<char>(octetBorne(std::trunc(niveau->balle.y))));
-    s.push_back(static_cast<char>(octetBorne(niveau->bombes)));
+    s.push_back(static_cast<char>(octetBorne(std::trunc(niveau.departX))));
+    s.push_back(static_cast<char>(octetBorne(std::trunc(niveau.departY))));
+    s.push_back(static_cast<char>(octetBorne(niveau.bombes)));
     for (int i = 0; i < 4; ++i)
-      for (int j = 0; j < 3; ++j) s.push_back(static_cast<char>(octetCouleur(niveau->couleurs[i][j])));
-    s.append(reinterpret_cast<const char*>(niveau->grille.data()), niveau->grille.size());
+      for (int j = 0; j < 3; ++j) s.push_back(static_cast<char>(octetCouleur(niveau.couleurs[i][j])));
+    s.append(reinterpret_cast<const char*>(niveau.grille.data()), niveau.grille.size());
   }
   return s;
 }
@@ -78,8 +75,7 @@ std::string octetsFichierVide() {
   return s;
 }
 
-bool sauvegarderTout(const std::string& chemin,
-                     const std::vector<std::unique_ptr<Terrain>>& niveaux) {
+bool sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux) {
   return ecrireRemplacer(chemin, octetsFichier(niveaux));
 }
 

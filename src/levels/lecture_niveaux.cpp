@@ -1,4 +1,4 @@
-// Reading level files: sequentially into one Terrain, or all at once into a list.
+// Reading level files: one level at a time into the live Terrain, or all at once into records.
 // Every count read from the file is checked against what is really there, so a damaged or cut
 // file ends the reading instead of reading outside a buffer.
 #include <cstdio>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <istream>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 
@@ -36,48 +36,40 @@ void lirePreambule(std::istream& flux) {
   journal("Début fichier : header longeur " + std::to_string(longueur));
 }
 
-bool Terrain::chargerFichier(const std::string& chemin) {
+bool LecteurNiveaux::ouvrir(const std::string& chemin) {
   journal("LOAD " + chemin);
-  fichier.reset();
+  flux_.reset();
   auto flux = std::make_unique<std::ifstream>(chemin, std::ios::binary);
   if (!flux->is_open() || !flux->good()) return false;
-  return chargerFichierDepuis(std::move(flux), chemin);
+  return ouvrirDepuis(std::move(flux), chemin);
 }
 
-bool Terrain::chargerFichierDepuis(std::unique_ptr<std::istream> flux, const std::string& nom) {
-  fichier.reset();
+bool LecteurNiveaux::ouvrirDepuis(std::unique_ptr<std::istream> flux, const std::string& nom) {
+  flux_.reset();
   if (!flux) return false;
   flux->seekg(0);
   flux->clear();
   journal("Chargement de " + nom);
   if (!lireMagie(*flux)) return false;
   lirePreambule(*flux);
-  fichier = std::move(flux);
+  flux_ = std::move(flux);
   return true;
 }
 
-bool Terrain::chargerNiveauSuivant() {
-  if (!fichier) return true;
-  return lireNiveau(*fichier);
-}
-
-bool Terrain::lireNiveau(std::istream& flux) {
-  bool fin = true;
+ResultatLecture lireNiveau(std::istream& flux, Niveau& niveau) {
+  ResultatLecture resultat = FinFichier;
   for (;;) {
     const int octet = flux.get();
     if (octet == std::char_traits<char>::eof()) break;  // no further record
+    resultat = NiveauCoupe;
     const int L = octet;
     journal("Début niveau : header " + std::to_string(L) + "octets");
-    {
-      std::lock_guard<std::mutex> garde(verrou);
-      reinitialiserBalle();
-    }
 
     unsigned char entete[255];
     flux.read(reinterpret_cast<char*>(entete), L);
     if (flux.gcount() != L) break;  // header cut by the end of the file
 
-    int32_t W = largeur, H = hauteur, nbBombes = bombes;
+    int32_t W = niveau.largeur, H = niveau.hauteur, nbBombes = niveau.bombes;
     float x = 1.5f, y = 1.5f;
     if (L >= LongueurEnteteMinimale) {
       W = entete[0];
@@ -91,58 +83,51 @@ bool Terrain::lireNiveau(std::istream& flux) {
       journal("Niveau vide ignoré : " + std::to_string(W) + " x " + std::to_string(H));
       continue;
     }
-    {
-      std::lock_guard<std::mutex> garde(verrou);
-      largeur = W;
-      hauteur = H;
-      balle.x = x;
-      balle.y = y;
-      bombes = nbBombes;
-      for (int i = 0; i < 4; ++i) {
-        for (int j = 0; j < 3; ++j) {
-          couleurs[i][j] = L >= LongueurEnteteNiveau
-                               ? static_cast<float>(entete[5 + 3 * i + j] / 255.0)
-                               : 0.7f;
-        }
-        couleurs[i][3] = 1.0f;
+    niveau.largeur = W;
+    niveau.hauteur = H;
+    niveau.departX = x;
+    niveau.departY = y;
+    niveau.bombes = nbBombes;
+    for (int i = 0; i < 4; ++i) {
+      for (int j = 0; j < 3; ++j) {
+        niveau.couleurs[i][j] = L >= LongueurEnteteNiveau
+                                    ? static_cast<float>(entete[5 + 3 * i + j] / 255.0)
+                                    : 0.7f;
       }
+      niveau.couleurs[i][3] = 1.0f;
     }
 
     journal("Déchargement vieux niveau");
-    libererGrille();
+    std::vector<uint8_t>().swap(niveau.grille);
     journal("Chargement niveau");
     const size_t taille = static_cast<size_t>(W) * static_cast<size_t>(H);
     std::vector<uint8_t> nouvelle(taille, 0);
     flux.read(reinterpret_cast<char*>(nouvelle.data()), static_cast<std::streamsize>(taille));
     if (static_cast<size_t>(flux.gcount()) != taille) break;  // grid cut: the level is dropped
-    {
-      std::lock_guard<std::mutex> garde(verrou);
-      grille.swap(nouvelle);
-    }
+    niveau.grille.swap(nouvelle);
     char adresse[32];
-    std::snprintf(adresse, sizeof adresse, "%p", static_cast<const void*>(grille.data()));
+    std::snprintf(adresse, sizeof adresse, "%p", static_cast<const void*>(niveau.grille.data()));
     journal("Map " + std::to_string(W) + " x " + std::to_string(H) + " @" + adresse);
-    fin = false;
+    resultat = NiveauLu;
     break;
   }
-
-  std::lock_guard<std::mutex> garde(verrou);
-  reinitialiserCamera();
-  minuteurExplosion = 0;
-  rouleEnCours = false;
-  chocJoue = false;
-  return fin;
+  return resultat;
 }
 
-void Terrain::libererGrille() {
-  std::lock_guard<std::mutex> garde(verrou);
-  std::vector<uint8_t>().swap(grille);
+bool LecteurNiveaux::chargerNiveauSuivant(Terrain& terrain) {
+  // The live level's values stand for what a short header leaves out.
+  Niveau niveau = terrain.niveau();
+  const ResultatLecture r = lire(niveau);
+  if (r == FinFichier) {
+    terrain.reinitialiserJeu();
+  } else {
+    // The grid's buffer moves into the Terrain: the address logged above stays true.
+    terrain.commencerNiveau(std::move(niveau));
+  }
+  return r != NiveauLu;
 }
 
-void Terrain::fermerFichier() { fichier.reset(); }
-
-int chargerToutDepuis(std::istream& flux, const std::string& nom,
-                      std::vector<std::unique_ptr<Terrain>>& niveaux) {
+int chargerToutDepuis(std::istream& flux, const std::string& nom, std::vector<Niveau>& niveaux) {
   flux.seekg(0);
   flux.clear();
   journal("Chargement de tout " + nom);
@@ -151,23 +136,19 @@ int chargerToutDepuis(std::istream& flux, const std::string& nom,
 
   int nombre = 0;
   while (flux.good()) {
-    niveaux.push_back(std::make_unique<Terrain>());
-    Terrain& niveau = *niveaux.back();
-    if (!niveau.lireNiveau(flux)) {
-      ++nombre;
-      // The editor looks at a fixed point of its level, not at the ball.
-      niveau.camera.suivre = false;
-      niveau.camera.centreX = niveau.balle.x;
-      niveau.camera.centreY = niveau.balle.y;
-    } else {
-      niveau.libererGrille();
-      niveaux.pop_back();
-    }
+    Niveau niveau;
+    if (lireNiveau(flux, niveau) != NiveauLu) break;
+    ++nombre;
+    // The editor looks at a fixed point of its level, not at the ball.
+    niveau.camera.suivre = false;
+    niveau.camera.centreX = niveau.departX;
+    niveau.camera.centreY = niveau.departY;
+    niveaux.push_back(std::move(niveau));
   }
   return nombre;
 }
 
-int chargerTout(const std::string& chemin, std::vector<std::unique_ptr<Terrain>>& niveaux) {
+int chargerTout(const std::string& chemin, std::vector<Niveau>& niveaux) {
   std::ifstream flux(chemin, std::ios::binary);
   if (!flux.is_open() || !flux.good()) return 0;
   return chargerToutDepuis(flux, chemin, niveaux);

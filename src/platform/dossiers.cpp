@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "app/utilitaires.h"
+#include "base/utilitaires.h"
 
 namespace {
 std::string sansSlashFinal(std::string s) {

@@ -100,3 +100,21 @@ int lancerProgramme(const std::vector<std::string>& argv, bool attendre) {
   attendreFin(enfant);
   return lu > 0 ? -1 : 0;
 }
+
+int ouvrirDocument(const std::string& cible, const std::string& parametre) {
+  if (cible.empty()) return -1;
+  // An executable file (the game restarting itself) is started directly; anything else (a web
+  // address, a document) goes to the desktop's opener.
+  struct stat st;
+  if (stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111)) {
+    std::string programme = cible.find('/') == std::string::npos ? "./" + cible : cible;
+    std::vector<std::string> args{programme};
+    if (!parametre.empty()) args.push_back(parametre);
+    return lancerProgramme(args, false);
+  }
+  std::string ouvreur = chercherProgramme("xdg-open");
+  if (ouvreur.empty()) return -1;
+  return lancerProgramme({ouvreur, cible}, false);
+}
+
+int ouvrirPageWeb(const std::string& adresse) { return ouvrirDocument(adresse, ""); }

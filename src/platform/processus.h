@@ -14,3 +14,9 @@ std::string chercherProgramme(const std::string& nom);
 // program itself is adopted by init, so no zombie is left behind).
 // 0 when the program could be executed, -1 when it could not (fork or exec failure).
 int lancerProgramme(const std::vector<std::string>& argv, bool attendre);
+
+// Asks the desktop to open a document or web address (xdg-open), or starts an executable file
+// with `parametre` as its single argument (none when empty). Not waited for.
+// 0 when the process was started, -1 otherwise.
+int ouvrirDocument(const std::string& cible, const std::string& parametre);
+int ouvrirPageWeb(const std::string& adresse);

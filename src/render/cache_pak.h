@@ -28,7 +28,7 @@ enum class LecturePak {
 };
 
 // The largest side a cached texture may claim (no driver of this game's era goes further).
-constexpr int32_t PAK_COTE_MAX = 16384;
+constexpr int32_t PakCoteMax = 16384;
 
 inline int32_t lireEntier32LE(const uint8_t* p) {
   const uint32_t v = static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
@@ -62,7 +62,7 @@ inline LecturePak lireEntetePak(const uint8_t* donnees, size_t taille, const std
   e.octetsParPixel = p[8];
   e.debutDonnees = l + 10;
   e.tailleDonnees = taille - e.debutDonnees;
-  if (e.largeur < 1 || e.largeur > PAK_COTE_MAX || e.hauteur < 1 || e.hauteur > PAK_COTE_MAX ||
+  if (e.largeur < 1 || e.largeur > PakCoteMax || e.hauteur < 1 || e.hauteur > PakCoteMax ||
       (e.octetsParPixel != 1 && e.octetsParPixel != 3 && e.octetsParPixel != 4))
     return LecturePak::TailleInvalide;
   if (e.tailleDonnees == 0) return LecturePak::Tronque;

@@ -1,12 +1,13 @@
 #include "render/ciel.h"
 
+#include "render/etat_gl.h"
 #include "render/gl.h"
 #include "render/textures.h"
 
 void dessinerFond3D(uint32_t ticks, float ratio) {
   gluPerspective(60.0, ratio, 0.1, 2.0);
   gluLookAt(0, 0, 0, 0, 0, -1, 0, 1, 0);
-  glBindTexture(GL_TEXTURE_CUBE_MAP, textures.texFondCube);
+  lierTextureCible(GL_TEXTURE_CUBE_MAP, textures.texFondCube);
   glEnable(GL_TEXTURE_CUBE_MAP);
   const float angle = (ticks * 0.005f) / 10.0f;  // half a degree per second
   glMatrixMode(GL_TEXTURE);

@@ -2,13 +2,19 @@
 
 #include <string>
 
-#include "app/journal.h"
-#include "render/gl.h"
+#include "base/journal.h"
 
-int verifierErreursGL(const char* lieu) {
-  int n = 0;
-  // A lost context can report errors forever; a handful per call is enough to see the cause.
-  for (GLenum e = glGetError(); e != GL_NO_ERROR && n < 16; e = glGetError(), ++n)
-    journal(std::string(lieu) + " #" + std::to_string(e));
-  return n;
+GLenum prendreErreurGL() {
+  const GLenum premiere = glGetError();
+  if (premiere == GL_NO_ERROR) return premiere;
+  for (int n = 1; n < 16 && glGetError() != GL_NO_ERROR; ++n) {
+  }
+  return premiere;
+}
+
+bool verifierErreursGL(const char* lieu) {
+  const GLenum e = prendreErreurGL();
+  if (e == GL_NO_ERROR) return false;
+  journal(std::string(lieu) + " #" + std::to_string(e));
+  return true;
 }

@@ -1,4 +1,11 @@
 #pragma once
-// Reads pending OpenGL errors at a fixed point and logs each as "<lieu> #<number>";
-// drawing goes on regardless. Returns how many errors were pending.
-int verifierErreursGL(const char* lieu);
+// The one way the game reads OpenGL errors.
+#include "render/gl.h"
+
+// Takes the pending errors and returns the first, GL_NO_ERROR when there is none. A lost context
+// can report errors forever: at most 16 are taken per call.
+GLenum prendreErreurGL();
+
+// prendreErreurGL at a fixed point: an error is logged as "<lieu> #<number>" and drawing goes on.
+// True when there was one.
+bool verifierErreursGL(const char* lieu);

@@ -4,10 +4,11 @@
 #include <SDL.h>
 #include <string>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "render/gl.h"
+#include "render/etat_gl.h"
 #include "render/glext.h"
 
 namespace {
@@ -56,6 +57,7 @@ bool essayerModeVideo() {
   if (options.Fullscreen) drapeaux |= SDL_FULLSCREEN;
   SDL_Surface* ecran = SDL_SetVideoMode(options.ResX, options.ResY, options.BPP, drapeaux);
   journaliserErreurSDL("SDL_Error apres SDL_SetVideoMode ");
+  oublierEtatGL();  // a new context: nothing of the old one's state holds
   return ecran == nullptr;
 }
 

@@ -4,9 +4,9 @@
 #include <cstring>
 #include <string>
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "base/utilitaires.h"
 
 GlExt* glext = nullptr;
 
@@ -46,7 +46,6 @@ GlExt::GlExt(const char* version, const char* extensions, Resolveur resolveur) {
 }
 
 void GlExt::initialiser(const char* version, const char* extensions, Resolveur r) {
-  textureLiee = 0;
   const VersionGL v = lireVersionGL(version);
   versionMajeure = v.majeure;
   versionMineure = v.mineure;

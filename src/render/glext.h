@@ -44,8 +44,6 @@ class GlExt {
   // Cube maps: GL 1.3 or later.
   bool cubeMapDisponible() const;
 
-  // The 2D texture the drawing code bound last (it binds only when this differs).
-  GLuint textureLiee = 0;
   int versionMajeure = 0;
   int versionMineure = -1;
 

@@ -1,6 +1,6 @@
 #include "render/image_minimale.h"
 
-#include "app/options.h"
+#include "platform/options.h"
 #include "render/ciel.h"
 #include "render/gl.h"
 #include "render/plateau.h"

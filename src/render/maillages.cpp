@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/utilitaires.h"
+#include "base/utilitaires.h"
 #include "render/glext.h"
 
 namespace {
-constexpr float PI = 3.14159265358979f;
 
 // Side faces: the eye-to-vertex vector mirrored across the face, normalised.
 void refletCote(const Reflet& reflet, float x, float y, float z, const float n[3]) {
@@ -77,7 +76,7 @@ void sommetsSphere(const float centre[3], float rayon, int bandes, int segments,
     for (int j = 0; j < segments; ++j) {
       const int coins[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
       for (const auto& k : coins) {
-        const float theta = k[0] * PI / bandes, phi = k[1] * 2.0f * PI / segments;
+        const float theta = k[0] * static_cast<float>(Pi) / bandes, phi = k[1] * 2.0f * static_cast<float>(Pi) / segments;
         const float n[3] = {std::sin(phi) * std::sin(theta), std::cos(theta),
                             std::cos(phi) * std::sin(theta)};
         glNormal3fv(n);
@@ -102,7 +101,7 @@ void sommetsRessort(int c, int r, int segments, const Reflet& reflet) {
   auto paire = [&](int i) {
     Paire p;
     if (i < segments) {
-      const float s = static_cast<float>(i) / segments, a = 2.0f * PI * s;
+      const float s = static_cast<float>(i) / segments, a = 2.0f * static_cast<float>(Pi) * s;
       const float ca = std::cos(a), sa = std::sin(a);
       p = {c + 0.5f + 0.5f * ca, 0.5f + 0.5f * sa, s, ca, sa, {}};
       for (int bas = 0; bas < 2; ++bas) {

@@ -5,10 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/etat.h"
-#include "app/options.h"
-#include "app/utilitaires.h"
+#include "base/etat.h"
+#include "platform/options.h"
+#include "base/utilitaires.h"
 #include "game/cases.h"
+#include "render/etat_gl.h"
 #include "render/glext.h"
 #include "render/maillages.h"
 #include "render/textures.h"
@@ -32,9 +33,7 @@ struct EtatDessin {
   Reflet reflet;
   bool daltonien;
   bool editeur;
-  bool melange = false;
-  bool ouvert = false;       // inside glBegin(GL_QUADS): cells sharing texture and blending
-  GLuint textureLocale = 0;  // binding cache when no GlExt exists (tests of the meshes alone)
+  bool ouvert = false;  // inside glBegin(GL_QUADS): cells sharing texture and blending
 
   // The material follows the current colour (colour material on ambient and diffuse), so that
   // a colour change costs nothing and consecutive cells share one quad list.
@@ -47,21 +46,17 @@ struct EtatDessin {
     if (ouvert) glEnd();
     ouvert = false;
   }
+  // A bind or a blend change cannot happen inside glBegin: the quad list closes first, and
+  // only when the state really changes.
   void lier(GLuint tex) {
-    GLuint& liee = glext ? glext->textureLiee : textureLocale;
-    if (liee == tex) return;
+    if (textureDejaLiee(tex)) return;
     fermer();
-    glBindTexture(GL_TEXTURE_2D, tex);
-    liee = tex;
+    lierTexture(tex);
   }
   void fixerMelange(bool on) {
-    if (on == melange) return;
+    if (melangeDejaActif(on)) return;
     fermer();
-    melange = on;
-    if (on)
-      glEnable(GL_BLEND);
-    else
-      glDisable(GL_BLEND);
+    activerMelange(on);
   }
   void degrade(int c, int r, float sortie[4]) const {
     const float u = static_cast<float>(c) / t.largeur, v = static_cast<float>(r) / t.hauteur;
@@ -80,7 +75,7 @@ struct EtatDessin {
   void boite(float x, float y, float w, float h, float z0, float z1, uint8_t code,
              const Voisins& v) {
     ouvrir();
-    sommetsBoite(x, y, w, h, z0, z1, code, v, reflet, !melange);
+    sommetsBoite(x, y, w, h, z0, z1, code, v, reflet, !melangeDejaActif(true));
   }
   void plaque(float x0, float y0, float x1, float y1) {
     ouvrir();
@@ -180,9 +175,9 @@ void dessinerFlash(const InstantaneTerrain& t) {
   glTranslatef(t.explosionX, t.explosionY, 0.5f);
   glRotatef(t.explosionAlea, 0, 0, 1);
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, textures.texBoom);  // the next scene resets the binding cache
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  lierTexture(textures.texBoom);
+  activerMelange(true);
+  fonctionMelange(GL_SRC_ALPHA, GL_ONE);
   glColor4f(1, 1, 1, t.minuteurExplosion / 100.0f);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0), glVertex3f(-s, -s, 0);
@@ -190,7 +185,7 @@ void dessinerFlash(const InstantaneTerrain& t) {
   glTexCoord2f(1, 1), glVertex3f(s, s, 0);
   glTexCoord2f(1, 0), glVertex3f(s, -s, 0);
   glEnd();
-  glDisable(GL_BLEND);
+  activerMelange(false);
   glDisable(GL_TEXTURE_2D);
   glPopMatrix();
 }
@@ -259,10 +254,10 @@ ZoneVisible zoneVisible(const Camera& k, float ratio, int largeur, int hauteur) 
           borne(minY - 4, 0, hauteur - 1), borne(maxY + 1, -1, hauteur - 1)};
 }
 
-void dessinerParticule(const Particule& p) {
+void dessinerParticule(const Particule& p, GLuint texture) {
   if (p.vie <= 0) return;
   glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, p.texture);
+  lierTexture(texture);
   glBegin(GL_QUADS);
   glTexCoord2f(0, 0), glVertex3f(p.x - p.taille, p.y - p.taille, p.z);
   glTexCoord2f(1, 0), glVertex3f(p.x + p.taille, p.y - p.taille, p.z);
@@ -302,17 +297,16 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   e.reflet.oeil[0] = k.oeilX, e.reflet.oeil[1] = k.oeilY, e.reflet.oeil[2] = k.oeilZ;
   const bool reflets = options.Reflets && textures.texRefletCube != 0 && glext &&
                        glext->glActiveTexture && glext->glMultiTexCoord3f;
-  glDisable(GL_BLEND);
+  activerMelange(false);
 
   e.fixerMateriau(BLANC);
   dessinerCadre(t.largeur, t.hauteur);
 
   // The ball, with the slowly turning sky on unit 1 when reflections are on.
-  glBindTexture(GL_TEXTURE_2D, 0);
-  if (glext) glext->textureLiee = 0;
+  lierTexture(0);
   if (reflets) {
     glext->glActiveTexture(GL_TEXTURE1);
-    glBindTexture(GL_TEXTURE_CUBE_MAP, textures.texRefletCube);
+    lierTextureCible(GL_TEXTURE_CUBE_MAP, textures.texRefletCube);
     glEnable(GL_TEXTURE_CUBE_MAP);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_ADD);
     const float angle = ticks * 0.005f;
@@ -343,9 +337,8 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   // behind them. Translucent cells blend as text does.
   glEnable(GL_TEXTURE_2D);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  glBindTexture(GL_TEXTURE_2D, 0);
-  if (glext) glext->textureLiee = 0;
+  fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  lierTexture(0);
   const int W = t.largeur, H = t.hauteur;
   const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   const ZoneVisible z = zoneVisible(k, ratioFenetre(), W, H);
@@ -370,12 +363,12 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
 
   // Particles: additive, without writing depth.
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  activerMelange(true);
+  fonctionMelange(GL_SRC_ALPHA, GL_ONE);
   glDepthMask(GL_FALSE);
   glColor4f(1, 1, 1, 1);
-  for (const Particule& p : t.particules) dessinerParticule(p);
-  glDisable(GL_BLEND);
+  for (const Particule& p : t.particules) dessinerParticule(p, textures.texParticule);
+  activerMelange(false);
   glDepthMask(GL_TRUE);
 
   glDisable(GL_DEPTH_TEST);

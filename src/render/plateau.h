@@ -21,8 +21,9 @@ void appliquerCamera(const Camera& camera, float ratio);
 void dessinerScene(const InstantaneTerrain& t, uint32_t ticks);
 void dessinerScene(const InstantaneTerrain& t);  // with SDL_GetTicks()
 
-// One particle, if alive, as a textured square in its plane (colour and blending: the caller's).
-void dessinerParticule(const Particule& p);
+// One particle, if alive, as a square with `texture` in its plane (colour and blending: the
+// caller's).
+void dessinerParticule(const Particule& p, GLuint texture);
 
 // Cells whose drawing can reach the picture under this camera (columns c0..c1, rows r0..r1,
 // inclusive and clamped to the grid); the whole grid when the view cannot be bounded.

@@ -1,25 +1,20 @@
 #include "render/shaders.h"
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
+#include "render/erreurs_gl.h"
 #include "render/glext.h"
 
 Shaders* shaders = nullptr;
 
-namespace {
-void journalErreur(const char* texte) {
-  const GLenum e = glGetError();
-  if (e != GL_NO_ERROR) journal(std::string(texte) + std::to_string(e));
-}
-}  // namespace
 
 GLhandleARB Shaders::chargerShader(const std::string& chemin, GLenum type) {
   journal("Load shader " + chemin);
   const std::string texte = normaliserFinsDeLigne(lireFichier(chemin), "\r\n");
   journal("DATA>" + texte + "<DATA size:" + std::to_string(texte.size()));
-  journalErreur("Err LOS 1 #");
+  verifierErreursGL("Err LOS 1");
   GLhandleARB s = 0;
   if (glext && glext->glCreateShaderObjectARB) s = glext->glCreateShaderObjectARB(type);
   const char* source = texte.c_str();
@@ -29,7 +24,7 @@ GLhandleARB Shaders::chargerShader(const std::string& chemin, GLenum type) {
   if (glext && glext->glGetObjectParameterivARB)
     glext->glGetObjectParameterivARB(s, GL_OBJECT_COMPILE_STATUS_ARB, &statut);
   journal("Result comp shader: " + std::to_string(statut));
-  journalErreur("Err LOS 2 #");
+  verifierErreursGL("Err LOS 2");
   journal(" : loaded @id " + std::to_string(s));
   return s;
 }
@@ -46,6 +41,16 @@ GLhandleARB Shaders::lier(GLhandleARB vertex, GLhandleARB fragment) {
   return p;
 }
 
+GLhandleARB Shaders::construireProgramme(const std::string& nom) {
+  const GLhandleARB v = chargerShader(repertoires->chemin("shaders/" + nom + ".vert"),
+                                     GL_VERTEX_SHADER_ARB);
+  listeShaders.push_back(v);
+  const GLhandleARB f = chargerShader(repertoires->chemin("shaders/" + nom + ".frag"),
+                                     GL_FRAGMENT_SHADER_ARB);
+  listeShaders.push_back(f);
+  return lier(v, f);
+}
+
 GLint Shaders::uniforme(GLhandleARB programme, const char* nom) {
   return glext->glGetUniformLocationARB ? glext->glGetUniformLocationARB(programme, nom) : 0;
 }
@@ -56,23 +61,18 @@ void Shaders::utiliserProgramme(GLhandleARB programme) {
 
 void Shaders::preparerShaders() {
   if (!glext) return;
-  auto chemin = [](const char* nom) { return repertoires->chemin(std::string("shaders/") + nom); };
   auto f1 = [](GLint loc, float v) {
     if (glext->glUniform1fARB) glext->glUniform1fARB(loc, v);
   };
   if (options.FondShader) {
-    const GLhandleARB v = chargerShader(chemin("julia.vert"), GL_VERTEX_SHADER_ARB);
-    listeShaders.push_back(v);
-    const GLhandleARB f = chargerShader(chemin("julia.frag"), GL_FRAGMENT_SHADER_ARB);
-    listeShaders.push_back(f);
-    programmeFractal = lier(v, f);
+    programmeFractal = construireProgramme("julia");
     GLint statut = 0;
     if (glext->glGetObjectParameterivARB)
       glext->glGetObjectParameterivARB(programmeFractal, GL_OBJECT_LINK_STATUS_ARB, &statut);
     journal("Result link shader : " + std::to_string(statut));
-    journalErreur("Err Link Shader #");
+    verifierErreursGL("Err Link Shader");
     utiliserProgramme(programmeFractal);
-    journalErreur("Err prepareShader A #");
+    verifierErreursGL("Err prepareShader A");
     f1(locPx = uniforme(programmeFractal, "Px"), -0.5f);
     f1(locPy = uniforme(programmeFractal, "Py"), -0.25f);
     f1(locZoom = uniforme(programmeFractal, "Zoom"), 0.2f);
@@ -81,24 +81,20 @@ void Shaders::preparerShaders() {
     f1(locCy = uniforme(programmeFractal, "Cy"), -0.2f);
     locMaxIter = uniforme(programmeFractal, "MaxIter");
     if (glext->glUniform1iARB) glext->glUniform1iARB(locMaxIter, options.FondShaderIter);
-    journalErreur("Err prepareShader B #");
+    verifierErreursGL("Err prepareShader B");
     journal("julia_color : " + std::to_string(uniforme(programmeFractal, "Colors")));
-    journalErreur("Err prepareShader colors #");
+    verifierErreursGL("Err prepareShader colors");
     utiliserProgramme(0);
   }
   if (options.Bloom) {
-    const GLhandleARB v = chargerShader(chemin("bloom.vert"), GL_VERTEX_SHADER_ARB);
-    listeShaders.push_back(v);
-    const GLhandleARB f = chargerShader(chemin("bloom.frag"), GL_FRAGMENT_SHADER_ARB);
-    listeShaders.push_back(f);
-    programmeBloom = lier(v, f);
+    programmeBloom = construireProgramme("bloom");
     utiliserProgramme(programmeBloom);
     f1(locRx = uniforme(programmeBloom, "rx"), static_cast<float>(options.ResX));
     f1(locRy = uniforme(programmeBloom, "ry"), static_cast<float>(options.ResY));
     f1(locPart = uniforme(programmeBloom, "part"), static_cast<float>(options.BloomPart / 10.0));
     utiliserProgramme(0);
   }
-  journalErreur("Err prepareShader #");
+  verifierErreursGL("Err prepareShader");
 }
 
 void Shaders::libererShaders() {

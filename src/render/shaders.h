@@ -29,6 +29,8 @@ class Shaders {
 
  private:
   GLhandleARB lier(GLhandleARB vertex, GLhandleARB fragment);
+  // "shaders/<nom>.vert" and ".frag" loaded (both kept in the list) and linked.
+  GLhandleARB construireProgramme(const std::string& nom);
   GLint uniforme(GLhandleARB programme, const char* nom);
 };
 

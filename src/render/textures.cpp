@@ -12,12 +12,13 @@
 
 
 
-#include "app/journal.h"
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
-#include "game/terrain.h"
+#include "base/journal.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "platform/dossiers.h"
+#include "render/erreurs_gl.h"
+#include "render/etat_gl.h"
 #include "render/glext.h"
 
 TableTextures textures;
@@ -25,7 +26,7 @@ TableTextures textures;
 namespace {
 
 // A cache file larger than this is not a texture of this game: ignored without reading it.
-constexpr std::streamoff PAK_TAILLE_MAX = 64 << 20;
+constexpr std::streamoff PakTailleMax = 64 << 20;
 
 struct LibereSurface {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -97,7 +98,22 @@ std::string texteRendu() {
   return r ? reinterpret_cast<const char*>(r) : "";
 }
 
-void traceErreur() { journal("Err #" + std::to_string(glGetError())); }
+void traceErreur() { journal("Err #" + std::to_string(prendreErreurGL())); }
+
+// The decoded pixels into level 0 of `cible` (1D, 2D or one cube-map face), or every level with
+// mipmaps. The only place images reach the GL.
+void televerser(SDL_Surface* image, GLenum cible, GLint interne, GLenum format, bool mipmaps) {
+  std::vector<uint8_t> copie;
+  const void* pixels = pixelsSerres(image, copie);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  if (mipmaps)
+    gluBuild2DMipmaps(cible, format, image->w, image->h, format, GL_UNSIGNED_BYTE, pixels);
+  else if (cible == GL_TEXTURE_1D)
+    glTexImage1D(cible, 0, interne, image->w, 0, format, GL_UNSIGNED_BYTE, pixels);
+  else
+    glTexImage2D(cible, 0, interne, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+}
 
 std::string dossierUtilisateur() {
   if (!repertoires) return "";
@@ -111,7 +127,7 @@ bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
   std::ifstream f(chemin, std::ios::binary | std::ios::ate);
   if (!f) return false;
   const std::streamoff taille = f.tellg();
-  if (taille < 0 || taille > PAK_TAILLE_MAX) return false;
+  if (taille < 0 || taille > PakTailleMax) return false;
   f.seekg(0);
   octets.resize(static_cast<size_t>(taille));
   if (taille > 0 && !f.read(reinterpret_cast<char*>(octets.data()), taille)) return false;
@@ -123,13 +139,13 @@ bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
 GLenum formatReel(GLenum generique, int oc, GLenum active, GLuint nom) {
   GLuint essai = 0;
   glGenTextures(1, &essai);
-  glBindTexture(GL_TEXTURE_2D, essai);
+  lierTexture(essai);
   glTexImage2D(GL_TEXTURE_2D, 0, generique, 4, 4, 0, formatSimple(oc, 0), GL_UNSIGNED_BYTE,
                nullptr);
   GLint reel = 0;
   glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &reel);
-  glDeleteTextures(1, &essai);
-  glBindTexture(active, nom);
+  supprimerTexture(essai);
+  lierTextureCible(active, nom);
   return static_cast<GLenum>(reel);
 }
 
@@ -152,8 +168,7 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
     // Without the upload entry point the image is decoded instead of leaving the texture empty.
     if (!glext || !glext->glCompressedTexImage2D) return false;
     // The stored bytes per pixel decide the format (a 1-byte image comes back as luminance).
-    while (glGetError() != GL_NO_ERROR) {
-    }
+    prendreErreurGL();
     const GLenum format =
         formatReel(formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha), e.octetsParPixel,
                    active, nom);
@@ -162,7 +177,7 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
                                   octets.data() + e.debutDonnees);
     // The driver checks the length against the size and format; a file that claims more than it
     // holds is refused there.
-    const GLenum erreur = glGetError();
+    const GLenum erreur = prendreErreurGL();
     if (erreur == GL_NO_ERROR) return true;
     journal("Cache ignoré " + pak + " : refusé #" + std::to_string(erreur));
   }
@@ -231,7 +246,7 @@ GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible
   glEnable(active);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   if (nom == 0) glGenTextures(1, &nom);
-  glBindTexture(active, nom);
+  lierTextureCible(active, nom);
 
   const GLint enveloppe = (drapeaux & TexClamp) ? GL_CLAMP : GL_REPEAT;
   glTexParameteri(active, GL_TEXTURE_WRAP_S, enveloppe);
@@ -262,29 +277,18 @@ GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible
       const int oc = image->format->BytesPerPixel;
       journal(chemin + " : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
               " sur " + std::to_string(oc) + "oc");
-      std::vector<uint8_t> copie;
-      const void* pixels = pixelsSerres(image.get(), copie);
       const GLenum format = formatSimple(oc, drapeaux);
       const GLint interne = compresse ? formatCompresse(oc, drapeaux) : format;
-      glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-      if (drapeaux & TexMipmap) {
-        gluBuild2DMipmaps(cible, format, image->w, image->h, format, GL_UNSIGNED_BYTE, pixels);
-      } else {
-        if (cible == GL_TEXTURE_1D)
-          glTexImage1D(cible, 0, interne, image->w, 0, format, GL_UNSIGNED_BYTE, pixels);
-        else
-          glTexImage2D(cible, 0, interne, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
-        if (compresse && cible != GL_TEXTURE_1D) {
-          GLint estCompresse = 0;
-          glGetTexLevelParameteriv(cible, 0, GL_TEXTURE_COMPRESSED_ARB, &estCompresse);
-          if (estCompresse == 1) ecrireCache(chemin, cible, image->w, image->h, oc);
-        }
+      const bool mipmaps = (drapeaux & TexMipmap) != 0;
+      televerser(image.get(), cible, interne, format, mipmaps);
+      if (!mipmaps && compresse && cible != GL_TEXTURE_1D) {
+        GLint estCompresse = 0;
+        glGetTexLevelParameteriv(cible, 0, GL_TEXTURE_COMPRESSED_ARB, &estCompresse);
+        if (estCompresse == 1) ecrireCache(chemin, cible, image->w, image->h, oc);
       }
-      glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     }
   }
-  const GLenum erreur = glGetError();
-  if (erreur != GL_NO_ERROR) journal("Err #" + std::to_string(erreur));
+  verifierErreursGL("Err");
   glDisable(active);
   return nom;
 }
@@ -298,27 +302,23 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format) {
   std::vector<uint8_t> zeros(n, 0);
   GLuint nom = 0;
   glGenTextures(1, &nom);
-  glBindTexture(GL_TEXTURE_2D, nom);
-  GLenum e = glGetError();
-  if (e != GL_NO_ERROR) journal("Err0 #" + std::to_string(e));
+  lierTexture(nom);
+  verifierErreursGL("Err0");
   glTexImage2D(GL_TEXTURE_2D, 0, composantes, largeur, hauteur, 0, format, GL_UNSIGNED_BYTE,
                n ? zeros.data() : nullptr);
-  e = glGetError();
-  if (e != GL_NO_ERROR) journal("Err1 #" + std::to_string(e));
+  verifierErreursGL("Err1");
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  e = glGetError();
-  if (e != GL_NO_ERROR) journal("Err2 #" + std::to_string(e));
-  glBindTexture(GL_TEXTURE_2D, 0);
-  e = glGetError();
-  if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+  verifierErreursGL("Err2");
+  lierTexture(0);
+  verifierErreursGL("Err");
   return nom;
 }
 
 GLuint chargerCubeMap(const std::string& chemin) {
   GLuint nom = 0;
   glGenTextures(1, &nom);
-  glBindTexture(GL_TEXTURE_CUBE_MAP, nom);
+  lierTextureCible(GL_TEXTURE_CUBE_MAP, nom);
   glEnable(GL_TEXTURE_CUBE_MAP);
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_REPLACE);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_S, GL_CLAMP);
@@ -331,40 +331,20 @@ GLuint chargerCubeMap(const std::string& chemin) {
     const int oc = image->format->BytesPerPixel;
     journal(chemin + " (cubemap) : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
             " sur " + std::to_string(oc) + "oc");
-    std::vector<uint8_t> copie;
-    const void* pixels = pixelsSerres(image.get(), copie);
     const GLenum format = formatSimple(oc, 0);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
     for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
-      glTexImage2D(face, 0, format, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+      televerser(image.get(), face, format, format, false);
     image.reset();
-    const GLenum e = glGetError();
-    if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+    verifierErreursGL("Err");
   }
   glDisable(GL_TEXTURE_CUBE_MAP);
-  const GLenum e = glGetError();
-  if (e != GL_NO_ERROR) journal("Err #" + std::to_string(e));
+  verifierErreursGL("Err");
   return nom;
 }
 
 void chargerImages() {
   auto img = [](const std::string& relatif) { return repertoires->chemin("imgs/" + relatif); };
   TableTextures& t = textures;
-
-  // Whole glyph sheets, crisp and clamped, until the font object cuts them into glyphs.
-  t.texPolice7 = chargerTexture(img("lettres/assci7.png"), TexClamp | TexPixels);
-  t.texPolice8 = chargerTexture(img("lettres/assci8.png"), TexClamp | TexPixels);
-  journal("Fonts ok");
-
-  GLuint* cadre[] = {&t.texCentre, &t.texHautGauche, &t.texHaut,      &t.texHautDroite, &t.texGauche,
-                     &t.texDroite, &t.texBasGauche,  &t.texBas,       &t.texBasDroite};
-  const char* fichiersCadre[] = {"gui_fond", "gui_hg", "gui_h",  "gui_hd", "gui_g",
-                                 "gui_d",    "gui_bg", "gui_b",  "gui_bd"};
-  for (int i = 0; i < 9; ++i)
-    *cadre[i] = chargerTexture(img(std::string("gui/") + fichiersCadre[i] + ".png"), 0);
-  t.texFlecheHaut = chargerTexture(img("gui/haut.png"), TexClamp);
-  t.texFlecheBas = chargerTexture(img("gui/bas.png"), TexClamp);
 
   t.texBoom = chargerTexture(img("boom/1.png"), TexClamp | TexCompresse);
   t.texParticule = chargerTexture(img("boom/particule.png"), TexClamp);
@@ -420,6 +400,5 @@ void chargerImages() {
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =
         chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);
-  if (terrain) terrain->textureParticule = t.texParticule;
   journal("Load maps ok");
 }

@@ -18,14 +18,7 @@ enum DrapeauTexture : unsigned {
 };
 
 struct TableTextures {
-  // Font sheets (glyphs 0x21-0x7F and 0x80-0xFF). Held here until the font object takes them.
-  GLuint texPolice7 = 0, texPolice8 = 0;
-  // Frame pieces of the GUI's button style and the two list arrows (drawn 16 x 20). Held here
-  // until the GUI manager's styles take them.
-  GLuint texCentre = 0, texHautGauche = 0, texHaut = 0, texHautDroite = 0, texGauche = 0,
-         texDroite = 0, texBasGauche = 0, texBas = 0, texBasDroite = 0;
-  GLuint texFlecheHaut = 0, texFlecheBas = 0;
-
+  // The font sheets and the GUI's frame pieces are the GUI's own (gui/chargement.h).
   GLuint texBoom = 0, texParticule = 0;
   GLuint texCasse = 0, texBlinde = 0, texRessort = 0, texUn = 0, texDeux = 0;
   GLuint texWin = 0, texLost = 0;          // only with ModeDaltonien
@@ -56,8 +49,8 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format);
 GLuint chargerCubeMap(const std::string& chemin);
 
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
-// Fond, Reflets and the window size). Also hands the particle texture to the global terrain when
-// there is one. Logs "Fonts ok" and "Load maps ok".
+// Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames
+// (chargerImagesGui, gui/chargement.h) just before.
 void chargerImages();
 
 // Where the cache of `cheminImage` lives: beside the image, and, for an installed game whose

@@ -4,8 +4,8 @@
 
 #include <cstdio>
 
-#include "app/journal.h"
-#include "app/repertoires.h"
+#include "base/journal.h"
+#include "platform/repertoires.h"
 
 Sons* sons = nullptr;
 
@@ -30,10 +30,12 @@ std::string resoudre(const std::string& relatif) {
 }  // namespace
 
 Sons::Sons(PeripheriqueSon peripherique) {
-  if (peripherique == PeripheriqueSon::Absent) return;  // pret stays false: silent game
+  ouvrirFile(false);  // until the player is ready: a silent game queues nothing
+  if (peripherique == PeripheriqueSon::Absent) return;
   if (peripherique == PeripheriqueSon::Simule) {
     executeur = {jouerRien, arreterRien};
     pret = true;
+    ouvrirFile(true);
     return;
   }
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 2048) != 0) {
@@ -51,6 +53,7 @@ Sons::Sons(PeripheriqueSon peripherique) {
   }
   executeur = {jouerMixer, arreterMixer};
   pret = true;
+  ouvrirFile(true);
 }
 
 Sons::~Sons() {
@@ -66,45 +69,20 @@ Sons::~Sons() {
   Mix_CloseAudio();
 }
 
-void Sons::ajouterRequete(const RequeteSon& requete) {
-  if (!pret) return;
-  std::lock_guard<std::mutex> garde(verrou);
-  if (nbRequetes < CapaciteRequetes) requetes[nbRequetes++] = requete;
-}
-
-void Sons::jouer(int canal, int effet, int boucles) {
-  if (!pret) return;
-  // An unknown effect number would read past the effect table.
-  if (effet < 0 || effet >= NombreEffets) return;
-  RequeteSon r;
-  r.type = RequeteJouer;
-  r.canal = canal;
-  r.son = effets[effet];
-  r.boucles = boucles;
-  r.effet = effet;
-  ajouterRequete(r);
-}
-
-void Sons::arreterCanal(int canal) {
-  if (!pret) return;
-  RequeteSon r;
-  r.type = RequeteArreter;
-  r.canal = canal;
-  ajouterRequete(r);
-}
-
 void Sons::executerRequetes() {
   if (!pret) return;
-  std::lock_guard<std::mutex> garde(verrou);
-  for (int i = 0; i < nbRequetes; ++i) {
-    const RequeteSon& r = requetes[i];
+  std::array<RequeteSon, CapaciteRequetes> prises;
+  const int n = prendreRequetes(prises);
+  std::lock_guard<std::mutex> garde(verrouExecuteur);
+  for (int i = 0; i < n; ++i) {
+    const RequeteSon& r = prises[i];
     if (r.type == RequeteJouer) {
-      if (executeur.jouerCanal) executeur.jouerCanal(r.canal, r.son, r.boucles, -1);
+      // The queue only holds known effect numbers.
+      if (executeur.jouerCanal) executeur.jouerCanal(r.canal, effets[r.effet], r.boucles, -1);
     } else if (r.type == RequeteArreter) {
       if (executeur.arreterCanal) executeur.arreterCanal(r.canal);
     }
   }
-  nbRequetes = 0;
 }
 
 void Sons::changerMusique(const std::string& nom) {
@@ -126,13 +104,7 @@ void Sons::arreterMusique() {
   musique = nullptr;
 }
 
-int Sons::requetesEnAttente(std::array<RequeteSon, CapaciteRequetes>& sortie) const {
-  std::lock_guard<std::mutex> garde(verrou);
-  for (int i = 0; i < nbRequetes; ++i) sortie[i] = requetes[i];
-  return nbRequetes;
-}
-
 void Sons::definirExecuteur(const ExecuteurSons& e) {
-  std::lock_guard<std::mutex> garde(verrou);
+  std::lock_guard<std::mutex> garde(verrouExecuteur);
   executeur = e;
 }

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
@@ -164,7 +164,6 @@ TEST_F(Fenetre, CapacitesDuPiloteReel) {
   EXPECT_GE(g.versionMajeure, 2);
   EXPECT_EQ(g.versionMajeure, v.majeure);
   EXPECT_EQ(g.versionMineure, v.mineure);
-  EXPECT_EQ(g.textureLiee, 0u);
   ASSERT_EQ(capture.lignes().size(), 3u);
   EXPECT_EQ(capture.lignes()[0], std::string("OpenGl ") + version + " interprété en " +
                                      std::to_string(v.majeure) + "." + std::to_string(v.mineure));

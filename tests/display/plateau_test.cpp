@@ -6,11 +6,12 @@
 #include <cmath>
 #include <vector>
 
-#include "app/etat.h"
+#include "base/etat.h"
 #include "game/cases.h"
 #include "render/ciel.h"
 #include "render/image_minimale.h"
 #include "render/maillages.h"
+#include "render/etat_gl.h"
 #include "render/plateau.h"
 #include "rendu_commun.h"
 
@@ -185,7 +186,7 @@ TEST_F(Plateau, ExplosionFlashEtParticulesParaissentPuisS_effacent) {
   }
   // A live particle shows where it is; once its life is over nothing is drawn.
   Particule p;
-  p.initialiser(9.5f, 3.5f, 0.0f, 0, 0, 0, textures.texParticule, 0.2f);
+  p.initialiser(9.5f, 3.5f, 0.0f, 0, 0, 0, 0.2f);
   t.particules.assign(1000, Particule());
   t.particules[17] = p;
   EXPECT_GT(luminosite(dessinerEtLire(t, 9.5f, 3.5f)), 100);
@@ -401,7 +402,10 @@ TEST_F(Plateau, PanneauxAnimes) {
     InstantaneTerrain t = niveau(8, 8, 0.5f, 0.5f);
     poser(t, 2, 3, c.code);
     dessiner(t, nullptr, c.ticks);
-    EXPECT_EQ(glext->textureLiee, c.texture) << int(c.code) << " at " << c.ticks;
+    EXPECT_EQ(textureLieeConnue(), c.texture) << int(c.code) << " at " << c.ticks;
+    GLint liee = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &liee);
+    EXPECT_EQ(static_cast<GLuint>(liee), c.texture) << "the cache tells the truth";
   }
 }
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/options.h"
-#include "app/repertoires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 #include "game/camera.h"
 #include "render/fenetre.h"
@@ -96,14 +96,3 @@ inline Projete projeter(const Camera& k, double ratio, int largeur, int hauteur,
   return {(nx + 1) * 0.5 * largeur, (ny + 1) * 0.5 * hauteur, ez < 0};
 }
 
-// The level-start camera: eye over the level's centre at the depth of its larger side.
-inline Camera cameraDepart(int largeur, int hauteur, float bx, float by) {
-  Camera k;
-  k.oeilX = static_cast<float>(largeur / 2);
-  k.oeilY = static_cast<float>(hauteur / 2);
-  k.oeilZ = -static_cast<float>(std::max(largeur, hauteur));
-  k.centreX = bx;
-  k.centreY = by;
-  k.centreZ = 0;
-  return k;
-}

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "fixtures.h"
 #include "render/fenetre.h"
 #include "render/gl.h"

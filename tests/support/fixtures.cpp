@@ -7,7 +7,7 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 namespace {
 // No test may stop on a desktop dialog waiting for a click: error dialogs are off in every suite.

@@ -24,12 +24,10 @@ TEST(TerrainThreads, PasDActionPendantLesCopiesDeTrame) {
   dessinerTerrain(t, Parcours, 1.5f, 1.5f);
   t.bombes = 2;
   t.allouerParticules(ParticulesParNiveau);
-  std::atomic<int> affiche{-1};
-  t.afficheurBombes = [&](int32_t b) { affiche.store(b); };
 
   DonneesAction donnees;
   std::thread action([&] {
-    t.afficherBombes();
+    t.ajouterBombe();
     float avant = -1.0f;
     for (int pas = 0; t.aGrille() && !donnees.arret.load(); ++pas) {
       const bool bloquee = t.balle.x == avant;  // only this thread writes the ball
@@ -49,12 +47,14 @@ TEST(TerrainThreads, PasDActionPendantLesCopiesDeTrame) {
     ASSERT_EQ(copie.particules.size(), static_cast<size_t>(ParticulesParNiveau));
     ASSERT_GE(copie.balle.x, 0.0f);
     ASSERT_LT(copie.balle.x, 40.0f);
+    ASSERT_GE(copie.bombes, 0);
   }
   donnees.proposerResultat(2);  // too late: the first result stays
   donnees.arret.store(true);
   action.join();
   EXPECT_EQ(donnees.resultat.load(), 1);
-  EXPECT_GE(affiche.load(), 0);
+  t.prendreInstantane(copie);
+  EXPECT_EQ(copie.bombes, t.bombes);  // the bomb label's count, as the drawing sees it
   t.libererGrille();
   t.libererParticules();
 }

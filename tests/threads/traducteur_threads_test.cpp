@@ -2,7 +2,7 @@
 
 #include <thread>
 
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 #include "fixtures.h"
 
 // The action thread looks up the bomb label's key while the main thread builds its widgets:

@@ -7,7 +7,7 @@
 
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 
 namespace {
@@ -117,7 +117,7 @@ TEST_F(PreparerRepertoires, DonneesAbsentes) {
   l.dossierDonnees = d_ / "rien";
   CaptureJournal capture;
   EXPECT_EQ(preparerRepertoires(l), -1);
-  EXPECT_EQ(capture.lignes().back(), MESSAGE_DONNEES_ABSENTES);
+  EXPECT_EQ(capture.lignes().back(), MessageDonneesAbsentes);
 }
 
 TEST_F(PreparerRepertoires, SansDossierUtilisateur) {

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <sys/stat.h>
 
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 #include "platform/dialogue.h"
 

@@ -20,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 #include "fixtures.h"
 
 namespace {

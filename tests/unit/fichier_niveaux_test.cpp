@@ -40,19 +40,20 @@ std::unique_ptr<std::istream> flux(const std::string& s) {
 
 int compterSequentiel(const std::string& fichier) {
   Terrain t;
-  if (!t.chargerFichierDepuis(flux(fichier), "f")) return -1;
+  LecteurNiveaux lecteur;
+  if (!lecteur.ouvrirDepuis(flux(fichier), "f")) return -1;
   int n = 0;
-  while (!t.chargerNiveauSuivant()) {
+  while (!lecteur.chargerNiveauSuivant(t)) {
     EXPECT_EQ(t.grille.size(), static_cast<size_t>(t.largeur * t.hauteur));
     ++n;
   }
-  EXPECT_TRUE(t.chargerNiveauSuivant());  // keeps saying "end"
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));  // keeps saying "end"
   return n;
 }
 
 int compterTout(const std::string& fichier) {
   std::istringstream in(fichier);
-  std::vector<std::unique_ptr<Terrain>> niveaux;
+  std::vector<Niveau> niveaux;
   const int n = chargerToutDepuis(in, "f", niveaux);
   EXPECT_EQ(niveaux.size(), static_cast<size_t>(n));
   return n;
@@ -65,31 +66,31 @@ TEST(FichierNiveaux, NouveauFichierDe245Octets) {
   EXPECT_EQ(attendu.size(), 245u);
   EXPECT_EQ(lireFichierTest(d / "neuf.map"), attendu);
 
-  std::vector<std::unique_ptr<Terrain>> niveaux;
+  std::vector<Niveau> niveaux;
   ASSERT_EQ(chargerTout(d / "neuf.map", niveaux), 1);
-  const Terrain& t = *niveaux[0];
+  const Niveau& t = niveaux[0];
   EXPECT_EQ(t.largeur, 15);
   EXPECT_EQ(t.hauteur, 15);
   EXPECT_EQ(t.grille, std::vector<uint8_t>(225, 0));
-  EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
-  EXPECT_FLOAT_EQ(t.balle.y, 1.5f);
+  EXPECT_FLOAT_EQ(t.departX, 1.5f);
+  EXPECT_FLOAT_EQ(t.departY, 1.5f);
   EXPECT_EQ(t.bombes, 0);
   EXPECT_FLOAT_EQ(t.couleurs[2][1], 0.7f);
 }
 
 TEST(FichierNiveaux, SauvegardeEtRelectureALIdentique) {
   DossierTemporaire d;
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[0], {"#W.^", "o%@r", "R..X"}, 3.5f, 1.5f);
-  niveaux[0]->bombes = 9;
-  niveaux[0]->couleurs[0][0] = 1.0f;
-  niveaux[0]->couleurs[1][1] = 0.5f;
-  niveaux[0]->couleurs[3][2] = 0.0f;
-  niveaux.push_back(std::make_unique<Terrain>());  // no grid: left out
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[2], {"."}, 0.5f, 0.5f);
-  niveaux[2]->grille[0] = 200;
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[0], {"#W.^", "o%@r", "R..X"}, 3.5f, 1.5f);
+  niveaux[0].bombes = 9;
+  niveaux[0].couleurs[0][0] = 1.0f;
+  niveaux[0].couleurs[1][1] = 0.5f;
+  niveaux[0].couleurs[3][2] = 0.0f;
+  niveaux.emplace_back();  // no grid: left out
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[2], {"."}, 0.5f, 0.5f);
+  niveaux[2].grille[0] = 200;
 
   ASSERT_TRUE(sauvegarderTout(d / "a.map", niveaux));
   const std::string ecrit = lireFichierTest(d / "a.map");
@@ -99,12 +100,12 @@ TEST(FichierNiveaux, SauvegardeEtRelectureALIdentique) {
   EXPECT_EQ(static_cast<uint8_t>(ecrit[24]), 127);           // colour 1 green: 0.5
   EXPECT_EQ(static_cast<uint8_t>(ecrit[31]), 0);             // colour 3 blue: 0.0
 
-  std::vector<std::unique_ptr<Terrain>> relus;
+  std::vector<Niveau> relus;
   ASSERT_EQ(chargerTout(d / "a.map", relus), 2);
-  EXPECT_EQ(dessinDe(*relus[0]), dessinDe(*niveaux[0]));
-  EXPECT_FLOAT_EQ(relus[0]->balle.x, 3.5f);
-  EXPECT_EQ(relus[0]->bombes, 9);
-  EXPECT_EQ(relus[1]->grille, std::vector<uint8_t>{200});
+  EXPECT_EQ(dessinDe(relus[0]), dessinDe(niveaux[0]));
+  EXPECT_FLOAT_EQ(relus[0].departX, 3.5f);
+  EXPECT_EQ(relus[0].bombes, 9);
+  EXPECT_EQ(relus[1].grille, std::vector<uint8_t>{200});
   // Saving what was read gives the same bytes.
   ASSERT_TRUE(sauvegarderTout(d / "b.map", relus));
   EXPECT_EQ(lireFichierTest(d / "b.map"), ecrit);
@@ -113,23 +114,23 @@ TEST(FichierNiveaux, SauvegardeEtRelectureALIdentique) {
 
 TEST(FichierNiveaux, ListeSansGrilleDonneLePreambuleSeul) {
   DossierTemporaire d;
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
   ASSERT_TRUE(sauvegarderTout(d / "v.map", niveaux));
   EXPECT_EQ(lireFichierTest(d / "v.map"), preambule());
 }
 
 TEST(FichierNiveaux, ValeursHorsFormatBorneesALEcriture) {
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[0], {"..", ".."}, 1.5f, 0.5f);
-  niveaux[0]->bombes = 300;
-  niveaux[0]->couleurs[0][0] = 1.5f;
-  niveaux[0]->couleurs[0][1] = -0.2f;
-  niveaux.push_back(std::make_unique<Terrain>());
-  niveaux[1]->largeur = 256;  // cannot be stored: left out with a log line
-  niveaux[1]->hauteur = 1;
-  niveaux[1]->grille.assign(256, 0);
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[0], {"..", ".."}, 1.5f, 0.5f);
+  niveaux[0].bombes = 300;
+  niveaux[0].couleurs[0][0] = 1.5f;
+  niveaux[0].couleurs[0][1] = -0.2f;
+  niveaux.emplace_back();
+  niveaux[1].largeur = 256;  // cannot be stored: left out with a log line
+  niveaux[1].hauteur = 1;
+  niveaux[1].grille.assign(256, 0);
   CaptureJournal journal;
   const std::string s = octetsFichier(niveaux);
   EXPECT_EQ(s.size(), 14u + 18 + 4);
@@ -142,11 +143,11 @@ TEST(FichierNiveaux, ValeursHorsFormatBorneesALEcriture) {
 
 TEST(FichierNiveaux, CouleursRelues) {
   for (int b = 0; b < 256; ++b) {
-    std::vector<std::unique_ptr<Terrain>> v;
+    std::vector<Niveau> v;
     std::istringstream in(preambule() +
                           octets({17, 1, 1, 0, 0, 0, b, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     ASSERT_EQ(chargerToutDepuis(in, "f", v), 1);
-    EXPECT_EQ(octetCouleur(v[0]->couleurs[0][0]), b);  // every byte survives a round trip
+    EXPECT_EQ(octetCouleur(v[0].couleurs[0][0]), b);  // every byte survives a round trip
   }
 }
 
@@ -156,9 +157,9 @@ TEST(FichierNiveaux, EcritureRateeGardeLAncienFichier) {
   const std::string avant = lireFichierTest(d / "garde.map");
   // The temporary file's name is taken by a directory: the write cannot happen.
   std::filesystem::create_directory(d / "garde.map.tmp");
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[0], {"#"}, 0.5f, 0.5f);
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[0], {"#"}, 0.5f, 0.5f);
   CaptureJournal journal;
   EXPECT_FALSE(sauvegarderTout(d / "garde.map", niveaux));
   EXPECT_FALSE(creerFichierVide(d / "garde.map"));
@@ -181,10 +182,11 @@ class LongueurEntete : public ::testing::TestWithParam<CasEntete> {};
 TEST_P(LongueurEntete, ChampsLus) {
   const CasEntete c = GetParam();
   Terrain t;
+  LecteurNiveaux lecteur;
   t.bombes = 3;  // kept by a header too short to carry the count
   const std::string f = preambule() + enregistrement(c.L, c.W, c.H, 3, 7, 2);
-  ASSERT_TRUE(t.chargerFichierDepuis(flux(f), "f"));
-  ASSERT_FALSE(t.chargerNiveauSuivant());
+  ASSERT_TRUE(lecteur.ouvrirDepuis(flux(f), "f"));
+  ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
   EXPECT_EQ(t.largeur, c.W);
   EXPECT_EQ(t.hauteur, c.H);
   EXPECT_FLOAT_EQ(t.balle.x, c.x);
@@ -196,7 +198,7 @@ TEST_P(LongueurEntete, ChampsLus) {
   EXPECT_FLOAT_EQ(t.couleurs[3][3], 1.0f);
   EXPECT_EQ(t.grille.size(), static_cast<size_t>(c.W * c.H));
   EXPECT_EQ(t.grille[6], 6);
-  EXPECT_TRUE(t.chargerNiveauSuivant());
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
 }
 
 // L of 0 (and 3) keep the Terrain's 15 x 15 and bomb count with the ball at (1.5, 1.5).
@@ -241,10 +243,11 @@ TEST(FichierNiveaux, CoupeNImporteOu) {
 
 TEST(FichierNiveaux, GrilleCoupeeNiveauAbandonne) {
   Terrain t;
+  LecteurNiveaux lecteur;
   const std::string f = preambule() + enregistrement(17, 2, 2) + enregistrement(17, 4, 4).substr(0, 20);
-  ASSERT_TRUE(t.chargerFichierDepuis(flux(f), "f"));
-  EXPECT_FALSE(t.chargerNiveauSuivant());
-  EXPECT_TRUE(t.chargerNiveauSuivant());
+  ASSERT_TRUE(lecteur.ouvrirDepuis(flux(f), "f"));
+  EXPECT_FALSE(lecteur.chargerNiveauSuivant(t));
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
   EXPECT_FALSE(t.aGrille());  // the first level's grid went when the second header was read
   EXPECT_EQ(t.largeur, 4);
 }
@@ -261,8 +264,9 @@ TEST(FichierNiveaux, NiveauSansCaseIgnore) {
 
 TEST(FichierNiveaux, DepartHorsGrilleAccepteEtPasSur) {
   Terrain t;
-  ASSERT_TRUE(t.chargerFichierDepuis(flux(preambule() + enregistrement(17, 3, 3, 200, 250)), "f"));
-  ASSERT_FALSE(t.chargerNiveauSuivant());
+  LecteurNiveaux lecteur;
+  ASSERT_TRUE(lecteur.ouvrirDepuis(flux(preambule() + enregistrement(17, 3, 3, 200, 250)), "f"));
+  ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
   EXPECT_FLOAT_EQ(t.balle.x, 200.5f);
   EXPECT_FLOAT_EQ(t.balle.y, 250.5f);
   t.allouerParticules(ParticulesParNiveau);
@@ -275,16 +279,17 @@ TEST(FichierNiveaux, LignesDuJournalEtCameraRemiseAZero) {
   DossierTemporaire d;
   ecrireFichierTest(d / "j.map", preambule() + enregistrement(17, 5, 4));
   Terrain t;
+  LecteurNiveaux lecteur;
   t.camera.suivre = false;
   t.camera.oeilX = 40.0f;
   t.minuteurExplosion = 50;
   t.rouleEnCours = t.chocJoue = true;
   t.balle.saut = 30;
   CaptureJournal journal;
-  ASSERT_TRUE(t.chargerFichier(d / "j.map"));
-  ASSERT_FALSE(t.chargerNiveauSuivant());
-  EXPECT_TRUE(t.chargerNiveauSuivant());
-  t.fermerFichier();
+  ASSERT_TRUE(lecteur.ouvrir(d / "j.map"));
+  ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
+  lecteur.fermer();
   const std::vector<std::string>& l = journal.lignes();
   ASSERT_EQ(l.size(), 7u);  // the end of the file adds no line
   EXPECT_EQ(l[0], "LOAD " + (d / "j.map"));
@@ -309,32 +314,33 @@ TEST(FichierNiveaux, MauvaiseSignatureOuFichierAbsent) {
   ecrireFichierTest(d / "faux.map", f);
   CaptureJournal journal;
   Terrain t;
-  EXPECT_FALSE(t.chargerFichier(d / "faux.map"));
+  LecteurNiveaux lecteur;
+  EXPECT_FALSE(lecteur.ouvrir(d / "faux.map"));
   EXPECT_TRUE(journal.contient("En tête inconnue : GameZorviX"));
-  EXPECT_TRUE(t.chargerNiveauSuivant());
-  std::vector<std::unique_ptr<Terrain>> niveaux;
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
+  std::vector<Niveau> niveaux;
   EXPECT_EQ(chargerTout(d / "faux.map", niveaux), 0);
   EXPECT_TRUE(niveaux.empty());
 
-  EXPECT_FALSE(t.chargerFichier(d / "absent.map"));
+  EXPECT_FALSE(lecteur.ouvrir(d / "absent.map"));
   EXPECT_TRUE(journal.contient("LOAD " + (d / "absent.map")));
   EXPECT_EQ(chargerTout(d / "absent.map", niveaux), 0);
 
   ecrireFichierTest(d / "court.map", "Game");
-  EXPECT_FALSE(t.chargerFichier(d / "court.map"));
+  EXPECT_FALSE(lecteur.ouvrir(d / "court.map"));
   EXPECT_TRUE(journal.contient("En tête inconnue : Game"));
 }
 
 TEST(FichierNiveaux, ChargerToutCameraDEditeur) {
   std::istringstream in(preambule() + enregistrement(17, 6, 6, 4, 2) + enregistrement(17, 3, 3));
-  std::vector<std::unique_ptr<Terrain>> niveaux;
+  std::vector<Niveau> niveaux;
   ASSERT_EQ(chargerToutDepuis(in, "f", niveaux), 2);
-  EXPECT_FALSE(niveaux[0]->camera.suivre);
-  EXPECT_FLOAT_EQ(niveaux[0]->camera.centreX, 4.5f);
-  EXPECT_FLOAT_EQ(niveaux[0]->camera.centreY, 2.5f);
-  EXPECT_FLOAT_EQ(niveaux[0]->camera.oeilZ, -15.0f);
-  EXPECT_FLOAT_EQ(niveaux[1]->camera.centreX, 1.5f);
-  EXPECT_FALSE(niveaux[1]->camera.suivre);
+  EXPECT_FALSE(niveaux[0].camera.suivre);
+  EXPECT_FLOAT_EQ(niveaux[0].camera.centreX, 4.5f);
+  EXPECT_FLOAT_EQ(niveaux[0].camera.centreY, 2.5f);
+  EXPECT_FLOAT_EQ(niveaux[0].camera.oeilZ, -15.0f);
+  EXPECT_FLOAT_EQ(niveaux[1].camera.centreX, 1.5f);
+  EXPECT_FALSE(niveaux[1].camera.suivre);
 }
 
 }  // namespace

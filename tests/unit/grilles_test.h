@@ -9,20 +9,27 @@
 #include "levels/texte_niveaux.h"
 #include "sound/sons.h"
 
-// Fills `t` with the grid drawn by `lignes` (all the same length) and puts the ball at (x, y).
-inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float x, float y) {
-  t.hauteur = static_cast<int32_t>(v.size());
-  t.largeur = static_cast<int32_t>(v.empty() ? 0 : v[0].size());
-  t.grille.clear();
+// Fills `n` with the grid drawn by `lignes` (all the same length) and the start at (x, y).
+inline void dessinerTerrain(Niveau& n, const std::vector<std::string>& v, float x, float y) {
+  n.hauteur = static_cast<int32_t>(v.size());
+  n.largeur = static_cast<int32_t>(v.empty() ? 0 : v[0].size());
+  n.grille.clear();
   for (const std::string& l : v)
-    for (char c : l) t.grille.push_back(static_cast<uint8_t>(caseDeCaractere(c)));
+    for (char c : l) n.grille.push_back(static_cast<uint8_t>(caseDeCaractere(c)));
+  n.departX = x;
+  n.departY = y;
+}
+
+// The same for a live level, with the ball at the start.
+inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float x, float y) {
+  dessinerTerrain(static_cast<Niveau&>(t), v, x, y);
   t.balle = Balle{};
   t.balle.x = x;
   t.balle.y = y;
 }
 
 // The grid drawn back as text ('?' for a code without a character).
-inline std::vector<std::string> dessinDe(const Terrain& t) {
+inline std::vector<std::string> dessinDe(const Niveau& t) {
   std::vector<std::string> v;
   for (int r = 0; r < t.hauteur; ++r) {
     std::string l;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/journal.h"
+#include "base/journal.h"
 #include "fixtures.h"
 
 TEST(Journal, CaptureTakesEachLineWhole) {

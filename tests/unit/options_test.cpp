@@ -5,9 +5,9 @@
 #include <unistd.h>
 #include <sys/stat.h>
 
-#include "app/options.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 #include "fixtures.h"
 
 namespace {
@@ -156,17 +156,35 @@ TEST(Options, FichierAbsentGardeLesValeurs) {
 }
 
 TEST(Options, EcritureImpossibleGardeLAncienFichier) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
-  DossierTemporaire d;
-  creerDossier(d / "conf");
-  ecrireFichierTest(d / "conf/options.conf", "ResX=800\n");
-  chmod((d / "conf").c_str(), 0555);
-  CaptureJournal capture;
-  Options().sauvegarderVers(d / "conf/options.conf");
-  chmod((d / "conf").c_str(), 0755);
-  EXPECT_EQ(lireFichierTest(d / "conf/options.conf"), "ResX=800\n");
-  EXPECT_EQ(capture.lignes().front(), "Save ResX=640");
-  EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+  // Two ways for the write to fail: the temporary file's name is taken by a folder (fails for
+  // every user, root included), and a read-only folder (root writes there anyway: only checked
+  // for other users).
+  const struct {
+    const char* nom;
+    bool pourRoot;
+    void (*empecher)(const std::string& conf);
+    void (*retablir)(const std::string& conf);
+  } cas[] = {
+      {"temporaire pris", true, [](const std::string& c) { creerDossier(c + "/options.conf.tmp/x"); },
+       [](const std::string&) {}},
+      {"dossier en lecture seule", false,
+       [](const std::string& c) { chmod(c.c_str(), 0555); },
+       [](const std::string& c) { chmod(c.c_str(), 0755); }},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    if (!c.pourRoot && geteuid() == 0) continue;
+    DossierTemporaire d;
+    creerDossier(d / "conf");
+    ecrireFichierTest(d / "conf/options.conf", "ResX=800\n");
+    c.empecher(d / "conf");
+    CaptureJournal capture;
+    Options().sauvegarderVers(d / "conf/options.conf");
+    c.retablir(d / "conf");
+    EXPECT_EQ(lireFichierTest(d / "conf/options.conf"), "ResX=800\n");
+    EXPECT_EQ(capture.lignes().front(), "Save ResX=640");
+    EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+  }
 }
 
 TEST(Options, EcritureImpossibleNeLaisseRien) {

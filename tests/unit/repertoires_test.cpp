@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 #include "fixtures.h"
 
 namespace {
@@ -73,11 +73,11 @@ TEST(Repertoires, VerifierDonnees) {
   } cas[] = {
       {"exact", "Zarvinel1 is here", true, nullptr},
       {"barre", "Zarvinel1 is here|version 3\nautre", true, nullptr},
-      {"fin de ligne", "Zarvinel1 is here\n", false, MESSAGE_DONNEES_VERSION},
-      {"vide", "", false, MESSAGE_DONNEES_VERSION},
-      {"autre version", "Zarvinel2 is here", false, MESSAGE_DONNEES_VERSION},
-      {"NUL", "Zarvinel1 is here\0x", false, MESSAGE_DONNEES_VERSION},
-      {"absent", nullptr, false, MESSAGE_DONNEES_ABSENTES},
+      {"fin de ligne", "Zarvinel1 is here\n", false, MessageDonneesVersion},
+      {"vide", "", false, MessageDonneesVersion},
+      {"autre version", "Zarvinel2 is here", false, MessageDonneesVersion},
+      {"NUL", "Zarvinel1 is here\0x", false, MessageDonneesVersion},
+      {"absent", nullptr, false, MessageDonneesAbsentes},
   };
   for (const auto& c : cas) {
     DossierTemporaire d;
@@ -112,7 +112,7 @@ TEST(Repertoires, MarqueurQuiEstUnDossier) {
   Repertoires r(d.chemin(), d / "home/");
   CaptureJournal capture;
   EXPECT_FALSE(r.verifierDonnees());
-  EXPECT_EQ(capture.lignes().back(), MESSAGE_DONNEES_ABSENTES);
+  EXPECT_EQ(capture.lignes().back(), MessageDonneesAbsentes);
 }
 
 TEST(DossierSpecial, XdgPuisHome) {

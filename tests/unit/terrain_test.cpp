@@ -163,15 +163,15 @@ TEST(Particule, NeuveMorteEtInitialisee) {
   EXPECT_TRUE(p.gravite);
   p.avancerParticule(1.0f);
   EXPECT_FLOAT_EQ(p.vy, 0.0f);  // dead: nothing moves
-  p.initialiser(1, 2, 3, 0.5f, 0.25f, -0.5f, 9, 0.2f);
+  p.initialiser(1, 2, 3, 0.5f, 0.25f, -0.5f, 0.2f);
   EXPECT_EQ(p.vie, 1000);
   EXPECT_TRUE(p.gravite);
-  EXPECT_EQ(p.texture, 9u);
+  EXPECT_FLOAT_EQ(p.taille, 0.2f);
 }
 
 TEST(Particule, GraviteSurTroisPas) {
   Particule p;
-  p.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0, 0.2f);
+  p.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0.2f);
   for (int i = 0; i < 3; ++i) p.avancerParticule(1.0f);
   EXPECT_NEAR(p.vy, 0.02 + 0.003, 1e-7);
   EXPECT_NEAR(p.y, 3 * 0.02 + 0.003, 1e-6);
@@ -179,7 +179,7 @@ TEST(Particule, GraviteSurTroisPas) {
   EXPECT_EQ(p.vie, 997);
 
   Particule q;
-  q.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0, 0.2f);
+  q.initialiser(0, 0, 0, 0.1f, 0.02f, 0.0f, 0.2f);
   q.gravite = false;
   for (int i = 0; i < 3; ++i) q.avancerParticule(1.0f);
   EXPECT_FLOAT_EQ(q.vy, 0.02f);
@@ -192,7 +192,7 @@ TEST(Particule, AnneauEcraseLesPlusAnciennes) {
   t.allouerParticules(ParticulesParNiveau);
   Particule p;
   for (int i = 0; i < 1200; ++i) {
-    p.initialiser(static_cast<float>(i), 0, 0, 0, 0, 0, 0, 0.2f);
+    p.initialiser(static_cast<float>(i), 0, 0, 0, 0, 0, 0.2f);
     t.ajouterParticule(p);
   }
   EXPECT_EQ(t.prochaineParticule, 200);
@@ -237,16 +237,13 @@ TEST(Bombes, Texte) {
   EXPECT_EQ(texteBombes("", 0), "0");
 }
 
-TEST(Bombes, AjouterBombeAppelleLAfficheur) {
+TEST(Bombes, AjouterBombeVuDansLaCopie) {
   Terrain t;
-  int32_t affiche = -1;
-  t.afficheurBombes = [&](int32_t b) { affiche = b; };
+  InstantaneTerrain vue;
   t.ajouterBombe();
+  t.prendreInstantane(vue);
   EXPECT_EQ(t.bombes, 1);
-  EXPECT_EQ(affiche, 1);
-  t.bombes = 5;
-  t.afficherBombes();
-  EXPECT_EQ(affiche, 5);
+  EXPECT_EQ(vue.bombes, 1);
 }
 
 TEST(Instantane, CopieCoherenteQuiReutiliseSesTampons) {
@@ -274,6 +271,82 @@ TEST(Instantane, CopieCoherenteQuiReutiliseSesTampons) {
   t.prendreInstantane(s);
   EXPECT_FALSE(s.aGrille());
   EXPECT_TRUE(s.particules.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The level record: copies are independent, resizing keeps the common part and the start inside.
+TEST(Niveau, CopieIndependante) {
+  Niveau a;
+  dessinerTerrain(a, {"#W", "o."}, 1.5f, 1.5f);
+  a.bombes = 3;
+  std::vector<Niveau> liste{a, a};  // the editor's list: copied, inserted
+  liste.insert(liste.begin() + 1, a);
+  liste[1].grille[0] = Vide;
+  liste[1].bombes = 0;
+  EXPECT_EQ(dessinDe(a), (std::vector<std::string>{"#W", "o."}));
+  EXPECT_EQ(dessinDe(liste[0]), dessinDe(a));
+  EXPECT_EQ(dessinDe(liste[1]), (std::vector<std::string>{".W", "o."}));
+  EXPECT_EQ(liste[2].bombes, 3);
+}
+
+TEST(Niveau, Redimensionner) {
+  const struct {
+    int W, H;
+    std::vector<std::string> apres;
+    float x, y;
+  } cas[] = {
+      {4, 3, {"#W..", "o%..", "...."}, 2.5f, 1.5f},
+      {1, 2, {"#", "o"}, 0.5f, 1.5f},
+      {3, 1, {"#W."}, 2.5f, 0.5f},
+      {0, -4, {"#"}, 0.5f, 0.5f},  // at least one cell
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.W * 100 + c.H);
+    Niveau n;
+    dessinerTerrain(n, {"#W", "o%"}, 2.5f, 1.5f);
+    n.redimensionner(c.W, c.H);
+    EXPECT_EQ(dessinDe(n), c.apres);
+    EXPECT_EQ(n.grille.size(), static_cast<size_t>(n.largeur * n.hauteur));
+    EXPECT_FLOAT_EQ(n.departX, c.x);
+    EXPECT_FLOAT_EQ(n.departY, c.y);
+  }
+}
+
+TEST(Terrain, CommencerNiveauRepartDuDepart) {
+  Terrain t;
+  dessinerTerrain(t, {"...", "###"}, 2.5f, 0.5f);
+  t.balle.saut = 40;
+  t.minuteurExplosion = 9;
+  t.rouleEnCours = true;
+  t.camera.oeilX = 30;
+  Niveau n;
+  dessinerTerrain(n, {"..W", "###"}, 0.5f, 0.5f);
+  n.bombes = 2;
+  const uint8_t* tampon = n.grille.data();
+  t.commencerNiveau(std::move(n));
+  EXPECT_EQ(t.grille.data(), tampon);  // moved, not copied
+  EXPECT_EQ(t.lireCase(2, 0), Win);
+  EXPECT_EQ(t.bombes, 2);
+  EXPECT_FLOAT_EQ(t.balle.x, 0.5f);
+  EXPECT_EQ(t.balle.saut, 0);
+  EXPECT_EQ(t.minuteurExplosion, 0);
+  EXPECT_FALSE(t.rouleEnCours);
+  EXPECT_FLOAT_EQ(t.camera.oeilX, 0.0f);
+  EXPECT_EQ(dessinDe(t.niveau()), dessinDe(t));
+}
+
+TEST(Camera, DepartDuNiveau) {
+  const Camera k = cameraDepart(15, 9, 3.5f, 2.5f);
+  EXPECT_FLOAT_EQ(k.oeilX, 7.0f);
+  EXPECT_FLOAT_EQ(k.oeilY, 4.0f);
+  EXPECT_FLOAT_EQ(k.oeilZ, -15.0f);
+  EXPECT_FLOAT_EQ(k.centreX, 3.5f);
+  EXPECT_FLOAT_EQ(k.centreY, 2.5f);
+  EXPECT_TRUE(k.suivre);
+  EXPECT_FLOAT_EQ(cameraDepart(4, 20, 0, 0).oeilZ, -20.0f);
 }
 
 }  // namespace

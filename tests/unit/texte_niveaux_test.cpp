@@ -18,10 +18,10 @@ const std::string Preambule("GameZorvik\0\0\0\0", 14);
 
 // Files that convert to text and back to the same bytes.
 std::vector<std::string> FichiersExemples() {
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[0], {"#W.^o%@", "rRyYgGb", "BuUdD*>", "X......"}, 2.5f, 1.5f);
-  niveaux[0]->couleurs[1][2] = 0.25f;
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[0], {"#W.^o%@", "rRyYgGb", "BuUdD*>", "X......"}, 2.5f, 1.5f);
+  niveaux[0].couleurs[1][2] = 0.25f;
   std::string tousCodes = octets({17, 16, 16, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12});
   for (int c = 0; c < 256; ++c) tousCodes.push_back(static_cast<char>(c));
   return {
@@ -65,9 +65,10 @@ TEST(FichierBrut, MemeDecoupageQueLeJeu) {
 
   // Playing the file loads the same levels (those with cells).
   Terrain t;
-  ASSERT_TRUE(t.chargerFichierDepuis(std::make_unique<std::istringstream>(f), "f"));
+  LecteurNiveaux lecteur;
+  ASSERT_TRUE(lecteur.ouvrirDepuis(std::make_unique<std::istringstream>(f), "f"));
   int charges = 0;
-  while (!t.chargerNiveauSuivant()) ++charges;
+  while (!lecteur.chargerNiveauSuivant(t)) ++charges;
   EXPECT_EQ(charges, 5);
 }
 
@@ -97,10 +98,10 @@ TEST(TexteNiveaux, AllerRetourExact) {
 TEST(TexteNiveaux, FormeLisible) {
   FichierBrut brut;
   std::string erreur;
-  std::vector<std::unique_ptr<Terrain>> niveaux;
-  niveaux.push_back(std::make_unique<Terrain>());
-  dessinerTerrain(*niveaux[0], {"###", "#W#"}, 1.5f, 0.5f);
-  niveaux[0]->grille[0] = 100;
+  std::vector<Niveau> niveaux;
+  niveaux.emplace_back();
+  dessinerTerrain(niveaux[0], {"###", "#W#"}, 1.5f, 0.5f);
+  niveaux[0].grille[0] = 100;
   ASSERT_TRUE(analyserFichierBrut(octetsFichier(niveaux), brut, erreur));
   const std::string texte = texteDepuisFichier(brut);
   EXPECT_NE(texte.find("\nlevel 1\nsize 3 2\nstart 1 0\nbombs 0\n"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 #include "fixtures.h"
 
 namespace {

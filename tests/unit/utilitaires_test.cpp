@@ -9,7 +9,8 @@
 #include <unistd.h>
 #include <algorithm>
 
-#include "app/utilitaires.h"
+#include "base/utilitaires.h"
+#include "platform/processus.h"
 #include "fixtures.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "app/journal.h"
+#include "base/journal.h"
 
 #include <cstdio>
 #include <mutex>

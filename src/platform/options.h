@@ -64,4 +64,4 @@ class Options {
 extern Options options;
 
 // The options file, data-relative.
-extern const char* const FICHIER_OPTIONS;
+extern const char* const FichierOptions;

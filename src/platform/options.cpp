@@ -1,17 +1,17 @@
-#include "app/options.h"
+#include "platform/options.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 
-#include "app/journal.h"
-#include "app/repertoires.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "platform/repertoires.h"
+#include "base/utilitaires.h"
 
 Options options;
 
-const char* const FICHIER_OPTIONS = "conf/options.conf";
+const char* const FichierOptions = "conf/options.conf";
 
 namespace {
 
@@ -45,10 +45,10 @@ const Cle CLES[] = {
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
-constexpr size_t LIGNE_MAX = 254;
+constexpr size_t LigneMax = 254;
 
 std::string cheminOptions() {
-  return repertoires ? repertoires->chemin(FICHIER_OPTIONS) : std::string();
+  return repertoires ? repertoires->chemin(FichierOptions) : std::string();
 }
 
 }  // namespace
@@ -96,7 +96,7 @@ void Options::chargerDepuis(const std::string& chemin) {
     pos = fin + 1;
     // The file is a text file: a CR LF line end (written on another system) reads as LF.
     if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
-    if (ligne.size() > LIGNE_MAX) {
+    if (ligne.size() > LigneMax) {
       journal("Options : ligne de plus de 254 caracteres, fin de la lecture");
       break;
     }
@@ -167,11 +167,11 @@ void Options::filtrerCapacites(bool cubeMapDisponible, bool shaderDisponible) {
 }
 
 namespace {
-constexpr int RES_MAX = 16384;
+constexpr int ResolutionMax = 16384;
 }
 
-int Options::resXSure() const { return ResX < 1 ? 640 : std::min(ResX, RES_MAX); }
-int Options::resYSure() const { return ResY < 1 ? 480 : std::min(ResY, RES_MAX); }
+int Options::resXSure() const { return ResX < 1 ? 640 : std::min(ResX, ResolutionMax); }
+int Options::resYSure() const { return ResY < 1 ? 480 : std::min(ResY, ResolutionMax); }
 
 int Options::fondShaderTailleSure() const {
   return std::clamp(FondShaderTaille, 1, std::min(resXSure(), resYSure()));

@@ -36,8 +36,8 @@ class Repertoires {
 extern Repertoires* repertoires;
 
 // The two data-check messages.
-extern const char* const MESSAGE_DONNEES_ABSENTES;
-extern const char* const MESSAGE_DONNEES_VERSION;
+extern const char* const MessageDonneesAbsentes;
+extern const char* const MessageDonneesVersion;
 
 // A fatal start-up error: standard error, a desktop dialog when one can be shown (waited for),
 // then the log.

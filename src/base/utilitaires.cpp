@@ -1,4 +1,4 @@
-#include "app/utilitaires.h"
+#include "base/utilitaires.h"
 
 #include <cctype>
 #include <cerrno>
@@ -10,8 +10,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "platform/processus.h"
 
 int entierVersTexte(int32_t valeur, char* tampon, int base, int capacite) {
   if (!tampon || capacite < 1) return -2;
@@ -123,24 +121,6 @@ bool fichierModifiable(const std::string& chemin) {
   std::fclose(f);
   return true;
 }
-
-int ouvrirDocument(const std::string& cible, const std::string& parametre) {
-  if (cible.empty()) return -1;
-  // An executable file (the game restarting itself) is started directly; anything else (a web
-  // address, a document) goes to the desktop's opener.
-  struct stat st;
-  if (stat(cible.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0111)) {
-    std::string programme = cible.find('/') == std::string::npos ? "./" + cible : cible;
-    std::vector<std::string> args{programme};
-    if (!parametre.empty()) args.push_back(parametre);
-    return lancerProgramme(args, false);
-  }
-  std::string ouvreur = chercherProgramme("xdg-open");
-  if (ouvreur.empty()) return -1;
-  return lancerProgramme({ouvreur, cible}, false);
-}
-
-int ouvrirPageWeb(const std::string& adresse) { return ouvrirDocument(adresse, ""); }
 
 std::string remplacerTout(const std::string& texte, const std::string& cherche,
                           const std::string& remplacement) {

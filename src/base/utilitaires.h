@@ -1,6 +1,6 @@
 #pragma once
 // Small stateless helpers shared across the game: number and boolean texts, directory listing,
-// whole-file reading, handing a document or address to the desktop, and two vector operations.
+// whole-file reading, the safe file writer, and two vector operations.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -42,12 +42,6 @@ bool fichierExiste(const std::string& chemin);
 // A file that can be opened for reading and writing without truncating it.
 bool fichierModifiable(const std::string& chemin);
 
-// Asks the desktop to open a document or web address (xdg-open), or starts an executable file
-// with `parametre` as its single argument (none when empty). Not waited for.
-// 0 when the process was started, -1 otherwise.
-int ouvrirDocument(const std::string& cible, const std::string& parametre);
-int ouvrirPageWeb(const std::string& adresse);
-
 // Replaces every occurrence of `cherche` (left to right, never rescanning a replacement).
 // An empty `cherche` leaves the text unchanged.
 std::string remplacerTout(const std::string& texte, const std::string& cherche,
@@ -69,6 +63,9 @@ bool remplacerFichier(const std::string& chemin, std::string_view octets);
 // out = v*(u*c0 + (1-u)*c1) + (1-v)*(u*c2 + (1-u)*c3).
 void interpolerCouleur(float u, float v, const float c0[4], const float c1[4], const float c2[4],
                        const float c3[4], float out[4]);
+
+// The one value of pi the game uses (the physics in double, the meshes as float).
+constexpr double Pi = 3.14159265358979323846;
 
 // Scales a 3-vector to length 1. A zero vector is left as it is (no division by zero).
 void normaliser(float v[3]);

@@ -1,3 +1,3 @@
-#include "app/etat.h"
+#include "base/etat.h"
 
 bool modeEditeur = false;

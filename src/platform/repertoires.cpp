@@ -1,23 +1,23 @@
-#include "app/repertoires.h"
+#include "platform/repertoires.h"
 
 #include <cstdio>
 #include <iostream>
 
-#include "app/journal.h"
-#include "app/utilitaires.h"
+#include "base/journal.h"
+#include "base/utilitaires.h"
 #include "platform/dialogue.h"
 
 Repertoires* repertoires = nullptr;
 
-const char* const MESSAGE_DONNEES_ABSENTES =
+const char* const MessageDonneesAbsentes =
     "Impossible de trouver les données du jeu, réinstaller l'application.\n"
     "Unable to find game data directory, reinstall the programm.";
-const char* const MESSAGE_DONNEES_VERSION =
+const char* const MessageDonneesVersion =
     "Données du jeu dans une autre version que celle attendue, réinstaller l'application.\n"
     "Game data in a different version than expected, reinstall the application.";
 
 namespace {
-const char* const MARQUEUR = "Zarvinel1 is here";
+const char* const Marqueur = "Zarvinel1 is here";
 }
 
 Repertoires::Repertoires(const std::string& donnees, const std::string& utilisateur)
@@ -50,7 +50,7 @@ bool Repertoires::verifierDonnees() const {
   journal("Checking " + marqueur);
   FILE* f = fichierExiste(marqueur) ? std::fopen(marqueur.c_str(), "r") : nullptr;
   if (!f) {
-    afficherErreur(MESSAGE_DONNEES_ABSENTES);
+    afficherErreur(MessageDonneesAbsentes);
     return false;
   }
   // Up to the first '|', at most 126 characters; line ends count as ordinary characters.
@@ -58,8 +58,8 @@ bool Repertoires::verifierDonnees() const {
   int c;
   while (lu.size() < 126 && (c = std::fgetc(f)) != EOF && c != '|') lu += static_cast<char>(c);
   std::fclose(f);
-  if (lu == MARQUEUR) return true;
-  afficherErreur(MESSAGE_DONNEES_VERSION);
+  if (lu == Marqueur) return true;
+  afficherErreur(MessageDonneesVersion);
   return false;
 }
 

@@ -1,26 +1,26 @@
-#include "app/traducteur.h"
+#include "base/traducteur.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "app/journal.h"
+#include "base/journal.h"
 
 Traducteur* traducteur = nullptr;
 
 namespace {
 
 // Longest name, key or translation, in bytes (a 1024-byte read buffer).
-constexpr size_t LONGUEUR_MAX = 1022;
+constexpr size_t LongueurMax = 1022;
 
 // Reads from `pos` up to `fin` (consumed, not kept). Returns false when the text is longer than
-// LONGUEUR_MAX; `atteintFin` tells whether the file ended before `fin` was met.
+// LongueurMax; `atteintFin` tells whether the file ended before `fin` was met.
 bool lireJusqua(const std::string& contenu, size_t& pos, char fin, std::string& lu,
                 bool& atteintFin) {
   size_t trouve = contenu.find(fin, pos);
   size_t bout = trouve == std::string::npos ? contenu.size() : trouve;
-  if (bout - pos > LONGUEUR_MAX) {
-    lu.assign(contenu, pos, LONGUEUR_MAX);
-    pos += LONGUEUR_MAX;
+  if (bout - pos > LongueurMax) {
+    lu.assign(contenu, pos, LongueurMax);
+    pos += LongueurMax;
     return false;
   }
   lu.assign(contenu, pos, bout - pos);

@@ -1,0 +1,39 @@
+#pragma once
+// The loop every screen runs (play, menus, options, language, editor): each screen is this loop
+// with its own handlers. Main thread only.
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "game/instantane.h"
+#include "game/terrain.h"
+#include "gui/widgets.h"
+
+// The frame-rate label (option AfficheIPS), made at start-up; the loop writes the number of
+// frames of the last second into it. None when the option is off.
+extern LabelGUI* labelIPS;
+
+// How a screen's loop ended.
+enum class FinEcran {
+  Termine,  // the screen said it is done (fini)
+  Quitter,  // the window was closed (SDL_QUIT, also what a SIGTERM becomes)
+};
+
+// A screen's handlers; any may be left empty.
+struct GestionnairesEcran {
+  // Each event the GUI manager did not take, in arrival order.
+  std::function<void(const SDL_Event& evenement)> evenement;
+  // Once per frame after the events: true ends the loop before the frame is drawn.
+  std::function<bool()> fini;
+  // Once per frame before the copy (animations, the menu background's steps).
+  std::function<void(uint32_t ticks)> avancer;
+  // The frame from the copy of the level; the GUI's widgets are drawn over it afterwards.
+  std::function<void(const InstantaneTerrain& vue, uint32_t ticks)> dessiner;
+};
+
+// Until the screen is done: poll every pending event (SDL_QUIT ends the loop at once with
+// Quitter) and hand each to the GUI manager, then to the screen; ask fini; avancer; execute the
+// queued sound requests; take the frame copy of `niveau` (an empty copy when there is none);
+// draw the screen's frame and the GUI over it; swap; about 60 frames a second.
+FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau = terrain);

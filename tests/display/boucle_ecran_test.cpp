@@ -1,0 +1,97 @@
+// The screen loop in a real window: events reach the screen in order, SDL_QUIT ends it at once,
+// "done" ends it before another frame, and each frame runs the sound requests, copies the level
+// and draws.
+#include <vector>
+
+#include "rendu_commun.h"
+#include "screens/boucle_ecran.h"
+#include "sound/sons.h"
+
+namespace {
+
+std::vector<int> effetsJoues;
+int jouerEnregistre(int, Mix_Chunk*, int, int) {
+  effetsJoues.push_back(1);
+  return 0;
+}
+
+class BoucleEcran : public FenetreRendu {
+ protected:
+  void SetUp() override {
+    FenetreRendu::SetUp();
+    ouvrir(160, 120);
+    effetsJoues.clear();
+  }
+  void TearDown() override {
+    delete sons;
+    sons = nullptr;
+    FenetreRendu::TearDown();
+  }
+  static void pousserTouche(SDLKey touche) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.keysym.sym = touche;
+    SDL_PushEvent(&e);
+  }
+};
+
+TEST_F(BoucleEcran, FiniApresTroisImagesAvecSonsCopieEtDessin) {
+  sons = new Sons(PeripheriqueSon::Simule);
+  sons->definirExecuteur({jouerEnregistre, [](int) { return 0; }});
+  Terrain t;
+  t.largeur = 7;
+  t.grille.assign(7 * 15, 0);
+  pousserTouche(SDLK_a);
+  pousserTouche(SDLK_b);
+
+  std::vector<std::string> ordre;
+  std::vector<int> touches;
+  int images = 0;
+  GestionnairesEcran ecran;
+  ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type == SDL_KEYDOWN) touches.push_back(e.key.keysym.sym);
+  };
+  ecran.fini = [&] {
+    ordre.push_back("fini");
+    return images == 3;
+  };
+  ecran.avancer = [&](uint32_t) {
+    ordre.push_back("avancer");
+    sons->jouer(-1, SonChoc, 0);  // queued during the frame, played in the same frame
+  };
+  ecran.dessiner = [&](const InstantaneTerrain& vue, uint32_t) {
+    ordre.push_back("dessiner");
+    EXPECT_EQ(vue.largeur, 7);
+    EXPECT_EQ(vue.grille.size(), 7u * 15u);
+    EXPECT_EQ(effetsJoues.size(), static_cast<size_t>(images + 1));
+    ++images;
+  };
+  EXPECT_EQ(bouclerEcran(ecran, &t), FinEcran::Termine);
+  EXPECT_EQ(touches, (std::vector<int>{SDLK_a, SDLK_b}));
+  EXPECT_EQ(images, 3);
+  EXPECT_EQ(ordre, (std::vector<std::string>{"fini", "avancer", "dessiner", "fini", "avancer",
+                                             "dessiner", "fini", "avancer", "dessiner", "fini"}));
+}
+
+TEST_F(BoucleEcran, FermerLaFenetreQuitteSansAutreImage) {
+  pousserTouche(SDLK_a);
+  SDL_Event quitter{};
+  quitter.type = SDL_QUIT;
+  SDL_PushEvent(&quitter);
+  pousserTouche(SDLK_b);  // after the close: never handed to the screen
+  std::vector<int> touches;
+  int images = 0;
+  GestionnairesEcran ecran;
+  ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type == SDL_KEYDOWN) touches.push_back(e.key.keysym.sym);
+  };
+  ecran.dessiner = [&](const InstantaneTerrain& vue, uint32_t) {
+    EXPECT_FALSE(vue.aGrille());
+    ++images;
+  };
+  EXPECT_EQ(bouclerEcran(ecran, nullptr), FinEcran::Quitter);
+  EXPECT_EQ(touches, std::vector<int>{SDLK_a});
+  EXPECT_EQ(images, 0);
+}
+
+}  // namespace
