@@ -39,7 +39,7 @@ class ListGUI : public ObjHelpGUI {
  private:
   std::vector<std::unique_ptr<LabelGUI>> lignes_;
   std::unique_ptr<ImageGUI> flecheHaut_, flecheBas_;
-  int32_t x_, y_, largeur_, nbLignes_;
+  int32_t nbLignes_;
   int32_t premier_ = 0, selection_ = 0;
   std::vector<ElementListe> elements_;
   std::unique_ptr<ZoneGUI> fond_;
