@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
 #include <istream>
 #include <sstream>
@@ -18,6 +17,9 @@
 #include "game/camera.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
+
+// A script holds one short line per change of keys: more than this is no key script.
+constexpr size_t ScriptMax = 16u << 20;
 
 // From step `pas` on, `touches` are held until the next instruction.
 struct Consigne {
@@ -79,15 +81,6 @@ inline bool lireScript(std::istream& in, Script& consignes, std::string& erreur)
     consignes.push_back(c);
   }
   return true;
-}
-
-inline bool lireScriptFichier(const std::string& chemin, Script& consignes, std::string& erreur) {
-  std::ifstream f(chemin);
-  if (!f) {
-    erreur = "cannot read " + chemin;
-    return false;
-  }
-  return lireScript(f, consignes, erreur);
 }
 
 // The script's text, one line per key change (a change to the keys already held is dropped).

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
+#include <sstream>
 #include <string>
 
+#include "entree_outil.h"
 #include "ouverture_outil.h"
 #include "partie.h"
 
@@ -52,18 +52,10 @@ int main(int argc, char** argv) {
 
   Script consignes;
   std::string erreur;
-  bool scriptOk;
-  if (std::strcmp(argv[3], "-") == 0) {
-    scriptOk = lireScript(std::cin, consignes, erreur);
-  } else {
-    std::ifstream f(argv[3]);
-    if (!f) {
-      std::fprintf(stderr, "zv-jouer: cannot read %s\n", argv[3]);
-      return 1;
-    }
-    scriptOk = lireScript(f, consignes, erreur);
-  }
-  if (!scriptOk) {
+  std::string script;
+  if (!lireEntreeOutil("zv-jouer", argv[3], ScriptMax, script)) return 1;
+  std::istringstream flux(script);
+  if (!lireScript(flux, consignes, erreur)) {
     std::fprintf(stderr, "zv-jouer: %s: %s\n", argv[3], erreur.c_str());
     return 1;
   }

@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <cstring>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/journal.h"
+#include "entree_outil.h"
 #include "recherche.h"
 
 namespace {
@@ -259,16 +261,18 @@ int main(int argc, char** argv) {
     const std::string chemin = prefixe + "-" + std::to_string(n) + ".txt";
     Script solution;
     long pasSolution = -1;
-    {
-      std::ifstream f(chemin);
-      std::string premiere;
-      if (f && std::getline(f, premiere)) {
-        long v = 0;
-        const std::string tete = "# won at step ";
-        if (premiere.compare(0, tete.size(), tete) == 0 && lireEntier(premiere.c_str() + tete.size(), v)) pasSolution = v;
+    std::string texte;
+    if (lireEntreeOutil("zv-raccourcis", chemin, ScriptMax, texte)) {
+      const std::string tete = "# won at step ";
+      const std::string premiere = texte.substr(0, texte.find('\n'));
+      long v = 0;
+      if (premiere.compare(0, tete.size(), tete) == 0 &&
+          lireEntier(premiere.substr(tete.size()).c_str(), v)) {
+        pasSolution = v;
       }
     }
-    if (pasSolution < 0 || !lireScriptFichier(chemin, solution, erreur)) {
+    std::istringstream flux(texte);
+    if (pasSolution < 0 || !lireScript(flux, solution, erreur)) {
       std::printf("level %ld: FAIL no readable solution %s\n", n, chemin.c_str());
       ++echecs;
       continue;

@@ -2,9 +2,10 @@
 // shader programs.
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "rendu_commun.h"
-#include "gui/textures_gui.h"
+#include "gui/chargement.h"
 #include "render/etat_gl.h"
 #include "render/shaders.h"
 
@@ -52,7 +53,8 @@ TEST_F(TexturesTable, SuitLesOptions) {
     options.Reflets = c.reflets;
     options.FondShaderTaille = c.taille;
     CaptureJournal capture;
-    chargerTexturesGui();
+    Gui g(800, 600);
+    chargerImagesGui(g);
     chargerImages();
     const TableTextures& t = textures;
     EXPECT_TRUE(capture.contient("Fonts ok")) << c.nom;
@@ -69,9 +71,10 @@ TEST_F(TexturesTable, SuitLesOptions) {
     for (int code = 0; code < 256; ++code)
       EXPECT_EQ(t.texBoutonsEdit[code] != 0, code < 20 || code == 255) << c.nom << " " << code;
     for (GLuint n : {t.texCasse, t.texBlinde, t.texRessort, t.texBoom, t.texParticule, t.texMove[2],
-                     t.texBoomMsg[1], t.texCouleur[3], t.texCouleurT[0], t.texJulia, texturesGui.texPolice8,
-                     texturesGui.texBasDroite, texturesGui.texFlecheBas})
+                     t.texBoomMsg[1], t.texCouleur[3], t.texCouleurT[0], t.texJulia,
+                     g.styleBouton.texBasDroite, g.styleListe.flecheBas})
       EXPECT_NE(n, 0u) << c.nom;
+    EXPECT_TRUE(g.police()->contient(0xE9)) << c.nom;  // a glyph of the second sheet
     // A loaded image really sits in its texture.
     EXPECT_EQ(tailleTexture(t.texCasse, GL_TEXTURE_WIDTH), 64) << c.nom;
     if (c.fondShader) {  // 800 / 3 = 266 -> 512, 600 / 3 = 200 -> 256
@@ -173,6 +176,26 @@ TEST_F(TexturesTable, CacheCompresse) {
 
 // A data directory where the cache cannot be written (here: its name is taken by a folder): the
 // cache goes under the user directory and is found there on the next load.
+// A leftover temporary beside the cache that links to another file: the cache is written
+// without ever writing through that link.
+TEST_F(TexturesTable, CacheNEcritPasParUnLienLaisse) {
+  ouvrir();
+  const std::string image = d_ / "data/imgs/boom/1.png";
+  ecrireOctets(d_ / "victime", {'k', 'e', 'e', 'p'});
+  ASSERT_EQ(symlink((d_ / "victime").c_str(), (image + ".pak.tmp").c_str()), 0);
+  CaptureJournal capture;
+  const GLuint n = chargerTexture(image, TexClamp | TexCompresse);
+  GLint compresse = 0;
+  lierTexture(n);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_COMPRESSED_ARB, &compresse);
+  lierTexture(0);
+  EXPECT_EQ(lireOctets(d_ / "victime"), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+  // (Only a driver that compresses writes the cache at all.)
+  if (compresse == 1) {
+    EXPECT_GT(lireOctets(image + ".pak").size(), 20u);
+  }
+}
+
 TEST_F(TexturesTable, CacheSousLeRepertoireUtilisateur) {
   ouvrir();
   const std::string image = d_ / "data/imgs/boom/1.png";
