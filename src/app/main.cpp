@@ -1,5 +1,6 @@
 // Entry point: start-up, the main loop and shutdown, in their fixed order.
 #include <SDL.h>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -59,6 +60,11 @@ int main(int argc, char** argv) {
   // 2 to 8. Directories, command line, data check.
   const LigneCommande ligne =
       lireLigneCommande(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+  // Answered before anything is logged or opened.
+  if (ligne.aide || ligne.version) {
+    std::fputs((ligne.aide ? texteAide() : texteVersion()).c_str(), stdout);
+    return 0;
+  }
   const int code = preparerRepertoires(ligne);
   if (code != 0) return code;
 
