@@ -20,33 +20,27 @@
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
-#include "render/image_minimale.h"
 #include "render/shaders.h"
 #include "render/textures.h"
-#include "screens/boucle_ecran.h"
+#include "screens/ecran_langue.h"
+#include "screens/ecran_options.h"
+#include "screens/menu_principal.h"
 #include "sound/sons.h"
 
 namespace {
 
-// Until the menus exist: the demonstration level stands behind the window, redrawn about 60
-// times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
-void attendreFermeture() {
+// The demonstration level behind the menus, seen from far enough to read its name. (Until the
+// menu background runs its automaton over it, it stands still.)
+void chargerNiveauDemonstration() {
   LecteurNiveaux lecteur;
   const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
                     !lecteur.chargerNiveauSuivant(*terrain);
   lecteur.fermer();
-  if (demo) {
-    // The menu's first view: aimed at the middle of the level, from far enough to see the name.
-    Camera& k = terrain->camera;
-    k.oeilX = k.centreX = terrain->largeur / 2;
-    k.oeilY = k.centreY = terrain->hauteur / 2;
-    k.oeilZ = -0.45f * terrain->largeur;
-  }
-  GestionnairesEcran attente;
-  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
-    dessinerImageMinimale(vue, ticks);
-  };
-  bouclerEcran(attente, terrain);
+  if (!demo) return;
+  Camera& k = terrain->camera;
+  k.oeilX = k.centreX = terrain->largeur / 2;
+  k.oeilY = k.centreY = terrain->hauteur / 2;
+  k.oeilZ = -0.45f * terrain->largeur;
 }
 
 }  // namespace
@@ -116,15 +110,44 @@ int main(int argc, char** argv) {
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
 
-  // 24: the menu background starts here once it exists.
+  // 24. The menu background.
+  chargerNiveauDemonstration();
 
   // 25. Vertical sync.
   journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
 
-  // 26. Main loop: until the main menu exists, the window waits to be closed.
+  // 26. Main loop: the menu, then what it asked for, until something ends the program.
+  std::string fichier;
+  bool quitter = false;
   bool redemarrage = false;
   modeEditeur = false;
-  attendreFermeture();
+  while (!quitter) {
+    switch (menuPrincipal(fichier)) {
+      case MenuQuitter:
+        quitter = true;
+        break;
+      case MenuJouer:
+      case MenuNouveau:
+      case MenuEditer:
+      case MenuLienCompositeur:
+      case MenuLienEditeur:
+        // The play screen, the editor and the web links join here with their parts; until
+        // then the menu comes back.
+        break;
+      case MenuOptions: {
+        const int r = ecranOptions();
+        if (r == OptionsQuitter) quitter = true;
+        if (r == OptionsConfirmees) redemarrage = quitter = true;
+        journal("Menu options retour");
+        break;
+      }
+      case MenuLangue:
+        quitter = ecranLangue();
+        break;
+      default:
+        break;
+    }
+  }
 
   // Shutdown. The frame-rate label and the menu background join with their parts.
   journal("Termine shader");
