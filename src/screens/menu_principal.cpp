@@ -26,7 +26,7 @@ constexpr int HorsEcran = 30000;
 // the line, which starts at W - 500).
 const char* const LigneCredits =
     "     <u1><cffdd77>Zarvinel Studio<u><cffffff> - levels, code, pictures.   "
-    "Music: <u1><cffdd77>Tolvar K<u>";
+    "Music composed by <u1><cffdd77>Tolvar K<u>";
 
 }  // namespace
 
