@@ -23,6 +23,7 @@
 #include "render/glext.h"
 #include "render/shaders.h"
 #include "render/textures.h"
+#include "screens/boucle_ecran.h"
 #include "screens/ecran_langue.h"
 #include "screens/ecran_options.h"
 #include "screens/menu_principal.h"
