@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/demarrage.h"
+#include "app/pages_aide.h"
 #include "base/etat.h"
 #include "base/journal.h"
 #include "app/ligne_commande.h"
@@ -14,38 +15,25 @@
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
 #include "game/terrain.h"
-#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
 #include "gui/chargement.h"
 #include "gui/widgets.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
+#include "render/image.h"
 #include "render/shaders.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
 #include "screens/ecran_langue.h"
 #include "screens/ecran_options.h"
+#include "screens/fond_menu.h"
+#include "screens/jeu.h"
 #include "screens/menu_principal.h"
 #include "sound/sons.h"
 
-namespace {
-
-// The demonstration level behind the menus, seen from far enough to read its name. (Until the
-// menu background runs its automaton over it, it stands still.)
-void chargerNiveauDemonstration() {
-  LecteurNiveaux lecteur;
-  const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
-                    !lecteur.chargerNiveauSuivant(*terrain);
-  lecteur.fermer();
-  if (!demo) return;
-  Camera& k = terrain->camera;
-  k.oeilX = k.centreX = terrain->largeur / 2;
-  k.oeilY = k.centreY = terrain->hauteur / 2;
-  k.oeilZ = -0.45f * terrain->largeur;
-}
-
-}  // namespace
+static_assert(LienCredits == MenuLienCredits && LienManuel == MenuLienManuel,
+              "the menu's two links are the two help pages");
 
 int main(int argc, char** argv) {
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
@@ -121,8 +109,8 @@ int main(int argc, char** argv) {
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
 
-  // 24. The menu background.
-  chargerNiveauDemonstration();
+  // 24. Menu background.
+  demarrerFondMenu();
 
   // 25. Vertical sync.
   journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
@@ -133,17 +121,30 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
-    switch (menuPrincipal(fichier)) {
-      case MenuQuitter:
+    const int resultat = menuPrincipal(fichier);
+    switch (resultat) {
+      case MenuQuitter:  // Quit, or the window was closed
         quitter = true;
         break;
-      case MenuJouer:
-      case MenuNouveau:
-      case MenuEditer:
-      case MenuLienCompositeur:
-      case MenuLienEditeur:
-        // The play screen, the editor and the web links join here with their parts; until
-        // then the menu comes back.
+      case MenuJouer:  // play the chosen level file
+        arreterFondMenu();
+        journal("Demarre jeu");
+        quitter = jouerFichier(std::string(fichier));
+        demarrerFondMenu();
+        break;
+      case MenuNouveau:  // a new level file was created
+      case MenuEditer:   // edit a level file
+        arreterFondMenu();
+        modeEditeur = true;
+        journal("Demarre l'editeur");
+        // The editor takes the level file here once it exists; the menu comes back meanwhile.
+        modeEditeur = false;
+        demarrerFondMenu();
+        break;
+      case LienCredits:
+      case LienManuel:
+        ouvrirPageAide(resultat, options.Langue);
+        if (options.Fullscreen) quitter = true;
         break;
       case MenuOptions: {
         const int r = ecranOptions();
@@ -160,13 +161,15 @@ int main(int argc, char** argv) {
     }
   }
 
-  // Shutdown. The menu background joins with its part.
+  // Shutdown, in this order.
   delete labelIPS;
   labelIPS = nullptr;
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;
   shaders = nullptr;
+  journal("Termine fondmenu");
+  arreterFondMenu();
   journal("Termine ter");
   delete terrain;
   terrain = nullptr;
