@@ -57,16 +57,6 @@ std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin) {
   return langues;
 }
 
-bool codeLangueValide(const std::string& code) {
-  if (code.empty() || code.size() > ChampMax) return false;
-  for (unsigned char c : code) {
-    const bool permis = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                        (c >= '0' && c <= '9') || c == '_' || c == '-';
-    if (!permis) return false;
-  }
-  return true;
-}
-
 bool choisirLangue(const std::string& code) {
   if (!codeLangueValide(code)) {
     journal("Code de langue refuse : " + code);
