@@ -39,6 +39,7 @@ TEXTES = {
         "EditOptions": "Propriétés du niveau",
         "ColorBlocs": "Couleurs des blocs (cliquez un coin)",
         "TailleY": "Hauteur", "TailleX": "Largeur", "Niveau": "Niveau",
+        "LienManuel": "Mode d'emploi", "LienCredits": "Crédits",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -59,6 +60,7 @@ TEXTES = {
         "EditOptions": "Level properties",
         "ColorBlocs": "Brick colours (click a corner)",
         "TailleY": "Height", "TailleX": "Width", "Niveau": "Level",
+        "LienManuel": "How to play", "LienCredits": "Credits",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -79,6 +81,7 @@ TEXTES = {
         "EditOptions": "Level-Eigenschaften",
         "ColorBlocs": "Blockfarben (eine Ecke anklicken)",
         "TailleY": "Höhe", "TailleX": "Breite", "Niveau": "Level",
+        "LienManuel": "Anleitung", "LienCredits": "Mitwirkende",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -99,6 +102,7 @@ TEXTES = {
         "EditOptions": "Propiedades del nivel",
         "ColorBlocs": "Colores de los bloques (pulsa una esquina)",
         "TailleY": "Alto", "TailleX": "Ancho", "Niveau": "Nivel",
+        "LienManuel": "Cómo jugar", "LienCredits": "Créditos",
     },
 }
 
