@@ -37,10 +37,11 @@ fichier=$(ls "$cartes"/*.map)
 [ "$(stat -c %s "$fichier")" -eq 245 ] || echec "the new file has $(stat -c %s "$fichier") bytes"
 grep -qx "Nouveau niveau abcdZ_9" "$journal" || echec "no log line for the new file"
 
-# Back in the menu: the new file is the last row (after the six shipped files), editable, so
+# Back in the menu: the new file is the last row (after the shipped files), editable, so
 # the Edit choice shows once it is selected; the same name is refused.
+expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
 attendre_ligne '^[0-9]+ langues$' 2
-cliquer 480 "$(ligne_catalogue_y 6)"
+cliquer 480 "$(ligne_catalogue_y "$expedies")"
 sleep 0.3
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne '^Menu : ordre 3$'
