@@ -15,6 +15,7 @@
 
 
 #include "base/journal.h"
+#include "render/atlas_couleurs.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
@@ -404,6 +405,7 @@ void chargerImages() {
   const char* couleurs[] = {"rouge", "jaune", "vert", "bleu"};
   for (int i = 0; i < 4; ++i)
     t.texCouleur[i] = chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
+  t.texCouleurAtlas = creerAtlasCouleurs(t.texCouleur);
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =
         chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);
