@@ -1,12 +1,13 @@
 // Draws one level of a level file as the play screen first shows it and writes a PNG.
 //
 //   zv-gl-capture [--niveau N] [--taille LxH] [--reflets] [--fond] [--daltonien] [--editeur]
-//                 [--donnees DIR] FICHIER.map SORTIE.png
+//                 [--camera OX,OY,OZ,CX,CY,CZ] [--donnees DIR] FICHIER.map SORTIE.png
 //
 // The camera is the level-start one: eye over the level's centre (W / 2, H / 2, integer halves)
-// at the depth of its larger side, looking at the ball. The options not named stay at their
-// factory values (no reflections, no background). The user directory is a temporary one, so a
-// capture never touches the player's options or levels.
+// at the depth of its larger side, looking at the ball; --camera gives the eye and the point
+// looked at instead (to follow a camera path, such as the menu's, one still at a time). The
+// options not named stay at their factory values (no reflections, no background). The user
+// directory is a temporary one, so a capture never touches the player's options or levels.
 #include <SDL.h>
 
 #include <cstdio>
@@ -36,7 +37,8 @@ namespace {
 int usage() {
   std::fprintf(stderr,
                "usage: zv-gl-capture [--niveau N] [--taille LxH] [--reflets] [--fond] "
-               "[--daltonien] [--editeur] [--donnees DIR] FICHIER.map SORTIE.png\n");
+               "[--daltonien] [--editeur] [--camera OX,OY,OZ,CX,CY,CZ] [--donnees DIR] "
+               "FICHIER.map SORTIE.png\n");
   return 2;
 }
 
@@ -44,7 +46,8 @@ int usage() {
 
 int main(int argc, char** argv) {
   int niveau = 1, largeur = 640, hauteur = 480;
-  bool reflets = false, fond = false, daltonien = false, editeur = false;
+  bool reflets = false, fond = false, daltonien = false, editeur = false, cameraDonnee = false;
+  float regard[6] = {0, 0, 0, 0, 0, 0};
   std::string donnees, entree, sortie;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
@@ -52,6 +55,11 @@ int main(int argc, char** argv) {
       niveau = std::atoi(argv[++i]);
     } else if (a == "--taille" && i + 1 < argc) {
       if (std::sscanf(argv[++i], "%dx%d", &largeur, &hauteur) != 2) return usage();
+    } else if (a == "--camera" && i + 1 < argc) {
+      if (std::sscanf(argv[++i], "%f,%f,%f,%f,%f,%f", &regard[0], &regard[1], &regard[2],
+                      &regard[3], &regard[4], &regard[5]) != 6)
+        return usage();
+      cameraDonnee = true;
     } else if (a == "--donnees" && i + 1 < argc) {
       donnees = argv[++i];
     } else if (a == "--reflets") {
@@ -112,6 +120,11 @@ int main(int argc, char** argv) {
     } else {
       terrain->camera =
           cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
+      if (cameraDonnee) {
+        Camera& k = terrain->camera;
+        k.oeilX = regard[0], k.oeilY = regard[1], k.oeilZ = regard[2];
+        k.centreX = regard[3], k.centreY = regard[4], k.centreZ = regard[5];
+      }
       InstantaneTerrain vue;
       terrain->prendreInstantane(vue);
       glViewport(0, 0, largeur, hauteur);

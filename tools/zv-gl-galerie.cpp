@@ -5,8 +5,10 @@
 //
 // With --capture it draws a few frames, writes the window as a PNG and ends. Otherwise it runs
 // until the window is closed (or for S seconds) and logs on standard output: "pret", the
-// text entry's position as "saisie X Y" (its top-left corner), and "texte <bytes>" after each
-// key the entry receives. --choix opens the colour chooser over the panel.
+// text entry's position as "saisie X Y" and the colour button's as "bouton X Y" (top-left
+// corners), "texte <bytes>" after each key the entry receives, "choix X Y ok X Y" when the
+// colour chooser opens (its rainbow's corner and a point of its OK button) and
+// "couleur <button> R G B" when one of its buttons closes it. --choix opens it at once.
 #include <SDL.h>
 
 #include <cstdio>
@@ -50,6 +52,7 @@ struct Galerie {
   std::vector<std::unique_ptr<ObjHelpGUI>> widgets;
   std::unique_ptr<ZoneGUI> panneau;
   InputGUI* saisie = nullptr;
+  BoutonGUI* boutonChoix = nullptr;
   ChoixCouleurGUI* choix = nullptr;
   GLuint icone = 0;
 
@@ -75,6 +78,10 @@ struct Galerie {
           choix = nullptr;
         },
         "OK", 1, "Annuler", 2);
+    const ZoneGUI* arc = choix->arcEnCiel()->zone();
+    dire("choix " + std::to_string(arc->x) + " " + std::to_string(arc->y) + " ok " +
+         std::to_string(choix->dialogue()->fond()->x + 10) + " " +
+         std::to_string(choix->dialogue()->fond()->y + choix->dialogue()->hauteur() - 15));
   }
 
   explicit Galerie(int W, int H) {
@@ -95,7 +102,7 @@ struct Galerie {
                       "\xab guillemets \xbb.",
                       nullptr, 0);
     ajouter<BoutonGUI>(x0 + 10, y0 + 150, 130, "Bouton", nullptr, 0);
-    ajouter<BoutonGUI>(x0 + 150, y0 + 150, 140, "Choisir couleur",
+    boutonChoix = ajouter<BoutonGUI>(x0 + 150, y0 + 150, 140, "Choisir couleur",
                        [this](ZoneGUI*, int, int type, int, int) {
                          if (type == EV_RELACHE) ouvrirChoix();
                        },
@@ -221,6 +228,8 @@ int main(int argc, char** argv) {
         code = png_simple::ecrirePng(capture, W, H, rgb) ? 0 : 1;
       } else {
         dire("saisie " + std::to_string(s.x) + " " + std::to_string(s.y));
+        dire("bouton " + std::to_string(galerie.boutonChoix->zone()->x) + " " +
+             std::to_string(galerie.boutonChoix->zone()->y));
         dire("pret");
         const Uint32 fin = duree > 0 ? SDL_GetTicks() + static_cast<Uint32>(duree * 1000) : 0;
         bool fini = false;

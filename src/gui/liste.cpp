@@ -5,7 +5,7 @@
 #include "gui/gui.h"
 
 ListGUI::ListGUI(int x, int y, int largeur, int nbLignes)
-    : x_(x), y_(y), largeur_(largeur), nbLignes_(std::max(0, nbLignes)) {
+    : nbLignes_(std::max(0, nbLignes)) {
   const StyleGUI& s = gui->styleListe;
   const int hauteurLigne = std::max<int>(gui->styleLabel.hauteur, gui->styleBouton.hauteur);
   const int hauteurFond = nbLignes_ * hauteurLigne + s.bordureHaut + s.bordureBas;

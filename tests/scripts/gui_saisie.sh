@@ -2,7 +2,9 @@
 # Typed text reaches a text entry in a real window: the widget gallery is started, its entry
 # clicked with xdotool, and characters typed (accented letters, angle brackets, a character
 # Windows-1252 lacks, Tab, Backspace, more than the length limit). The gallery logs the entry's
-# text after each key as Windows-1252 bytes. Usage: gui_saisie.sh SOURCE_DIR BINARY_DIR
+# text after each key as Windows-1252 bytes. Then the colour chooser is opened, used and closed by
+# its own button (deleted one frame later), and opened again.
+# Usage: gui_saisie.sh SOURCE_DIR BINARY_DIR
 #
 # The X server's keyboard map cannot be changed once it runs, and its US map has no accented
 # letters: the script runs its own server whose US map has é/É, ł/Ł and ç/Ç on the keys 2, 4, 9.
@@ -80,6 +82,25 @@ xdotool key --delay 40 BackSpace BackSpace
 attendre_texte "Backspace removes the last character" '\xc9t\xe9 <\xe7a'
 xdotool type --delay 40 'abcdefghij'
 attendre_texte "the length limit (12) holds" '\xc9t\xe9 <\xe7aabcde'
+
+# The colour chooser: opened by its button, a click at the rainbow's top-left corner (red hue),
+# then OK: the dialog reports the colour and is deleted from its own button's callback, deferred.
+read -r _ bx by < <(grep '^bouton ' "$tmp/g.out")
+xdotool mousemove --window "$fenetre" $((bx + 10)) $((by + 10)) click 1
+for _ in $(seq 200); do grep -q '^choix ' "$tmp/g.out" && break; sleep 0.1; done
+read -r _ ax ay _ ox oy < <(grep '^choix ' "$tmp/g.out") || echec "the chooser did not open"
+xdotool mousemove --window "$fenetre" "$ax" "$ay" click 1
+xdotool mousemove --window "$fenetre" "$ox" "$oy" click 1
+for _ in $(seq 200); do grep -q '^couleur ' "$tmp/g.out" && break; sleep 0.1; done
+# The swatch is the bar's colour: the red hue at the bar's lightness (R = 1, G = B below 1).
+read -r _ bouton r g b < <(grep '^couleur ' "$tmp/g.out")
+[ "$bouton" = 1 ] && [ "$r" = 1.000000 ] && [ "$g" = "$b" ] && [ "$g" != 1.000000 ] ||
+  echec "OK did not give a red: $bouton $r $g $b"
+# Reopened after its deletion: a new chooser, and the gallery still answers.
+xdotool mousemove --window "$fenetre" $((bx + 10)) $((by + 10)) click 1
+for _ in $(seq 200); do [ "$(grep -c '^choix ' "$tmp/g.out")" -ge 2 ] && break; sleep 0.1; done
+[ "$(grep -c '^choix ' "$tmp/g.out")" -ge 2 ] || echec "the chooser did not open again"
+kill -0 "$pid" 2>/dev/null || echec "the gallery ended"
 kill -TERM "$pid" 2>/dev/null
 wait "$pid" 2>/dev/null
 pid=

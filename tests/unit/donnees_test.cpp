@@ -38,8 +38,8 @@ Surface chargerImage(const std::string& rel) { return Surface(IMG_Load((DONNEES 
 bool puissanceDeDeux(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 // Every picture of the texture table (start-up loader and the play screen's backdrop), with the
-// size and bytes per pixel the data were made with. The spring is one byte per pixel because the
-// loader turns it into an alpha texture; the explosion has no alpha so its colour's alpha fades it.
+// size and bytes per pixel the data were made with. The explosion has no alpha so its colour's
+// alpha fades it; the sky is large enough not to blur on a 1280 x 1024 window.
 struct Image {
   std::string chemin;
   int largeur, hauteur, octets;
@@ -54,10 +54,10 @@ std::vector<Image> tableDesTextures() {
       {"imgs/gui/gui_bd.png", 2, 2, 4},     {"imgs/gui/haut.png", 16, 32, 4},
       {"imgs/gui/bas.png", 16, 32, 4},      {"imgs/boom/1.png", 128, 128, 3},
       {"imgs/boom/particule.png", 32, 32, 4}, {"imgs/briques/casse.png", 64, 64, 3},
-      {"imgs/briques/blinde.png", 64, 64, 3}, {"imgs/briques/ressort.png", 64, 64, 1},
-      {"imgs/briques/un.png", 64, 64, 3},   {"imgs/briques/deux.png", 64, 64, 3},
+      {"imgs/briques/blinde.png", 64, 64, 3}, {"imgs/briques/ressort.png", 64, 64, 4},
+      {"imgs/briques/un.png", 64, 64, 4},   {"imgs/briques/deux.png", 64, 64, 4},
       {"imgs/briques/win.png", 64, 64, 4},  {"imgs/briques/lost.png", 64, 64, 4},
-      {"imgs/fond/gal.png", 512, 512, 3},   {"imgs/boutons_edit/255.png", 32, 32, 4},
+      {"imgs/fond/gal.png", 2048, 2048, 3},   {"imgs/boutons_edit/255.png", 32, 32, 4},
       {"imgs/msg/move0.png", 256, 128, 4},  {"imgs/msg/move1.png", 256, 128, 4},
       {"imgs/msg/move2.png", 256, 128, 4},  {"imgs/msg/boom0.png", 128, 128, 4},
       {"imgs/msg/boom1.png", 128, 128, 4},  {"imgs/boutons/options.png", 32, 32, 4},
@@ -92,6 +92,35 @@ TEST(Donnees, LeCielEstCarrePourLesSixFacesDuCube) {
   Surface s = chargerImage("imgs/fond/gal.png");
   ASSERT_TRUE(s);
   EXPECT_EQ(s->w, s->h);
+}
+
+// Alpha of one pixel of a 4-byte picture.
+int alphaEn(const SDL_Surface* s, int x, int y) {
+  const auto* p = static_cast<const uint8_t*>(s->pixels) + y * s->pitch + x * 4;
+  Uint8 r, g, b, a;
+  SDL_GetRGBA(*reinterpret_cast<const Uint32*>(p), s->format, &r, &g, &b, &a);
+  return a;
+}
+
+// Pictures drawn over something: their rounded corners and their background let it show.
+TEST(Donnees, CoinsEtFondsTransparents) {
+  std::vector<std::string> chemins = {"imgs/briques/un.png", "imgs/briques/deux.png",
+                                      "imgs/briques/ressort.png"};
+  for (const char* langue : {"Francais", "English", "Deutsch", "Espanol"})
+    for (const char* fin : {"_gagne.png", "_perdu.png"})
+      chemins.push_back(std::string("imgs/msg/") + langue + fin);
+  for (const auto& c : chemins) {
+    SCOPED_TRACE(c);
+    Surface s = chargerImage(c);
+    ASSERT_TRUE(s) << IMG_GetError();
+    ASSERT_EQ(s->format->BytesPerPixel, 4);
+    EXPECT_EQ(alphaEn(s.get(), 0, 0), 0);
+    EXPECT_EQ(alphaEn(s.get(), s->w - 1, s->h - 1), 0);
+    int plein = 0;  // and something is drawn
+    for (int y = 0; y < s->h; ++y)
+      for (int x = 0; x < s->w; ++x) plein = std::max(plein, alphaEn(s.get(), x, y));
+    EXPECT_EQ(plein, 255);
+  }
 }
 
 TEST(Donnees, LIconeDeFenetreEstUnBitmapLisible) {
@@ -286,6 +315,14 @@ TEST(Donnees, ImagesDeResultatNommeesParLaLangue) {
   }
 }
 
+// The whole data directory stays small enough to ship and to keep in the repository.
+TEST(Donnees, MoinsDeDixMegaOctets) {
+  uintmax_t total = 0;
+  for (const auto& e : std::filesystem::recursive_directory_iterator(DONNEES))
+    if (e.is_regular_file() && e.path().extension() != ".pak") total += e.file_size();
+  EXPECT_LT(total, 10u * 1000 * 1000);
+}
+
 TEST(Donnees, LesQuatreShadersSontLa) {
   for (const char* f : {"julia.vert", "julia.frag", "bloom.vert", "bloom.frag"}) {
     const std::string texte = lireFichierTest(DONNEES + "shaders/" + f);
@@ -331,6 +368,21 @@ class DonneesAudio : public ::testing::Test {
     const int saut = std::max(std::abs(s[0] - s[2 * n - 2]), std::abs(s[1] - s[2 * n - 1]));
     EXPECT_LE(saut, seuil + 4);
   }
+  static double decibels(double v) { return 20 * std::log10(std::max(v, 1e-9) / 32768.0); }
+  // RMS level of frames [debut, fin) over both channels, in dB of full scale.
+  static double niveau(const Mix_Chunk* c, size_t debut, size_t fin) {
+    const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
+    double somme = 0;
+    for (size_t i = 2 * debut; i < 2 * fin; ++i) somme += double(s[i]) * s[i];
+    return decibels(std::sqrt(somme / std::max<size_t>(1, 2 * (fin - debut))));
+  }
+  // The loudest 50 ms of a sound: how loud it is heard.
+  static double niveauFort(const Mix_Chunk* c) {
+    const size_t n = c->alen / 4, w = 2205;
+    double fort = -200;
+    for (size_t i = 0; i + w <= n; i += w / 2) fort = std::max(fort, niveau(c, i, i + w));
+    return fort;
+  }
   static void verifierNiveau(const Mix_Chunk* c, double rmsMin, double rmsMax) {
     const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
     const size_t n = c->alen / 2;
@@ -360,7 +412,38 @@ TEST_F(DonneesAudio, LesSixEffets) {
     EXPECT_GT(duree(c), 0.1);
     EXPECT_LE(duree(c), e.dureeMax);
     verifierNiveau(c, -30, -6);
-    if (std::string(e.chemin) == "sons/rool.ogg") verifierBoucle(c);
+    const size_t n = c->alen / 4;
+    if (std::string(e.chemin) == "sons/rool.ogg") {
+      verifierBoucle(c);
+    } else {
+      // A full fade: the last 10 ms are silent, the sound ends without a click.
+      EXPECT_LT(niveau(c, n - 441, n), -60);
+    }
+    // Not a bare tone: a pure sine has a crest factor of 1.41.
+    const auto* s = reinterpret_cast<const int16_t*>(c->abuf);
+    int crete = 0;
+    for (size_t i = 0; i < 2 * n; ++i) crete = std::max(crete, std::abs(int(s[i])));
+    EXPECT_GE(decibels(crete) - niveau(c, 0, n), 20 * std::log10(2.0)) << "crest factor under 2";
+    Mix_FreeChunk(c);
+  }
+}
+
+// Effects are heard over the music: the loudest 50 ms of each lies at least 4 dB above the
+// average level of the loudest track.
+TEST_F(DonneesAudio, LesEffetsSEntendentSurLaMusique) {
+  double musique = -200;
+  for (const auto& e : std::filesystem::directory_iterator(DONNEES + "ziks")) {
+    if (e.path().extension() != ".ogg") continue;
+    Mix_Chunk* c = decoder("ziks/" + e.path().filename().string());
+    ASSERT_NE(c, nullptr) << Mix_GetError();
+    musique = std::max(musique, niveau(c, 0, c->alen / 4));
+    Mix_FreeChunk(c);
+  }
+  for (const char* effet : {"sons/paf.ogg", "sons/rool.ogg", "sons/boom.ogg", "sons/ressort.ogg",
+                            "sons/inter.wav", "sons/pr_bombe.wav"}) {
+    Mix_Chunk* c = decoder(effet);
+    ASSERT_NE(c, nullptr) << Mix_GetError();
+    EXPECT_GE(niveauFort(c), musique + 4) << effet;
     Mix_FreeChunk(c);
   }
 }

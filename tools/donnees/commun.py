@@ -19,6 +19,7 @@ JAUNE = (1.00, 0.86, 0.20)
 VERT = (0.25, 0.85, 0.30)
 BLEU = (0.25, 0.45, 1.00)
 GRIS = (0.62, 0.64, 0.68)
+BALLE = (0.86, 0.88, 0.93)   # the ball is drawn white and lit: a pale steel ball
 
 
 def chemin(rel):

@@ -86,3 +86,32 @@ def touche(x, y, x0, y0, x1, y1, enfoncee=False, base=(0.92, 0.93, 0.96)):
     haut = bloc(x, y, x0 + 2, y0 + dec, x1 - 2, y1 - h * 0.16, 4, 4,
                 np.array(base) * (0.8 if enfoncee else 1.0), speculaire=0.5)
     return commun.sur(fond, haut)
+
+
+def pave(x, y, n, base, biseau, rayon=None, bord=None, eclat=0.55, ombre=0.55):
+    """A square tile filling its whole cell (cells sit edge to edge), for textures that the GL
+    multiplies by a colour: the flat face keeps the base colour at full strength (so the cell
+    colour shows as it is), the bevel catches light at the top left (toward white) and falls
+    into shade at the bottom right, and a thin dark rim parts neighbouring tiles.
+    'base' is an RGB colour or a per-pixel H x W x 3 colour; returns H x W x 3."""
+    rayon = biseau * 0.8 if rayon is None else rayon
+    bord = n / 48 if bord is None else bord
+    d = commun.rect_arrondi(x, y, 0, 0, n, n, rayon)
+    h = np.clip(-(d + bord) / biseau, 0, 1)
+    h = h * h * (3 - 2 * h)
+    pas = x[0, 1] - x[0, 0]
+    gy, gx = np.gradient(h, pas)
+    nx, ny = -gx * biseau * 0.8, -gy * biseau * 0.8
+    nz = np.ones_like(h)
+    norme = np.sqrt(nx * nx + ny * ny + nz * nz)
+    lam = (nx * LUMIERE[0] + ny * LUMIERE[1] + nz * LUMIERE[2]) / norme / LUMIERE[2]
+    b = np.asarray(base, dtype=np.float64)
+    if b.ndim == 1:
+        b = np.broadcast_to(b, x.shape + (3,))
+    clair = np.clip(lam - 1, 0, None) * eclat
+    sombre = np.clip(1 - lam, 0, None) * ombre
+    rgb = b * (1 - sombre[..., None]) + (1 - b) * clair[..., None]
+    # the rim: a dark groove on the outermost 'bord' pixels
+    rainure = commun.lisse(d + bord, pas * 1.5)
+    rgb = rgb * (0.35 + 0.65 * rainure[..., None])
+    return np.clip(rgb, 0, 1)

@@ -69,72 +69,89 @@ def fleche(bas):
 
 # ---------------------------------------------------------------- bricks
 def brique_fissuree():
+    # Fragile: a pale stone tile with a deep bevel and a star of cracks whose dark lines are
+    # wide enough to read on a 10-pixel cell. The GL multiplies it by the cell colour.
     n = 128
     x, y = grille(n, n, 2)
     pierre = commun.bruit_valeur(n * 2, n * 2, 32, 11)
-    base = 0.80 + 0.16 * pierre
-    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 6, 9, (1, 1, 1), speculaire=0.25,
-                      couleur_px=np.repeat(base[..., None], 3, axis=2))
-    img[..., 3] = 1
+    grain = commun.bruit_valeur(n * 2, n * 2, 4, 12, octaves=2)
+    base = 0.86 + 0.10 * pierre + 0.04 * grain
+    rgb = formes.pave(x, y, n, np.repeat(base[..., None], 3, axis=2), 12, bord=2.5)
     rng = np.random.default_rng(4)
     fente = np.full(x.shape, np.inf)
     depart = (n * 0.46, n * 0.42)
-    for k in range(7):
-        ang = k * 2 * np.pi / 7 + rng.uniform(-0.3, 0.3)
+    for k in range(6):
+        ang = k * 2 * np.pi / 6 + rng.uniform(-0.3, 0.3)
         px, py = depart
         for s in range(5):
-            l = rng.uniform(10, 18)
-            ang += rng.uniform(-0.5, 0.5)
+            l = rng.uniform(11, 17)
+            ang += rng.uniform(-0.45, 0.45)
             qx, qy = px + l * np.cos(ang), py + l * np.sin(ang)
-            fente = np.minimum(fente, commun.segment(x, y, px, py, qx, qy, 2.2 - s * 0.3))
+            fente = np.minimum(fente, commun.segment(x, y, px, py, qx, qy, 3.2 - s * 0.45))
             px, py = qx, qy
     m = lisse(fente, 1.0)
-    img[..., :3] *= (1 - 0.72 * m)[..., None]
-    # a light edge below each crack, as if its lip catches the light
-    bord = np.roll(np.roll(m, 3, axis=0), 2, axis=1) * (1 - m)
-    img[..., :3] = np.clip(img[..., :3] + 0.12 * bord[..., None], 0, 1)
+    # a light lip below each crack, as if its edge catches the light
+    levre = np.roll(np.roll(m, 3, axis=0), 2, axis=1) * (1 - m)
+    rgb = rgb * (1 - 0.80 * m)[..., None] + 0.18 * levre[..., None]
+    img = np.concatenate([np.clip(rgb, 0, 1), np.ones(x.shape + (1,))], axis=2)
     # designed at 128, stored at 64: about the size a cell takes on screen, so the
     # unmipmapped texture is not minified much
     return reduire(img, 4)
 
 
 def brique_blindee():
+    # Armoured: brushed steel plate with four rivets and a raised cross, lighter than the
+    # fragile stone so the two read apart once tinted by the cell colour.
     n = 128
     x, y = grille(n, n, 2)
     brosse = commun.bruit_valeur(n * 2, n * 2, 4, 21, octaves=2)
-    brosse = brosse.mean(axis=1, keepdims=True) * 0.5 + brosse * 0.5
-    base = 0.78 + 0.10 * brosse
-    cpx = np.repeat(base[..., None], 3, axis=2) * np.array((0.97, 0.99, 1.03))
-    img = formes.bloc(x, y, 1, 1, n - 1, n - 1, 4, 6, (1, 1, 1), speculaire=0.55, brillance=30,
-                      couleur_px=np.clip(cpx, 0, 1))
-    creux = commun.rect_arrondi(x, y, 18, 18, n - 18, n - 18, 6)
-    anneau = lisse(np.abs(creux) - 1.6, 1.0)
-    img[..., :3] *= (1 - 0.35 * anneau)[..., None]
-    for a, b, c, d in ((22, 22, n - 22, n - 22), (n - 22, 22, 22, n - 22)):
-        barre = commun.segment(x, y, a, b, c, d, 6.5)
-        h = np.clip(-barre / 5.5, 0, 1)
-        lum = 0.72 + 0.4 * np.clip(-np.gradient(h, axis=0) * 6 - np.gradient(h, axis=1) * 6, -0.5, 0.6)
+    brosse = brosse.mean(axis=1, keepdims=True) * 0.6 + brosse * 0.4
+    base = 0.84 + 0.12 * brosse
+    cpx = np.clip(np.repeat(base[..., None], 3, axis=2) * np.array((0.97, 0.99, 1.03)), 0, 1)
+    rgb = formes.pave(x, y, n, cpx, 9, bord=2.5, eclat=0.7)
+    # an inner recessed panel: a dark groove around it
+    creux = commun.rect_arrondi(x, y, 17, 17, n - 17, n - 17, 6)
+    rgb = rgb * (1 - 0.55 * lisse(np.abs(creux) - 2.0, 1.0))[..., None]
+    rgb = rgb * (1 - 0.22 * lisse(creux, 1.0))[..., None]
+    for a, b, c, d in ((26, 26, n - 26, n - 26), (n - 26, 26, 26, n - 26)):
+        barre = commun.segment(x, y, a, b, c, d, 7.5)
+        h = np.clip(-barre / 6.5, 0, 1)
+        gy, gx = np.gradient(h, 0.5)
+        lam = np.clip(1 + 2.2 * (-gx * formes.LUMIERE[0] - gy * formes.LUMIERE[1]), 0.35, 1.6)
         m = lisse(barre, 1.0)
-        img[..., :3] = img[..., :3] * (1 - m[..., None]) + (lum * 0.95)[..., None] * m[..., None]
+        acier = np.clip(np.where(lam > 1, 0.96 + (lam - 1) * 0.1, 0.96 * lam), 0, 1)
+        ombre = lisse(commun.segment(x, y, a + 3, b + 4, c + 3, d + 4, 7.5), 3.0) * (1 - m)
+        rgb = rgb * (1 - 0.5 * ombre)[..., None]
+        rgb = rgb * (1 - m[..., None]) + acier[..., None] * m[..., None]
+    img = np.concatenate([np.clip(rgb, 0, 1), np.ones(x.shape + (1,))], axis=2)
     for cx in (10, n - 10):
         for cy in (10, n - 10):
-            r = formes.boule(x, y, cx, cy, 5.5, (0.85, 0.86, 0.9), speculaire=0.9)
-            img = sur(img, r)
+            img = sur(img, formes.ombre_portee(formes.boule(x, y, cx, cy, 6, (1, 1, 1)), 3, 3, 3, 0.5))
+            img = sur(img, formes.boule(x, y, cx, cy, 6, (0.88, 0.89, 0.93), speculaire=0.9))
     img[..., 3] = 1
     return reduire(img, 4)
 
 
 def ressort():
-    # Alpha only: a helical coil once the cylinder is wrapped (s around, t down).
+    # A steel coil: three turns around the cylinder (s around, t down). Each band is shaded
+    # across its width like a round wire (dark edges, bright crest), and the back half of each
+    # turn is darker, so the spring reads as a helix, not stripes. Alpha is the wire.
     n = 64
     x, y = grille(n, n, 4)
     s, t = x / n, y / n
     tours = 3.0
     f = (tours * t + s) % 1.0
-    d = np.abs(f - 0.5) / tours * n - 0.20 * n / tours
-    bande = lisse(d, 0.8)
-    lum = 0.55 + 0.45 * np.clip(1 - np.abs(f - 0.5) / 0.2, 0, 1)
-    return reduire(bande * lum, 4)
+    largeur = 0.50                                   # of one turn's period
+    travers = (f - 0.5) / largeur * 2                 # -1 .. 1 across the wire
+    d = (np.abs(f - 0.5) - largeur / 2) / tours * n
+    fil = lisse(d, 0.8)
+    rond = np.sqrt(np.clip(1 - travers ** 2, 0, 1))
+    lum = 0.30 + 0.55 * rond + 0.45 * np.clip(rond - 0.75, 0, 1) ** 1.5 * 4
+    devant = 0.75 + 0.25 * np.cos(2 * np.pi * (s - 0.75))   # the side facing the camera
+    acier = np.array((0.80, 0.84, 0.92))
+    rgb = np.clip(acier[None, None, :] * (lum * devant)[..., None], 0, 1)
+    img = np.concatenate([rgb, fil[..., None]], axis=2)
+    return reduire(img, 4)
 
 
 def marque(chiffre):
@@ -146,8 +163,12 @@ def marque(chiffre):
     m = commun.texte_masque(chiffre, "DejaVuSans-Bold.ttf", 34, n, n, ss=SS)
     m = np.kron(m, np.ones((SS, SS)))
     img = sur(img, couche(m, (0.20, 0.22, 0.28)))
-    img[..., 3] = 1
-    return reduire(img, SS)
+    img = reduire(img, SS)
+    # Transparent rounded corners; their colour is the tile's own, so where the GL draws the
+    # picture without blending the corners still look like the tile, not black.
+    vide_ = img[..., 3] < 1e-6
+    img[vide_, :3] = (0.93, 0.93, 0.95)
+    return img
 
 
 def daltonien(gagne):
@@ -175,21 +196,29 @@ def daltonien(gagne):
     return reduire(img, SS)
 
 
-COULEURS = {"rouge": (0.95, 0.20, 0.18), "jaune": (1.00, 0.84, 0.15),
-            "vert": (0.22, 0.85, 0.28), "bleu": (0.22, 0.45, 1.00)}
+COULEURS = {"rouge": (1.00, 0.16, 0.12), "jaune": (1.00, 0.88, 0.05),
+            "vert": (0.15, 0.92, 0.22), "bleu": (0.16, 0.42, 1.00)}
 
 
 def brique_couleur(c):
+    # The GL multiplies this by the cell's corner-colour gradient and the light, which both
+    # darken it: the face is the pure colour at full strength, the bevel and rim give the edge,
+    # and a raised diamond in a lighter tint is the detail that says "coloured brick".
     n = 32
     x, y = grille(n, n, SS)
-    img = formes.bloc(x, y, 0.5, 0.5, n - 0.5, n - 0.5, 3, 5, c, speculaire=0.55, brillance=25)
-    losange = commun.polygone(x, y, [(16, 8), (24, 16), (16, 24), (8, 16)])
-    gemme = formes.bloc(x, y, 9, 9, 23, 23, 2, 4, np.clip(np.array(c) * 1.15 + 0.08, 0, 1), speculaire=0.8)
-    img = sur(img, couche(lisse(losange, 1.0), np.array(c) * 0.55))
-    gem = gemme.copy(); gem[..., 3] *= lisse(losange + 1.2, 1.0)
-    img = sur(img, gem)
-    img = sur(img, formes.reflet(x, y, 0.5, 0.5, n - 0.5, n - 0.5, 3, 0.3))
-    img[..., 3] = np.minimum(img[..., 3], 0.93)
+    c = np.array(c)
+    rgb = formes.pave(x, y, n, c, 4.5, bord=0.9, eclat=0.6)
+    losange = commun.polygone(x, y, [(16, 7), (25, 16), (16, 25), (7, 16)])
+    h = np.clip(-losange / 3.0, 0, 1)
+    gy, gx = np.gradient(h, 1 / SS)
+    lam = np.clip(1 + 1.6 * (-gx * formes.LUMIERE[0] - gy * formes.LUMIERE[1]), 0.3, 2.0)
+    clair = np.clip(c * 0.55 + 0.45, 0, 1)
+    gemme = np.where(lam[..., None] > 1, clair + (1 - clair) * (lam[..., None] - 1) * 0.8,
+                     clair * lam[..., None])
+    m = lisse(losange, 1.0)
+    rgb = rgb * (1 - m[..., None]) + gemme * m[..., None]
+    rgb = rgb * (1 - 0.5 * lisse(np.abs(losange) - 0.5, 0.8))[..., None]
+    img = np.concatenate([np.clip(rgb, 0, 1), np.full(x.shape + (1,), 0.93)], axis=2)
     return reduire(img, SS)
 
 
@@ -310,7 +339,7 @@ def icone(code):
             img = sur(img, formes.ombre_portee(couche(m, (0, 0, 0)), SS, SS, 2, 0.8))
             img = sur(img, couche(m, (1, 1, 1)))
     elif code == 255:
-        img = formes.boule(x, y, 16, 16, 13, (0.62, 0.78, 0.98), speculaire=1.0)
+        img = formes.boule(x, y, 16, 16, 13, commun.BALLE, speculaire=1.0)
         img = sur(img, formes.halo(x, y, 11, 10, 6, (1, 1, 1), 0.35))
     return reduire(img, SS)
 
@@ -410,7 +439,7 @@ def signe_move(etat):
             tr = commun.segment(x, y, bx - d * (38 + 10 * k), 52 + 18 * k, bx - d * (26 + 4 * k), 52 + 18 * k, 2.2)
             img = sur(img, couche(lisse(tr, 1.0), CYAN, 0.8 - 0.2 * k))
     img = sur(img, formes.ombre_portee(formes.boule(x, y, bx, 72, 30, (1, 1, 1)), 6, 8, 6, 0.5))
-    img = sur(img, formes.boule(x, y, bx, 72, 30, (0.65, 0.80, 1.0), speculaire=1.0))
+    img = sur(img, formes.boule(x, y, bx, 72, 30, commun.BALLE, speculaire=1.0))
     return reduire(img, 3)
 
 
@@ -474,7 +503,8 @@ def cache():
 
 
 def resultat(texte, gagne):
-    # Added over the backdrop (additive blending): black is transparent, light glows.
+    # Added over the backdrop (additive blending): the glow and the letters carry alpha, the
+    # rest is transparent, so the picture also reads where it is drawn with ordinary blending.
     l, h, ss = 512, 128, 2
     x, y, _ = toile(h, l, ss)
     m = texte_grand(texte, "DejaVuSans-Bold.ttf", 60, l, h, ss)
@@ -482,38 +512,69 @@ def resultat(texte, gagne):
     lueur = commun.flou(m, 10) * 1.3
     t = np.clip((y - 30) / 70, 0, 1)[..., None]
     coeur = np.array((1.0, 1.0, 0.85)) * (1 - t) + coul * t
-    rgb = lueur[..., None] * coul * 0.8 + m[..., None] * coeur
-    img = np.concatenate([np.clip(rgb, 0, 1), np.ones(m.shape + (1,))], axis=2)
+    rgb = np.clip(lueur[..., None] * coul * 0.8 + m[..., None] * coeur, 0, 1)
+    # straight alpha: colour x alpha gives back the added light of the glow
+    a = np.clip(np.maximum(rgb.max(axis=2), m), 0, 1)
+    couleur = np.where(a[..., None] > 1e-6, rgb / np.maximum(a[..., None], 1e-6), 0)
+    img = np.concatenate([np.clip(couleur, 0, 1), a[..., None]], axis=2)
     return reduire(img, ss)
 
 
 # ---------------------------------------------------------------- backgrounds
-def galaxie():
-    # One face, repeated on all six sides of the sky cube: the nebula fades to a plain
-    # night colour toward every edge, so faces meet without seams.
-    n = 512
+def galaxie(n=2048):
+    # One face, repeated on all six sides of the sky cube and also the cube the board's
+    # reflections are added from (GL_ADD): so it is mostly dark, with a few soft nebula clouds
+    # and sharp stars. Looking straight ahead (the menu camera, the front faces' reflections)
+    # falls on the face's centre, kept dim so the name and coloured bricks keep their hue.
+    # Clouds fade to a plain night colour toward every edge, so faces meet without seams.
     x, y = grille(n, n, 1)
     u, v = x / n - 0.5, y / n - 0.5
     bord = np.clip(1 - np.maximum(np.abs(u), np.abs(v)) * 2, 0, 1)
-    fondu = np.clip(bord / 0.35, 0, 1) ** 1.5
-    b1 = commun.bruit_valeur(n, n, 128, 31, octaves=5)
-    b2 = commun.bruit_valeur(n, n, 64, 32, octaves=4)
-    r = np.hypot(u * 1.2, v) * 2
-    ang = np.arctan2(v, u)
-    spirale = 0.5 + 0.5 * np.cos(2 * ang - 9 * r + b1 * 4)
-    nuage = np.clip((1 - r) * 1.2, 0, 1) * (0.35 + 0.65 * spirale) * (0.5 + b2)
-    nuit = np.array(commun.NUIT)
-    rgb = nuit[None, None, :] + nuage[..., None] * np.array((0.35, 0.22, 0.55)) \
-        + (nuage ** 2)[..., None] * np.array((0.25, 0.45, 0.65)) \
-        + np.clip(1 - r * 4, 0, 1)[..., None] ** 2 * np.array((0.9, 0.8, 0.6))
-    rgb = nuit + (rgb - nuit) * fondu[..., None]
+    fondu = np.clip(bord / 0.30, 0, 1) ** 1.5
+    m = 512                                        # clouds are smooth: made small, scaled up
+    xs, ys = grille(m, m, 1)
+    us, vs = xs / m - 0.5, ys / m - 0.5
+    b1 = commun.bruit_valeur(m, m, 128, 31, octaves=5)
+    b2 = commun.bruit_valeur(m, m, 32, 32, octaves=4)
+    nuit = np.array((0.010, 0.014, 0.036))
+    nuage = np.zeros((m, m, 3))
+    # (centre u, v, radius, colour, strength): violet and teal clouds off the centre,
+    # a faint rose wisp, one warm knot that gives the reflections a soft highlight
+    for cu, cv, r, c, f in ((-0.22, -0.16, 0.20, (0.30, 0.14, 0.46), 0.85),
+                            (0.22, 0.20, 0.20, (0.08, 0.30, 0.42), 0.50),
+                            (0.16, -0.24, 0.12, (0.42, 0.14, 0.26), 0.55),
+                            (-0.14, 0.24, 0.10, (0.50, 0.40, 0.22), 0.60)):
+        d = np.hypot(us - cu, vs - cv) / r
+        forme = np.exp(-d * d * 1.3) * np.clip(0.15 + 1.6 * (b1 - 0.3), 0, 1.5)
+        filaments = 0.5 + 1.2 * np.clip(b2 - 0.35, 0, 1)
+        nuage += (forme * filaments * f * 2.3)[..., None] * np.array(c)
+    # a clear dark middle: the board's front faces reflect it from the level-start view
+    rs = np.hypot(us, vs)
+    clairiere = np.clip((rs - 0.08) / 0.18, 0, 1)
+    nuage *= (clairiere * clairiere * (3 - 2 * clairiere))[..., None]
+    grand = np.zeros((n, n, 3))
+    for k in range(3):
+        grand[..., k] = np.asarray(Image.fromarray(nuage[..., k].astype(np.float32), "F")
+                                   .resize((n, n), Image.BICUBIC), dtype=np.float64)
+    rgb = nuit + np.clip(grand, 0, 1) * fondu[..., None]
+    # stars: many faint, some bright with a small glow, a few with cross spikes
     rng = np.random.default_rng(77)
-    etoiles = np.zeros((n, n))
-    for _ in range(900):
-        sx, sy = rng.integers(6, n - 6, size=2)
-        etoiles[sy, sx] = max(etoiles[sy, sx], rng.uniform(0.3, 1.0) ** 2)
-    halo = commun.flou(etoiles, 1) * 4
-    rgb = rgb + np.clip(etoiles + halo, 0, 1)[..., None] * np.array((0.95, 0.97, 1.0))
+    etoiles = np.zeros((n, n, 3))
+    k = n // 512
+    for i in range(2000):
+        sx, sy = rng.uniform(6 * k + 2, n - 6 * k - 2, size=2)
+        lum = rng.uniform(0.15, 1.0) ** 3
+        teinte = np.array((1.0, 0.92, 0.80)) if rng.random() < 0.3 else np.array((0.80, 0.88, 1.0))
+        rayon = 0.45 * k ** 0.5 + 0.9 * lum * k ** 0.5
+        x0, y0 = int(sx) - 6 * k, int(sy) - 6 * k
+        xx, yy = np.meshgrid(np.arange(x0, x0 + 12 * k) + 0.5, np.arange(y0, y0 + 12 * k) + 0.5)
+        d2 = ((xx - sx) ** 2 + (yy - sy) ** 2) / (rayon * rayon)
+        p = np.exp(-d2 * 1.4) * min(1.0, 0.35 + 1.6 * lum) + np.exp(-d2 * 0.12) * 0.08 * lum
+        if lum > 0.85:
+            p = p + 0.35 * lum * (np.exp(-((xx - sx) ** 2) / (0.5 * k)) + np.exp(-((yy - sy) ** 2) / (0.5 * k))) \
+                * np.exp(-np.sqrt(d2) * 0.35)
+        etoiles[y0:y0 + 12 * k, x0:x0 + 12 * k] += p[..., None] * teinte
+    rgb = rgb + etoiles
     return np.concatenate([np.clip(rgb, 0, 1), np.ones((n, n, 1))], axis=2)
 
 
@@ -537,7 +598,7 @@ def icone_fenetre():
     x, y, img = toile(32, 32)
     img = sur(img, formes.bloc(x, y, 1, 17, 31, 31, 3, 3.5, (0.98, 0.70, 0.35), speculaire=0.4))
     img = sur(img, formes.ombre_portee(formes.boule(x, y, 16, 12, 10.5, (1, 1, 1)), 0, 4, 3, 0.4))
-    img = sur(img, formes.boule(x, y, 16, 12, 10.5, (0.62, 0.78, 0.98), speculaire=1.0))
+    img = sur(img, formes.boule(x, y, 16, 12, 10.5, commun.BALLE, speculaire=1.0))
     img = reduire(img, SS)
     a = np.round(np.clip(img, 0, 1) * 255).astype(np.uint8)
     Image.fromarray(a, "RGBA").save(commun.chemin("imgs/icon.bmp"), format="BMP")
@@ -551,9 +612,9 @@ def generer(resultats):
     enregistrer("imgs/boom/particule.png", particule())
     enregistrer("imgs/briques/casse.png", brique_fissuree(), "RGB")
     enregistrer("imgs/briques/blinde.png", brique_blindee(), "RGB")
-    enregistrer("imgs/briques/ressort.png", ressort(), "L")
-    enregistrer("imgs/briques/un.png", marque("1"), "RGB")
-    enregistrer("imgs/briques/deux.png", marque("2"), "RGB")
+    enregistrer("imgs/briques/ressort.png", ressort())
+    enregistrer("imgs/briques/un.png", marque("1"))
+    enregistrer("imgs/briques/deux.png", marque("2"))
     enregistrer("imgs/briques/win.png", daltonien(True))
     enregistrer("imgs/briques/lost.png", daltonien(False))
     for nom, c in COULEURS.items():
@@ -570,8 +631,8 @@ def generer(resultats):
     enregistrer("imgs/msg/titre.png", titre())
     enregistrer("imgs/msg/cache.png", cache())
     for nom, (gagne, perdu) in resultats:
-        enregistrer(f"imgs/msg/{nom}_gagne.png", resultat(gagne, True), "RGB")
-        enregistrer(f"imgs/msg/{nom}_perdu.png", resultat(perdu, False), "RGB")
+        enregistrer(f"imgs/msg/{nom}_gagne.png", resultat(gagne, True))
+        enregistrer(f"imgs/msg/{nom}_perdu.png", resultat(perdu, False))
     enregistrer("imgs/fond/gal.png", galaxie(), "RGB")
     enregistrer("imgs/fond/julia.png", rampe_julia(), "RGB")
     icone_fenetre()

@@ -81,34 +81,64 @@ def solo(midi, duree):
 
 
 def grosse_caisse():
+    # Kick: a falling sine with a touch of drive for weight, and a short beater click of
+    # bright noise so it cuts through on small speakers.
     def f():
         n = int(0.35 * TAUX)
         tt = audio.t(n)
-        fr = 45 + 110 * np.exp(-tt / 0.03)
-        return np.sin(2 * np.pi * np.cumsum(fr) / TAUX) * np.exp(-tt / 0.12)
+        fr = 45 + 120 * np.exp(-tt / 0.028)
+        corps = np.tanh(1.6 * np.sin(2 * np.pi * np.cumsum(fr) / TAUX)) * np.exp(-tt / 0.13)
+        rng = np.random.default_rng(39)
+        clic = audio.filtre_fft(rng.standard_normal(n), bas=1500, haut=9000)
+        clic = clic / np.max(np.abs(clic)) * np.exp(-tt / 0.003)
+        return corps * 0.9 + 0.35 * clic
     return memo("gc", 0, 0, f)
 
 
 def caisse_claire():
+    # Snare: two drum-head tones under a long crack of wide-band noise (the wires), which
+    # carries most of its sound, up to the top of the spectrum.
     def f():
-        n = int(0.25 * TAUX)
+        n = int(0.32 * TAUX)
         tt = audio.t(n)
         rng = np.random.default_rng(40)
-        b = audio.filtre_fft(rng.standard_normal(n), bas=900, haut=8000)
-        b /= np.max(np.abs(b))
-        return (0.8 * b * np.exp(-tt / 0.07) + 0.5 * np.sin(2 * np.pi * 185 * tt) * np.exp(-tt / 0.05)) * 0.7
+        fils = audio.filtre_fft(rng.standard_normal(n), bas=1200, haut=14000)
+        fils /= np.max(np.abs(fils))
+        claque = audio.filtre_fft(rng.standard_normal(n), bas=400, haut=4000)
+        claque /= np.max(np.abs(claque))
+        peau = np.sin(2 * np.pi * 185 * tt) + 0.6 * np.sin(2 * np.pi * 330 * tt + 1.0)
+        return (0.85 * fils * np.exp(-tt / 0.09) + 0.5 * claque * np.exp(-tt / 0.015)
+                + 0.45 * peau * np.exp(-tt / 0.045)) * 0.7
     return memo("cc", 0, 0, f)
 
 
 def charleston(ouvert=False):
+    # Hi-hat: six detuned square waves (a metallic cluster) mixed with noise, kept above
+    # 7 kHz: the sizzle that makes a track sound full at the top.
     def f():
-        n = int((0.25 if ouvert else 0.08) * TAUX)
+        n = int((0.30 if ouvert else 0.09) * TAUX)
         tt = audio.t(n)
         rng = np.random.default_rng(41 + ouvert)
-        b = audio.filtre_fft(rng.standard_normal(n), bas=6000, haut=15000)
+        metal = sum(np.sign(np.sin(2 * np.pi * fr * tt + k)) for k, fr in
+                    enumerate((205.3, 304.4, 369.6, 522.7, 540.0, 800.0)))
+        b = rng.standard_normal(n) + 0.5 * metal
+        b = audio.filtre_fft(b, bas=7000, haut=16000)
         b /= np.max(np.abs(b))
-        return b * np.exp(-tt / (0.09 if ouvert else 0.018)) * 0.35
+        return b * np.exp(-tt / (0.10 if ouvert else 0.020)) * 0.45
     return memo("hh", int(ouvert), 0, f)
+
+
+def shaker():
+    # A soft shaker on the off-beats: noise swelling and falling, for movement up high.
+    def f():
+        n = int(0.12 * TAUX)
+        tt = audio.t(n)
+        rng = np.random.default_rng(43)
+        b = audio.filtre_fft(rng.standard_normal(n), bas=5000, haut=14000)
+        b /= np.max(np.abs(b))
+        env = np.clip(tt / 0.025, 0, 1) * np.exp(-np.clip(tt - 0.025, 0, None) / 0.03)
+        return b * env * 0.3
+    return memo("sk", 0, 0, f)
 
 
 # ------------------------------------------------------------------ composition
@@ -159,7 +189,8 @@ class Morceau:
             k += 1
 
     def batterie(self, mesure, motif, volume=0.5):
-        # 16 steps per bar: 'k' kick, 's' snare, 'h' hat, 'o' open hat, 'x' kick + hat
+        # 16 steps per bar: 'k' kick, 's' snare, 'h' hat, 'o' open hat, 'x' kick + hat;
+        # a shaker fills every odd step left empty
         t0 = mesure * self.mesure
         for i, c in enumerate(motif):
             t = t0 + i * self.temps / 4
@@ -168,9 +199,11 @@ class Morceau:
             if c == "s":
                 self.jouer(t, caisse_claire(), volume * 0.8, pan=0.05, reverb=0.2)
             if c in "hx":
-                self.jouer(t, charleston(), volume * (0.6 if i % 2 else 0.9), pan=0.3, reverb=0.05)
+                self.jouer(t, charleston(), volume * (0.75 if i % 2 else 1.1), pan=0.3, reverb=0.05)
             if c == "o":
                 self.jouer(t, charleston(True), volume * 0.7, pan=0.3, reverb=0.1)
+            if c == "-" and i % 2 == 1:
+                self.jouer(t, shaker(), volume * 0.8, pan=-0.35, reverb=0.15)
 
     def phrase(self, mesures, accords, rythmes, graine, centre=4):
         """A melody over some bars: chord tones on the beats, scale steps between, as
@@ -205,8 +238,13 @@ class Morceau:
     def mixer(self, reverb=0.35, duree_reverb=2.0):
         mix = self.sec + reverb * audio.reverb(self.envoi, duree_reverb)
         mix = audio.filtre_fft(mix, bas=28)
+        # a gentle high shelf (+4 dB from about 9 kHz): air over the cymbals and bells
+        f = np.fft.rfftfreq(len(mix), 1 / TAUX)
+        etagere = 1 + 0.6 / (1 + (9000.0 / np.maximum(f, 1.0)) ** 4)
+        mix = np.fft.irfft(np.fft.rfft(mix, axis=0) * etagere[:, None], n=len(mix), axis=0)
         mix = np.tanh(mix / np.max(np.abs(mix)) * 1.3)
-        return audio.normaliser(mix, 0.86)
+        # below full scale, so the effects stand out over it
+        return audio.normaliser(mix, 0.60)
 
 
 RYTHMES_CALMES = [[2, 1, 1], [1.5, 0.5, 2], [3, -1], [1, 1, 2], [-1, 1, 1, 1]]

@@ -69,19 +69,20 @@ def generer():
         im = Image.open(os.path.join(commun.DONNEES, n)).convert("RGBA")
         iw, ih = im.size
         k = min(CELLULE / iw, CELLULE / ih)
-        if k >= 1:
+        if "msg/move" in n:   # drawn over 4 x 1.5 cells: shown in that shape
+            k = 0
+            im = im.resize((CELLULE, int(CELLULE * 1.5 / 4)), Image.LANCZOS)
+        elif k >= 1:
             k = min(int(k), 4)
             im = im.resize((iw * k, ih * k), Image.NEAREST)
-        else:
+        elif k > 0:
             im = im.resize((max(1, int(iw * k)), max(1, int(ih * k))), Image.LANCZOS)
-        if n.endswith("ressort.png"):   # alpha-only texture: show its coverage in white
-            g = np.asarray(im.convert("L"))
-            a = np.zeros(g.shape + (4,), np.uint8); a[..., :3] = 255; a[..., 3] = g
-            im = Image.fromarray(a, "RGBA")
         page.alpha_composite(im, (cx + (CELLULE - im.size[0]) // 2, cy + (CELLULE - im.size[1]) // 2))
         etiquette = n.replace("imgs/", "")
         d.text((cx, cy + CELLULE + 2), etiquette, font=police, fill=(200, 215, 235, 255))
-        d.text((cx, cy + CELLULE + 14), f"{iw} x {ih}, {im_mode(n)}", font=police, fill=(140, 155, 180, 255))
+        forme = ", drawn 4 x 1.5" if "msg/move" in n else ""
+        d.text((cx, cy + CELLULE + 14), f"{iw} x {ih}, {im_mode(n)}{forme}", font=police,
+               fill=(140, 155, 180, 255))
     y0 = 40 + rangs * (CELLULE + 30 + MARGE)
     x0 = MARGE
     for n in [n for n in noms if "lettres" in n]:

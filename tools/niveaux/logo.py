@@ -23,17 +23,22 @@ ENTETE_TEXTE = """\
 #        * boom sign (254)  > move sign (255)  {hh} any other code, in hex
 """
 
+# A narrow font (most letters 4 dots wide, I 3, V 5) so the whole name, 195 cells, fits the
+# window from the depths the menu camera flies at.
 POLICE = {
-    "Z": ["#####", "....#", "...#.", "..#..", ".#...", "#....", "#####"],
-    "A": [".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"],
-    "R": ["####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"],
-    "V": ["#...#", "#...#", "#...#", "#...#", "#...#", ".#.#.", "..#.."],
-    "I": ["#####", "..#..", "..#..", "..#..", "..#..", "..#..", "#####"],
-    "N": ["#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"],
-    "E": ["#####", "#....", "#....", "####.", "#....", "#....", "#####"],
-    "L": ["#....", "#....", "#....", "#....", "#....", "#....", "#####"],
+    "Z": ["####", "...#", "..#.", "..#.", ".#..", "#...", "####"],
+    "A": [".##.", "#..#", "#..#", "####", "#..#", "#..#", "#..#"],
+    "R": ["###.", "#..#", "#..#", "###.", "#.#.", "#..#", "#..#"],
+    "V": ["#...#", "#...#", "#...#", "#...#", ".#.#.", ".#.#.", "..#.."],
+    "I": ["###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"],
+    "N": ["#..#", "##.#", "##.#", "#.##", "#.##", "#..#", "#..#"],
+    "E": ["####", "#...", "#...", "###.", "#...", "#...", "####"],
+    "L": ["#...", "#...", "#...", "#...", "#...", "#...", "####"],
 }
-COULEURS = ["R", "Y", "G", "B"]  # red, yellow, green, blue bricks, one per letter in turn
+# Red, yellow, green, blue bricks, one per letter in turn. The corner colours below are near
+# white: the GL multiplies a coloured brick's picture by them, so pale corners keep the letters'
+# hues pure, while the plain-brick patterns around take the corners' faint tints.
+COULEURS = ["R", "Y", "G", "B"]
 
 ETANG = [".##.", "#..#", "#..#", ".##."]
 BAIGNOIRE = [".#.", "#.#", ".#."]
@@ -80,16 +85,19 @@ def main():
 
     # The name, centred on the menu camera's first aim (column 128, row 101).
     texte = "ZARVINEL"
-    largeur_texte = (len(texte) * 6 - 1) * PAS - 1
+    points = sum(len(POLICE[l][0]) for l in texte) + len(texte) - 1
+    largeur_texte = points * PAS - 1
     hauteur_texte = 7 * PAS - 1
     c0 = 128 - largeur_texte // 2
     r0 = 101 - hauteur_texte // 2
+    colonne = 0
     for i, lettre in enumerate(texte):
         for ly, ligne in enumerate(POLICE[lettre]):
             for lx, ch in enumerate(ligne):
                 if ch == "#":
-                    poser(grille, ETANG, c0 + (i * 6 + lx) * PAS, r0 + ly * PAS,
+                    poser(grille, ETANG, c0 + (colonne + lx) * PAS, r0 + ly * PAS,
                           COULEURS[i % len(COULEURS)])
+        colonne += len(POLICE[lettre][0]) + 1
 
     # Armoured beehives above and below the name.
     for c in range(c0 + 2, c0 + largeur_texte - 3, 7):
@@ -113,7 +121,7 @@ def main():
     print(f"size {LARGEUR} {HAUTEUR}")
     print(f"start 127 {r0 + hauteur_texte + 14}")
     print("bombs 0")
-    print("colours 255 200 80  80 220 255  255 120 200  120 255 160")
+    print("colours 255 240 225  225 240 255  245 230 255  230 255 240")
     print("grid")
     for ligne in grille:
         print("".join(ligne))
