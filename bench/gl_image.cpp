@@ -6,6 +6,8 @@
 //   later (depth -45), with the sky or the fractal background, glow off and on, a menu's worth
 //   of buttons over it.
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench/bench_gl_image
+// With ZARVINEL_BENCH_AVANT=1 the frames are drawn as before the speed-ups (every brick vertex by
+// vertex, one texture per brick colour, the glow over the whole window), for comparison.
 #include <benchmark/benchmark.h>
 
 #include <SDL.h>
@@ -24,6 +26,7 @@
 #include "platform/dossiers.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
+#include "render/briques_cache.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -77,6 +80,12 @@ void ouvrir(const Config& c) {
   chargerImages();
   shaders = new Shaders();
   shaders->preparerShaders();
+  const char* avant = std::getenv("ZARVINEL_BENCH_AVANT");
+  if (avant && *avant && std::string(avant) != "0") {
+    activerBriquesCache(false);
+    textures.texCouleurAtlas = 0;
+    textures.texHalo = textures.texHaloAlpha = 0;
+  }
   ouverte = true;
   courante = c;
 }
