@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <mutex>
 #include <string>
 
@@ -28,7 +29,8 @@ int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtap
     const uint32_t maintenant = SDL_GetTicks();
     const int32_t avance = static_cast<int32_t>(prochain - maintenant);
     if (avance > 0) {
-      SDL_Delay(static_cast<uint32_t>(avance));
+      // Never more than one step's wait, whatever the clock said.
+      SDL_Delay(static_cast<uint32_t>(std::min<int32_t>(avance, DureePas)));
     } else if (avance < -static_cast<int32_t>(10 * DureePas)) {
       prochain = maintenant;  // far behind (a stall): start the timetable again from now
     }

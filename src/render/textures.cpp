@@ -1,5 +1,7 @@
 #include "render/textures.h"
 
+#include <algorithm>
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -11,6 +13,7 @@
 
 
 #include "base/journal.h"
+#include "render/atlas_couleurs.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
@@ -364,6 +367,11 @@ void chargerImages() {
     t.largeurBloom = puiss2(resX);
     t.hauteurBloom = puiss2(resY);
     t.texBloom = creerTexture(t.largeurBloom, t.hauteurBloom, 4, GL_RGBA);
+    // The glow itself is worked out at a quarter of the window's size (image.cpp).
+    t.largeurHalo = puiss2(std::max(1, resX / ReductionHalo));
+    t.hauteurHalo = puiss2(std::max(1, resY / ReductionHalo));
+    t.texHalo = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
   }
 
   if (options.Reflets || (options.Fond && !options.FondShader)) {
@@ -392,6 +400,7 @@ void chargerImages() {
   const char* couleurs[] = {"rouge", "jaune", "vert", "bleu"};
   for (int i = 0; i < 4; ++i)
     t.texCouleur[i] = chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
+  t.texCouleurAtlas = creerAtlasCouleurs(t.texCouleur);
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =
         chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);

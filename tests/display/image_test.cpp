@@ -8,6 +8,10 @@
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/plateau.h"
+#include "gui/chargement.h"
+#include "gui/gui.h"
+#include "gui/widgets.h"
+#include "screens/boucle_ecran.h"
 #include "render/shaders.h"
 #include "rendu_commun.h"
 
@@ -117,7 +121,9 @@ TEST_F(Image, QuatreTranchesDeCentPixelsDansLaTextureDeFond) {
   EXPECT_FALSE(noir(pixel(0, 0)));
 }
 
-TEST_F(Image, SansNiveauSeulLeFond) {
+// A copy without a grid: the background, then the widgets over it through the screen loop's GUI
+// pass, nothing else.
+TEST_F(Image, SansNiveauSeulLeFondEtLesWidgets) {
   options.Fond = true;
   options.Reflets = false;
   preparer(640, 480);
@@ -142,19 +148,71 @@ TEST_F(Image, SansNiveauSeulLeFond) {
   bool toutNoir = true;
   for (size_t i = 0; i < noirs.size(); i += 4) toutNoir = toutNoir && !(noirs[i] | noirs[i + 1] | noirs[i + 2]);
   EXPECT_TRUE(toutNoir);
+
+  // A button through the screen loop (one frame): drawn over the black, the rest stays black.
+  {
+    CaptureJournal silence;
+    gui = new Gui(640, 480);
+    chargerImagesGui(*gui);
+  }
+  BoutonGUI bouton(200, 200, 120, "OK", nullptr, 0);
+  int images = 0;
+  GestionnairesEcran ecran;
+  ecran.fini = [&] { return images == 1; };
+  ecran.dessiner = [&](const InstantaneTerrain& vue, uint32_t ticks) {
+    dessinerImage(vue, ticks);
+    ++images;
+  };
+  Terrain sansGrille;
+  bouclerEcran(ecran, &sansGrille);
+  // The swapped frame is gone: draw the same again without swapping and read it.
+  dessinerImage(InstantaneTerrain{}, 4000);
+  gui->projection();
+  gui->dessiner();
+  glFinish();
+  EXPECT_FALSE(noir(pixel(260, 480 - 210))) << "the button";
+  EXPECT_TRUE(noir(pixel(100, 100)));
+  EXPECT_TRUE(noir(pixel(500, 400)));
+  delete gui;
+  gui = nullptr;
 }
 
+// The glow, worked out at a quarter of the window and laid over it: a soft light just outside a
+// bright board, the board itself kept, the corner it was worked out in given back, blending on.
 TEST_F(Image, LeHaloGardeLePlateauEtLaisseLeMelangeActif) {
   options.Fond = false;
   options.Bloom = true;
   preparer(640, 480);
   ASSERT_NE(textures.texBloom, 0u);
+  ASSERT_NE(textures.texHalo, 0u);
+  InstantaneTerrain t = petitNiveau();
+  t.couleurs[0][0] = t.couleurs[1][0] = t.couleurs[2][0] = t.couleurs[3][0] = 1;
+  for (auto& c : t.couleurs) c[1] = c[2] = 1;  // white bricks: bright enough to glow
+  t.camera.oeilZ = -12;
   CaptureJournal journal;
-  dessinerImage(petitNiveau(), 1000);
+  options.Bloom = false;
+  dessinerImage(t, 1000);
   glFinish();
-  EXPECT_FALSE(noir(pixel(320, 240)));
+  const std::vector<uint8_t> sans = lireEcran(640, 480);
+  options.Bloom = true;
+  dessinerImage(t, 1000);
+  glFinish();
+  const std::vector<uint8_t> avec = lireEcran(640, 480);
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
   for (const auto& l : journal.lignes()) EXPECT_EQ(l.find("Err"), std::string::npos) << l;
+  auto lum = [](const std::vector<uint8_t>& im, int x, int y) {
+    const size_t i = (static_cast<size_t>(y) * 640 + x) * 4;
+    return im[i] + im[i + 1] + im[i + 2];
+  };
+  // The board's left edge on the middle row, then a few pixels out of it.
+  int bord = 0;
+  while (bord < 320 && lum(sans, bord, 240) == 0) ++bord;
+  ASSERT_GT(bord, 20);
+  EXPECT_GT(lum(avec, bord - 3, 240), lum(sans, bord - 3, 240) + 30) << "a glow outside the board";
+  EXPECT_GE(lum(avec, 320, 240), lum(sans, 320, 240) - 10) << "the board itself stays";
+  // Far from anything bright, the corner where the glow was worked out is black again.
+  for (int x : {2, 60, 150})
+    for (int y : {2, 60, 110}) EXPECT_EQ(lum(avec, x, y), 0) << x << "," << y;
 }
 
 }  // namespace
