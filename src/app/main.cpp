@@ -1,5 +1,6 @@
 // Entry point: start-up, the main loop and shutdown, in their fixed order.
 #include <SDL.h>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <string>
@@ -15,7 +16,8 @@
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
-#include "gui/textures_gui.h"
+#include "gui/chargement.h"
+#include "gui/widgets.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
@@ -65,16 +67,19 @@ int main(int argc, char** argv) {
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
 
-  // 10. The GUI manager is created here once the GUI toolkit exists.
+  // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");
+  gui = new Gui(options.ResX, options.ResY);
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
   const int graph = initGraph();
   if (graph != 0) return graph;
 
-  // 12. The GUI manager takes the window's size.
+  // 12. The GUI manager takes the window's size (the window may have fallen back to the
+  // factory defaults).
   journal("Resize GUI");
+  gui->redimensionner(options.ResX, options.ResY);
   journal("ok");
 
   // 13, 14.
@@ -99,13 +104,19 @@ int main(int argc, char** argv) {
     options.Bloom = false;
   }
 
-  // 19: the GUI manager's address comes with the GUI toolkit.
-  // 20, 21. Textures and shader programs.
-  chargerTexturesGui();
+  // 19.
+  {
+    char adresse[32];
+    std::snprintf(adresse, sizeof adresse, "%p", static_cast<void*>(gui));
+    journal(std::string("Pointeur vers GUI : ") + adresse);
+  }
+  // 20, 21. Textures (the GUI's font and frames first) and shader programs.
+  chargerImagesGui(*gui);
   chargerImages();
   shaders = new Shaders();
   shaders->preparerShaders();
-  // 22: the frame-rate label comes with the widgets.
+  // 22. The frame-rate label, which the screen loop rewrites every second.
+  if (options.AfficheIPS) labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
 
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
@@ -120,7 +131,9 @@ int main(int argc, char** argv) {
   modeEditeur = false;
   attendreFermeture();
 
-  // Shutdown. The frame-rate label and the menu background join with their parts.
+  // Shutdown. The menu background joins with its part.
+  delete labelIPS;
+  labelIPS = nullptr;
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;
@@ -129,6 +142,8 @@ int main(int argc, char** argv) {
   delete terrain;
   terrain = nullptr;
   journal("Termine gui");
+  delete gui;
+  gui = nullptr;
   journal("Termine sons");
   requetesSons = nullptr;
   delete sons;

@@ -18,7 +18,7 @@ enum DrapeauTexture : unsigned {
 };
 
 struct TableTextures {
-  // The font sheets and the GUI's frame pieces are the GUI's own (gui/textures_gui.h).
+  // The font sheets and the GUI's frame pieces are the GUI's own (gui/chargement.h).
   GLuint texBoom = 0, texParticule = 0;
   GLuint texCasse = 0, texBlinde = 0, texRessort = 0, texUn = 0, texDeux = 0;
   GLuint texWin = 0, texLost = 0;          // only with ModeDaltonien
@@ -49,8 +49,8 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format);
 GLuint chargerCubeMap(const std::string& chemin);
 
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
-// Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's textures
-// (chargerTexturesGui) just before.
+// Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames
+// (chargerImagesGui, gui/chargement.h) just before.
 void chargerImages();
 
 // Where the cache of `cheminImage` lives: beside the image, and, for an installed game whose

@@ -1,15 +1,42 @@
 #include "screens/boucle_ecran.h"
 
+#include "base/utilitaires.h"
+#include "gui/gui.h"
 #include "sound/sons.h"
+
+LabelGUI* labelIPS = nullptr;
 
 namespace {
 
+// The frame-rate label shows the frames of the last second, from the first frame on ("0").
+uint32_t prochaineMiseAJour = 0;
+int imagesComptees = 0;
+void compterImage(uint32_t maintenant) {
+  if (!labelIPS) return;
+  if (maintenant >= prochaineMiseAJour) {
+    char texte[16];
+    entierVersTexte(imagesComptees, texte, 10, sizeof texte);
+    labelIPS->zone()->setTexte(texte);
+    imagesComptees = 0;
+    prochaineMiseAJour = maintenant + 1000;
+  }
+  ++imagesComptees;
+}
+
 // ---- GUI manager hooks -------------------------------------------------------------------------
-// The GUI manager sees every event before the screen (true: it used the event, the screen does
-// not get it) and draws its widgets over the screen's frame. Until the GUI toolkit exists no
-// widget takes an event and nothing is drawn.
-bool guiPrendEvenement(const SDL_Event&) { return false; }
-void guiDessiner() {}
+// The GUI manager sees every event before the screen and draws its widgets over the screen's
+// frame. It routes events to its widgets but takes none away: the screen still gets each one
+// (the play screen keeps the last typed character, for instance).
+bool guiPrendEvenement(const SDL_Event& e) {
+  if (gui) gui->gererEvenement(e);
+  return false;
+}
+void guiDessiner() {
+  if (!gui) return;
+  gui->projection();
+  gui->dessiner();
+  compterImage(SDL_GetTicks());
+}
 // -------------------------------------------------------------------------------------------------
 
 constexpr uint32_t PauseImage = 16;  // ms between frames: about 60 a second

@@ -8,6 +8,11 @@
 
 #include "game/instantane.h"
 #include "game/terrain.h"
+#include "gui/widgets.h"
+
+// The frame-rate label (option AfficheIPS), made at start-up; the loop writes the number of
+// frames of the last second into it. None when the option is off.
+extern LabelGUI* labelIPS;
 
 // How a screen's loop ended.
 enum class FinEcran {

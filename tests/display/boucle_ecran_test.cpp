@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "rendu_commun.h"
+#include "gui/chargement.h"
 #include "screens/boucle_ecran.h"
 #include "sound/sons.h"
 
@@ -95,3 +96,67 @@ TEST_F(BoucleEcran, FermerLaFenetreQuitteSansAutreImage) {
 }
 
 }  // namespace
+
+// The GUI manager's hook: a click pushed as events reaches a button through the loop, the screen
+// still sees the events, the widgets are drawn over the screen's frame, and the frame-rate label
+// gets the count.
+class BoucleEcranGui : public BoucleEcran {
+ protected:
+  void SetUp() override {
+    BoucleEcran::SetUp();
+    gui = new Gui(160, 120);
+    CaptureJournal capture;
+    chargerImagesGui(*gui);
+  }
+  void TearDown() override {
+    delete labelIPS;
+    labelIPS = nullptr;
+    delete gui;
+    gui = nullptr;
+    BoucleEcran::TearDown();
+  }
+  static void pousserSouris(Uint8 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_MOUSEMOTION) {
+      e.motion.x = static_cast<Uint16>(x);
+      e.motion.y = static_cast<Uint16>(y);
+    } else {
+      e.button.button = SDL_BUTTON_LEFT;
+      e.button.x = static_cast<Uint16>(x);
+      e.button.y = static_cast<Uint16>(y);
+    }
+    SDL_PushEvent(&e);
+  }
+};
+
+TEST_F(BoucleEcranGui, UnClicAtteintLeBoutonEtLEcranVoitTout) {
+  int clics = 0, vusParLEcran = 0, images = 0;
+  BoutonGUI b(10, 10, 80, "OK", [&](ZoneGUI*, int, int type, int, int) { clics += type == EV_RELACHE; },
+              0);
+  labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+  pousserSouris(SDL_MOUSEMOTION, 20, 15);
+  pousserSouris(SDL_MOUSEBUTTONDOWN, 20, 15);
+  pousserSouris(SDL_MOUSEBUTTONUP, 20, 15);
+  GestionnairesEcran ecran;
+  ecran.evenement = [&](const SDL_Event&) { ++vusParLEcran; };
+  ecran.fini = [&] { return images == 2; };
+  ecran.dessiner = [&](const InstantaneTerrain&, uint32_t) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    ++images;
+  };
+  EXPECT_EQ(bouclerEcran(ecran, nullptr), FinEcran::Termine);
+  EXPECT_EQ(clics, 1);
+  EXPECT_GE(vusParLEcran, 3);
+  EXPECT_EQ(labelIPS->zone()->texte(), "0");  // the first frame's count
+  // The widgets go over the screen's frame (the back buffer is undefined after the swap: one
+  // more frame, read before any swap).
+  glClearColor(0, 0, 0, 1);
+  glClear(GL_COLOR_BUFFER_BIT);
+  gui->projection();
+  gui->dessiner();
+  glFinish();
+  const auto c = pixel(10, 120 - 1 - 10);  // top-left corner piece
+  EXPECT_GT(c[0] + c[1] + c[2], 100);
+}

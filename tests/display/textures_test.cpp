@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "rendu_commun.h"
-#include "gui/textures_gui.h"
+#include "gui/chargement.h"
 #include "render/etat_gl.h"
 #include "render/shaders.h"
 
@@ -52,7 +52,8 @@ TEST_F(TexturesTable, SuitLesOptions) {
     options.Reflets = c.reflets;
     options.FondShaderTaille = c.taille;
     CaptureJournal capture;
-    chargerTexturesGui();
+    Gui g(800, 600);
+    chargerImagesGui(g);
     chargerImages();
     const TableTextures& t = textures;
     EXPECT_TRUE(capture.contient("Fonts ok")) << c.nom;
@@ -69,9 +70,10 @@ TEST_F(TexturesTable, SuitLesOptions) {
     for (int code = 0; code < 256; ++code)
       EXPECT_EQ(t.texBoutonsEdit[code] != 0, code < 20 || code == 255) << c.nom << " " << code;
     for (GLuint n : {t.texCasse, t.texBlinde, t.texRessort, t.texBoom, t.texParticule, t.texMove[2],
-                     t.texBoomMsg[1], t.texCouleur[3], t.texCouleurT[0], t.texJulia, texturesGui.texPolice8,
-                     texturesGui.texBasDroite, texturesGui.texFlecheBas})
+                     t.texBoomMsg[1], t.texCouleur[3], t.texCouleurT[0], t.texJulia,
+                     g.styleBouton.texBasDroite, g.styleListe.flecheBas})
       EXPECT_NE(n, 0u) << c.nom;
+    EXPECT_TRUE(g.police()->contient(0xE9)) << c.nom;  // a glyph of the second sheet
     // A loaded image really sits in its texture.
     EXPECT_EQ(tailleTexture(t.texCasse, GL_TEXTURE_WIDTH), 64) << c.nom;
     if (c.fondShader) {  // 800 / 3 = 266 -> 512, 600 / 3 = 200 -> 256

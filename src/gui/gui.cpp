@@ -1,0 +1,147 @@
+#include "gui/gui.h"
+
+#include <algorithm>
+
+Gui* gui = nullptr;
+
+Gui::Gui(int32_t l, int32_t h) { redimensionner(l, h); }
+
+Gui::~Gui() {
+  viderCorbeille();
+  for (ZoneGUI* z : zones_)
+    if (z) z->gui_ = nullptr;
+}
+
+void Gui::redimensionner(int32_t l, int32_t h) {
+  largeur = l;
+  hauteur = h;
+  ratio = h != 0 ? static_cast<float>(l) / static_cast<float>(h) : 1.0f;
+}
+
+ZoneGUI* Gui::nouvelleZone() {
+  uint16_t zMax = 0;
+  for (const ZoneGUI* z : zones_)
+    if (z && z->z > zMax) zMax = z->z;
+  ZoneGUI* zone = new ZoneGUI(this);
+  auto vide = std::find(zones_.begin(), zones_.end(), nullptr);
+  if (vide != zones_.end()) {
+    zone->z = static_cast<uint16_t>(zMax + 10);
+    *vide = zone;
+  } else {
+    zone->z = static_cast<uint16_t>(zMax + 1);
+    zones_.push_back(zone);
+  }
+  return zone;
+}
+
+ZoneGUI* Gui::zoneSous(int x, int y) const {
+  ZoneGUI* trouve = nullptr;
+  for (ZoneGUI* z : zones_)
+    if (z && z->z != 0 && z->contient(x, y) && (!trouve || z->z > trouve->z)) trouve = z;
+  return trouve;
+}
+
+void Gui::oublierZone(ZoneGUI* zone) {
+  zoneSurvol_ = nullptr;
+  zoneFocus_ = nullptr;
+  if (zoneVisee_ == zone) zoneVisee_ = nullptr;
+  auto i = std::find(zones_.begin(), zones_.end(), zone);
+  if (i != zones_.end()) *i = nullptr;
+}
+
+void Gui::gererEvenement(const SDL_Event& e) {
+  // The mouse as this event leaves it. SDL_GetMouseState tells the state after every queued
+  // event, so a press and its release queued in the same frame (a quick click on a busy
+  // machine) would never be seen: the mouse events carry their own state instead.
+  EtatSouris& s = souris_;
+  switch (e.type) {
+    case SDL_MOUSEMOTION:
+      s.x = e.motion.x;
+      s.y = e.motion.y;
+      s.boutons = e.motion.state;
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      s.x = e.button.x;
+      s.y = e.button.y;
+      const uint8_t bouton = static_cast<uint8_t>(SDL_BUTTON(e.button.button));
+      s.boutons = e.type == SDL_MOUSEBUTTONDOWN ? static_cast<uint8_t>(s.boutons | bouton)
+                                                : static_cast<uint8_t>(s.boutons & ~bouton);
+      break;
+    }
+    default:
+      if (!sourisConnue_) s.boutons = SDL_GetMouseState(&s.x, &s.y);
+      break;
+  }
+  sourisConnue_ = sourisConnue_ || e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN ||
+                  e.type == SDL_MOUSEBUTTONUP;
+  gererEvenement(e, s, SDL_GetTicks());
+}
+
+void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maintenant) {
+  // 1. Keys go to the zone last pressed.
+  if (zoneFocus_ && (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP))
+    zoneFocus_->transmettre(e.type == SDL_KEYDOWN ? EV_TOUCHE : EV_TOUCHE_LACHEE,
+                            e.key.keysym.unicode, e.key.keysym.mod);
+
+  // 2, 3. The mouse, whatever the event was.
+  ZoneGUI* sous = zoneSous(s.x, s.y);
+  bool appui = false, relache = false, entree = false;
+  if (s.boutons == SDL_BUTTON(1) && !boutonEnfonce_) {
+    appui = true;
+    boutonEnfonce_ = true;
+    prochaineRepetition_ = maintenant + 300;
+  } else if (s.boutons == 0 && boutonEnfonce_) {
+    relache = true;
+    boutonEnfonce_ = false;
+  }
+
+  // 4. Hover change; leaving a zone with the button held cancels the click. A release seen
+  // together with the change happened over the new zone, which was never pressed: no click
+  // there either.
+  zoneVisee_ = sous;
+  if (sous != zoneSurvol_) {
+    ZoneGUI* ancienne = zoneSurvol_;
+    zoneSurvol_ = sous;
+    boutonEnfonce_ = false;
+    relache = false;
+    entree = true;
+    if (ancienne) ancienne->transmettre(EV_SORTIE, s.x - ancienne->x, s.y - ancienne->y);
+    // A handler may have deleted zones, which forgets the hover: the zone under the mouse
+    // (if it still exists) stays the hovered one.
+    zoneSurvol_ = zoneVisee_;
+  }
+
+  // 5. Press, click, entry, in this order, each skipped once a handler deleted the zone.
+  if (appui && zoneVisee_) {
+    ZoneGUI* z = zoneVisee_;
+    z->transmettre(EV_APPUI, s.x - z->x, s.y - z->y);
+    if (zoneVisee_) zoneFocus_ = zoneVisee_;
+  }
+  if (relache && zoneVisee_) {
+    ZoneGUI* z = zoneVisee_;
+    z->transmettre(EV_RELACHE, s.x - z->x, s.y - z->y);
+  }
+  if (entree && zoneVisee_) {
+    ZoneGUI* z = zoneVisee_;
+    z->transmettre(EV_ENTREE, s.x - z->x, s.y - z->y);
+  }
+  zoneVisee_ = nullptr;
+}
+
+void Gui::repeter(const EtatSouris& s, uint32_t maintenant) {
+  ZoneGUI* sous = zoneSous(s.x, s.y);
+  if (!sous || !boutonEnfonce_ || s.boutons != SDL_BUTTON(1) || maintenant < prochaineRepetition_)
+    return;
+  prochaineRepetition_ = maintenant + 50;
+  sous->transmettre(EV_REPETE, s.x - sous->x, s.y - sous->y);
+}
+
+void Gui::viderCorbeille() {
+  // A deletion may queue another (a dialog deleting a chooser): run until empty.
+  while (!corbeille_.empty()) {
+    std::vector<std::function<void()>> lot;
+    lot.swap(corbeille_);
+    for (auto& f : lot) f();
+  }
+}

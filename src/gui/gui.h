@@ -1,0 +1,119 @@
+#pragma once
+// The GUI manager: owns the zones' list and the font, holds the six styles the widgets take,
+// routes mouse and keyboard events to the zones (hover, press, click, auto-repeat, focus) and
+// draws every zone once per frame over the 3D scene.
+//
+// A screen's life with the toolkit:
+//   auto* ok = new BoutonGUI(10, 20, 80, "OK", [&](ZoneGUI*, int, int type, int, int) {
+//     if (type == EV_RELACHE) choix = 1;   // record the choice; act after the event
+//   }, 0);
+//   ... loop: for each SDL event: gui->gererEvenement(e); then draw a frame (the frame code
+//   calls gui->projection() and gui->dessiner()) ...
+//   delete ok;                              // before the screen returns
+// A dialog closed by one of its own buttons is handed to supprimerPlusTard from the callback:
+// it is deleted at the start of the next frame, never inside the callback.
+#include <SDL.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "gui/evenements.h"
+#include "gui/police.h"
+#include "gui/style.h"
+#include "gui/zone.h"
+
+// The mouse as SDL_GetMouseState reports it.
+struct EtatSouris {
+  int x = 0, y = 0;
+  uint8_t boutons = 0;  // SDL_BUTTON(n) mask
+};
+
+class Gui {
+ public:
+  Gui(int32_t largeur, int32_t hauteur);
+  // Deletes the font and whatever waits in supprimerPlusTard; zones still listed are not
+  // deleted here (their widgets do that) but no longer reach the manager.
+  ~Gui();
+  Gui(const Gui&) = delete;
+  Gui& operator=(const Gui&) = delete;
+
+  void redimensionner(int32_t largeur, int32_t hauteur);
+
+  // Projection matrix: pixels from the window's top-left corner, y downward, depth -256..0.
+  void projection();
+
+  // A new zone in front of every existing one: the first empty slot gets z = highest + 10,
+  // else it is appended with z = highest + 1. Owned by the caller (delete it when done).
+  ZoneGUI* nouvelleZone();
+
+  // The zone at (x, y) (edges included) with the highest depth, the earlier one on a tie;
+  // zones of depth 0 are never found.
+  ZoneGUI* zoneSous(int x, int y) const;
+
+  // One SDL event: keys to the focus zone, then press / release / hover from the mouse state
+  // (as the mouse events themselves report it, so that no quick click is lost).
+  void gererEvenement(const SDL_Event& e);
+  // The same with the mouse state and the time given (tests, replays).
+  void gererEvenement(const SDL_Event& e, const EtatSouris& souris, uint32_t maintenant);
+
+  // One frame of widgets (projection already set): deletes what waits in supprimerPlusTard,
+  // draws every zone back to front, then fires the auto-repeat. Needs the GL context.
+  void dessiner();
+  // The auto-repeat step of dessiner alone: EV_REPETE to the zone under the mouse while the
+  // left button is held there, 300 ms after the press, then every 50 ms.
+  void repeter(const EtatSouris& souris, uint32_t maintenant);
+
+  // Deletes `objet` at the start of the next frame (a dialog closing from its own button).
+  template <class T>
+  void supprimerPlusTard(T* objet) {
+    if (objet) corbeille_.emplace_back([objet] { delete objet; });
+  }
+  // Runs the pending deletions now (dessiner does it; a screen leaving may too).
+  void viderCorbeille();
+
+  // Takes ownership of the font (replacing any previous one).
+  void setPolice(std::unique_ptr<FontGUI> police) { police_ = std::move(police); }
+  FontGUI* police() const { return police_.get(); }
+
+  int32_t largeur = 0, hauteur = 0;
+  float ratio = 1;  // largeur / hauteur, for callers
+  StyleGUI stylePanneau;  // dialog backgrounds, panels
+  StyleGUI styleBouton;   // BoutonGUI, the selected row of a list
+  StyleGUI styleSaisie;   // InputGUI
+  StyleGUI styleImage;    // ImageGUI
+  StyleGUI styleLabel;    // LabelGUI, list rows
+  StyleGUI styleListe;    // ListGUI frame and arrows
+
+  // Read-only views for tests and tools.
+  const std::vector<ZoneGUI*>& zones() const { return zones_; }
+  ZoneGUI* zoneSurvol() const { return zoneSurvol_; }
+  ZoneGUI* zoneFocus() const { return zoneFocus_; }
+  bool boutonEnfonce() const { return boutonEnfonce_; }
+
+ private:
+  friend class ZoneGUI;
+  void oublierZone(ZoneGUI* zone);
+  // Frames, then texts, of zones that do not overlap, in a few batches.
+  void dessinerCouche(const std::vector<ZoneGUI*>& couche);
+
+  std::vector<ZoneGUI*> zones_;  // a slot may be empty
+  ZoneGUI* zoneSurvol_ = nullptr;
+  ZoneGUI* zoneFocus_ = nullptr;
+  // The zone under the mouse while one event is delivered: a handler may delete it (or any
+  // other zone), and the rest of the event must then skip it.
+  ZoneGUI* zoneVisee_ = nullptr;
+  bool boutonEnfonce_ = false;
+  uint32_t prochaineRepetition_ = 0;
+  EtatSouris souris_;          // as the last mouse event left it
+  bool sourisConnue_ = false;  // a mouse event was seen
+  std::unique_ptr<FontGUI> police_;
+  std::vector<std::function<void()>> corbeille_;
+  std::vector<size_t> ordre_;   // drawing order, reused between frames
+  std::vector<int> niveaux_;    // layer of each zone of ordre_
+  std::vector<ZoneGUI*> couche_;
+};
+
+// The game's manager, created at start-up with the window size.
+extern Gui* gui;

@@ -1,0 +1,46 @@
+#pragma once
+// A framed list of text items, `nbLignes` rows 20 pixels tall, with scroll arrows on the right.
+// A click on a row selects its item (the callback gets EV_CHOIX with the index in x, then the
+// raw event); the arrows scroll one row per press and repeat while held. Screens read
+// selection() and the items' valeur.
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/widgets.h"
+
+struct ElementListe {
+  std::string texte;
+  int32_t valeur = 0;  // free for the list's user
+};
+
+class ListGUI : public ObjHelpGUI {
+ public:
+  ListGUI(int x, int y, int largeur, int nbLignes);  // no callback: use setRappel
+  ~ListGUI() override;
+
+  void ajouter(const ElementListe& element);  // shown after the next rafraichir
+  void vider();                               // no items, scrolled to the top, selection 0
+  void setSelection(int32_t index) { selection_ = index; }  // no refresh, no notification
+  void rafraichir();
+
+  int32_t selection() const { return selection_; }
+  int32_t premier() const { return premier_; }
+  int32_t nbLignes() const { return nbLignes_; }
+  const std::vector<ElementListe>& elements() const { return elements_; }
+  LabelGUI* ligne(int i) const { return lignes_.at(static_cast<size_t>(i)).get(); }
+  ImageGUI* flecheHaut() const { return flecheHaut_.get(); }
+  ImageGUI* flecheBas() const { return flecheBas_.get(); }
+  ZoneGUI* fond() const { return fond_.get(); }
+
+  void evenement(ZoneGUI* zone, int partie, int type, int x, int y) override;
+
+ private:
+  std::vector<std::unique_ptr<LabelGUI>> lignes_;
+  std::unique_ptr<ImageGUI> flecheHaut_, flecheBas_;
+  int32_t nbLignes_;
+  int32_t premier_ = 0, selection_ = 0;
+  std::vector<ElementListe> elements_;
+  std::unique_ptr<ZoneGUI> fond_;
+};

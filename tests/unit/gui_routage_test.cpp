@@ -1,0 +1,284 @@
+// The manager's routing without a window: hit tests, hover, press and click, auto-repeat,
+// focus and keys, slot reuse, and widgets deleted from their own callbacks.
+#include <memory>
+
+#include "gui/dialogue.h"
+#include "gui/entier.h"
+#include "gui/widgets.h"
+#include "gui_commun.h"
+
+namespace {
+
+class Routage : public GuiSansFenetre {
+ protected:
+  int repetitionsEnUneSeconde(uint32_t depart);
+};
+
+TEST_F(Routage, ZoneSousBordsInclusEtProfondeur) {
+  BoutonGUI a(10, 20, 80, "a", nullptr, 1);  // 10..90 x 20..40
+  BoutonGUI b(50, 30, 80, "b", nullptr, 2);  // created later: in front
+  struct Cas {
+    int x, y;
+    ZoneGUI* attendue;
+  } cas[] = {
+      {10, 20, a.zone()},  {90, 20, a.zone()},  {90, 30, b.zone()},  {49, 40, a.zone()}, {50, 30, b.zone()},
+      {9, 20, nullptr},    {10, 19, nullptr},   {130, 50, b.zone()}, {131, 50, nullptr},
+      {130, 51, nullptr},  {60, 25, a.zone()},
+  };
+  for (const auto& c : cas) EXPECT_EQ(g_->zoneSous(c.x, c.y), c.attendue) << c.x << "," << c.y;
+  // Depth 0 is never hit; equal depths: the earlier one wins.
+  b.zone()->setPropriete(PROP_Z, 0);
+  EXPECT_EQ(g_->zoneSous(100, 35), nullptr);
+  b.zone()->setPropriete(PROP_Z, a.zone()->z);
+  EXPECT_EQ(g_->zoneSous(60, 35), a.zone());
+}
+
+TEST_F(Routage, PlacesLibresReutiliseesDevant) {
+  auto a = std::make_unique<LabelGUI>(0, 0, 10, "", nullptr, 0);
+  auto b = std::make_unique<LabelGUI>(0, 0, 10, "", nullptr, 0);
+  auto c = std::make_unique<LabelGUI>(0, 0, 10, "", nullptr, 0);
+  EXPECT_EQ(a->zone()->z, 1);
+  EXPECT_EQ(b->zone()->z, 2);
+  EXPECT_EQ(c->zone()->z, 3);
+  b.reset();
+  ASSERT_EQ(g_->zones().size(), 3u);
+  EXPECT_EQ(g_->zones()[1], nullptr);
+  auto d = std::make_unique<LabelGUI>(0, 0, 10, "", nullptr, 0);
+  EXPECT_EQ(g_->zones()[1], d->zone());
+  EXPECT_EQ(d->zone()->z, 13);
+  auto e = std::make_unique<LabelGUI>(0, 0, 10, "", nullptr, 0);
+  EXPECT_EQ(g_->zones().size(), 4u);
+  EXPECT_EQ(e->zone()->z, 14);
+}
+
+TEST_F(Routage, SurvolAppuiClic) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  souris(0, 0, false);
+  souris(15, 25, false);  // enters
+  souris(15, 26, true);   // press
+  souris(16, 26, false);  // release: the click
+  const std::vector<Recu> attendu = {
+      {7, EV_ENTREE, 5, 5}, {7, EV_APPUI, 5, 6}, {7, EV_RELACHE, 6, 6}};
+  EXPECT_EQ(recus_, attendu);
+  EXPECT_EQ(g_->zoneFocus(), b.zone());
+}
+
+TEST_F(Routage, UnClicRapideParLesEvenementsSouris) {
+  // A press and its release queued in the same frame: each event carries its own state.
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  SDL_Event e{};
+  e.type = SDL_MOUSEMOTION;
+  e.motion.x = 15;
+  e.motion.y = 25;
+  g_->gererEvenement(e);
+  e = SDL_Event{};
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.button = SDL_BUTTON_LEFT;
+  e.button.x = 15;
+  e.button.y = 25;
+  g_->gererEvenement(e);
+  e.type = SDL_MOUSEBUTTONUP;
+  g_->gererEvenement(e);
+  const std::vector<Recu> attendu = {
+      {7, EV_ENTREE, 5, 5}, {7, EV_APPUI, 5, 5}, {7, EV_RELACHE, 5, 5}};
+  EXPECT_EQ(recus_, attendu);
+}
+
+TEST_F(Routage, AppuiPuisSortieAnnuleLeClic) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  souris(15, 25, false);
+  souris(15, 25, true);
+  souris(200, 200, true);   // leaves with the button held
+  souris(200, 200, false);  // released elsewhere
+  souris(15, 25, false);    // comes back
+  const std::vector<Recu> attendu = {
+      {7, EV_ENTREE, 5, 5}, {7, EV_APPUI, 5, 5}, {7, EV_SORTIE, 190, 180}, {7, EV_ENTREE, 5, 5}};
+  EXPECT_EQ(recus_, attendu);
+}
+
+TEST_F(Routage, RelacheSurUneAutreZoneDansLeMemeEvenementNestPasUnClic) {
+  BoutonGUI a(10, 20, 80, "a", enregistreur(), 1);
+  BoutonGUI b(10, 60, 80, "b", enregistreur(), 2);
+  souris(15, 25, false);
+  souris(15, 25, true);
+  souris(15, 65, false);  // moved onto b and released before the next event was read
+  const std::vector<Recu> attendu = {
+      {1, EV_ENTREE, 5, 5}, {1, EV_APPUI, 5, 5}, {1, EV_SORTIE, 5, 45}, {2, EV_ENTREE, 5, 5}};
+  EXPECT_EQ(recus_, attendu);
+}
+
+TEST_F(Routage, AppuiEnEntrantLivreMaisOublie) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  souris(15, 25, true);   // press seen with the hover change: delivered, not remembered
+  souris(15, 25, false);  // no click
+  souris(15, 25, true);
+  souris(15, 25, false);  // a real click
+  const std::vector<Recu> attendu = {{7, EV_APPUI, 5, 5},
+                                     {7, EV_ENTREE, 5, 5},
+                                     {7, EV_APPUI, 5, 5},
+                                     {7, EV_RELACHE, 5, 5}};
+  EXPECT_EQ(recus_, attendu);
+}
+
+TEST_F(Routage, AutresBoutonsNeChangentRien) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  souris(15, 25, false);
+  SDL_Event e{};
+  e.type = SDL_MOUSEBUTTONDOWN;
+  EtatSouris s;
+  s.x = 15;
+  s.y = 25;
+  s.boutons = SDL_BUTTON(1) | SDL_BUTTON(3);
+  g_->gererEvenement(e, s, 0);
+  s.boutons = SDL_BUTTON(3);
+  g_->gererEvenement(e, s, 0);
+  EXPECT_EQ(recus_.size(), 1u);  // the entry only
+  EXPECT_FALSE(g_->boutonEnfonce());
+}
+
+// Holding the button over a zone for one second, one frame every 1000 / 60 ms.
+int Routage::repetitionsEnUneSeconde(uint32_t depart) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  souris(15, 25, false, depart);
+  souris(15, 25, true, depart);
+  EtatSouris s;
+  s.x = 15;
+  s.y = 25;
+  s.boutons = SDL_BUTTON(1);
+  for (int image = 1; image <= 60; ++image)
+    g_->repeter(s, depart + static_cast<uint32_t>(image * 1000 / 60));
+  int appuis = 0, repetes = 0;
+  for (const auto& r : recus_) {
+    appuis += r.type == EV_APPUI;
+    repetes += r.type == EV_REPETE;
+  }
+  EXPECT_EQ(appuis, 1);
+  recus_.clear();
+  return repetes;
+}
+
+TEST_F(Routage, RepetitionApres300PuisToutesLes50ms) {
+  for (uint32_t depart : {0u, 7u, 1000u, 123456u}) {
+    const int n = repetitionsEnUneSeconde(depart);
+    EXPECT_TRUE(n == 14 || n == 15) << depart << ": " << n;
+  }
+}
+
+TEST_F(Routage, PasDeRepetitionSansAppuiNiHorsDeLaZone) {
+  BoutonGUI b(10, 20, 80, "b", enregistreur(), 7);
+  EtatSouris s;
+  s.x = 15;
+  s.y = 25;
+  s.boutons = SDL_BUTTON(1);
+  g_->repeter(s, 10000);  // button held but never pressed as seen by the manager
+  souris(15, 25, false, 0);
+  souris(15, 25, true, 0);
+  s.x = 200;
+  g_->repeter(s, 400);  // off the zone
+  for (const auto& r : recus_) EXPECT_NE(r.type, EV_REPETE);
+}
+
+TEST_F(Routage, TouchesAuFocusSeulement) {
+  BoutonGUI a(10, 20, 80, "a", enregistreur(), 1);
+  BoutonGUI b(10, 60, 80, "b", enregistreur(), 2);
+  touche('x');  // nobody was ever pressed: goes nowhere
+  EXPECT_TRUE(recus_.empty());
+  clic(15, 25);
+  souris(15, 65, false);  // hovering b does not move the focus
+  recus_.clear();
+  touche('y');
+  touche('y', false);
+  const std::vector<Recu> attendu = {{1, EV_TOUCHE, 'y', 0}, {1, EV_TOUCHE_LACHEE, 'y', 0}};
+  EXPECT_EQ(recus_, attendu);
+}
+
+TEST_F(Routage, SupprimerUneZoneOublieSurvolEtFocus) {
+  auto a = std::make_unique<BoutonGUI>(10, 20, 80, "a", nullptr, 1);
+  BoutonGUI b(10, 60, 80, "b", nullptr, 2);
+  clic(15, 65);
+  EXPECT_EQ(g_->zoneFocus(), b.zone());
+  a.reset();  // any deletion resets hover and focus
+  EXPECT_EQ(g_->zoneFocus(), nullptr);
+  EXPECT_EQ(g_->zoneSurvol(), nullptr);
+}
+
+TEST_F(Routage, UnWidgetSupprimeDansSonPropreRappel) {
+  // Each kind deleted by its own callback on each event it can get; the rest of the event
+  // must leave it alone (AddressSanitizer watches).
+  for (int type : {EV_ENTREE, EV_APPUI, EV_RELACHE, EV_SORTIE, EV_COCHE, EV_PLUS}) {
+    ObjHelpGUI* w = nullptr;
+    int appels = 0;
+    auto rappel = [&](ZoneGUI*, int, int t, int, int) {
+      if (t == type && w) {
+        ++appels;
+        delete w;
+        w = nullptr;
+      }
+    };
+    w = new BoutonGUI(10, 20, 80, "b", rappel, 0);
+    if (type == EV_COCHE) {
+      delete w;
+      w = new CheckGUI(10, 20, 80, "c", false, rappel, 0);
+    }
+    if (type == EV_PLUS) {
+      delete w;
+      w = new IntGUI(0, 0, 5, 10, 20, 80, rappel, 0);
+    }
+    souris(0, 0, false);
+    souris(15, 25, false);
+    souris(15, 25, true);
+    souris(15, 25, false);
+    souris(85, 25, true);  // "+" of the IntGUI
+    souris(85, 25, false);
+    souris(300, 300, false);
+    EXPECT_EQ(appels, 1) << type;
+    delete w;
+  }
+}
+
+TEST_F(Routage, SupprimerUnAutreWidgetPendantLaSortie) {
+  // Leaving a deletes b, which is the zone now under the mouse.
+  BoutonGUI* b = nullptr;
+  BoutonGUI a(10, 20, 80, "a",
+              [&](ZoneGUI*, int, int t, int, int) {
+                if (t == EV_SORTIE) {
+                  delete b;
+                  b = nullptr;
+                }
+              },
+              1);
+  b = new BoutonGUI(10, 60, 80, "b", nullptr, 2);
+  souris(15, 25, false);
+  souris(15, 65, true);
+  EXPECT_EQ(b, nullptr);
+  EXPECT_EQ(g_->zoneFocus(), nullptr);
+}
+
+TEST_F(Routage, DialogueSupprimeALaProchaineImage) {
+  DialogueGUI* d = new DialogueGUI(300, 100);
+  bool ferme = false;
+  d->ajouterBouton("OK",
+                   [&](ZoneGUI*, int, int t, int, int) {
+                     if (t == EV_RELACHE) {
+                       gui->supprimerPlusTard(d);
+                       d = nullptr;
+                       ferme = true;
+                     }
+                   },
+                   0);
+  const ZoneGUI* bouton = g_->zones().back();
+  clic(bouton->x + 5, bouton->y + 5);
+  EXPECT_TRUE(ferme);
+  EXPECT_NE(g_->zones().front(), nullptr);  // still there until the next frame
+  g_->viderCorbeille();
+  for (const ZoneGUI* z : g_->zones()) EXPECT_EQ(z, nullptr);
+}
+
+TEST_F(Routage, ZonesQuiSurviventAuGestionnaire) {
+  auto b = std::make_unique<BoutonGUI>(10, 20, 80, "b", nullptr, 0);
+  g_.reset();
+  gui = nullptr;
+  b.reset();  // must not reach the deleted manager
+}
+
+}  // namespace
