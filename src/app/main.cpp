@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/demarrage.h"
+#include "app/pages_aide.h"
 #include "base/etat.h"
 #include "base/journal.h"
 #include "app/ligne_commande.h"
@@ -14,40 +15,30 @@
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
 #include "game/terrain.h"
-#include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
 #include "gui/chargement.h"
 #include "gui/widgets.h"
 #include "render/fenetre.h"
 #include "render/gl.h"
 #include "render/glext.h"
-#include "render/image_minimale.h"
+#include "render/image.h"
 #include "render/shaders.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
+#include "screens/fond_menu.h"
+#include "screens/jeu.h"
 #include "sound/sons.h"
 
 namespace {
 
-// Until the menus exist: the demonstration level stands behind the window, redrawn about 60
-// times a second, until the window is closed (a SIGTERM also arrives as SDL_QUIT).
-void attendreFermeture() {
-  LecteurNiveaux lecteur;
-  const bool demo = lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) &&
-                    !lecteur.chargerNiveauSuivant(*terrain);
-  lecteur.fermer();
-  if (demo) {
-    // The menu's first view: aimed at the middle of the level, from far enough to see the name.
-    Camera& k = terrain->camera;
-    k.oeilX = k.centreX = terrain->largeur / 2;
-    k.oeilY = k.centreY = terrain->hauteur / 2;
-    k.oeilZ = -0.55f * terrain->largeur;
-  }
+// Until the main menu exists: the menu background behind the window, redrawn about 60 times a
+// second, until the window is closed (a SIGTERM also arrives as SDL_QUIT). Returns the menu's
+// result for a closed window.
+int attendreFermeture() {
   GestionnairesEcran attente;
-  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) {
-    dessinerImageMinimale(vue, ticks);
-  };
+  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) { dessinerImage(vue, ticks); };
   bouclerEcran(attente, terrain);
+  return 0;
 }
 
 }  // namespace
@@ -121,23 +112,57 @@ int main(int argc, char** argv) {
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
 
-  // 24: the menu background starts here once it exists.
+  // 24. Menu background.
+  demarrerFondMenu();
 
   // 25. Vertical sync.
   journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
 
-  // 26. Main loop: until the main menu exists, the window waits to be closed.
+  // 26. Main loop: the main menu's result, acted upon, until one says quit.
+  std::string fichier;
+  bool quitter = false;
   bool redemarrage = false;
   modeEditeur = false;
-  attendreFermeture();
+  while (!quitter) {
+    const int resultat = attendreFermeture();
+    switch (resultat) {
+      case 0:  // the window was closed
+        quitter = true;
+        break;
+      case 1:  // play the chosen level file
+        arreterFondMenu();
+        journal("Demarre jeu");
+        quitter = jouerFichier(std::string(fichier));
+        demarrerFondMenu();
+        break;
+      case 2:  // new level file
+      case 3:  // edit a level file
+        arreterFondMenu();
+        modeEditeur = true;
+        journal("Demarre l'editeur");
+        // The editor takes the level file here once it exists; the menu comes back meanwhile.
+        modeEditeur = false;
+        demarrerFondMenu();
+        break;
+      case LienCredits:
+      case LienManuel:
+        ouvrirPageAide(resultat, options.Langue);
+        if (options.Fullscreen) quitter = true;
+        break;
+      default:
+        break;
+    }
+  }
 
-  // Shutdown. The menu background joins with its part.
+  // Shutdown, in this order.
   delete labelIPS;
   labelIPS = nullptr;
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;
   shaders = nullptr;
+  journal("Termine fondmenu");
+  arreterFondMenu();
   journal("Termine ter");
   delete terrain;
   terrain = nullptr;

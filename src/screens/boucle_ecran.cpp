@@ -2,6 +2,7 @@
 
 #include "base/utilitaires.h"
 #include "gui/gui.h"
+#include "render/erreurs_gl.h"
 #include "sound/sons.h"
 
 LabelGUI* labelIPS = nullptr;
@@ -35,6 +36,7 @@ void guiDessiner() {
   if (!gui) return;
   gui->projection();
   gui->dessiner();
+  verifierErreursGL("Err drawGUI");
   compterImage(SDL_GetTicks());
 }
 // -------------------------------------------------------------------------------------------------

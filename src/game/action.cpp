@@ -1,0 +1,38 @@
+#include "game/action.h"
+
+#include <SDL.h>
+
+#include <mutex>
+#include <string>
+
+#include "base/journal.h"
+
+namespace {
+
+bool aUneGrille(const Terrain& t) {
+  std::lock_guard<std::mutex> garde(t.verrou);
+  return t.aGrille();
+}
+
+}  // namespace
+
+int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape) {
+  uint32_t prochain = SDL_GetTicks();
+  while (aUneGrille(niveau)) {
+    if (donnees.arret.load()) break;
+    const int r = niveau.avancer(donnees.lireTouches(), sonsEtape);
+    donnees.proposerResultat(r);
+    donnees.pas.fetch_add(1);
+
+    prochain += DureePas;
+    const uint32_t maintenant = SDL_GetTicks();
+    const int32_t avance = static_cast<int32_t>(prochain - maintenant);
+    if (avance > 0) {
+      SDL_Delay(static_cast<uint32_t>(avance));
+    } else if (avance < -static_cast<int32_t>(10 * DureePas)) {
+      prochain = maintenant;  // far behind (a stall): start the timetable again from now
+    }
+  }
+  journal("Thread arrete : " + std::to_string(donnees.resultat.load()));
+  return 0;
+}

@@ -1,0 +1,22 @@
+#pragma once
+// The action thread's work: the physics step of the live level every 10 ms until it is told to
+// stop or the level loses its grid. It touches neither SDL's keyboard nor any widget: the keys
+// come from `donnees` (the main thread samples them), the bomb count is read by the main thread
+// from its frame copy.
+#include <cstdint>
+
+#include "base/requetes_sons.h"
+#include "game/donnees_action.h"
+#include "game/terrain.h"
+
+constexpr uint32_t DureePas = 10;  // milliseconds per physics step
+
+// Runs until `donnees.arret` or no grid; stores the first step result into `donnees.resultat`
+// (one already there is kept, and the steps go on behind the result picture). Logs
+// "Thread arrete : " + the result. Returns 0.
+//
+// The steps keep to a 10 ms timetable: a step that starts late is not made up by sleeping less
+// forever (the timetable restarts after a delay longer than ten steps), but a short delay is
+// caught up, so the rate stays at 100 steps a second where sleeping 10 - e ms after each step
+// would lose the sleep's own overshoot every time.
+int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons);

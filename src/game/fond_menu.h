@@ -1,0 +1,51 @@
+#pragma once
+// The animation behind the menus: a camera wandering over the demonstration level held in a
+// live Terrain and, after a while, the level's bricks living as a cellular automaton with
+// gliders dropped in. It runs on a thread of its own; every change to the Terrain goes through
+// the Terrain's locked operations, and the main thread draws from its frame copy.
+#include <atomic>
+#include <thread>
+
+#include "game/terrain.h"
+
+// The animation's own state, new at each start.
+struct EtatFondMenu {
+  float cibleX = 128, cibleY = 101;        // point the camera heads for, in cells
+  float vitesseX = 0, vitesseY = 0;        // motion of the target per step
+  float pousseeX = 0.01f, pousseeY = -0.01f;  // added to the speed each step
+  bool tourneX = false, tourneY = false;   // the push was reversed during this excursion
+  int pas = 0;                             // steps since the start
+};
+
+// The eye's distance factor at step `pas`: 250 / (pas / 500) capped at 300.
+float distanceFondMenu(int pas);
+
+// One step of the animation on `niveau` of width x height cells: the target swings through
+// the middle half of the level (its push reversed once per excursion out of the band), the
+// camera follows it (eye depth -20 - distance), the automaton runs every 4th step after 1000
+// and a glider drops every 2nd step after 3000.
+void pasFondMenu(EtatFondMenu& etat, Terrain& niveau, int largeur, int hauteur);
+
+class FondMenu {
+ public:
+  FondMenu() = default;
+  ~FondMenu() { arreter(); }
+  FondMenu(const FondMenu&) = delete;
+  FondMenu& operator=(const FondMenu&) = delete;
+
+  // Starts the thread on `niveau` (whose level the caller has loaded); a running thread is
+  // stopped first.
+  void demarrer(Terrain& niveau);
+  // Asks the thread to stop and waits for it: it ends within one step. Nothing when stopped.
+  void arreter();
+  bool actif() const { return fil_.joinable(); }
+  // Steps run by the current (or last) thread.
+  int pas() const { return pas_.load(); }
+
+ private:
+  void boucle(Terrain& niveau);
+
+  std::atomic<bool> arret_{false};
+  std::atomic<int> pas_{0};
+  std::thread fil_;
+};

@@ -1,0 +1,14 @@
+#pragma once
+// The menu background of the game: the demonstration level ("mapsoff/logom.map") in the global
+// `terrain`, animated by a FondMenu thread. The main loop starts it once start-up is done, stops
+// it before the play screen or the editor takes the global level and starts it again after them;
+// shutdown stops it for good. Main thread only.
+
+// Loads the demonstration level into `terrain` (none readable: the menus show the background
+// alone, with a log line) and starts the animation thread. A running background is stopped first.
+void demarrerFondMenu();
+// Stops the thread, waits for it (within one step), then releases the level's grid.
+// Nothing when it is not running.
+void arreterFondMenu();
+// Whether the animation thread runs (tests).
+bool fondMenuActif();

@@ -1,0 +1,160 @@
+// Whole frames in a real window, read back: the background choice (none, sky, fractal slices),
+// the board over it, and a frame without a level.
+#include <algorithm>
+#include <vector>
+
+#include "game/cases.h"
+#include "render/ciel.h"
+#include "render/etat_gl.h"
+#include "render/image.h"
+#include "render/plateau.h"
+#include "render/shaders.h"
+#include "rendu_commun.h"
+
+namespace {
+
+InstantaneTerrain petitNiveau() {
+  InstantaneTerrain t;
+  t.largeur = 5;
+  t.hauteur = 5;
+  t.grille.assign(25, Brique);
+  t.balle.x = 2.5f, t.balle.y = 2.5f;
+  t.camera = cameraDepart(5, 5, 2.5f, 2.5f);
+  t.camera.oeilZ = -30;  // the board in the middle, background all around
+  return t;
+}
+
+class Image : public FenetreRendu {
+ protected:
+  void preparer(int l, int h) {
+    ouvrir(l, h);
+    chargerImages();
+    shaders = new Shaders();
+    shaders->preparerShaders();
+  }
+  void TearDown() override {
+    if (shaders) shaders->libererShaders();
+    delete shaders;
+    shaders = nullptr;
+    FenetreRendu::TearDown();
+  }
+  static std::vector<uint8_t> lireEcran(int l, int h) {
+    std::vector<uint8_t> p(static_cast<size_t>(l) * h * 4);
+    glReadPixels(0, 0, l, h, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+    return p;
+  }
+  static bool noir(const std::array<int, 4>& p) { return p[0] + p[1] + p[2] == 0; }
+};
+
+TEST_F(Image, SansFondLePlateauEstSurDuNoirQuelQueSoitFondShader) {
+  for (bool fondShader : {false, true}) {
+    options.defauts();
+    options.Fond = false;
+    options.FondShader = fondShader;
+    preparer(640, 480);
+    const InstantaneTerrain t = petitNiveau();
+    for (int i = 0; i < 3; ++i) dessinerImage(t, 1000 + 16 * i);
+    glFinish();
+    EXPECT_TRUE(noir(pixel(5, 5))) << fondShader;
+    EXPECT_TRUE(noir(pixel(630, 470))) << fondShader;
+    EXPECT_FALSE(noir(pixel(320, 240))) << "the board is drawn, FondShader " << fondShader;
+    TearDown();
+    SetUp();
+  }
+  // With the background on, the same corners are not black.
+  for (bool fondShader : {false, true}) {
+    options.Fond = true;
+    options.FondShader = fondShader;
+    options.FondShaderDiv = 1;
+    preparer(640, 480);
+    dessinerImage(petitNiveau(), 5000);
+    glFinish();
+    EXPECT_FALSE(noir(pixel(5, 5)) && noir(pixel(630, 470))) << fondShader;
+    TearDown();
+    SetUp();
+  }
+}
+
+TEST_F(Image, QuatreTranchesDeCentPixelsDansLaTextureDeFond) {
+  options.Fond = true;
+  options.FondShader = true;
+  options.FondShaderDiv = 4;
+  options.FondShaderTaille = 2;
+  preparer(800, 600);
+  ASSERT_NE(textures.texFondShader, 0u);
+  ASSERT_EQ(textures.largeurFondShader, 512);
+  ASSERT_EQ(textures.hauteurFondShader, 512);
+  InstantaneTerrain vide;
+  std::vector<uint8_t> tex(512 * 512 * 3);
+  // Whether texture column x (rows 0 to 299) has anything but black; and rows 300 and up.
+  auto colonneRemplie = [&](int x) {
+    for (int y = 0; y < 300; ++y)
+      if (tex[(static_cast<size_t>(y) * 512 + x) * 3] | tex[(static_cast<size_t>(y) * 512 + x) * 3 + 1] |
+          tex[(static_cast<size_t>(y) * 512 + x) * 3 + 2])
+        return true;
+    return false;
+  };
+  const int depart = trancheFondShader();
+  ASSERT_EQ(depart, 0);
+  for (int image = 1; image <= 4; ++image) {
+    dessinerImage(vide, 1000 + 16 * image);
+    glBindTexture(GL_TEXTURE_2D, textures.texFondShader);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, tex.data());
+    oublierEtatGL();
+    // Slices of 100 x 300 at x = 0, 100, 200, 300: the first `image` ones are there.
+    for (int x : {0, 50, 99, 100, 199, 200, 299, 300, 399})
+      EXPECT_EQ(colonneRemplie(x), x < 100 * image) << "frame " << image << ", column " << x;
+    EXPECT_FALSE(colonneRemplie(400)) << "nothing beyond the 400 used columns";
+    for (int x : {0, 399})
+      for (int y : {300, 511})
+        EXPECT_EQ(tex[(static_cast<size_t>(y) * 512 + x) * 3], 0) << "nothing beyond 300 rows";
+  }
+  EXPECT_EQ(trancheFondShader(), 0) << "after four frames the next picture starts";
+  // The displayed part is 400 / 512 by 300 / 512 of the texture: the whole window is covered.
+  glFinish();
+  EXPECT_FALSE(noir(pixel(799, 599)));
+  EXPECT_FALSE(noir(pixel(0, 0)));
+}
+
+TEST_F(Image, SansNiveauSeulLeFond) {
+  options.Fond = true;
+  options.Reflets = false;
+  preparer(640, 480);
+  // The sky alone, as the frame's first pass draws it.
+  glClearColor(0, 0, 0, 0);
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  dessinerFond3D(4000, ratioFenetre());
+  glFinish();
+  const std::vector<uint8_t> ciel = lireEcran(640, 480);
+  dessinerImage(InstantaneTerrain{}, 4000);
+  glFinish();
+  EXPECT_TRUE(lireEcran(640, 480) == ciel);
+
+  options.Fond = false;
+  dessinerImage(InstantaneTerrain{}, 4000);
+  glFinish();
+  const std::vector<uint8_t> noirs = lireEcran(640, 480);
+  bool toutNoir = true;
+  for (size_t i = 0; i < noirs.size(); i += 4) toutNoir = toutNoir && !(noirs[i] | noirs[i + 1] | noirs[i + 2]);
+  EXPECT_TRUE(toutNoir);
+}
+
+TEST_F(Image, LeHaloGardeLePlateauEtLaisseLeMelangeActif) {
+  options.Fond = false;
+  options.Bloom = true;
+  preparer(640, 480);
+  ASSERT_NE(textures.texBloom, 0u);
+  CaptureJournal journal;
+  dessinerImage(petitNiveau(), 1000);
+  glFinish();
+  EXPECT_FALSE(noir(pixel(320, 240)));
+  EXPECT_TRUE(glIsEnabled(GL_BLEND));
+  for (const auto& l : journal.lignes()) EXPECT_EQ(l.find("Err"), std::string::npos) << l;
+}
+
+}  // namespace

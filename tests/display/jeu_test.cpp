@@ -1,0 +1,258 @@
+// The play screen in a real window, driven by SDL events pushed when given log lines appear
+// (never by waiting): Enter, the quit button, the two codes, the window closed, and the log of
+// a two-level file in its order.
+#include <filesystem>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "game/cases.h"
+#include "game/donnees_action.h"
+#include "game/terrain.h"
+#include "gui/chargement.h"
+#include "gui/gui.h"
+#include "levels/fichier_niveaux.h"
+#include "render/shaders.h"
+#include "rendu_commun.h"
+#include "screens/jeu.h"
+#include "sound/sons.h"
+
+namespace {
+
+void pousserTouche(SDLKey touche, uint16_t caractere = 0) {
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.keysym.sym = touche;
+  e.key.keysym.unicode = caractere;
+  SDL_PushEvent(&e);
+}
+void pousserCode(char lettre) {
+  pousserTouche(static_cast<SDLKey>(lettre), static_cast<uint16_t>(lettre));
+  pousserTouche(SDLK_F11);
+}
+void pousserClic(int x, int y) {
+  for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
+    SDL_Event e{};
+    e.type = type;
+    if (type == SDL_MOUSEMOTION) {
+      e.motion.x = static_cast<Uint16>(x);
+      e.motion.y = static_cast<Uint16>(y);
+    } else {
+      e.button.button = SDL_BUTTON_LEFT;
+      e.button.x = static_cast<Uint16>(x);
+      e.button.y = static_cast<Uint16>(y);
+    }
+    SDL_PushEvent(&e);
+  }
+}
+void pousserFermeture() {
+  SDL_Event e{};
+  e.type = SDL_QUIT;
+  SDL_PushEvent(&e);
+}
+
+// A level where the ball rests on the floor, out of reach of anything.
+Niveau niveauCalme(int bombes) {
+  Niveau n;
+  n.largeur = 9;
+  n.hauteur = 5;
+  n.grille.assign(45, Vide);
+  for (int c = 0; c < 9; ++c) n.grille[4 * 9 + c] = Blinde;
+  n.grille[4 * 9 + 8 - 9] = Win;  // far from the ball
+  n.departX = 1.5f;
+  n.departY = 3.5f;
+  n.bombes = bombes;
+  return n;
+}
+
+class EcranJeu : public FenetreRendu {
+ protected:
+  void SetUp() override {
+    FenetreRendu::SetUp();
+    ouvrir(640, 480);
+    // Two tracks that the simulated player never decodes.
+    std::filesystem::create_directories(d_ / "data/ziks");
+    ecrireFichierTest(d_ / "data/ziks/a.ogg", "");
+    ecrireFichierTest(d_ / "data/ziks/b.ogg", "");
+    CaptureJournal silence;
+    gui = new Gui(640, 480);
+    chargerImagesGui(*gui);
+    chargerImages();
+    terrain = new Terrain();
+    sons = new Sons(PeripheriqueSon::Simule);
+    requetesSons = sons;
+    traducteur = new Traducteur();
+    traducteur->charger(DONNEES_SOURCE + "lang/en.txt");
+  }
+  void TearDown() override {
+    journalDetourner({});
+    delete traducteur;
+    traducteur = nullptr;
+    requetesSons = nullptr;
+    delete sons;
+    sons = nullptr;
+    delete terrain;
+    terrain = nullptr;
+    delete gui;
+    gui = nullptr;
+    FenetreRendu::TearDown();
+  }
+
+  // A level file of these levels, in the test's directory.
+  std::string fichier(const std::vector<Niveau>& niveaux) {
+    const std::string chemin = d_ / "essai.map";
+    ecrireFichierTest(chemin, octetsFichier(niveaux));
+    return chemin;
+  }
+
+  // Plays `chemin`; each time a log line contains a key of `reactions` (the n-th time for the
+  // n-th reaction of that key), its action runs on the spot.
+  bool jouer(const std::string& chemin,
+             std::vector<std::pair<std::string, std::function<void()>>> reactions) {
+    lignes_.clear();
+    journalDetourner([this, reactions](const std::string& l) mutable {
+      lignes_.push_back(l);
+      for (auto& r : reactions)
+        if (r.second && l.find(r.first) != std::string::npos) {
+          auto action = std::move(r.second);
+          r.second = nullptr;
+          action();
+          break;
+        }
+    });
+    const bool quitte = jouerFichier(chemin);
+    journalDetourner({});
+    return quitte;
+  }
+  int compter(const std::string& ligne) const {
+    int n = 0;
+    for (const auto& l : lignes_) n += l == ligne;
+    return n;
+  }
+  bool contientPartie(const std::string& morceau) const {
+    for (const auto& l : lignes_)
+      if (l.find(morceau) != std::string::npos) return true;
+    return false;
+  }
+  // The lines must appear in this order (others may come between them).
+  ::testing::AssertionResult dansLOrdre(const std::vector<std::string>& attendues) const {
+    size_t i = 0;
+    for (const auto& a : attendues) {
+      while (i < lignes_.size() && lignes_[i] != a) ++i;
+      if (i == lignes_.size()) return ::testing::AssertionFailure() << "missing in order: " << a;
+      ++i;
+    }
+    return ::testing::AssertionSuccess();
+  }
+  std::string texteZone(const std::string& debut) const {
+    for (ZoneGUI* z : gui->zones())
+      if (z && z->texte().rfind(debut, 0) == 0) return z->texte();
+    return "";
+  }
+
+  std::vector<std::string> lignes_;  // only the main thread's callback and the joined action thread write it
+};
+
+TEST_F(EcranJeu, DeuxNiveauxGagnesDansLOrdreEtEntreeDeuxFois) {
+  const std::string chemin = fichier({niveauCalme(0), niveauCalme(0)});
+  auto gagner = [] {
+    // Enter twice: the second does nothing before a result; then the win code.
+    pousserTouche(SDLK_RETURN);
+    pousserTouche(SDLK_KP_ENTER);
+    pousserCode(LettreCodeGagne);
+  };
+  const bool quitte = jouer(chemin, {{"musicStart", gagner},
+                                     {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
+                                     {"musicStart", gagner},
+                                     {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }}});
+  EXPECT_FALSE(quitte);
+  const std::vector<std::string> niveau = {"musicLoad", "musicChange", "musicStart",
+                                           "Lancement du thread d'action", "Termine",
+                                           "unload result_tex", "musicStop",
+                                           "Attente fin thread...", "Thread arrete : 1",
+                                           "Niveau terminé"};
+  std::vector<std::string> attendues = {chemin + " joue", "LOAD " + chemin, chemin + " headok",
+                                        "Chargement niveau"};
+  attendues.insert(attendues.end(), niveau.begin(), niveau.end());
+  attendues.push_back("Chargement niveau");
+  attendues.insert(attendues.end(), niveau.begin(), niveau.end());
+  attendues.push_back("Fichier terminé");
+  EXPECT_TRUE(dansLOrdre(attendues));
+  EXPECT_EQ(compter("Lancement du thread d'action"), 2);
+  EXPECT_EQ(compter("Thread arrete : 1"), 2);
+  // Two tracks listed, then "i/2", for each level.
+  EXPECT_TRUE(contientPartie("/ziks/a.ogg"));
+  EXPECT_EQ(compter("0/2") + compter("1/2"), 2);
+  // The last level: "Niveau terminé" is followed at once by the file's end.
+  ASSERT_GE(lignes_.size(), 3u);
+  EXPECT_EQ(lignes_.back(), "Fichier terminé");
+  EXPECT_EQ(lignes_[lignes_.size() - 2].find("Unalloc particules"), 0u);
+}
+
+TEST_F(EcranJeu, QuitterAvantEntreeMontreLaDefaiteSansThread) {
+  const std::string chemin = fichier({niveauCalme(0), niveauCalme(0)});
+  const bool quitte = jouer(chemin, {{"musicStart", [] { pousserClic(640 - 25, 10); }},
+                                     {"English_perdu.png", [] { pousserTouche(SDLK_RETURN); }}});
+  EXPECT_FALSE(quitte);
+  EXPECT_TRUE(contientPartie("English_perdu.png"));
+  EXPECT_EQ(compter("Lancement du thread d'action"), 0);
+  EXPECT_FALSE(contientPartie("Thread arrete"));
+  // Lost: the file ends after its first level.
+  EXPECT_EQ(compter("Niveau terminé"), 1);
+  EXPECT_TRUE(dansLOrdre({"Termine", "Niveau terminé", "Fichier terminé"}));
+}
+
+TEST_F(EcranJeu, CodeGagneAvantDepartPuisFenetreFermeeSurLeResultat) {
+  const std::string chemin = fichier({niveauCalme(0), niveauCalme(0), niveauCalme(0)});
+  const bool quitte =
+      jouer(chemin, {{"musicStart", [] { pousserCode(LettreCodeGagne); }},
+                     {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
+                     {"musicStart", [] { pousserCode(LettreCodeGagne); }},
+                     {"English_gagne.png", pousserFermeture}});
+  EXPECT_TRUE(quitte);
+  EXPECT_EQ(compter("Gagne avec code"), 2);
+  EXPECT_EQ(compter("Lancement du thread d'action"), 0);
+  // The second level ends on the closed window, without Enter, and the third is never read.
+  EXPECT_EQ(compter("Termine"), 1);
+  EXPECT_EQ(compter("Niveau terminé"), 2);
+  EXPECT_EQ(compter("Chargement niveau"), 2);
+  EXPECT_EQ(lignes_.back(), "Fichier terminé");
+}
+
+TEST_F(EcranJeu, CodeBombeSeulementUneFoisLeNiveauLance) {
+  const std::string chemin = fichier({niveauCalme(3)});
+  std::string label;
+  const bool quitte = jouer(
+      chemin, {{"musicStart",
+                [] {
+                  pousserCode(LettreCodeBombe);  // before the start: nothing
+                  pousserTouche(SDLK_RETURN);
+                  pousserCode(LettreCodeBombe);
+                  pousserTouche(SDLK_F11);  // the letter is kept: F11 repeats the code
+                  pousserCode(LettreCodeGagne);
+                }},
+               {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
+               // The label stays until the thread has ended; it shows the frame copy's count.
+               {"Attente fin thread...", [&] { label = texteZone(traducteur->traduire("Bomb")); }}});
+  EXPECT_FALSE(quitte);
+  EXPECT_EQ(compter("Bombe avec code"), 2);
+  EXPECT_EQ(label, traducteur->traduire("Bomb") + "5");
+}
+
+TEST_F(EcranJeu, FichierDisparuOuSansNiveau) {
+  EXPECT_FALSE(jouer(d_ / "disparu.map", {}));
+  EXPECT_TRUE(contientPartie("***** Erreur : Fichier " + d_ / "disparu.map" +
+                             " inexistant ou défectueux"));
+  // A header without a level: the file ends at once.
+  const std::string vide = d_ / "vide.map";
+  ecrireFichierTest(vide, octetsFichier({}));
+  EXPECT_FALSE(jouer(vide, {}));
+  EXPECT_TRUE(dansLOrdre({vide + " headok", "Fichier terminé"}));
+  EXPECT_EQ(compter("musicStart"), 0);
+}
+
+}  // namespace

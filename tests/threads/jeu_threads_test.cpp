@@ -1,0 +1,112 @@
+// The play screen's action thread and the menu background's thread, each started and stopped
+// several times on one live Terrain while this thread takes frame copies and hands the held keys
+// over, as the main thread does. Run under ThreadSanitizer too.
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+
+#include <atomic>
+#include <thread>
+
+#include "../unit/grilles_test.h"
+#include "fixtures.h"
+#include "game/action.h"
+#include "game/donnees_action.h"
+#include "game/fond_menu.h"
+
+namespace {
+
+// Rolling right the ball blasts through the brick, takes the bomb and reaches the win cell.
+const std::vector<std::string> Parcours = {
+    "@@@@@@@@@@@@@@@@@@@@@@@@",
+    "@.....#..o.........%..W@",
+    "@@@@@@@@@@@@@@@@@@@@@@@@",
+};
+
+void copierQuelquesTrames(const Terrain& t, InstantaneTerrain& copie, int n) {
+  for (int i = 0; i < n; ++i) {
+    t.prendreInstantane(copie);
+    ASSERT_EQ(copie.grille.size(), static_cast<size_t>(copie.largeur) * copie.hauteur);
+    SDL_Delay(1);
+  }
+}
+
+TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
+  CaptureJournal journal;
+  Terrain t;
+  Sons s(PeripheriqueSon::Simule);
+  FondMenu fond;
+  InstantaneTerrain copie;
+  for (int cycle = 0; cycle < 3; ++cycle) {
+    // The menu background over a level of bricks.
+    std::vector<std::string> demo(24, std::string(40, '.'));
+    for (int r = 0; r < 24; r += 3) demo[r] = std::string(40, '#');
+    {
+      Niveau n;
+      dessinerTerrain(n, demo, 1.5f, 1.5f);
+      t.commencerNiveau(n);
+    }
+    fond.demarrer(t);
+    copierQuelquesTrames(t, copie, 40);
+    fond.arreter();
+    EXPECT_FALSE(fond.actif());
+    EXPECT_GT(fond.pas(), 0);
+    t.libererGrille();
+
+    // A level played by the real action thread, the keys handed over each "frame".
+    {
+      Niveau n;
+      dessinerTerrain(n, Parcours, 1.5f, 1.5f);
+      n.bombes = 1;
+      t.commencerNiveau(n);
+    }
+    t.allouerParticules(ParticulesParNiveau);
+    DonneesAction donnees;
+    std::thread action([&] { threadAction(donnees, t, &s); });
+    uint32_t debut = SDL_GetTicks();
+    while (donnees.resultat.load() == 0 && SDL_GetTicks() - debut < 20000) {
+      InstantaneTerrain vue;
+      t.prendreInstantane(vue);
+      // Space only while a brick stops the ball: the copy is what the main thread knows.
+      const uint8_t devant = vue.lireCase(static_cast<int>(vue.balle.x) + 1, 1);
+      const bool devantBrique = devant == Brique || devant == Casse;
+      donnees.deposerTouches(Touches{false, true, devantBrique});
+      s.executerRequetes();
+      copierQuelquesTrames(t, copie, 1);
+    }
+    EXPECT_EQ(donnees.resultat.load(), Gagne);
+    // The steps go on behind the result; a stop is seen within one step.
+    SDL_Delay(30);
+    const uint32_t avantArret = donnees.pas.load();
+    donnees.arret = true;
+    action.join();
+    EXPECT_LE(donnees.pas.load(), avantArret + 1);
+    t.libererGrille();
+    t.libererParticules();
+  }
+  int arrets = 0;
+  for (const std::string& l : journal.lignes()) arrets += l == "Thread arrete : 1";
+  EXPECT_EQ(arrets, 3);
+}
+
+TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
+  CaptureJournal journal;
+  Terrain t;
+  {
+    Niveau n;
+    dessinerTerrain(n, {"@@@@@", "@.X.@", "@@@@@"}, 1.5f, 1.5f);
+    t.commencerNiveau(n);
+  }
+  DonneesAction donnees;
+  donnees.proposerResultat(Gagne);  // the win code, before the thread starts
+  std::thread action([&] { threadAction(donnees, t, nullptr); });
+  donnees.deposerTouches(Touches{false, true, false});  // into the loss cell
+  SDL_Delay(100);
+  EXPECT_EQ(donnees.resultat.load(), Gagne);
+  // The level loses its grid under the thread: it ends by itself.
+  t.libererGrille();
+  action.join();
+  EXPECT_TRUE(journal.contient("Thread arrete : 1"));
+}
+
+}  // namespace
