@@ -9,6 +9,8 @@ struct LigneCommande {
   std::optional<std::string> dossierUtilisateur;  // "--dirhome DIR"
   bool parDefaut = false;                         // "--default": the options file is not read
   bool redemarre = false;                         // "--rebooted": started by a restart
+  bool aide = false;                              // "--help": print the usage and exit
+  bool version = false;                           // "--version": print the version and exit
 };
 
 // Scans the arguments after the program's name. Options are compared over their whole length;
@@ -16,3 +18,8 @@ struct LigneCommande {
 // names a data directory "--default"), and are ignored when they are last. Anything else is
 // ignored.
 LigneCommande lireLigneCommande(const std::vector<std::string>& arguments);
+
+// The text "--help" prints: the command line, one line per option.
+std::string texteAide();
+// The text "--version" prints.
+std::string texteVersion();

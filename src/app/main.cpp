@@ -25,23 +25,14 @@
 #include "render/shaders.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
+#include "screens/ecran_langue.h"
+#include "screens/ecran_options.h"
 #include "screens/fond_menu.h"
 #include "screens/jeu.h"
+#include "screens/menu_principal.h"
+#include "editor/editeur.h"
 #include "sound/sons.h"
 
-namespace {
-
-// Until the main menu exists: the menu background behind the window, redrawn about 60 times a
-// second, until the window is closed (a SIGTERM also arrives as SDL_QUIT). Returns the menu's
-// result for a closed window.
-int attendreFermeture() {
-  GestionnairesEcran attente;
-  attente.dessiner = [](const InstantaneTerrain& vue, uint32_t ticks) { dessinerImage(vue, ticks); };
-  bouclerEcran(attente, terrain);
-  return 0;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
@@ -52,6 +43,11 @@ int main(int argc, char** argv) {
   // 2 to 8. Directories, command line, data check.
   const LigneCommande ligne =
       lireLigneCommande(std::vector<std::string>(argv + (argc > 0 ? 1 : 0), argv + argc));
+  // Answered before anything is logged or opened.
+  if (ligne.aide || ligne.version) {
+    std::fputs((ligne.aide ? texteAide() : texteVersion()).c_str(), stdout);
+    return 0;
+  }
   const int code = preparerRepertoires(ligne);
   if (code != 0) return code;
 
@@ -124,30 +120,40 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
-    const int resultat = attendreFermeture();
+    const int resultat = menuPrincipal(fichier);
     switch (resultat) {
-      case 0:  // the window was closed
+      case MenuQuitter:
         quitter = true;
         break;
-      case 1:  // play the chosen level file
+      case MenuJouer:
         arreterFondMenu();
         journal("Demarre jeu");
         quitter = jouerFichier(std::string(fichier));
         demarrerFondMenu();
         break;
-      case 2:  // new level file
-      case 3:  // edit a level file
+      case MenuNouveau:
+      case MenuEditer:
         arreterFondMenu();
         modeEditeur = true;
         journal("Demarre l'editeur");
-        // The editor takes the level file here once it exists; the menu comes back meanwhile.
+        quitter = editeur(fichier);
         modeEditeur = false;
         demarrerFondMenu();
         break;
-      case LienCredits:
-      case LienManuel:
+      case MenuLienCompositeur:
+      case MenuLienEditeur:
         ouvrirPageAide(resultat, options.Langue);
         if (options.Fullscreen) quitter = true;
+        break;
+      case MenuOptions: {
+        const int r = ecranOptions();
+        if (r == OptionsQuitter) quitter = true;
+        if (r == OptionsConfirmees) redemarrage = quitter = true;
+        journal("Menu options retour");
+        break;
+      }
+      case MenuLangue:
+        quitter = ecranLangue();
         break;
       default:
         break;

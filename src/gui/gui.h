@@ -90,6 +90,8 @@ class Gui {
   const std::vector<ZoneGUI*>& zones() const { return zones_; }
   ZoneGUI* zoneSurvol() const { return zoneSurvol_; }
   ZoneGUI* zoneFocus() const { return zoneFocus_; }
+  // Gives the keys to `zone` (a text field that opens ready for typing).
+  void setZoneFocus(ZoneGUI* zone) { zoneFocus_ = zone; }
   bool boutonEnfonce() const { return boutonEnfonce_; }
 
  private:

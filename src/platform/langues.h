@@ -1,0 +1,28 @@
+#pragma once
+// The language list "lang/liste.txt": one line per language, code "|" name "|", for example
+// "en|English|". The main menu cycles through the names; the language screen offers them and
+// loads "lang/" + code + ".txt".
+#include <string>
+#include <vector>
+
+struct LangueListee {
+  std::string code;  // the translation file's name before ".txt"
+  std::string nom;   // the language's own name, as shown
+};
+
+// The list file, data-relative.
+extern const char* const FichierListeLangues;
+
+// The menu's reading: for each line holding a "|", the text after the first "|" without the
+// line's last character (so "en|English|" gives "English"). Lines without "|" are skipped; a
+// missing file gives an empty list. A CR before the line end is no part of the name.
+std::vector<std::string> lireListeLangues(const std::string& chemin);
+
+// The language screen's reading: code up to the first "|", name up to the next "|", the rest
+// of the line ignored; a line with no "|" or with an empty code is skipped. Each field keeps at most 254
+// characters. A missing file gives an empty list.
+std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin);
+
+// A code that may become part of a path: not empty, at most 254 characters, letters, digits,
+// '_' and '-' only (so no "/" and no "..").
+bool codeLangueValide(const std::string& code);

@@ -1,0 +1,44 @@
+#pragma once
+// The main menu's level list and its name-entry panel (a new level file of the player).
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gui/liste.h"
+#include "gui/saisie.h"
+#include "gui/widgets.h"
+#include "levels/catalogue.h"
+
+class CatalogueMenu {
+ public:
+  // `resultat` is the menu's result code: a created file sets it to 2.
+  explicit CatalogueMenu(int& resultat) : resultat_(resultat) {}
+
+  // The list at (W - 250, 50), 200 wide, (H - 100) / 20 rows, one row per catalogue entry;
+  // row 0 selected. Rebuilt from the directories on every call.
+  ListGUI* construireListe();
+
+  // Click on the menu's "NewMap" choice: opens the name panel (the field takes the keys at
+  // once), or closes it when open (its text is lost).
+  void basculerSaisieNom();
+  // Click on the panel's button (or Enter in its field): creates the named file and sets the
+  // result to 2; a name refused or already taken changes nothing.
+  void validerNom();
+
+  bool saisieOuverte() const { return champ_ != nullptr; }
+  std::string nomSaisi() const { return champ_ ? champ_->getTexte() : std::string(); }
+  InputGUI* champ() const { return champ_.get(); }
+  ListGUI* liste() const { return liste_.get(); }
+
+  // The selected entry (none when the catalogue is empty).
+  const EntreeCatalogue* selection() const;
+  bool selectionModifiable() const;
+
+ private:
+  int& resultat_;
+  std::vector<EntreeCatalogue> entrees_;
+  std::unique_ptr<ListGUI> liste_;
+  std::unique_ptr<LabelGUI> invite_;
+  std::unique_ptr<InputGUI> champ_;
+  std::unique_ptr<BoutonGUI> confirmer_;
+};

@@ -1,0 +1,68 @@
+#include "screens/ecran_langue.h"
+
+#include <memory>
+#include <vector>
+
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "base/utilitaires.h"
+#include "gui/gui.h"
+#include "gui/liste.h"
+#include "gui/widgets.h"
+#include "platform/langues.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "screens/boucle_ecran.h"
+#include "screens/cadre_menus.h"
+
+bool choisirLangue(const std::string& code) {
+  if (!codeLangueValide(code)) {
+    journal("Code de langue refuse : " + code);
+    return false;
+  }
+  const std::string chemin = repertoires->chemin("lang/" + code + ".txt");
+  if (!fichierExiste(chemin)) {
+    journal("Fichier de langue illisible : " + chemin);
+    return false;
+  }
+  traducteur->charger(chemin);
+  if (traducteur->nom().empty() && traducteur->taille() == 0) {
+    // Read but empty: the language in force comes back.
+    journal("Fichier de langue vide : " + chemin);
+    traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
+    return false;
+  }
+  options.Langue = code;
+  options.sauvegarder();
+  return true;
+}
+
+bool ecranLangue() {
+  const int W = gui->largeur, H = gui->hauteur;
+  const std::vector<LangueListee> langues =
+      lireLanguesDisponibles(repertoires->chemin(FichierListeLangues));
+  auto liste = std::make_unique<ListGUI>(W / 2 - 100, H / 2 - 150, 200, 15);
+  for (size_t k = 0; k < langues.size(); ++k)
+    liste->ajouter(ElementListe{langues[k].nom, static_cast<int32_t>(k)});
+  liste->rafraichir();
+
+  bool fini = false;
+  auto ok = std::make_unique<BoutonGUI>(
+      W / 2 + 50, H / 2 + 150, 50, "OK",
+      [&](ZoneGUI*, int, int type, int, int) {
+        if (type != EV_RELACHE || fini) return;
+        const int32_t i = liste->selection();
+        if (i < 0 || i >= static_cast<int32_t>(langues.size())) return;  // empty list
+        choisirLangue(langues[i].code);
+        fini = true;
+      },
+      0);
+
+  GestionnairesEcran ecran;
+  ecran.fini = [&] { return fini; };
+  ecran.dessiner = dessinerCadreMenus;
+  const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;
+  ok.reset();
+  liste.reset();
+  return quitter;
+}

@@ -1,0 +1,122 @@
+#include "screens/menu_principal.h"
+
+#include <SDL.h>
+
+#include <memory>
+#include <vector>
+
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "gui/gui.h"
+#include "gui/widgets.h"
+#include "platform/langues.h"
+#include "platform/repertoires.h"
+#include "render/textures.h"
+#include "screens/boucle_ecran.h"
+#include "screens/cadre_menus.h"
+#include "screens/catalogue_menu.h"
+#include "sound/sons.h"
+
+namespace {
+
+// Where a hidden choice goes: out of sight and out of reach.
+constexpr int HorsEcran = 30000;
+
+// The credits line: the two names lie under the two link zones (x 20..160 and 375..500 of
+// the line, which starts at W - 500).
+const char* const LigneCredits =
+    "     <u1><cffdd77>Zarvinel Studio<u><cffffff> - levels, code, pictures.   "
+    "Music composed by <u1><cffdd77>Tolvar K<u>";
+
+}  // namespace
+
+int menuPrincipal(std::string& chemin) {
+  int resultat = -1;
+  const int W = gui->largeur, H = gui->hauteur;
+  CatalogueMenu catalogue(resultat);
+
+  // Play, Opt, Langue, Quit and the links: a click sets the result to the choice's data; Edit
+  // only while the selected file may be edited.
+  const RappelGUI choisir = [&](ZoneGUI*, int donnee, int type, int, int) {
+    if (type != EV_RELACHE) return;
+    if (donnee == MenuEditer && !catalogue.selectionModifiable()) return;
+    if (donnee == MenuJouer && !catalogue.selection()) return;  // nothing to play
+    resultat = donnee;
+  };
+  const RappelGUI nouveau = [&](ZoneGUI*, int, int type, int, int) {
+    if (type == EV_RELACHE) catalogue.basculerSaisieNom();
+  };
+
+  struct Choix {
+    GLuint texture;
+    int yIcone, yLabel;
+    std::string texte;
+    int donnee;
+  };
+  const Choix choix[] = {
+      {textures.texBoutonsEdit[255], H - 224, H - 220, traducteur->traduire("Play"), MenuJouer},
+      {textures.texBoutonsEdit[0], H - 192, H - 188, traducteur->traduire("NewMap"), MenuNouveau},
+      {textures.texBoutonsEdit[1], H - 160, H - 156, traducteur->traduire("EditMap"), MenuEditer},
+      {textures.texOptions, H - 128, H - 122, traducteur->traduire("Opt"), MenuOptions},
+      {textures.texLangue, H - 96, H - 90, "Langue", MenuLangue},
+      {textures.texCroix, H - 64, H - 58, traducteur->traduire("Quit"), MenuQuitter},
+  };
+  std::vector<std::unique_ptr<ObjHelpGUI>> widgets;
+  ImageGUI* iconeEditer = nullptr;
+  LabelGUI* labelEditer = nullptr;
+  LabelGUI* labelLangue = nullptr;
+  for (const Choix& c : choix) {
+    const RappelGUI& rappel = c.donnee == MenuNouveau ? nouveau : choisir;
+    auto icone = std::make_unique<ImageGUI>(32, c.yIcone, 32, 32, c.texture, rappel, c.donnee);
+    auto label = std::make_unique<LabelGUI>(66, c.yLabel, 100, c.texte, rappel, c.donnee);
+    if (c.donnee == MenuEditer) {
+      iconeEditer = icone.get();
+      labelEditer = label.get();
+    }
+    if (c.donnee == MenuLangue) labelLangue = label.get();
+    widgets.push_back(std::move(icone));
+    widgets.push_back(std::move(label));
+  }
+  widgets.push_back(std::make_unique<ImageGUI>(16, 16, 256, 64, textures.texTitre, RappelGUI(), 0));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 500, H - 20, 640, LigneCredits, RappelGUI(), 0));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir, MenuLienEditeur));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir,
+                                               MenuLienCompositeur));
+
+  catalogue.construireListe();
+
+  const std::vector<std::string> langues =
+      lireListeLangues(repertoires->chemin(FichierListeLangues));
+  journal(std::to_string(langues.size()) + " langues");
+  if (sons) sons->changerMusique("ziks/start.ogg");
+
+  size_t indiceLangue = 0;
+  uint32_t prochaineLangue = 0;
+  GestionnairesEcran ecran;
+  ecran.fini = [&] { return resultat != -1; };
+  ecran.avancer = [&](uint32_t maintenant) {
+    // The edit choice follows the selection: only an editable file of the player shows it.
+    const int x = catalogue.selectionModifiable() ? 32 : HorsEcran;
+    iconeEditer->zone()->setPropriete(PROP_X, x);
+    labelEditer->zone()->setPropriete(PROP_X, x == HorsEcran ? HorsEcran : 66);
+    if (maintenant >= prochaineLangue && !langues.empty()) {
+      labelLangue->zone()->setTexte(langues[indiceLangue]);
+      indiceLangue = (indiceLangue + 1) % langues.size();
+      prochaineLangue = maintenant + 1000;
+    }
+  };
+  ecran.dessiner = dessinerCadreMenus;
+  if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = MenuQuitter;
+
+  if (sons) sons->arreterMusique();
+  if (resultat == MenuNouveau) {
+    chemin = cheminNiveauUtilisateur(catalogue.nomSaisi());
+  } else {
+    const EntreeCatalogue* e = catalogue.selection();
+    chemin = e ? e->chemin : std::string();
+  }
+  journal("bouttonClicked");
+  widgets.clear();
+  journal("Menu : ordre " + std::to_string(resultat));
+  return resultat;
+}
