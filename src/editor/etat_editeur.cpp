@@ -151,6 +151,7 @@ void EtatEditeur::afficherErreur(const std::string& raison) {
   d->setTitre(traduire("ErreurSauv"));
   d->ajouterBouton(traduire("OK"), rappel(), CmdErreurOK);
   d->ajouterTexte(raison);
+  d->ajouterTexte(traduire("ModifsGardees"));
 }
 
 void EtatEditeur::proposerRecuperation() {

@@ -39,6 +39,9 @@ TEXTES = {
         "EditOptions": "Propriétés du niveau",
         "ColorBlocs": "Couleurs des blocs (cliquez un coin)",
         "TailleY": "Hauteur", "TailleX": "Largeur", "Niveau": "Niveau",
+        "ErreurSauv": "Enregistrement impossible",
+        "ModifsGardees": "Vos modifications sont gardées.",
+        "DemandRecup": "Reprendre la copie de secours ?",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -59,6 +62,9 @@ TEXTES = {
         "EditOptions": "Level properties",
         "ColorBlocs": "Brick colours (click a corner)",
         "TailleY": "Height", "TailleX": "Width", "Niveau": "Level",
+        "ErreurSauv": "The file could not be saved",
+        "ModifsGardees": "Your changes are kept.",
+        "DemandRecup": "Load the recovery copy?",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -79,6 +85,9 @@ TEXTES = {
         "EditOptions": "Level-Eigenschaften",
         "ColorBlocs": "Blockfarben (eine Ecke anklicken)",
         "TailleY": "Höhe", "TailleX": "Breite", "Niveau": "Level",
+        "ErreurSauv": "Speichern fehlgeschlagen",
+        "ModifsGardees": "Ihre Änderungen bleiben erhalten.",
+        "DemandRecup": "Sicherungskopie laden?",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -99,6 +108,9 @@ TEXTES = {
         "EditOptions": "Propiedades del nivel",
         "ColorBlocs": "Colores de los bloques (pulsa una esquina)",
         "TailleY": "Alto", "TailleX": "Ancho", "Niveau": "Nivel",
+        "ErreurSauv": "No se pudo guardar",
+        "ModifsGardees": "Sus cambios se conservan.",
+        "DemandRecup": "¿Cargar la copia de seguridad?",
     },
 }
 
