@@ -55,6 +55,7 @@ bool editeur(const std::string& fichier) {
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
+    etat.detruireFermes();
     etat.surligner(ticks);
     const uint32_t dt = dureeDefilement(ticks - precedent);
     precedent = ticks;

@@ -23,6 +23,11 @@ void bordures(ZoneGUI* z, uint8_t v) {
 EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH)
     : chemin_(std::move(chemin)), niveaux_(std::move(niveaux)), ecranL_(ecranL), ecranH_(ecranH) {
   if (niveaux_.empty()) niveaux_.push_back(nouveauNiveau());
+  // Each level opens seen straight on its start cell rather than sweeping in from the corner.
+  for (Niveau& n : niveaux_) {
+    n.camera.oeilX = n.camera.centreX;
+    n.camera.oeilY = n.camera.centreY;
+  }
   for (int i = 0; i < NombreOutilsCases; ++i) {
     outils_[static_cast<size_t>(i)] = std::make_unique<ImageGUI>(
         1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i],
@@ -53,6 +58,8 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
 EtatEditeur::~EtatEditeur() {
   choixCouleur_.reset();
   dialogue_.reset();
+  choixFermes_.clear();
+  dialoguesFermes_.clear();
   commandes_.clear();
   for (auto& o : outils_) o.reset();
   spinner_.reset();
@@ -109,24 +116,22 @@ DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur)
   return dialogue_.get();
 }
 
-// A dialog is usually closed from its own button's callback: deleted at the next frame.
+// A dialog is usually closed from its own button's callback: kept until detruireFermes.
 void EtatEditeur::fermerDialogue() {
   coins_ = nullptr;
   ligneLargeur_ = ligneHauteur_ = ligneBombes_ = nullptr;
   typeDialogue_ = DialogueEditeur::Aucun;
-  if (!dialogue_) return;
-  if (gui)
-    gui->supprimerPlusTard(dialogue_.release());
-  else
-    dialogue_.reset();
+  if (dialogue_) dialoguesFermes_.push_back(std::move(dialogue_));
 }
 
 void EtatEditeur::fermerChoixCouleur() {
-  if (!choixCouleur_) return;
-  if (gui)
-    gui->supprimerPlusTard(choixCouleur_.release());
-  else
-    choixCouleur_.reset();
+  if (choixCouleur_) choixFermes_.push_back(std::move(choixCouleur_));
+}
+
+void EtatEditeur::detruireFermes() {
+  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i) journal("Fermeture dialogue");
+  choixFermes_.clear();
+  dialoguesFermes_.clear();
 }
 
 bool EtatEditeur::sauvegarder() {

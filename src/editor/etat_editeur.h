@@ -68,6 +68,11 @@ class EtatEditeur {
   // The window is closing: unsaved edits go to the recovery copy (logged with its path).
   void ecrireRecuperationSiModifie();
 
+  // Destroys the dialogs closed since the last call (logs "Fermeture dialogue" for each): the
+  // screen calls it once a frame after the events, so that no dialog is deleted inside its own
+  // button's callback. Until then a closed dialog's buttons do nothing.
+  void detruireFermes();
+
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
 
@@ -116,6 +121,8 @@ class EtatEditeur {
   std::unique_ptr<DialogueGUI> dialogue_;
   DialogueEditeur typeDialogue_ = DialogueEditeur::Aucun;
   std::unique_ptr<ChoixCouleurGUI> choixCouleur_;
+  std::vector<std::unique_ptr<DialogueGUI>> dialoguesFermes_;
+  std::vector<std::unique_ptr<ChoixCouleurGUI>> choixFermes_;
   ColorGUI* coins_ = nullptr;
   IntGUI* ligneLargeur_ = nullptr;
   IntGUI* ligneHauteur_ = nullptr;

@@ -14,6 +14,8 @@ Niveau nouveauNiveau() {
   n.camera.suivre = false;
   n.camera.centreX = n.departX;
   n.camera.centreY = n.departY;
+  n.camera.oeilX = n.departX;
+  n.camera.oeilY = n.departY;
   return n;
 }
 

@@ -267,7 +267,7 @@ TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
         const float attendu = (k == 3 - q && i < 3) ? choisie[i] : avant.couleurs[k][i];
         EXPECT_NEAR(n.couleurs[k][i], attendu, 1e-6) << "quartier " << q << " coin " << k << " composante " << i;
       }
-    g_->viderCorbeille();
+    e->detruireFermes();
   }
 }
 
@@ -281,7 +281,7 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
   clic(arc->x + 20, arc->y + 20);
   cmd(*e, CmdCouleurOK);
-  g_->viderCorbeille();  // the next frame: the chooser no longer covers the dialog
+  e->detruireFermes();  // the next frame: the chooser no longer covers the dialog
   clicTexte("Ann");
   EXPECT_FALSE(e->dialogueOuvert());
   const Niveau& n = e->courant();
@@ -293,7 +293,7 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   EXPECT_FALSE(e->modifie());
   // The closed dialog waits for the next frame, then goes (a widget is never deleted inside
   // its own callback).
-  g_->viderCorbeille();
+  e->detruireFermes();
   for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Ann");
 }
 
@@ -368,7 +368,7 @@ TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {
     if (existait) {
       EXPECT_EQ(lireFichierTest(chemin), avant) << c.nom;
     }
-    g_->viderCorbeille();
+    e.detruireFermes();
   }
 }
 
