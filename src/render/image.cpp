@@ -107,18 +107,83 @@ void preparerBloom(const InstantaneTerrain& t, uint32_t ticks) {
 
 void dessinerBloom() {
   if (textures.texBloom == 0) return;
+  const Vue vue = vueCourante();
   matricesIdentite();
-  activerMelange(true);
-  fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  if (shaders) shaders->utiliserProgramme(shaders->programmeBloom);
-  verifierErreursGL("Err shader_bloom");
-  glEnable(GL_TEXTURE_2D);
-  lierTexture(textures.texBloom);
-  glColor4f(1, 1, 1, 1);
   const int rx = options.resXSure(), ry = options.resYSure();
-  quadPleinEcran(0, static_cast<float>(rx) / puiss2(rx), static_cast<float>(ry) / puiss2(ry));
+  const float sx = static_cast<float>(rx) / puiss2(rx), sy = static_cast<float>(ry) / puiss2(ry);
+  const bool reduit = textures.texHalo != 0 && textures.texHaloAlpha != 0;
+  if (!reduit) {
+    // Without the small targets: the glow program over the whole window.
+    activerMelange(true);
+    fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (shaders) shaders->utiliserProgramme(shaders->programmeBloom);
+    verifierErreursGL("Err shader_bloom");
+    glEnable(GL_TEXTURE_2D);
+    lierTexture(textures.texBloom);
+    glColor4f(1, 1, 1, 1);
+    quadPleinEcran(0, sx, sy);
+    glDisable(GL_TEXTURE_2D);
+    if (shaders) shaders->utiliserProgramme(0);
+    verifierErreursGL("Err draw use");
+    return;
+  }
+  // The glow program is the costliest pass of a frame: it runs at a quarter of the window's
+  // size in each direction, in the window's bottom-left corner (the frame is safe in texBloom),
+  // twice: once for its colour times its alpha, once for its alpha alone.
+  const int l = std::max(1, vue.l / ReductionHalo), h = std::max(1, vue.h / ReductionHalo);
+  glViewport(vue.x, vue.y, l, h);
+  glEnable(GL_TEXTURE_2D);
+  glColor4f(1, 1, 1, 1);
+  activerMelange(true);
+  for (int passe = 0; passe < 2; ++passe) {
+    if (passe == 1) {
+      // dest = 1 x alpha: the alpha as grey.
+      glEnable(GL_SCISSOR_TEST);
+      glScissor(vue.x, vue.y, l, h);
+      glClearColor(1, 1, 1, 1);
+      glClear(GL_COLOR_BUFFER_BIT);
+      glDisable(GL_SCISSOR_TEST);
+      glClearColor(0, 0, 0, 0);
+      fonctionMelange(GL_ZERO, GL_SRC_ALPHA);
+    } else {
+      fonctionMelange(GL_SRC_ALPHA, GL_ZERO);  // colour x alpha
+    }
+    if (shaders) shaders->utiliserProgramme(shaders->programmeBloom);
+    verifierErreursGL("Err shader_bloom");
+    lierTexture(textures.texBloom);
+    quadPleinEcran(0, sx, sy);
+    if (shaders) shaders->utiliserProgramme(0);
+    lierTexture(passe == 0 ? textures.texHalo : textures.texHaloAlpha);
+    glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, vue.x, vue.y, std::min(l, textures.largeurHalo),
+                        std::min(h, textures.hauteurHalo));
+  }
+  glViewport(vue.x, vue.y, vue.l, vue.h);
+  // The corner back from the frame's copy, texel for pixel.
+  activerMelange(false);
+  lierTexture(textures.texBloom);
+  const float cx = 2.0f * l / vue.l - 1.0f, cy = 2.0f * h / vue.h - 1.0f;
+  const float tx = static_cast<float>(l) / textures.largeurBloom;
+  const float ty = static_cast<float>(h) / textures.hauteurBloom;
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex2f(-1, -1);
+  glTexCoord2f(0, ty), glVertex2f(-1, cy);
+  glTexCoord2f(tx, ty), glVertex2f(cx, cy);
+  glTexCoord2f(tx, 0), glVertex2f(cx, -1);
+  glEnd();
+  // The glow over the frame, as blending its colour with its alpha would: dest x (1 - alpha),
+  // then + colour x alpha.
+  activerMelange(true);
+  const float hx = static_cast<float>(l) / textures.largeurHalo;
+  const float hy = static_cast<float>(h) / textures.hauteurHalo;
+  fonctionMelange(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
+  lierTexture(textures.texHaloAlpha);
+  quadPleinEcran(0, hx, hy);
+  fonctionMelange(GL_ONE, GL_ONE);
+  lierTexture(textures.texHalo);
+  quadPleinEcran(0, hx, hy);
   glDisable(GL_TEXTURE_2D);
-  if (shaders) shaders->utiliserProgramme(0);
+  // What the pass leaves for the GUI: blending on, for text and translucent widgets.
+  fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   verifierErreursGL("Err draw use");
 }
 

@@ -9,6 +9,7 @@
 #include "platform/options.h"
 #include "base/utilitaires.h"
 #include "game/cases.h"
+#include "render/briques_cache.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
 #include "render/maillages.h"
@@ -85,7 +86,7 @@ struct EtatDessin {
 
 void dessinerCase(EtatDessin& e, int c, int r) {
   const uint8_t code = e.t.lireCase(c, r);
-  if (code == Vide || (code >= 20 && code <= 253)) return;
+  if (code == Vide || (code >= 20 && code <= 253) || briqueEnCache(code)) return;
   const float x = static_cast<float>(c), y = static_cast<float>(r);
   float degrade[4];
   switch (code) {
@@ -339,6 +340,8 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   lierTexture(0);
+  // The opaque bricks first, from their arrays: they need no order.
+  dessinerBriquesCache(t, modeEditeur, reflets, e.reflet.oeil, ticks * 0.005f);
   const int W = t.largeur, H = t.hauteur;
   const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   const ZoneVisible z = zoneVisible(k, ratioFenetre(), W, H);

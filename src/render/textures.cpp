@@ -1,5 +1,7 @@
 #include "render/textures.h"
 
+#include <algorithm>
+
 #include <SDL.h>
 #include <SDL_image.h>
 
@@ -369,6 +371,11 @@ void chargerImages() {
     t.largeurBloom = puiss2(resX);
     t.hauteurBloom = puiss2(resY);
     t.texBloom = creerTexture(t.largeurBloom, t.hauteurBloom, 4, GL_RGBA);
+    // The glow itself is worked out at a quarter of the window's size (image.cpp).
+    t.largeurHalo = puiss2(std::max(1, resX / ReductionHalo));
+    t.hauteurHalo = puiss2(std::max(1, resY / ReductionHalo));
+    t.texHalo = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
   }
 
   if (options.Reflets || (options.Fond && !options.FondShader)) {

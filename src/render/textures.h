@@ -17,6 +17,8 @@ enum DrapeauTexture : unsigned {
   TexPixels = 32       // GL_NEAREST filters (else GL_LINEAR)
 };
 
+constexpr int ReductionHalo = 4;
+
 struct TableTextures {
   // The font sheets and the GUI's frame pieces are the GUI's own (gui/chargement.h).
   GLuint texBoom = 0, texParticule = 0;
@@ -25,6 +27,10 @@ struct TableTextures {
   GLuint texFondShader = 0, texBloom = 0;  // render targets, only with FondShader / Bloom
   int32_t largeurFondShader = 0, hauteurFondShader = 0;  // their power-of-two sizes
   int32_t largeurBloom = 0, hauteurBloom = 0;
+  // The glow at 1 / ReductionHalo of the window: its colour already multiplied by its alpha,
+  // and its alpha as grey (the window has no alpha channel to carry it). Only with Bloom.
+  GLuint texHalo = 0, texHaloAlpha = 0;
+  int32_t largeurHalo = 0, hauteurHalo = 0;
   GLuint texFondCube = 0, texRefletCube = 0;  // one cube map shared by both when both are on
   GLuint texBoutonsEdit[256] = {};            // by cell code; 0 where no picture exists
   GLuint texMove[3] = {}, texBoomMsg[2] = {};

@@ -144,17 +144,42 @@ TEST_F(Image, SansNiveauSeulLeFond) {
   EXPECT_TRUE(toutNoir);
 }
 
+// The glow, worked out at a quarter of the window and laid over it: a soft light just outside a
+// bright board, the board itself kept, the corner it was worked out in given back, blending on.
 TEST_F(Image, LeHaloGardeLePlateauEtLaisseLeMelangeActif) {
   options.Fond = false;
   options.Bloom = true;
   preparer(640, 480);
   ASSERT_NE(textures.texBloom, 0u);
+  ASSERT_NE(textures.texHalo, 0u);
+  InstantaneTerrain t = petitNiveau();
+  t.couleurs[0][0] = t.couleurs[1][0] = t.couleurs[2][0] = t.couleurs[3][0] = 1;
+  for (auto& c : t.couleurs) c[1] = c[2] = 1;  // white bricks: bright enough to glow
+  t.camera.oeilZ = -12;
   CaptureJournal journal;
-  dessinerImage(petitNiveau(), 1000);
+  options.Bloom = false;
+  dessinerImage(t, 1000);
   glFinish();
-  EXPECT_FALSE(noir(pixel(320, 240)));
+  const std::vector<uint8_t> sans = lireEcran(640, 480);
+  options.Bloom = true;
+  dessinerImage(t, 1000);
+  glFinish();
+  const std::vector<uint8_t> avec = lireEcran(640, 480);
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
   for (const auto& l : journal.lignes()) EXPECT_EQ(l.find("Err"), std::string::npos) << l;
+  auto lum = [](const std::vector<uint8_t>& im, int x, int y) {
+    const size_t i = (static_cast<size_t>(y) * 640 + x) * 4;
+    return im[i] + im[i + 1] + im[i + 2];
+  };
+  // The board's left edge on the middle row, then a few pixels out of it.
+  int bord = 0;
+  while (bord < 320 && lum(sans, bord, 240) == 0) ++bord;
+  ASSERT_GT(bord, 20);
+  EXPECT_GT(lum(avec, bord - 3, 240), lum(sans, bord - 3, 240) + 30) << "a glow outside the board";
+  EXPECT_GE(lum(avec, 320, 240), lum(sans, 320, 240) - 10) << "the board itself stays";
+  // Far from anything bright, the corner where the glow was worked out is black again.
+  for (int x : {2, 60, 150})
+    for (int y : {2, 60, 110}) EXPECT_EQ(lum(avec, x, y), 0) << x << "," << y;
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+// Milliseconds per whole frame at 640 x 480 (background, board, glow, widgets, swap), next to
+// an empty frame (clear and swap) measured in the same run:
+// - play: a shipped level (3-Ressorts, level 1) at its start camera, sky background,
+//   reflections, the play screen's widgets;
+// - menu: the demonstration level under the menu camera at its start (eye at depth -320) and
+//   later (depth -45), with the sky or the fractal background, glow off and on, a menu's worth
+//   of buttons over it.
+// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench/bench_gl_image
+#include <benchmark/benchmark.h>
+
+#include <SDL.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/terrain.h"
+#include "gui/chargement.h"
+#include "gui/gui.h"
+#include "gui/widgets.h"
+#include "levels/fichier_niveaux.h"
+#include "platform/dossiers.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+#include "render/fenetre.h"
+#include "render/gl.h"
+#include "render/glext.h"
+#include "render/image.h"
+#include "render/shaders.h"
+#include "render/textures.h"
+
+namespace {
+
+InstantaneTerrain demo, jeu;
+
+// The window with what these options need; reopened for each configuration.
+struct Config {
+  bool fondShader = false;
+  bool bloom = false;
+  bool operator==(const Config& o) const { return fondShader == o.fondShader && bloom == o.bloom; }
+};
+bool ouverte = false;
+Config courante;
+
+void fermer() {
+  if (!ouverte) return;
+  shaders->libererShaders();
+  delete shaders;
+  shaders = nullptr;
+  delete gui;
+  gui = nullptr;
+  delete glext;
+  glext = nullptr;
+  SDL_Quit();
+  ouverte = false;
+}
+
+void ouvrir(const Config& c) {
+  if (ouverte && c == courante) return;
+  fermer();
+  options.defauts();
+  options.ResX = 640;
+  options.ResY = 480;
+  options.Multisample = 1;
+  options.Reflets = true;
+  options.Fond = true;
+  options.FondShader = c.fondShader;
+  options.Bloom = c.bloom;
+  gui = new Gui(640, 480);
+  if (initGraph() != 0) std::abort();
+  setVSync(0);
+  glext = new GlExt();
+  textures = TableTextures();
+  chargerImagesGui(*gui);
+  chargerImages();
+  shaders = new Shaders();
+  shaders->preparerShaders();
+  ouverte = true;
+  courante = c;
+}
+
+void image(const InstantaneTerrain& t, uint32_t ticks) {
+  dessinerImage(t, ticks);
+  gui->projection();
+  gui->dessiner();
+  SDL_GL_SwapBuffers();
+}
+
+void BM_ImageVide(benchmark::State& etat) {
+  ouvrir(Config{});
+  for (auto _ : etat) {
+    glClearColor(0, 0, 0, 0);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SDL_GL_SwapBuffers();
+  }
+  glFinish();
+}
+
+void BM_Jeu(benchmark::State& etat) {
+  ouvrir(Config{});
+  BoutonGUI quitter(640 - 50, 0, 50, "Quit", nullptr, 0);
+  LabelGUI bombes(0, 0, 100, "Bombs: 3", nullptr, 0);
+  uint32_t ticks = 0;
+  for (auto _ : etat) image(jeu, ticks += 16);
+  glFinish();
+}
+
+void BM_Menu(benchmark::State& etat, float oeilZ, Config c) {
+  ouvrir(c);
+  InstantaneTerrain t = demo;
+  Camera& k = t.camera;
+  k.oeilX = k.centreX = t.largeur / 2.0f;
+  k.oeilY = k.centreY = t.hauteur / 2.0f;
+  k.oeilZ = oeilZ;
+  k.centreZ = 0;
+  if (oeilZ > -100) {  // later: the camera close over one part of the name
+    k.oeilX = k.centreX = t.largeur * 0.4f;
+    k.oeilY = k.centreY = t.hauteur * 0.55f;
+  }
+  std::vector<std::unique_ptr<BoutonGUI>> boutons;
+  for (int i = 0; i < 6; ++i)
+    boutons.push_back(std::make_unique<BoutonGUI>(220, 150 + 30 * i, 200, "Menu", nullptr, 0));
+  uint32_t ticks = 0;
+  for (auto _ : etat) image(t, ticks += 16);
+  glFinish();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  std::string donnees = lireRegistre();
+  if (donnees.empty() || donnees.back() != '/') donnees += '/';
+  char modele[] = "/tmp/zv-bench-XXXXXX";
+  if (!mkdtemp(modele)) return 1;
+  repertoires = new Repertoires(donnees, std::string(modele) + "/");
+  {
+    Terrain t;
+    LecteurNiveaux lecteur;
+    if (!lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) || lecteur.chargerNiveauSuivant(t))
+      return 1;
+    t.prendreInstantane(demo);
+    LecteurNiveaux l2;
+    if (!l2.ouvrir(repertoires->chemin("mapsoff/3-Ressorts.map")) || l2.chargerNiveauSuivant(t))
+      return 1;
+    t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
+    t.camera.oeilZ = t.camera.profondeurOeil;  // as it settles once the ball moves
+    t.prendreInstantane(jeu);
+  }
+  benchmark::RegisterBenchmark("image_vide", BM_ImageVide)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("jeu/ciel/reflets/gui", BM_Jeu)->Unit(benchmark::kMillisecond);
+  for (float z : {-320.0f, -45.0f})
+    for (bool fractal : {false, true})
+      for (bool bloom : {false, true}) {
+        const std::string nom = std::string("menu/") + (z < -100 ? "depart_z320" : "plus_tard_z45") +
+                                (fractal ? "/fractale" : "/ciel") + (bloom ? "/halo" : "/sans_halo");
+        benchmark::RegisterBenchmark(nom.c_str(), BM_Menu, z, Config{fractal, bloom})
+            ->Unit(benchmark::kMillisecond);
+      }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  fermer();
+  delete repertoires;
+  std::filesystem::remove_all(modele);
+  return 0;
+}
