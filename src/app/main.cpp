@@ -33,6 +33,8 @@
 #include "editor/editeur.h"
 #include "sound/sons.h"
 
+static_assert(LienCredits == MenuLienCredits && LienManuel == MenuLienManuel,
+              "the menu's two links are the two help pages");
 
 int main(int argc, char** argv) {
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
@@ -114,7 +116,7 @@ int main(int argc, char** argv) {
   // 25. Vertical sync.
   journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
 
-  // 26. Main loop: the main menu's result, acted upon, until one says quit.
+  // 26. Main loop: the menu, then what it asked for, until something ends the program.
   std::string fichier;
   bool quitter = false;
   bool redemarrage = false;
@@ -122,17 +124,17 @@ int main(int argc, char** argv) {
   while (!quitter) {
     const int resultat = menuPrincipal(fichier);
     switch (resultat) {
-      case MenuQuitter:
+      case MenuQuitter:  // Quit, or the window was closed
         quitter = true;
         break;
-      case MenuJouer:
+      case MenuJouer:  // play the chosen level file
         arreterFondMenu();
         journal("Demarre jeu");
         quitter = jouerFichier(std::string(fichier));
         demarrerFondMenu();
         break;
-      case MenuNouveau:
-      case MenuEditer:
+      case MenuNouveau:  // a new level file was created
+      case MenuEditer:   // edit a level file
         arreterFondMenu();
         modeEditeur = true;
         journal("Demarre l'editeur");
@@ -140,8 +142,8 @@ int main(int argc, char** argv) {
         modeEditeur = false;
         demarrerFondMenu();
         break;
-      case MenuLienCompositeur:
-      case MenuLienEditeur:
+      case LienCredits:
+      case LienManuel:
         ouvrirPageAide(resultat, options.Langue);
         if (options.Fullscreen) quitter = true;
         break;

@@ -1,7 +1,5 @@
 #include "screens/cadre_menus.h"
 
-#include "render/image_minimale.h"
+#include "render/image.h"
 
-void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks) {
-  dessinerImageMinimale(vue, ticks);
-}
+void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks) { dessinerImage(vue, ticks); }

@@ -2,12 +2,14 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "gui/gui.h"
+#include "gui/mise_en_page.h"
 #include "gui/widgets.h"
 #include "platform/langues.h"
 #include "platform/repertoires.h"
@@ -22,11 +24,30 @@ namespace {
 // Where a hidden choice goes: out of sight and out of reach.
 constexpr int HorsEcran = 30000;
 
-// The credits line: the two names lie under the two link zones (x 20..160 and 375..500 of
-// the line, which starts at W - 500).
-const char* const LigneCredits =
-    "     <u1><cffdd77>Zarvinel Studio<u><cffffff> - levels, code, pictures.   "
-    "Music composed by <u1><cffdd77>Tolvar K<u>";
+// Width in pixels of a marked-up text drawn on one line.
+int largeurTexte(const std::string& texte) {
+  if (!gui->police()) return 0;
+  std::vector<GlyphePlace> places;
+  const float blanc[3] = {1, 1, 1};
+  mettreEnPage(codesTexte(texte), *gui->police(), StyleTexte(), blanc, 1 << 20, places);
+  return places.empty() ? 0 : places.back().x + places.back().avance;
+}
+
+// Spaces up to pixel `x` of a line already `largeur` wide (a space is a quarter of a line).
+std::string espacesJusqua(int largeur, int x) {
+  const int espace = gui->police() ? std::max(1, gui->police()->taille() / 4) : 4;
+  return std::string(static_cast<size_t>(std::max(0, (x - largeur) / espace)), ' ');
+}
+
+// The credits line, W - 500 from the left: the manual's name under the first link zone (20..160
+// of the line), the credits page's under the second (375..500), the game's name between them.
+std::string ligneCredits() {
+  const std::string lien = "<u1><cffdd77>", fin = "<u><cffffff>";
+  std::string ligne = espacesJusqua(0, 24) + lien + traducteur->traduire("LienManuel") + fin;
+  ligne += espacesJusqua(largeurTexte(ligne), 235) + "Zarvinel";
+  ligne += espacesJusqua(largeurTexte(ligne), 380) + lien + traducteur->traduire("LienCredits") + fin;
+  return ligne;
+}
 
 }  // namespace
 
@@ -78,10 +99,10 @@ int menuPrincipal(std::string& chemin) {
     widgets.push_back(std::move(label));
   }
   widgets.push_back(std::make_unique<ImageGUI>(16, 16, 256, 64, textures.texTitre, RappelGUI(), 0));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 500, H - 20, 640, LigneCredits, RappelGUI(), 0));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir, MenuLienEditeur));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 500, H - 20, 640, ligneCredits(), RappelGUI(), 0));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir, MenuLienManuel));
   widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir,
-                                               MenuLienCompositeur));
+                                               MenuLienCredits));
 
   catalogue.construireListe();
 

@@ -9,8 +9,8 @@ enum ResultatMenu : int {
   MenuJouer = 1,                // play the selected file
   MenuNouveau = 2,              // a new file was created: open it in the editor
   MenuEditer = 3,               // edit the selected (editable) file
-  MenuLienCompositeur = 252,    // the credits line's second link
-  MenuLienEditeur = 253,        // its first link
+  MenuLienCredits = 252,        // the credits line's second link: the credits page
+  MenuLienManuel = 253,         // its first link: the player's manual
   MenuOptions = 254,
   MenuLangue = 255,
 };
