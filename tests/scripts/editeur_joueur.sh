@@ -45,6 +45,12 @@ cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'
 cliquer "$(case_x 1)" "$(case_y 3)"
 capture editeur
+# The level's properties dialog over it (the README's picture); "Ann" changes nothing.
+cliquer "$(commande_x 2)" "$(commande_y)"
+sleep 0.5
+capture editeur-proprietes
+cliquer "$(bouton_dialogue_x 1)" $(((H - 300) / 2 + 300 - 15))
+attendre_ligne '^Fermeture dialogue$'
 cliquer "$(commande_x 3)" "$(commande_y)"
 attendre_ligne "^Sauvegarde de tout .*atelier\.map$"
 quitter_editeur
@@ -86,5 +92,5 @@ quitter_editeur
 
 fermer_fenetre
 attendre_fin
-[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur.png" "$CAPTURES/"
+[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur.png" "$tmp/editeur-proprietes.png" "$CAPTURES/"
 echo "ok"
