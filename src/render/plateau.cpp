@@ -341,10 +341,10 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   lierTexture(0);
   // The opaque bricks first, from their arrays: they need no order.
-  dessinerBriquesCache(t, modeEditeur, reflets, e.reflet.oeil, ticks * 0.005f);
   const int W = t.largeur, H = t.hauteur;
-  const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   const ZoneVisible z = zoneVisible(k, ratioFenetre(), W, H);
+  dessinerBriquesCache(t, modeEditeur, reflets, e.reflet.oeil, ticks * 0.005f, z);
+  const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   auto ligne = [&](int r) {
     for (int c = z.c0; c <= std::min({ex, W - 1, z.c1}); ++c) dessinerCase(e, c, r);
     for (int c = std::min(W - 1, z.c1); c >= std::max({ex - 1, 0, z.c0}); --c) dessinerCase(e, c, r);

@@ -20,6 +20,8 @@
 #include "gui/chargement.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
+#include "render/briques_cache.h"
+#include "render/plateau.h"
 #include "rendu_commun.h"
 
 namespace {
@@ -242,6 +244,34 @@ TEST_F(EcranEditeur, FichiersRefuses) {
   EXPECT_TRUE(contient("non modifiable"));
   EXPECT_FALSE(editer(repertoires->chemin("mapsusr/absent.map"), {}));
   EXPECT_TRUE(contient("inexistant ou défectueux"));
+}
+
+// Painting on a large level rebuilds only the tiles of brick arrays around the painted cell.
+TEST_F(EcranEditeur, UneCasePeinteRefaitSesTuiles) {
+  InstantaneTerrain t;
+  t.largeur = t.hauteur = 255;
+  t.grille.assign(255 * 255, Brique);
+  t.camera.suivre = false;
+  t.camera.oeilX = t.camera.centreX = t.camera.oeilY = t.camera.centreY = 100;
+  auto dessiner = [&] {
+    appliquerCamera(t.camera, ratioFenetre());
+    dessinerScene(t, 16);
+  };
+  dessiner();
+  const uint32_t tuiles = tuilesConstruitesBriquesCache();
+  const uint32_t constructions = constructionsBriquesCache();
+  struct Cas { int c, r; uint32_t tuiles; };
+  const Cas cas[] = {{100, 100, 1}, {63, 100, 2}, {64, 64, 3}, {0, 0, 1}, {254, 254, 1}};
+  uint32_t attendu = tuiles;
+  for (const Cas& k : cas) {
+    t.grille[static_cast<size_t>(k.r * 255 + k.c)] = Vide;
+    dessiner();
+    attendu += k.tuiles;
+    EXPECT_EQ(tuilesConstruitesBriquesCache(), attendu) << k.c << "," << k.r;
+  }
+  dessiner();  // nothing changed: nothing rebuilt
+  EXPECT_EQ(tuilesConstruitesBriquesCache(), attendu);
+  EXPECT_EQ(constructionsBriquesCache(), constructions + 5);
 }
 
 }  // namespace
