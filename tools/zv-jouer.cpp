@@ -8,12 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iostream>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "entree_outil.h"
 #include "ouverture_outil.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
@@ -36,6 +35,9 @@ const char* const Aide =
     "or \"running after N steps\". Exit status 0 in those cases, 1 when the file, the level\n"
     "or the script cannot be read, 2 for a wrong command line.\n"
     "The game's log goes to standard error. rand() is seeded with 1.\n";
+
+// A script holds one short line per change of keys: more than this is no key script.
+constexpr size_t ScriptMax = 16u << 20;
 
 struct Consigne {
   long pas;
@@ -105,18 +107,10 @@ int main(int argc, char** argv) {
 
   std::vector<Consigne> consignes;
   std::string erreur;
-  bool scriptOk;
-  if (std::strcmp(argv[3], "-") == 0) {
-    scriptOk = lireScript(std::cin, consignes, erreur);
-  } else {
-    std::ifstream f(argv[3]);
-    if (!f) {
-      std::fprintf(stderr, "zv-jouer: cannot read %s\n", argv[3]);
-      return 1;
-    }
-    scriptOk = lireScript(f, consignes, erreur);
-  }
-  if (!scriptOk) {
+  std::string script;
+  if (!lireEntreeOutil("zv-jouer", argv[3], ScriptMax, script)) return 1;
+  std::istringstream flux(script);
+  if (!lireScript(flux, consignes, erreur)) {
     std::fprintf(stderr, "zv-jouer: %s: %s\n", argv[3], erreur.c_str());
     return 1;
   }

@@ -4,10 +4,9 @@
 // The text form is described in tools/README-levels.md.
 #include <cstdio>
 #include <cstring>
-#include <iostream>
-#include <sstream>
 #include <string>
 
+#include "entree_outil.h"
 #include "ouverture_outil.h"
 #include "base/utilitaires.h"
 #include "levels/fichier_brut.h"
@@ -43,17 +42,9 @@ const char* const Aide =
     "       R Y G B U D  brick of that colour\n"
     "       * boom sign (254)  > move sign (255)  {hh} any other cell code, in hex\n";
 
-bool lireTout(const std::string& chemin, std::string& contenu) {
-  if (chemin == "-") {
-    std::ostringstream s;
-    s << std::cin.rdbuf();
-    contenu = s.str();
-    return true;
-  }
-  if (!fichierExiste(chemin)) return false;
-  contenu = lireFichier(chemin);
-  return true;
-}
+// The largest level file holds a few hundred levels of at most 255 x 255 cells; its text is
+// about twice as large. More than this is no level file.
+constexpr size_t EntreeMax = 64u << 20;
 
 }  // namespace
 
@@ -62,10 +53,7 @@ int main(int argc, char** argv) {
   if (ouvrirOutil(argc, argv, Aide)) return 0;
   if (argc == 3 && std::strcmp(argv[1], "text") == 0) {
     std::string octets;
-    if (!lireTout(argv[2], octets)) {
-      std::fprintf(stderr, "zv-niveau: cannot read %s\n", argv[2]);
-      return 1;
-    }
+    if (!lireEntreeOutil("zv-niveau", argv[2], EntreeMax, octets)) return 1;
     FichierBrut fichier;
     std::string erreur;
     if (!analyserFichierBrut(octets, fichier, erreur)) {
@@ -78,10 +66,7 @@ int main(int argc, char** argv) {
   }
   if (argc == 4 && std::strcmp(argv[1], "map") == 0) {
     std::string texte;
-    if (!lireTout(argv[2], texte)) {
-      std::fprintf(stderr, "zv-niveau: cannot read %s\n", argv[2]);
-      return 1;
-    }
+    if (!lireEntreeOutil("zv-niveau", argv[2], EntreeMax, texte)) return 1;
     FichierBrut fichier;
     std::string erreur;
     if (!fichierDepuisTexte(texte, fichier, erreur)) {

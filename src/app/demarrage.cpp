@@ -31,8 +31,13 @@ int preparerRepertoires(const LigneCommande& ligne) {
     donnees = ".";
   }
 
-  if (ligne.dossierDonnees) donnees = *ligne.dossierDonnees;
-  if (ligne.dossierUtilisateur) {
+  // An empty directory would become "/": the root's conf/ and mapsusr/. It counts as not given.
+  const bool donneesDonnees = ligne.dossierDonnees && !ligne.dossierDonnees->empty();
+  const bool utilisateurDonne = ligne.dossierUtilisateur && !ligne.dossierUtilisateur->empty();
+  if (ligne.dossierDonnees && !donneesDonnees) journal("--dirdata vide ignoré");
+  if (ligne.dossierUtilisateur && !utilisateurDonne) journal("--dirhome vide ignoré");
+  if (donneesDonnees) donnees = *ligne.dossierDonnees;
+  if (utilisateurDonne) {
     utilisateur = *ligne.dossierUtilisateur;
   } else if (!erreurUtilisateur.empty()) {
     afficherErreur(erreurUtilisateur);
@@ -51,8 +56,10 @@ int preparerRepertoires(const LigneCommande& ligne) {
 
 std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {
   std::vector<std::string> a{"--rebooted"};
-  if (ligne.dossierDonnees) a.insert(a.end(), {"--dirdata", *ligne.dossierDonnees});
-  if (ligne.dossierUtilisateur) a.insert(a.end(), {"--dirhome", *ligne.dossierUtilisateur});
+  if (ligne.dossierDonnees && !ligne.dossierDonnees->empty())
+    a.insert(a.end(), {"--dirdata", *ligne.dossierDonnees});
+  if (ligne.dossierUtilisateur && !ligne.dossierUtilisateur->empty())
+    a.insert(a.end(), {"--dirhome", *ligne.dossierUtilisateur});
   return a;
 }
 

@@ -1,9 +1,7 @@
 #include "base/traducteur.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "base/journal.h"
+#include "base/utilitaires.h"
 
 Traducteur* traducteur = nullptr;
 
@@ -12,24 +10,28 @@ namespace {
 // Longest name, key or translation, in bytes (a 1024-byte read buffer).
 constexpr size_t LongueurMax = 1022;
 
+// The game's language files are a few KiB: a file of a megabyte is no language file.
+constexpr size_t LangueTailleMax = 1u << 20;
+
 // Reads from `pos` up to `fin` (consumed, not kept). Returns false when the text is longer than
 // LongueurMax; `atteintFin` tells whether the file ended before `fin` was met.
 bool lireJusqua(const std::string& contenu, size_t& pos, char fin, std::string& lu,
                 bool& atteintFin) {
   size_t trouve = contenu.find(fin, pos);
   size_t bout = trouve == std::string::npos ? contenu.size() : trouve;
-  if (bout - pos > LongueurMax) {
+  const bool entier = bout - pos <= LongueurMax;
+  if (entier) {
+    lu.assign(contenu, pos, bout - pos);
+    atteintFin = trouve == std::string::npos;
+    pos = atteintFin ? contenu.size() : trouve + 1;
+  } else {
     lu.assign(contenu, pos, LongueurMax);
     pos += LongueurMax;
-    return false;
   }
-  lu.assign(contenu, pos, bout - pos);
-  atteintFin = trouve == std::string::npos;
-  pos = atteintFin ? contenu.size() : trouve + 1;
   // Texts are handled as C strings by the drawing code: a NUL byte ends them.
   size_t nul = lu.find('\0');
   if (nul != std::string::npos) lu.resize(nul);
-  return true;
+  return entier;
 }
 
 // One trailing control character (such as the CR of a CR LF line end) is dropped.
@@ -40,9 +42,12 @@ void oterControleFinal(std::string& s) {
 }  // namespace
 
 void Traducteur::charger(const std::string& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
   std::string contenu;
-  if (f) contenu.assign(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
+  const Lecture lecture = lireFichierOrdinaire(chemin, LangueTailleMax, contenu);
+  // A missing file reads as an empty language; so does anything else that is no readable file.
+  const bool f = lecture == Lecture::Lu;
+  if (!f && lecture != Lecture::Absent)
+    journal(ligneFichierIgnore(chemin, lecture));
 
   std::map<std::string, std::string> textes;
   std::string nom;
@@ -62,10 +67,8 @@ void Traducteur::charger(const std::string& chemin) {
       complet = false;
       break;
     }
-    if (!fin && !lireJusqua(contenu, pos, '\n', texte, fin)) {
-      complet = false;
-      break;
-    }
+    // An over-long translation is kept cut to its first 1022 bytes, and the reading ends there.
+    if (!fin && !lireJusqua(contenu, pos, '\n', texte, fin)) complet = false;
     oterControleFinal(texte);
     textes.emplace(std::move(cle), std::move(texte));  // the first entry of a key wins
   }

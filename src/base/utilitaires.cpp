@@ -105,32 +105,122 @@ std::optional<std::vector<std::string>> listerFichiers(const std::string& dossie
   return noms;
 }
 
-bool fichierExiste(const std::string& chemin) {
-  // A directory opens for reading here (not on every system): it is no file.
+namespace {
+
+// Opens a regular file for reading without ever blocking (a named pipe with no writer would hang
+// a plain open): -1 with `resultat` set when the path holds something else.
+int ouvrirOrdinaire(const std::string& chemin, int drapeaux, Lecture& resultat) {
+  const int fd = open(chemin.c_str(), drapeaux | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) {
+    resultat = errno == ENOENT || errno == ENOTDIR ? Lecture::Absent
+               : errno == EISDIR || errno == ENXIO ? Lecture::PasOrdinaire
+                                                   : Lecture::Illisible;
+    return -1;
+  }
   struct stat st;
-  if (stat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return false;
-  FILE* f = std::fopen(chemin.c_str(), "r");
-  if (!f) return false;
-  std::fclose(f);
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    resultat = Lecture::PasOrdinaire;
+    close(fd);
+    return -1;
+  }
+  resultat = Lecture::Lu;
+  return fd;
+}
+
+bool ouvrable(const std::string& chemin, int drapeaux) {
+  Lecture l;
+  const int fd = ouvrirOrdinaire(chemin, drapeaux, l);
+  if (fd < 0) return false;
+  close(fd);
   return true;
 }
 
-bool fichierModifiable(const std::string& chemin) {
-  FILE* f = std::fopen(chemin.c_str(), "r+");
-  if (!f) return false;
-  std::fclose(f);
+}  // namespace
+
+bool fichierExiste(const std::string& chemin) { return ouvrable(chemin, O_RDONLY); }
+
+bool fichierModifiable(const std::string& chemin) { return ouvrable(chemin, O_RDWR); }
+
+const char* texteLecture(Lecture l) {
+  switch (l) {
+    case Lecture::Lu: return "lu";
+    case Lecture::Absent: return "absent";
+    case Lecture::PasOrdinaire: return "pas un fichier ordinaire";
+    case Lecture::TropGrand: return "trop grand";
+    case Lecture::Illisible: return "illisible";
+  }
+  return "illisible";
+}
+
+std::string ligneFichierIgnore(const std::string& chemin, Lecture l) {
+  return "Fichier ignoré : " + chemin + " (" + texteLecture(l) + ")";
+}
+
+Lecture lireFichierOrdinaire(const std::string& chemin, size_t maximum, std::string& contenu,
+                             bool debutSeulement) {
+  contenu.clear();
+  Lecture resultat;
+  const int fd = ouvrirOrdinaire(chemin, O_RDONLY, resultat);
+  if (fd < 0) return resultat;
+  struct stat st;
+  if (!debutSeulement && fstat(fd, &st) == 0 && static_cast<uint64_t>(st.st_size) > maximum) {
+    close(fd);
+    return Lecture::TropGrand;
+  }
+  // The size may change while reading: the limit holds for what is really read.
+  char bloc[65536];
+  for (;;) {
+    const ssize_t n = read(fd, bloc, sizeof bloc);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      resultat = Lecture::Illisible;
+      break;
+    }
+    if (contenu.size() + static_cast<size_t>(n) > maximum) {
+      if (debutSeulement) {
+        contenu.append(bloc, maximum - contenu.size());
+        break;
+      }
+      resultat = Lecture::TropGrand;
+      break;
+    }
+    contenu.append(bloc, static_cast<size_t>(n));
+  }
+  close(fd);
+  if (resultat != Lecture::Lu) std::string().swap(contenu);
+  return resultat;
+}
+
+Lecture natureFichier(const std::string& chemin) {
+  struct stat st;
+  if (stat(chemin.c_str(), &st) != 0) return errno == ENOENT ? Lecture::Absent : Lecture::Illisible;
+  return S_ISREG(st.st_mode) ? Lecture::Lu : Lecture::PasOrdinaire;
+}
+
+bool codeLangueValide(const std::string& code) {
+  if (code.empty()) return false;
+  for (char c : code) {
+    const bool ok = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                    c == '_' || c == '-';
+    if (!ok) return false;
+  }
   return true;
 }
 
 std::string remplacerTout(const std::string& texte, const std::string& cherche,
                           const std::string& remplacement) {
   if (cherche.empty()) return texte;
-  std::string r = texte;
-  size_t pos = 0;
-  while ((pos = r.find(cherche, pos)) != std::string::npos) {
-    r.replace(pos, cherche.size(), remplacement);
-    pos += remplacement.size();
+  // Built by appending, never by replacing in place: linear in the text's size.
+  std::string r;
+  r.reserve(texte.size());
+  size_t debut = 0;
+  for (size_t pos; (pos = texte.find(cherche, debut)) != std::string::npos;) {
+    r.append(texte, debut, pos - debut);
+    r += remplacement;
+    debut = pos + cherche.size();
   }
+  r.append(texte, debut, std::string::npos);
   return r;
 }
 
@@ -143,12 +233,7 @@ std::string normaliserFinsDeLigne(const std::string& texte, const std::string& f
 
 std::string lireFichier(const std::string& chemin) {
   std::string contenu;
-  FILE* f = std::fopen(chemin.c_str(), "rb");
-  if (!f) return contenu;
-  char bloc[64];
-  size_t n;
-  while ((n = std::fread(bloc, 1, sizeof bloc, f)) > 0) contenu.append(bloc, n);
-  std::fclose(f);
+  lireFichierOrdinaire(chemin, LireFichierMax, contenu);
   return contenu;
 }
 
@@ -166,13 +251,46 @@ void normaliser(float v[3]) {
   v[2] /= longueur;
 }
 
+namespace {
+
+// The file a chain of symlinks ends at (the path itself when it is no link). A chain too long
+// to follow is left as it is; the caller's stat then fails on it.
+std::string suivreLiens(std::string chemin) {
+  for (int saut = 0; saut < 40; ++saut) {
+    struct stat st;
+    if (lstat(chemin.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return chemin;
+    std::vector<char> lien(PATH_MAX + 1);
+    const ssize_t n = readlink(chemin.c_str(), lien.data(), lien.size() - 1);
+    if (n <= 0) return chemin;
+    std::string cible(lien.data(), static_cast<size_t>(n));
+    if (cible[0] != '/') {
+      const size_t barre = chemin.rfind('/');
+      cible = (barre == std::string::npos ? std::string() : chemin.substr(0, barre + 1)) + cible;
+    }
+    chemin = cible;
+  }
+  return chemin;
+}
+
+}  // namespace
+
 bool remplacerFichier(const std::string& chemin, std::string_view octets) {
-  const std::string temporaire = chemin + ".tmp";
+  const std::string cible = suivreLiens(chemin);
+  mode_t mode = 0644;
   struct stat ancien;
-  const mode_t mode = stat(chemin.c_str(), &ancien) == 0 ? (ancien.st_mode & 07777) : 0644;
-  const int fd = open(temporaire.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+  if (stat(cible.c_str(), &ancien) == 0) {
+    // A read-only file is the player's choice (root would write it anyway: the bits decide).
+    if (!S_ISREG(ancien.st_mode) || (ancien.st_mode & 0222) == 0 ||
+        access(cible.c_str(), W_OK) != 0)
+      return false;
+    mode = ancien.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return false;
+  }
+  std::string temporaire = cible + ".tmp.XXXXXX";
+  const int fd = mkostemp(temporaire.data(), O_CLOEXEC);
   if (fd < 0) return false;
-  fchmod(fd, mode);  // open() applied the umask; a replaced file keeps exactly what it had
+  fchmod(fd, mode);  // created 0600; a replaced file keeps exactly what it had
   bool ok = true;
   for (size_t fait = 0; ok && fait < octets.size();) {
     const ssize_t n = write(fd, octets.data() + fait, octets.size() - fait);
@@ -181,7 +299,7 @@ bool remplacerFichier(const std::string& chemin, std::string_view octets) {
   }
   ok = fsync(fd) == 0 && ok;
   ok = close(fd) == 0 && ok;
-  if (ok) ok = std::rename(temporaire.c_str(), chemin.c_str()) == 0;
+  if (ok) ok = std::rename(temporaire.c_str(), cible.c_str()) == 0;
   if (!ok) std::remove(temporaire.c_str());
   return ok;
 }

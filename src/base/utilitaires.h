@@ -39,8 +39,37 @@ std::optional<std::vector<std::string>> listerFichiers(const std::string& dossie
 
 // A regular file that can be opened for reading.
 bool fichierExiste(const std::string& chemin);
-// A file that can be opened for reading and writing without truncating it.
+// A regular file that can be opened for reading and writing without truncating it.
 bool fichierModifiable(const std::string& chemin);
+
+// What became of a whole-file read.
+enum class Lecture {
+  Lu,            // the whole content was read
+  Absent,        // nothing at that path
+  PasOrdinaire,  // a directory, a named pipe, a device...: never opened for reading
+  TropGrand,     // larger than the reader's limit: nothing is kept
+  Illisible,     // no permission, or a read error
+};
+// A short text for log lines ("absent", "pas un fichier ordinaire", ...).
+const char* texteLecture(Lecture l);
+// The one log line for a file that is there but not read: "Fichier ignoré : PATH (REASON)".
+std::string ligneFichierIgnore(const std::string& chemin, Lecture l);
+
+// Reads the whole regular file at `chemin` (symlinks followed) into `contenu`, at most `maximum`
+// bytes. The file is opened without blocking and checked before any read, so a named pipe or a
+// device at that path can neither hang the game nor feed it forever. On any result but Lu,
+// `contenu` is empty. With `debutSeulement`, a longer file gives its first `maximum` bytes (Lu).
+Lecture lireFichierOrdinaire(const std::string& chemin, size_t maximum, std::string& contenu,
+                             bool debutSeulement = false);
+
+// Where a library opens the file itself (images, sounds, the icon): Lu for a regular file,
+// Absent when nothing is there, PasOrdinaire for anything else. Checked before handing the path
+// on, so that no library is left blocked in open() on a named pipe.
+Lecture natureFichier(const std::string& chemin);
+
+// A language code names a file of the data's "lang/" folder: letters, digits, '_' and '-' only
+// (and at least one of them), so that no code can reach a file outside that folder.
+bool codeLangueValide(const std::string& code);
 
 // Replaces every occurrence of `cherche` (left to right, never rescanning a replacement).
 // An empty `cherche` leaves the text unchanged.
@@ -50,13 +79,21 @@ std::string remplacerTout(const std::string& texte, const std::string& cherche,
 // CR LF and lone CR become LF, then LF becomes `fin` when `fin` is not LF.
 std::string normaliserFinsDeLigne(const std::string& texte, const std::string& fin);
 
-// The whole content of a file, or an empty text when it cannot be opened.
+// Most that lireFichier reads: more is no text file of this game.
+constexpr size_t LireFichierMax = 16u << 20;
+
+// The whole content of a regular file, or an empty text when it cannot be read or holds more
+// than LireFichierMax bytes.
 std::string lireFichier(const std::string& chemin);
 
 // Replaces the file at `chemin` by `octets` without ever leaving it half written: the bytes go
-// to `chemin` + ".tmp" (with the old file's permissions, else 0644), are flushed to the disk,
-// then renamed over the target. On failure the old file is untouched, the temporary removed,
-// and the result false.
+// to a new temporary file of the same folder (created exclusively, with a name of its own, so
+// that two saves at once never share it and a leftover link is never followed), take the old
+// file's permissions (else 0644), are flushed to the disk, then renamed over the target. A
+// symlink is followed: the file it points to is replaced and the link kept. An existing target
+// that is not a regular file, or that is read-only (no write permission bit, or not writable by
+// this user), is refused. On failure the old file is untouched, the temporary removed, and the
+// result false.
 bool remplacerFichier(const std::string& chemin, std::string_view octets);
 
 // Bilinear blend of four RGBA corner colours:

@@ -3,13 +3,17 @@
 // routes mouse and keyboard events to the zones (hover, press, click, auto-repeat, focus) and
 // draws every zone once per frame over the 3D scene.
 //
-// A screen's life with the toolkit:
-//   auto* ok = new BoutonGUI(10, 20, 80, "OK", [&](ZoneGUI*, int, int type, int, int) {
-//     if (type == EV_RELACHE) choix = 1;   // record the choice; act after the event
-//   }, 0);
-//   ... loop: for each SDL event: gui->gererEvenement(e); then draw a frame (the frame code
-//   calls gui->projection() and gui->dessiner()) ...
-//   delete ok;                              // before the screen returns
+// A screen's life with the toolkit (the global `gui` exists from start-up to shutdown; widgets
+// are made only while it exists, and each screen deletes the widgets it made before it returns):
+//   int choix = 0;
+//   auto ok = std::make_unique<BoutonGUI>(10, 20, 80, "OK", [&](ZoneGUI*, int donnee, int type,
+//                                                              int, int) {
+//     if (type == EV_RELACHE) choix = donnee;   // record the choice; act after the event
+//   }, 1);
+//   bouclerEcran(...) hands every event to gui->gererEvenement and draws gui->dessiner over the
+//   screen's frame (screens/boucle_ecran.h); the screen acts on `choix` in its own handlers.
+// Texts are bytes (accented letters as Windows-1252) with inline markup (gui/mise_en_page.h).
+// A callback may delete its own widget: the widget and the manager stop touching it at once.
 // A dialog closed by one of its own buttons is handed to supprimerPlusTard from the callback:
 // it is deleted at the start of the next frame, never inside the callback.
 #include <SDL.h>

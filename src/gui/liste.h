@@ -29,7 +29,10 @@ class ListGUI : public ObjHelpGUI {
   int32_t premier() const { return premier_; }
   int32_t nbLignes() const { return nbLignes_; }
   const std::vector<ElementListe>& elements() const { return elements_; }
-  LabelGUI* ligne(int i) const { return lignes_.at(static_cast<size_t>(i)).get(); }
+  // Row i (0 at the top), none outside 0..nbLignes - 1.
+  LabelGUI* ligne(int i) const {
+    return i >= 0 && i < nbLignes_ ? lignes_[static_cast<size_t>(i)].get() : nullptr;
+  }
   ImageGUI* flecheHaut() const { return flecheHaut_.get(); }
   ImageGUI* flecheBas() const { return flecheBas_.get(); }
   ZoneGUI* fond() const { return fond_.get(); }

@@ -7,8 +7,21 @@
 #include <istream>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
+
+namespace {
+
+// Only a regular file is opened: a named pipe would block the open for ever, a directory
+// would fail its reads.
+bool fichierLisible(const std::string& chemin) {
+  const Lecture nature = natureFichier(chemin);
+  if (nature == Lecture::PasOrdinaire) journal(ligneFichierIgnore(chemin, nature));
+  return nature == Lecture::Lu;
+}
+
+}  // namespace
 
 uint16_t EnteteFichier::lire(std::istream& flux) {
   unsigned char octets[2];
@@ -39,6 +52,7 @@ void lirePreambule(std::istream& flux) {
 bool LecteurNiveaux::ouvrir(const std::string& chemin) {
   journal("LOAD " + chemin);
   flux_.reset();
+  if (!fichierLisible(chemin)) return false;
   auto flux = std::make_unique<std::ifstream>(chemin, std::ios::binary);
   if (!flux->is_open() || !flux->good()) return false;
   return ouvrirDepuis(std::move(flux), chemin);
@@ -119,6 +133,11 @@ bool LecteurNiveaux::chargerNiveauSuivant(Terrain& terrain) {
   Niveau niveau = terrain.niveau();
   const ResultatLecture r = lire(niveau);
   if (r == FinFichier) {
+    // The end of the file still resets the ball, as every read of a record does.
+    {
+      std::lock_guard<std::mutex> garde(terrain.verrou);
+      terrain.reinitialiserBalle();
+    }
     terrain.reinitialiserJeu();
   } else {
     // The grid's buffer moves into the Terrain: the address logged above stays true.
@@ -149,6 +168,7 @@ int chargerToutDepuis(std::istream& flux, const std::string& nom, std::vector<Ni
 }
 
 int chargerTout(const std::string& chemin, std::vector<Niveau>& niveaux) {
+  if (!fichierLisible(chemin)) return 0;
   std::ifstream flux(chemin, std::ios::binary);
   if (!flux.is_open() || !flux.good()) return 0;
   return chargerToutDepuis(flux, chemin, niveaux);

@@ -184,6 +184,7 @@ class Lecteur {
         f.niveaux.push_back(std::move(n));
         continue;
       } else if (m[0] == "trailing") {
+        const size_t premiere = i;
         if (!lireHex(m, 1, f.reste)) return echec(erreur, "trailing needs hex bytes (2 digits each)");
         ++i;
         while (suivanteUtile()) {
@@ -191,6 +192,11 @@ class Lecteur {
           if (suite[0] != "trailing") return echec(erreur, "only trailing lines may follow the trailing bytes");
           if (!lireHex(suite, 1, f.reste)) return echec(erreur, "trailing needs hex bytes (2 digits each)");
           ++i;
+        }
+        // Bytes that hold a whole record would be read back as one more level.
+        if (recordComplet(f.reste, W, H)) {
+          i = premiere;
+          return echec(erreur, "the trailing bytes hold a complete level record (write it as a level)");
         }
         return true;
       } else {
@@ -209,6 +215,21 @@ class Lecteur {
       if (!m.empty() && m[0][0] != '#') return true;
     }
     return false;
+  }
+
+  // Whether `octets` start with a whole level record, read as the game reads one after a level
+  // of W x H cells.
+  static bool recordComplet(const std::vector<uint8_t>& octets, int32_t W, int32_t H) {
+    if (octets.empty()) return false;
+    const size_t L = octets[0];
+    if (octets.size() - 1 < L) return false;
+    std::vector<uint8_t> entete(octets.begin() + 1, octets.begin() + 1 + L);
+    int32_t w = W, h = H;
+    if (L >= static_cast<size_t>(LongueurEnteteMinimale)) {
+      w = entete[0];
+      h = entete[1];
+    }
+    return octets.size() - 1 - L >= static_cast<size_t>(w) * static_cast<size_t>(h);
   }
 
   bool echec(std::string& erreur, const std::string& raison) {

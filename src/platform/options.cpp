@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 
 #include "base/journal.h"
 #include "platform/repertoires.h"
@@ -47,6 +45,11 @@ const Cle CLES[] = {
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
 constexpr size_t LigneMax = 254;
 
+// The file the game writes is under 1 KiB: one many times larger is no options file.
+constexpr size_t OptionsTailleMax = 64u << 10;
+
+const char* const LangueParDefaut = "fr";
+
 std::string cheminOptions() {
   return repertoires ? repertoires->chemin(FichierOptions) : std::string();
 }
@@ -75,7 +78,7 @@ void Options::defauts() {
   BloomPart = 5;
   ModeDaltonien = false;
   AfficheIPS = false;
-  Langue = "fr";
+  Langue = LangueParDefaut;
 }
 
 void Options::charger() {
@@ -84,9 +87,14 @@ void Options::charger() {
 }
 
 void Options::chargerDepuis(const std::string& chemin) {
-  std::ifstream f(chemin, std::ios::binary);
-  if (!f) return;
-  const std::string contenu{std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  std::string contenu;
+  const Lecture lecture = lireFichierOrdinaire(chemin, OptionsTailleMax, contenu);
+  if (lecture != Lecture::Lu) {
+    // A missing file is the usual first run: the defaults, silently.
+    if (lecture != Lecture::Absent)
+      journal(ligneFichierIgnore(chemin, lecture));
+    return;
+  }
   size_t pos = 0;
   for (;;) {
     // A line counts only with its line end: a last line without one is dropped.
@@ -113,7 +121,16 @@ void Options::chargerDepuis(const std::string& chemin) {
       if (cle != c.nom) continue;
       if (c.entier) this->*c.entier = texteVersEntier(valeur.c_str());
       if (c.booleen) this->*c.booleen = texteVersBool(valeur.c_str(), false);
-      if (c.texte) this->*c.texte = valeur;
+      if (c.texte) {
+        // The code names a file of "lang/": nothing else may be reached through it. (An empty
+        // code names no file there and is kept, as the file says.)
+        if (valeur.empty() || codeLangueValide(valeur)) {
+          this->*c.texte = valeur;
+        } else {
+          this->*c.texte = LangueParDefaut;
+          journal("Options : code de langue invalide, langue " + std::string(LangueParDefaut));
+        }
+      }
     }
   }
 }
@@ -167,7 +184,9 @@ void Options::filtrerCapacites(bool cubeMapDisponible, bool shaderDisponible) {
 }
 
 namespace {
-constexpr int ResolutionMax = 16384;
+// Derived textures (bloom, fractal background) are a power of two at least this size: 8192 is
+// already 256 MiB for the bloom alone.
+constexpr int ResolutionMax = 8192;
 }
 
 int Options::resXSure() const { return ResX < 1 ? 640 : std::min(ResX, ResolutionMax); }

@@ -47,7 +47,7 @@ class Options {
 
   // The values as their users may safely take them: the file is read without range checks, so a
   // hand-edited 0 or a huge number must not divide by zero or allocate absurdly.
-  // Window size: 1..16384, and below 1 the factory size (640 x 480).
+  // Window size: 1..8192, and below 1 the factory size (640 x 480).
   int resXSure() const;
   int resYSure() const;
   // Divisor of the window size for the fractal background: 1..min(width, height), so the

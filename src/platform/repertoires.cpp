@@ -1,5 +1,6 @@
 #include "platform/repertoires.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 
@@ -18,6 +19,8 @@ const char* const MessageDonneesVersion =
 
 namespace {
 const char* const Marqueur = "Zarvinel1 is here";
+// The text before a '|' counts only up to 126 characters: one more tells a longer text apart.
+constexpr size_t MarqueurLuMax = 127;
 }
 
 Repertoires::Repertoires(const std::string& donnees, const std::string& utilisateur)
@@ -48,16 +51,15 @@ std::string Repertoires::chemin(const std::string& relatif) const {
 bool Repertoires::verifierDonnees() const {
   const std::string marqueur = dossierDonnees_ + "zarvinel.dir";
   journal("Checking " + marqueur);
-  FILE* f = fichierExiste(marqueur) ? std::fopen(marqueur.c_str(), "r") : nullptr;
-  if (!f) {
+  // Only a regular file counts (a named pipe there must not hang the start-up), and only its
+  // first bytes are read.
+  std::string contenu;
+  if (lireFichierOrdinaire(marqueur, MarqueurLuMax, contenu, true) != Lecture::Lu) {
     afficherErreur(MessageDonneesAbsentes);
     return false;
   }
   // Up to the first '|', at most 126 characters; line ends count as ordinary characters.
-  std::string lu;
-  int c;
-  while (lu.size() < 126 && (c = std::fgetc(f)) != EOF && c != '|') lu += static_cast<char>(c);
-  std::fclose(f);
+  const std::string lu = contenu.substr(0, std::min<size_t>(contenu.find('|'), 126));
   if (lu == Marqueur) return true;
   afficherErreur(MessageDonneesVersion);
   return false;

@@ -2,9 +2,11 @@
 
 #include <GL/glx.h>
 #include <SDL.h>
+#include <algorithm>
 #include <string>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/gl.h"
@@ -26,6 +28,12 @@ void journaliserErreurSDL(const char* prefixe) {
 void chargerIcone() {
   if (!repertoires) return;
   const std::string chemin = repertoires->chemin("imgs/icon.bmp");
+  // SDL opens the path itself: a named pipe there would block the start-up for ever.
+  const Lecture nature = natureFichier(chemin);
+  if (nature != Lecture::Lu && nature != Lecture::Absent) {
+    journal(ligneFichierIgnore(chemin, nature));
+    return;
+  }
   SDL_RWops* flux = SDL_RWFromFile(chemin.c_str(), "rb");
   SDL_Surface* icone = flux ? SDL_LoadBMP_RW(flux, 1) : nullptr;
   if (icone) {
@@ -35,6 +43,15 @@ void chargerIcone() {
     journaliserErreurSDL("SDL_Error icone ");
   }
 }
+
+// The desktop's size, read once before the first window replaces it as SDL's "current" mode;
+// 0 when the display does not say.
+int largeurBureau = 0, hauteurBureau = 0;
+
+// A window never larger than this, whatever the display offers.
+constexpr int FenetreMax = 8192;
+// SDL refuses a larger window outright ("Window is too large.").
+constexpr int LimiteSDL = 16384;
 
 }  // namespace
 
@@ -53,12 +70,30 @@ bool essayerModeVideo() {
             std::to_string(options.ResY));
     return true;
   }
+  // A window larger than the screen shows nothing more and costs its whole size in the driver
+  // and in the textures made from it (in full screen SDL would scale a larger picture down to
+  // the screen). A size beyond what SDL accepts at all still goes to it: its refusal is logged
+  // and the defaults follow.
+  int largeur = options.ResX, hauteur = options.ResY;
+  if (largeur <= LimiteSDL && hauteur <= LimiteSDL) {
+    largeur = std::min(largeur, largeurBureau > 0 ? std::min(largeurBureau, FenetreMax) : FenetreMax);
+    hauteur = std::min(hauteur, hauteurBureau > 0 ? std::min(hauteurBureau, FenetreMax) : FenetreMax);
+  }
   Uint32 drapeaux = SDL_HWSURFACE | SDL_OPENGL | SDL_DOUBLEBUF;
   if (options.Fullscreen) drapeaux |= SDL_FULLSCREEN;
-  SDL_Surface* ecran = SDL_SetVideoMode(options.ResX, options.ResY, options.BPP, drapeaux);
+  SDL_Surface* ecran = SDL_SetVideoMode(largeur, hauteur, options.BPP, drapeaux);
   journaliserErreurSDL("SDL_Error apres SDL_SetVideoMode ");
   oublierEtatGL();  // a new context: nothing of the old one's state holds
-  return ecran == nullptr;
+  if (!ecran) return true;
+  // Everything sized from the window (viewport, GUI, bloom and background textures) follows the
+  // window actually opened.
+  if (ecran->w != options.ResX || ecran->h != options.ResY) {
+    journal("Fenetre ouverte en " + std::to_string(ecran->w) + "x" + std::to_string(ecran->h) +
+            " au lieu de " + std::to_string(options.ResX) + "x" + std::to_string(options.ResY));
+    options.ResX = ecran->w;
+    options.ResY = ecran->h;
+  }
+  return false;
 }
 
 int initGraph() {
@@ -73,6 +108,10 @@ int initGraph() {
     }
   }
   journaliserErreurSDL("SDL_Error apres SDL_Init ");
+  if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
+    largeurBureau = info->current_w;
+    hauteurBureau = info->current_h;
+  }
 
   if (essayerModeVideo()) {
     journal("Impossible de creer la fenetre : essai avec les options par defaut.");
@@ -95,12 +134,24 @@ int setVSync(int intervalle) {
   // The procedure lookup answers for any name, and calling a swap-control function that the
   // context does not advertise can end the program with an X error: ask GLX first.
   Display* affichage = glXGetCurrentDisplay();
-  if (!affichage || !glXGetCurrentContext()) return 0;
+  if (!affichage || !glXGetCurrentContext() || intervalle < 0) return 0;
   const char* extensions = glXQueryExtensionsString(affichage, DefaultScreen(affichage));
+  // EXT sets the interval of this very drawable, 0 included, and can be read back.
+  const GLXDrawable dessin = glXGetCurrentDrawable();
+  if (dessin && contientExtension(extensions, "GLX_EXT_swap_control")) {
+    using Fonction = void (*)(Display*, GLXDrawable, int);
+    auto f = reinterpret_cast<Fonction>(SDL_GL_GetProcAddress("glXSwapIntervalEXT"));
+    if (f) {
+      f(affichage, dessin, intervalle);
+      unsigned int lu = 0;
+      glXQueryDrawable(affichage, dessin, GLX_SWAP_INTERVAL_EXT, &lu);
+      return static_cast<int>(lu) == intervalle ? intervalle : 0;
+    }
+  }
   if (contientExtension(extensions, "GLX_MESA_swap_control")) {
     using Fonction = int (*)(unsigned int);
     auto f = reinterpret_cast<Fonction>(SDL_GL_GetProcAddress("glXSwapIntervalMESA"));
-    if (!f || intervalle < 0) return 0;
+    if (!f) return 0;
     return f(static_cast<unsigned int>(intervalle)) == 0 ? intervalle : 0;
   }
   if (contientExtension(extensions, "GLX_SGI_swap_control")) {

@@ -8,10 +8,13 @@
 int initGraph();
 
 // One video-mode attempt with the current options; true when it failed. A width or height below
-// 1 counts as refused (SDL would take 0 as "the desktop's size").
+// 1 counts as refused (SDL would take 0 as "the desktop's size"). A window, full screen or not,
+// is kept within the desktop and 8192 pixels (sizes SDL refuses outright, over 16384, are left
+// to its refusal); the options then hold the size actually opened.
 bool essayerModeVideo();
 
 // Sets the swap interval when the context advertises a swap-control extension
-// (GLX_MESA_swap_control, else GLX_SGI_swap_control, which cannot set 0). Returns the interval
-// set, or 0 when it could not be set.
+// (GLX_EXT_swap_control on the current drawable, else GLX_MESA_swap_control, else
+// GLX_SGI_swap_control, which cannot set 0). Returns the interval set, or 0 when it could not
+// be set.
 int setVSync(int intervalle);

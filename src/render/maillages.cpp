@@ -8,6 +8,11 @@
 
 namespace {
 
+float decalageS = 0, decalageT = 0, echelleST = 1;  // transformerCoordsTexture
+void coordTexture(float s, float t) {
+  glTexCoord3f(decalageS + s * echelleST, decalageT + t * echelleST, 0.0f);
+}
+
 // Side faces: the eye-to-vertex vector mirrored across the face, normalised.
 void refletCote(const Reflet& reflet, float x, float y, float z, const float n[3]) {
   if (!reflet.actif) return;
@@ -26,12 +31,16 @@ void faceCote(float ax, float ay, float bx, float by, float z0, float z1, const 
     float x, y, z, s, t;
   } v[4] = {{ax, ay, z0, 0, 1}, {ax, ay, z1, 0, 0}, {bx, by, z1, 1, 0}, {bx, by, z0, 1, 1}};
   for (const auto& p : v) {
-    glTexCoord3f(p.s, p.t, 0.0f);  // three components everywhere: no vertex format change mid-batch
+    coordTexture(p.s, p.t);  // three components everywhere: no vertex format change mid-batch
     refletCote(reflet, p.x, p.y, p.z, n);
     glVertex3f(p.x, p.y, p.z);
   }
 }
 }  // namespace
+
+void transformerCoordsTexture(float ox, float oy, float k) {
+  decalageS = ox, decalageT = oy, echelleST = k;
+}
 
 void coordReflet(float s, float t, float r) {
   if (glext && glext->glMultiTexCoord3f) glext->glMultiTexCoord3f(GL_TEXTURE1, s, t, r);
@@ -42,7 +51,7 @@ void sommetsQuadPlat(float x0, float y0, float x1, float y1, float z, float nz,
   glNormal3f(0.0f, 0.0f, nz);
   const float v[4][4] = {{x0, y0, 0, 0}, {x0, y1, 0, 1}, {x1, y1, 1, 1}, {x1, y0, 1, 0}};
   for (const auto& p : v) {
-    glTexCoord3f(p[2], p[3], 0.0f);
+    coordTexture(p[2], p[3]);
     if (reflet.actif) {
       // R = V - 2 (n.V) n with V = eye - vertex, n = (0, 0, nz).
       const float V[3] = {reflet.oeil[0] - p[0], reflet.oeil[1] - p[1], reflet.oeil[2] - z};

@@ -41,5 +41,9 @@ void sommetsRessort(int c, int r, int segments, const Reflet& reflet);
 // Mitred border 0.5 wide around a W x H grid at depths 1 and 0, then the four walls.
 void dessinerCadre(int largeur, int hauteur);
 
+// The first-unit coordinates (s, t) of the boxes and flat squares become (ox + s k, oy + t k)
+// until set back to (0, 0, 1): a picture that is one part of a larger texture.
+void transformerCoordsTexture(float ox, float oy, float k);
+
 // Sets the second-unit coordinate (does nothing without the entry point).
 void coordReflet(float s, float t, float r);

@@ -9,6 +9,7 @@
 #include "platform/options.h"
 #include "base/utilitaires.h"
 #include "game/cases.h"
+#include "render/atlas_couleurs.h"
 #include "render/briques_cache.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
@@ -143,8 +144,18 @@ void dessinerCase(EtatDessin& e, int c, int r) {
     e.degrade(c, r, degrade);
     e.fixerMateriau(degrade);
     if (code <= CouleurBleu) {
-      e.lier(textures.texCouleur[(code - 9) / 2]);
       e.fixerMelange(true);
+      if (textures.texCouleurAtlas != 0) {
+        // One texture for the four colours: the quad list goes on from brick to brick.
+        float ox, oy;
+        coinAtlasCouleurs((code - 9) / 2, ox, oy);
+        e.lier(textures.texCouleurAtlas);
+        transformerCoordsTexture(ox, oy, 0.5f);
+        e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
+        transformerCoordsTexture(0, 0, 1);
+        return;
+      }
+      e.lier(textures.texCouleur[(code - 9) / 2]);
     } else {
       e.lier(e.editeur ? (code == CouleurUn ? textures.texUn : textures.texDeux) : 0);
       e.fixerMelange(false);

@@ -9,10 +9,19 @@
 
 Shaders* shaders = nullptr;
 
+namespace {
+// The game's shaders are a few KiB; a source of a megabyte is no shader of this game.
+constexpr size_t ShaderTailleMax = 1u << 20;
+}  // namespace
 
 GLhandleARB Shaders::chargerShader(const std::string& chemin, GLenum type) {
   journal("Load shader " + chemin);
-  const std::string texte = normaliserFinsDeLigne(lireFichier(chemin), "\r\n");
+  std::string lu;
+  const Lecture lecture = lireFichierOrdinaire(chemin, ShaderTailleMax, lu);
+  // A missing file gives an empty text as before; anything else unreadable says why.
+  if (lecture != Lecture::Lu && lecture != Lecture::Absent)
+    journal(ligneFichierIgnore(chemin, lecture));
+  const std::string texte = normaliserFinsDeLigne(lu, "\r\n");
   journal("DATA>" + texte + "<DATA size:" + std::to_string(texte.size()));
   verifierErreursGL("Err LOS 1");
   GLhandleARB s = 0;

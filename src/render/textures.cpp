@@ -7,14 +7,13 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
 
 
 #include "base/journal.h"
+#include "render/atlas_couleurs.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
@@ -28,7 +27,7 @@ TableTextures textures;
 namespace {
 
 // A cache file larger than this is not a texture of this game: ignored without reading it.
-constexpr std::streamoff PakTailleMax = 64 << 20;
+constexpr size_t PakTailleMax = 64u << 20;
 
 struct LibereSurface {
   void operator()(SDL_Surface* s) const { SDL_FreeSurface(s); }
@@ -47,6 +46,13 @@ void journalErreurSDL() {
 // the upload read more bytes than the image holds, so they become 32-bit RGBA first.
 Surface decoder(const std::string& chemin) {
   journalErreurSDL();  // an older text is not this image's
+  // The decoder opens the path itself: a named pipe there would block it for ever. A missing
+  // file still goes to the decoder, which says so in its own words.
+  const Lecture nature = natureFichier(chemin);
+  if (nature != Lecture::Lu && nature != Lecture::Absent) {
+    journal(ligneFichierIgnore(chemin, nature));
+    return nullptr;
+  }
   Surface s(IMG_Load(chemin.c_str()));
   if (!s) {
     journalErreurSDL();
@@ -125,17 +131,6 @@ std::string dossierUtilisateur() {
   return "";
 }
 
-bool lireFichierBorne(const std::string& chemin, std::vector<uint8_t>& octets) {
-  std::ifstream f(chemin, std::ios::binary | std::ios::ate);
-  if (!f) return false;
-  const std::streamoff taille = f.tellg();
-  if (taille < 0 || taille > PakTailleMax) return false;
-  f.seekg(0);
-  octets.resize(static_cast<size_t>(taille));
-  if (taille > 0 && !f.read(reinterpret_cast<char*>(octets.data()), taille)) return false;
-  return true;
-}
-
 // The driver's own format behind a generic compressed one (glCompressedTexImage2D refuses the
 // generic names): a scratch texture asks. The same renderer always makes the same choice.
 GLenum formatReel(GLenum generique, int oc, GLenum active, GLuint nom) {
@@ -157,10 +152,11 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
   const CheminsPak chemins = cheminsPak(chemin);
   const std::string rendu = texteRendu();
   for (const std::string& pak : {chemins.aCote, chemins.utilisateur}) {
-    std::vector<uint8_t> octets;
-    if (pak.empty() || !lireFichierBorne(pak, octets)) continue;
+    std::string octets;
+    if (pak.empty() || lireFichierOrdinaire(pak, PakTailleMax, octets) != Lecture::Lu) continue;
     EntetePak e;
-    const LecturePak l = lireEntetePak(octets.data(), octets.size(), rendu, e);
+    const LecturePak l = lireEntetePak(reinterpret_cast<const uint8_t*>(octets.data()),
+                                       octets.size(), rendu, e);
     if (l != LecturePak::Valide) {
       journal("Cache ignoré " + pak + " : " + texteLecturePak(l));
       continue;
@@ -404,6 +400,7 @@ void chargerImages() {
   const char* couleurs[] = {"rouge", "jaune", "vert", "bleu"};
   for (int i = 0; i < 4; ++i)
     t.texCouleur[i] = chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
+  t.texCouleurAtlas = creerAtlasCouleurs(t.texCouleur);
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =
         chargerTexture(img(std::string("briques/") + couleurs[i] + "_t.png"), TexPixels);

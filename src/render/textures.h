@@ -17,7 +17,7 @@ enum DrapeauTexture : unsigned {
   TexPixels = 32       // GL_NEAREST filters (else GL_LINEAR)
 };
 
-constexpr int ReductionHalo = 4;
+constexpr int ReductionHalo = 8;
 
 struct TableTextures {
   // The font sheets and the GUI's frame pieces are the GUI's own (gui/chargement.h).
@@ -37,6 +37,7 @@ struct TableTextures {
   GLuint texOptions = 0, texLangue = 0, texCroix = 0, texPlus = 0, texSave = 0, texMoins = 0;
   GLuint texJulia = 0, texTitre = 0, texCache = 0;
   GLuint texCouleur[4] = {};   // coloured bricks, (code - 9) / 2
+  GLuint texCouleurAtlas = 0;  // the four side by side (render/atlas_couleurs.h); 0: none
   GLuint texCouleurT[4] = {};  // switches, (code - 8) / 2
 };
 

@@ -55,8 +55,9 @@ class PartieNiveau {
 
  private:
   void lancerMusique() {
+    // Listed in the real folder, named as the player resolves them.
     const std::string dossier = repertoires ? repertoires->chemin("ziks/") : "ziks/";
-    const std::string piste = choisirMusique(dossier, ".ogg", dossier);
+    const std::string piste = choisirMusique(dossier, ".ogg", "ziks/");
     if (sons && !piste.empty()) sons->changerMusique(piste);
     journal("musicStart");
   }

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "platform/repertoires.h"
 
 Sons* sons = nullptr;
@@ -25,6 +26,15 @@ int arreterRien(int) { return 0; }
 
 std::string resoudre(const std::string& relatif) {
   return repertoires ? repertoires->chemin(relatif) : relatif;
+}
+
+// The mixer opens the path itself: a named pipe there would block it for ever. A missing file
+// goes on to the mixer as before.
+bool ouvrable(const std::string& chemin) {
+  const Lecture nature = natureFichier(chemin);
+  if (nature == Lecture::Lu || nature == Lecture::Absent) return true;
+  journal(ligneFichierIgnore(chemin, nature));
+  return false;
 }
 
 }  // namespace
@@ -48,7 +58,7 @@ Sons::Sons(PeripheriqueSon peripherique) {
   Mix_AllocateChannels(NombreCanaux);
   for (int i = 0; i < NombreEffets; ++i) {
     const std::string chemin = resoudre(FichiersEffets[i]);
-    SDL_RWops* flux = SDL_RWFromFile(chemin.c_str(), "rb");
+    SDL_RWops* flux = ouvrable(chemin) ? SDL_RWFromFile(chemin.c_str(), "rb") : nullptr;
     effets[i] = flux ? Mix_LoadWAV_RW(flux, 1) : nullptr;
   }
   executeur = {jouerMixer, arreterMixer};
@@ -88,7 +98,10 @@ void Sons::executerRequetes() {
 void Sons::changerMusique(const std::string& nom) {
   if (!pret) return;
   arreterMusique();
-  if (melangeur) musique = Mix_LoadMUS(resoudre(nom).c_str());
+  if (melangeur) {
+    const std::string chemin = resoudre(nom);
+    if (ouvrable(chemin)) musique = Mix_LoadMUS(chemin.c_str());
+  }
   journal("musicLoad");
   if (melangeur) {
     if (musique) Mix_PlayMusic(musique, -1);

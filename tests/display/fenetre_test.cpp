@@ -122,6 +122,44 @@ TEST_F(Fenetre, ModeRefuseRepriseSurLesDefauts) {
   }
 }
 
+// A window asked larger than the screen (1280 x 1024 under the test server) opens at the
+// screen's size, and the options then hold the size really opened, for everything sized from it.
+TEST_F(Fenetre, FenetrePlusGrandeQueLEcranRamenee) {
+  const SDL_VideoInfo* info = nullptr;
+  ASSERT_EQ(SDL_Init(SDL_INIT_VIDEO), 0);
+  info = SDL_GetVideoInfo();
+  ASSERT_NE(info, nullptr);
+  const int ecranX = info->current_w, ecranY = info->current_h;
+  SDL_Quit();
+  ASSERT_GT(ecranX, 0);
+  const struct {
+    bool pleinEcran;
+    int resX, resY;
+  } cas[] = {{false, ecranX + 2000, ecranY + 1000}, {true, 16384, 16384}, {false, 9000, 100}};
+  for (const auto& c : cas) {
+    SCOPED_TRACE(std::to_string(c.resX) + "x" + std::to_string(c.resY) +
+                 (c.pleinEcran ? " plein ecran" : ""));
+    options.defauts();
+    options.Fullscreen = c.pleinEcran;
+    options.ResX = c.resX;
+    options.ResY = c.resY;
+    CaptureJournal capture;
+    ASSERT_EQ(initGraph(), 0);
+    EXPECT_LE(largeur(), ecranX);
+    EXPECT_LE(hauteur(), ecranY);
+    EXPECT_EQ(options.ResX, largeur());
+    EXPECT_EQ(options.ResY, hauteur());
+    EXPECT_TRUE(capture.contient("Fenetre ouverte en " + std::to_string(largeur()) + "x" +
+                                 std::to_string(hauteur()) + " au lieu de " +
+                                 std::to_string(c.resX) + "x" + std::to_string(c.resY)));
+    EXPECT_FALSE(capture.contient(MESSAGE_ESSAI_DEFAUTS));
+    GLint vue[4];
+    glGetIntegerv(GL_VIEWPORT, vue);
+    EXPECT_EQ(vue[2], largeur());
+    SDL_Quit();
+  }
+}
+
 TEST_F(Fenetre, AucuneFenetrePossible) {
   // The dummy video driver has no OpenGL: both attempts fail.
   setenv("SDL_VIDEODRIVER", "dummy", 1);
@@ -201,10 +239,20 @@ TEST_F(Fenetre, IntervalleDEchange) {
   Display* affichage = glXGetCurrentDisplay();
   ASSERT_NE(affichage, nullptr);
   const char* ext = glXQueryExtensionsString(affichage, DefaultScreen(affichage));
+  const bool extension = contientExtension(ext, "GLX_EXT_swap_control");
   const bool mesa = contientExtension(ext, "GLX_MESA_swap_control");
   const bool sgi = contientExtension(ext, "GLX_SGI_swap_control");
   // What this platform allows: 1 with a swap-control extension, else 0; never a crash.
-  EXPECT_EQ(setVSync(1), (mesa || sgi) ? 1 : 0);
+  EXPECT_EQ(setVSync(1), (extension || mesa || sgi) ? 1 : 0);
+  if (extension) {
+    // The drawable itself says what was set, 0 included.
+    unsigned int lu = 99;
+    glXQueryDrawable(affichage, glXGetCurrentDrawable(), GLX_SWAP_INTERVAL_EXT, &lu);
+    EXPECT_EQ(lu, 1u);
+    EXPECT_EQ(setVSync(0), 0);
+    glXQueryDrawable(affichage, glXGetCurrentDrawable(), GLX_SWAP_INTERVAL_EXT, &lu);
+    EXPECT_EQ(lu, 0u);
+  }
   EXPECT_EQ(setVSync(0), 0);
   // Frames still swap afterwards.
   for (int i = 0; i < 3; ++i) SDL_GL_SwapBuffers();

@@ -8,6 +8,10 @@
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/plateau.h"
+#include "gui/chargement.h"
+#include "gui/gui.h"
+#include "gui/widgets.h"
+#include "screens/boucle_ecran.h"
 #include "render/shaders.h"
 #include "rendu_commun.h"
 
@@ -117,7 +121,9 @@ TEST_F(Image, QuatreTranchesDeCentPixelsDansLaTextureDeFond) {
   EXPECT_FALSE(noir(pixel(0, 0)));
 }
 
-TEST_F(Image, SansNiveauSeulLeFond) {
+// A copy without a grid: the background, then the widgets over it through the screen loop's GUI
+// pass, nothing else.
+TEST_F(Image, SansNiveauSeulLeFondEtLesWidgets) {
   options.Fond = true;
   options.Reflets = false;
   preparer(640, 480);
@@ -142,6 +148,33 @@ TEST_F(Image, SansNiveauSeulLeFond) {
   bool toutNoir = true;
   for (size_t i = 0; i < noirs.size(); i += 4) toutNoir = toutNoir && !(noirs[i] | noirs[i + 1] | noirs[i + 2]);
   EXPECT_TRUE(toutNoir);
+
+  // A button through the screen loop (one frame): drawn over the black, the rest stays black.
+  {
+    CaptureJournal silence;
+    gui = new Gui(640, 480);
+    chargerImagesGui(*gui);
+  }
+  BoutonGUI bouton(200, 200, 120, "OK", nullptr, 0);
+  int images = 0;
+  GestionnairesEcran ecran;
+  ecran.fini = [&] { return images == 1; };
+  ecran.dessiner = [&](const InstantaneTerrain& vue, uint32_t ticks) {
+    dessinerImage(vue, ticks);
+    ++images;
+  };
+  Terrain sansGrille;
+  bouclerEcran(ecran, &sansGrille);
+  // The swapped frame is gone: draw the same again without swapping and read it.
+  dessinerImage(InstantaneTerrain{}, 4000);
+  gui->projection();
+  gui->dessiner();
+  glFinish();
+  EXPECT_FALSE(noir(pixel(260, 480 - 210))) << "the button";
+  EXPECT_TRUE(noir(pixel(100, 100)));
+  EXPECT_TRUE(noir(pixel(500, 400)));
+  delete gui;
+  gui = nullptr;
 }
 
 // The glow, worked out at a quarter of the window and laid over it: a soft light just outside a

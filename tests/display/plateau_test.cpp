@@ -501,3 +501,35 @@ TEST_F(Plateau, BriquesEnTableauxCommeSommetParSommet) {
 }
 
 }  // namespace
+
+namespace {
+
+// The four coloured bricks from their one shared texture look as with a texture each.
+TEST_F(Plateau, BriquesDeCouleurParLAtlasCommeSeparees) {
+  chargerImages();
+  ASSERT_NE(textures.texCouleurAtlas, 0u);
+  InstantaneTerrain t = niveau(12, 9, 5.5f, 4.5f);
+  for (int r = 0; r < 9; ++r)
+    for (int c = 0; c < 12; ++c)
+      if ((r + c) % 3 != 0) poser(t, c, r, static_cast<uint8_t>(CouleurRouge + 2 * ((r * 3 + c) % 4)));
+  poser(t, 5, 4, Vide);
+  for (bool reflets : {false, true}) {
+    options.Reflets = reflets;
+    dessiner(t, nullptr, 700);
+    const std::vector<uint8_t> atlas = image();
+    const GLuint garde = textures.texCouleurAtlas;
+    textures.texCouleurAtlas = 0;
+    dessiner(t, nullptr, 700);
+    const std::vector<uint8_t> separees = image();
+    textures.texCouleurAtlas = garde;
+    size_t differents = 0;
+    for (size_t i = 0; i < atlas.size(); i += 4)
+      differents += atlas[i] != separees[i] || atlas[i + 1] != separees[i + 1] ||
+                    atlas[i + 2] != separees[i + 2];
+    // Only where a pixel centre falls exactly on a picture's far edge (which wraps in its own
+    // texture and meets the neighbouring picture in the shared one).
+    EXPECT_LT(differents, 200u) << "reflections " << reflets;
+  }
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 // shader programs.
 #include <fstream>
 #include <iterator>
+#include <unistd.h>
 
 #include "rendu_commun.h"
 #include "gui/chargement.h"
@@ -175,6 +176,26 @@ TEST_F(TexturesTable, CacheCompresse) {
 
 // A data directory where the cache cannot be written (here: its name is taken by a folder): the
 // cache goes under the user directory and is found there on the next load.
+// A leftover temporary beside the cache that links to another file: the cache is written
+// without ever writing through that link.
+TEST_F(TexturesTable, CacheNEcritPasParUnLienLaisse) {
+  ouvrir();
+  const std::string image = d_ / "data/imgs/boom/1.png";
+  ecrireOctets(d_ / "victime", {'k', 'e', 'e', 'p'});
+  ASSERT_EQ(symlink((d_ / "victime").c_str(), (image + ".pak.tmp").c_str()), 0);
+  CaptureJournal capture;
+  const GLuint n = chargerTexture(image, TexClamp | TexCompresse);
+  GLint compresse = 0;
+  lierTexture(n);
+  glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_COMPRESSED_ARB, &compresse);
+  lierTexture(0);
+  EXPECT_EQ(lireOctets(d_ / "victime"), (std::vector<uint8_t>{'k', 'e', 'e', 'p'}));
+  // (Only a driver that compresses writes the cache at all.)
+  if (compresse == 1) {
+    EXPECT_GT(lireOctets(image + ".pak").size(), 20u);
+  }
+}
+
 TEST_F(TexturesTable, CacheSousLeRepertoireUtilisateur) {
   ouvrir();
   const std::string image = d_ / "data/imgs/boom/1.png";

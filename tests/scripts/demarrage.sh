@@ -67,7 +67,7 @@ dans_l_ordre "$tmp/normal.out" \
   "Chargement du traducteur" "Récupération des capacités graphiques" \
   "Shader disponible : 1" "CubeMap disponible : 1" \
   "Filtrage des options par rapport aux capacités graphiques" "ok" \
-  "Termine ter" "Termine gui" "Termine sons" "Termine trans" "Termine glext" \
+  "Termine shader" "Termine fondmenu" "Termine ter" "Termine gui" "Termine sons" "Termine trans" "Termine glext" \
   "Termine SDL" "Termine" "Fin OK"
 grep -qx '\[VSYNC\] actif=[01]' "$tmp/normal.out" || echec "no swap interval line"
 head -n 1 "$tmp/normal.out" | grep -q '^dir_home/' || echec "first line is not dir_home + the desktop folder"

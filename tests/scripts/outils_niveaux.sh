@@ -91,5 +91,46 @@ printf '0 Q\n' > "$tmp/faux-script.txt"
 "$jouer" "$tmp/a.map" 1 "$tmp/faux-script.txt" 10 > /dev/null 2>&1; [ $? = 1 ] || echec "bad script"
 "$jouer" "$tmp/a.map" 0 "$tmp/droite.txt" 10 > /dev/null 2>&1; [ $? = 2 ] || echec "level 0"
 "$jouer" "$tmp/a.map" 1 "$tmp/droite.txt" > /dev/null 2>&1; [ $? = 2 ] || echec "missing STEPS"
+
+# Inputs that are no file (a folder, a device, a named pipe): refused at once with 1, never
+# read as an empty script ("running after") or without end, never waited on.
+mkdir "$tmp/dossier"
+mkfifo "$tmp/tube"
+for entree in "$tmp/dossier" /dev/zero "$tmp/tube"; do
+  timeout 20 "$jouer" "$tmp/a.map" 1 "$entree" 10 > "$tmp/out" 2> "$tmp/err"; rc=$?
+  [ $rc = 1 ] || echec "key script $entree: exit $rc, $(cat "$tmp/out")"
+  grep -q "cannot read $entree" "$tmp/err" || echec "key script $entree: $(cat "$tmp/err")"
+  timeout 20 "$niveau" map "$entree" "$tmp/x.map" > /dev/null 2>&1; rc=$?
+  [ $rc = 1 ] || echec "zv-niveau map $entree: exit $rc"
+  timeout 20 "$niveau" text "$entree" > /dev/null 2>&1; rc=$?
+  [ $rc = 1 ] || echec "zv-niveau text $entree: exit $rc"
+done
+[ ! -e "$tmp/x.map" ] || echec "a file was written from no input"
+# Standard input without end is cut at the tool's limit.
+timeout 60 "$jouer" "$tmp/a.map" 1 - 10 < /dev/zero > /dev/null 2> "$tmp/err"; rc=$?
+[ $rc = 1 ] || echec "endless standard input: exit $rc"
+grep -q 'trop grand' "$tmp/err" || echec "endless standard input: $(cat "$tmp/err")"
+
+# Trailing bytes that hold a whole record would be read back as one more level: refused.
+printf 'level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\ntrailing 00 07\n' > "$tmp/reste.txt"
+"$niveau" map "$tmp/reste.txt" "$tmp/reste.map" 2> "$tmp/err"; rc=$?
+[ $rc = 1 ] || echec "complete trailing record accepted"
+grep -q 'line 8' "$tmp/err" || echec "no line number in: $(cat "$tmp/err")"
+[ ! -e "$tmp/reste.map" ] || echec "a file was written with an extra level"
+
+# Writing: a leftover temporary that links elsewhere is not written through; a read-only file
+# is left alone; a symlinked file is written where it points and stays a link.
+printf 'keep' > "$tmp/victime"
+ln -s "$tmp/victime" "$tmp/c.map.tmp"
+"$niveau" map "$tmp/a.txt" "$tmp/c.map" || echec "write beside a linked temporary"
+[ "$(cat "$tmp/victime")" = keep ] || echec "written through the temporary's link"
+cmp "$tmp/a.map" "$tmp/c.map" || echec "c.map"
+chmod 444 "$tmp/c.map"
+"$niveau" map "$tmp/b.txt" "$tmp/c.map" 2> /dev/null && echec "read-only file replaced"
+cmp "$tmp/a.map" "$tmp/c.map" || echec "read-only file changed"
+ln -s d.map "$tmp/lien.map"
+"$niveau" map "$tmp/a.txt" "$tmp/lien.map" || echec "write through a symlink"
+[ -L "$tmp/lien.map" ] || echec "the symlink was replaced by a file"
+cmp "$tmp/a.map" "$tmp/d.map" || echec "the file behind the link"
 set -e
 echo "level tools OK"

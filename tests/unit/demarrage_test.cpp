@@ -112,6 +112,21 @@ TEST_F(PreparerRepertoires, DirhomeRemplaceLeDossierDuBureau) {
   EXPECT_TRUE(existeTest(d_ / "moi/conf"));
 }
 
+// An empty directory argument would put the player's folders at the root ("/conf/"): it counts
+// as not given.
+TEST_F(PreparerRepertoires, DossierVideIgnore) {
+  LigneCommande l;
+  l.dossierDonnees = d_ / "data";
+  l.dossierUtilisateur = "";
+  CaptureJournal capture;
+  ASSERT_EQ(preparerRepertoires(l), 0);
+  EXPECT_TRUE(capture.contient("--dirhome vide ignoré"));
+  EXPECT_TRUE(capture.contient("dir_home = " + d_.chemin() + "xdg/zarvinel"));
+  EXPECT_EQ(repertoires->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
+  l.dossierDonnees = "";
+  EXPECT_EQ(argumentsRedemarrage(l), std::vector<std::string>{"--rebooted"});
+}
+
 TEST_F(PreparerRepertoires, DonneesAbsentes) {
   LigneCommande l;
   l.dossierDonnees = d_ / "rien";

@@ -1,6 +1,8 @@
 // Level files: the byte layout, sequential and whole-file reading, damaged files, the writers.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <sstream>
 
@@ -155,8 +157,8 @@ TEST(FichierNiveaux, EcritureRateeGardeLAncienFichier) {
   DossierTemporaire d;
   ASSERT_TRUE(creerFichierVide(d / "garde.map"));
   const std::string avant = lireFichierTest(d / "garde.map");
-  // The temporary file's name is taken by a directory: the write cannot happen.
-  std::filesystem::create_directory(d / "garde.map.tmp");
+  // The player made the file read-only: it is not replaced, for root neither.
+  chmod((d / "garde.map").c_str(), 0444);
   std::vector<Niveau> niveaux;
   niveaux.emplace_back();
   dessinerTerrain(niveaux[0], {"#"}, 0.5f, 0.5f);
@@ -176,6 +178,27 @@ struct CasEntete {
   int bombes;
   bool couleursLues;
 };
+
+// The end of the file is read like a record: the ball goes back to (1.5, 1.5) without jump or
+// speed, and the play state is reset; the level itself stays.
+TEST(FichierNiveaux, FinDeFichierRemetLaBalle) {
+  Terrain t;
+  LecteurNiveaux lecteur;
+  ASSERT_TRUE(lecteur.ouvrirDepuis(flux(preambule() + enregistrement(5, 9, 8, 3, 7, 2)), "f"));
+  ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
+  t.balle.x = 4.25f;
+  t.balle.saut = 40;
+  t.balle.vitesseX = 0.075f;
+  t.minuteurExplosion = 12;
+  EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));
+  EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
+  EXPECT_FLOAT_EQ(t.balle.y, 1.5f);
+  EXPECT_EQ(t.balle.saut, 0);
+  EXPECT_FLOAT_EQ(t.balle.vitesseX, 0.0f);
+  EXPECT_EQ(t.minuteurExplosion, 0);
+  EXPECT_EQ(t.largeur, 9);
+  EXPECT_EQ(t.grille.size(), 72u);
+}
 
 class LongueurEntete : public ::testing::TestWithParam<CasEntete> {};
 

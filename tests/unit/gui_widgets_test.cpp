@@ -218,6 +218,8 @@ TEST_F(Liste, Geometrie) {
   EXPECT_EQ(l.flecheHaut()->zone()->y, 22);
   EXPECT_EQ(l.flecheBas()->zone()->y, 102);
   EXPECT_EQ(l.flecheBas()->zone()->hauteur, 20);
+  EXPECT_EQ(l.ligne(5), nullptr);
+  EXPECT_EQ(l.ligne(-1), nullptr);
 }
 
 TEST_F(Liste, DefilementEtChoix) {

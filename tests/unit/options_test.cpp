@@ -127,6 +127,10 @@ TEST(Options, LignesParticulieres) {
       {"BPP=24\n" + std::string(255, 'x') + "\nResX=1\n", [](Options& o) { o.BPP = 24; }},
       {"BPP=24\nLangue=" + std::string(247, 'x') + "\nResX=1\n",
        [](Options& o) { o.BPP = 24; o.Langue = std::string(247, 'x'); o.ResX = 1; }},
+      // A code that is no plain name (it would reach a file outside "lang/") gives the default.
+      {"Langue=en\nLangue=../../x\n", [](Options&) {}},
+      {"Langue=/etc/passwd\n", [](Options&) {}},
+      {"Langue=pt_BR\n", [](Options& o) { o.Langue = "pt_BR"; }},
   };
   for (const Cas& c : cas) {
     Options attendu;
@@ -145,6 +149,34 @@ TEST(Options, JournalDeLecture) {
   EXPECT_EQ(journal[18], "XY : ");
 }
 
+TEST(Options, CodeDeLangueInvalideDitPourquoi) {
+  std::vector<std::string> journal;
+  EXPECT_EQ(chargerTexte("Langue=../../x\n", &journal).Langue, "fr");
+  EXPECT_EQ(journal, (std::vector<std::string>{"Langue : ../../x",
+                                               "Options : code de langue invalide, langue fr"}));
+}
+
+// Something that is not a readable options file (a folder, or a file far too large to be one):
+// the values stay as they were, a log line says why, and nothing is thrown.
+TEST(Options, PasUnFichierDOptions) {
+  DossierTemporaire d;
+  creerDossier(d / "dossier.conf");
+  ecrireFichierTest(d / "gros.conf", std::string(70000, '#') + "\nResX=800\n");
+  const struct {
+    std::string chemin;
+    const char* raison;
+  } cas[] = {{d / "dossier.conf", "pas un fichier ordinaire"}, {d / "gros.conf", "trop grand"}};
+  for (const auto& c : cas) {
+    Options o;
+    o.ResX = 1234;
+    CaptureJournal capture;
+    EXPECT_NO_THROW(o.chargerDepuis(c.chemin)) << c.chemin;
+    EXPECT_EQ(o.ResX, 1234);
+    EXPECT_EQ(capture.lignes(),
+              std::vector<std::string>{"Fichier ignoré : " + c.chemin + " (" + c.raison + ")"});
+  }
+}
+
 TEST(Options, FichierAbsentGardeLesValeurs) {
   DossierTemporaire d;
   Options o;
@@ -156,17 +188,18 @@ TEST(Options, FichierAbsentGardeLesValeurs) {
 }
 
 TEST(Options, EcritureImpossibleGardeLAncienFichier) {
-  // Two ways for the write to fail: the temporary file's name is taken by a folder (fails for
-  // every user, root included), and a read-only folder (root writes there anyway: only checked
-  // for other users).
+  // Two ways for the write to fail: the player made the file read-only (refused for every user,
+  // root included), and a read-only folder (root writes there anyway: only checked for other
+  // users).
   const struct {
     const char* nom;
     bool pourRoot;
     void (*empecher)(const std::string& conf);
     void (*retablir)(const std::string& conf);
   } cas[] = {
-      {"temporaire pris", true, [](const std::string& c) { creerDossier(c + "/options.conf.tmp/x"); },
-       [](const std::string&) {}},
+      {"fichier en lecture seule", true,
+       [](const std::string& c) { chmod((c + "/options.conf").c_str(), 0444); },
+       [](const std::string& c) { chmod((c + "/options.conf").c_str(), 0644); }},
       {"dossier en lecture seule", false,
        [](const std::string& c) { chmod(c.c_str(), 0555); },
        [](const std::string& c) { chmod(c.c_str(), 0755); }},
@@ -266,7 +299,8 @@ TEST(Options, ValeursSures) {
   } cas[] = {
       {640, 480, 2, 2, 640, 480, 2, 2},
       {0, -5, 2, 2, 640, 480, 2, 2},
-      {100000, 100000, 2, 2, 16384, 16384, 2, 2},
+      {100000, 100000, 2, 2, 8192, 8192, 2, 2},
+      {16384, 9000, 2, 2, 8192, 8192, 2, 2},
       {640, 480, 0, 0, 640, 480, 1, 1},
       {640, 480, -3, -3, 640, 480, 1, 1},
       {640, 480, 5000, 2, 640, 480, 480, 1},

@@ -149,12 +149,33 @@ TEST(TexteNiveaux, ErreursAvecNumeroDeLigne) {
       {"level\nsize 1 1\nstart 0 0\nbombs 0\nextra 00 00 00 00 00 00 00 00 00 00 00 00\ngrid\n", "line 6"},
       {"hello\n", "line 1"},
       {"level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\ntrailing 00\nlevel\n", "line 9"},
+      // Trailing bytes that hold a whole record would come back as one more level.
+      {"level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\n# rest\ntrailing 00\ntrailing 07\n",
+       "line 9"},
+      {"trailing 05 02 01 00 00 00 01 01\n", "line 1"},
+      {"trailing 05 00 00 00 00 00\n", "line 1"},
   };
   for (const auto& c : cas) {
     FichierBrut brut;
     std::string erreur;
     EXPECT_FALSE(fichierDepuisTexte(c.texte, brut, erreur)) << c.texte;
     EXPECT_EQ(erreur.rfind(c.debut, 0), 0u) << c.texte << " -> " << erreur;
+  }
+}
+
+TEST(TexteNiveaux, OctetsDeFinIncompletsAcceptes) {
+  // Too few bytes for a record after a 1 x 1 level: kept as they are, no level added.
+  for (const char* reste : {"trailing 00\n", "trailing 05 02 01 00 00 00 01\n", "trailing 03 01\n"}) {
+    FichierBrut brut;
+    std::string erreur;
+    ASSERT_TRUE(fichierDepuisTexte(std::string("level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\n") +
+                                       reste,
+                                   brut, erreur))
+        << reste << erreur;
+    FichierBrut relu;
+    ASSERT_TRUE(analyserFichierBrut(octetsFichierBrut(brut), relu, erreur));
+    EXPECT_EQ(relu.niveaux.size(), 1u) << reste;
+    EXPECT_EQ(relu.reste, brut.reste) << reste;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "base/traducteur.h"
 #include "fixtures.h"
+#include "platform/dossiers.h"
 
 namespace {
 
@@ -86,6 +87,23 @@ TEST(Traducteur, FichierAbsent) {
   EXPECT_EQ(t.traduire("Play"), "");
 }
 
+// A folder, or a file far too large, where the language file should be: an empty language, as
+// for a missing file, with a line that says why; nothing is thrown.
+TEST(Traducteur, PasUnFichierDeLangue) {
+  DossierTemporaire d;
+  creerDossier(d / "fr.txt");
+  ecrireFichierTest(d / "gros.txt", "Nom\nA=" + std::string(2 << 20, 'a') + "\n");
+  for (const std::string& chemin : {d / "fr.txt", d / "gros.txt"}) {
+    Traducteur t;
+    CaptureJournal capture;
+    EXPECT_NO_THROW(t.charger(chemin)) << chemin;
+    EXPECT_EQ(t.taille(), 0u);
+    ASSERT_EQ(capture.lignes().size(), 2u) << chemin;
+    EXPECT_EQ(capture.lignes()[0].rfind("Fichier ignoré : " + chemin + " (", 0), 0u);
+    EXPECT_EQ(capture.lignes()[1], "Chargement langue ");
+  }
+}
+
 TEST(Traducteur, LongueursLimites) {
   const std::string max(1022, 'k'), trop(1023, 'k');
   {
@@ -95,10 +113,11 @@ TEST(Traducteur, LongueursLimites) {
     EXPECT_EQ(l.journal.size(), 1u);
   }
   {
-    // An over-long translation ends the reading; the pairs before it stay.
+    // An over-long translation is kept cut to 1022 bytes and ends the reading; the pairs before
+    // it stay.
     Langue l("Nom\nA=a\nB=" + trop + "\nC=c\n");
     EXPECT_EQ(l.t.traduire("A"), "a");
-    EXPECT_EQ(l.t.traduire("B"), "");
+    EXPECT_EQ(l.t.traduire("B"), max);
     EXPECT_EQ(l.t.traduire("C"), "");
     ASSERT_EQ(l.journal.size(), 2u);
   }

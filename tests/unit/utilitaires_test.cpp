@@ -183,6 +183,80 @@ TEST(LireFichier, ContenuEntierOuVide) {
   EXPECT_EQ(lireFichier(d / "absent.txt"), "");
 }
 
+// A shader of many megabytes once took seconds to start: the line ends are rewritten in one
+// pass over the text (a replacement in place would move the whole rest of the text each time).
+TEST(NormaliserFinsDeLigne, GrandTexteEnUnPassage) {
+  std::string texte;
+  for (int i = 0; i < (64 << 20) / 8; ++i) texte += "abcdef\r\n";
+  const std::string r = normaliserFinsDeLigne(texte, "\n");
+  ASSERT_EQ(r.size(), texte.size() / 8 * 7);
+  EXPECT_EQ(r.substr(0, 14), "abcdef\nabcdef\n");
+  EXPECT_EQ(r.find('\r'), std::string::npos);
+}
+
+// The whole-file reader stops at its limit: a huge file (sparse here) gives an empty text
+// instead of gigabytes.
+TEST(LireFichier, FichierTropGrandDonneUnTexteVide) {
+  DossierTemporaire d;
+  const std::string chemin = d / "enorme.txt";
+  ecrireFichierTest(chemin, "");
+  ASSERT_EQ(truncate(chemin.c_str(), static_cast<off_t>(LireFichierMax) + 1), 0);
+  EXPECT_EQ(lireFichier(chemin), "");
+  EXPECT_FALSE(fichierExiste(d.chemin()));  // a directory is no file
+}
+
+// The safe writer: never through a leftover temporary's link, never over a read-only file, and
+// through a symlinked file to the file it points to.
+TEST(RemplacerFichier, LienTemporaireLaisseIntact) {
+  DossierTemporaire d;
+  ecrireFichierTest(d / "victime", "a garder");
+  ASSERT_EQ(symlink((d / "victime").c_str(), (d / "f.map.tmp").c_str()), 0);
+  ASSERT_TRUE(remplacerFichier(d / "f.map", "nouveau"));
+  EXPECT_EQ(lireFichierTest(d / "victime"), "a garder");
+  EXPECT_EQ(lireFichierTest(d / "f.map"), "nouveau");
+}
+
+TEST(RemplacerFichier, LectureSeuleRefusee) {
+  // The permission bits decide, so the file stays as it is for root too.
+  DossierTemporaire d;
+  ecrireFichierTest(d / "f.map", "ancien");
+  chmod((d / "f.map").c_str(), 0444);
+  EXPECT_FALSE(remplacerFichier(d / "f.map", "nouveau"));
+  EXPECT_EQ(lireFichierTest(d / "f.map"), "ancien");
+  struct stat st;
+  ASSERT_EQ(stat((d / "f.map").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+  EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // nothing left behind
+  // Not a regular file: refused as well.
+  mkdir((d / "dossier").c_str(), 0755);
+  EXPECT_FALSE(remplacerFichier(d / "dossier", "x"));
+}
+
+TEST(RemplacerFichier, LienSuiviEtGarde) {
+  DossierTemporaire d;
+  mkdir((d / "vrai").c_str(), 0755);
+  ecrireFichierTest(d / "vrai/f.map", "ancien");
+  chmod((d / "vrai/f.map").c_str(), 0640);
+  ASSERT_EQ(symlink("vrai/f.map", (d / "relatif").c_str()), 0);
+  ASSERT_EQ(symlink((d / "relatif").c_str(), (d / "chaine").c_str()), 0);
+  ASSERT_EQ(symlink("vrai/nouveau.map", (d / "pendant").c_str()), 0);
+  const struct {
+    const char* lien;
+    const char* cible;
+  } cas[] = {{"relatif", "vrai/f.map"}, {"chaine", "vrai/f.map"}, {"pendant", "vrai/nouveau.map"}};
+  for (const auto& c : cas) {
+    const std::string contenu = std::string("par ") + c.lien;
+    ASSERT_TRUE(remplacerFichier(d / c.lien, contenu)) << c.lien;
+    struct stat st;
+    ASSERT_EQ(lstat((d / c.lien).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode)) << c.lien;
+    EXPECT_EQ(lireFichierTest(d / c.cible), contenu) << c.lien;
+  }
+  struct stat st;
+  ASSERT_EQ(stat((d / "vrai/f.map").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640u);  // the permissions of the replaced file
+}
+
 TEST(InterpolerCouleur, CoinsEtMilieu) {
   const float c0[4] = {1, 0, 0, 1}, c1[4] = {0, 1, 0, 1}, c2[4] = {0, 0, 1, 1},
               c3[4] = {1, 1, 1, 0};
