@@ -3,6 +3,12 @@
 #include <algorithm>
 #include <fstream>
 
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "base/utilitaires.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
+
 const char* const FichierListeLangues = "lang/liste.txt";
 
 namespace {
@@ -51,12 +57,24 @@ std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin) {
   return langues;
 }
 
-bool codeLangueValide(const std::string& code) {
-  if (code.empty() || code.size() > ChampMax) return false;
-  for (unsigned char c : code) {
-    const bool permis = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-                        (c >= '0' && c <= '9') || c == '_' || c == '-';
-    if (!permis) return false;
+bool choisirLangue(const std::string& code) {
+  if (!codeLangueValide(code)) {
+    journal("Code de langue refuse : " + code);
+    return false;
   }
+  const std::string chemin = repertoires->chemin("lang/" + code + ".txt");
+  if (!fichierExiste(chemin)) {
+    journal("Fichier de langue illisible : " + chemin);
+    return false;
+  }
+  traducteur->charger(chemin);
+  if (traducteur->nom().empty() && traducteur->taille() == 0) {
+    // Read but empty: the language in force comes back.
+    journal("Fichier de langue vide : " + chemin);
+    traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
+    return false;
+  }
+  options.Langue = code;
+  options.sauvegarder();
   return true;
 }

@@ -23,6 +23,9 @@ std::vector<std::string> lireListeLangues(const std::string& chemin);
 // characters. A missing file gives an empty list.
 std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin);
 
-// A code that may become part of a path: not empty, at most 254 characters, letters, digits,
-// '_' and '-' only (so no "/" and no "..").
-bool codeLangueValide(const std::string& code);
+
+// The language screen's confirmation with the code of the chosen row: loads "lang/" + code +
+// ".txt" into the translator, then records the code in the global options and saves them. A code
+// that cannot be part of a path, or a translation file that cannot be read or holds nothing,
+// leaves the language in force (a log line, nothing saved). True when the language changed.
+bool choisirLangue(const std::string& code);

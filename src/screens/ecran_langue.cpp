@@ -3,39 +3,13 @@
 #include <memory>
 #include <vector>
 
-#include "base/journal.h"
-#include "base/traducteur.h"
-#include "base/utilitaires.h"
 #include "gui/gui.h"
 #include "gui/liste.h"
 #include "gui/widgets.h"
 #include "platform/langues.h"
-#include "platform/options.h"
 #include "platform/repertoires.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
-
-bool choisirLangue(const std::string& code) {
-  if (!codeLangueValide(code)) {
-    journal("Code de langue refuse : " + code);
-    return false;
-  }
-  const std::string chemin = repertoires->chemin("lang/" + code + ".txt");
-  if (!fichierExiste(chemin)) {
-    journal("Fichier de langue illisible : " + chemin);
-    return false;
-  }
-  traducteur->charger(chemin);
-  if (traducteur->nom().empty() && traducteur->taille() == 0) {
-    // Read but empty: the language in force comes back.
-    journal("Fichier de langue vide : " + chemin);
-    traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
-    return false;
-  }
-  options.Langue = code;
-  options.sauvegarder();
-  return true;
-}
 
 bool ecranLangue() {
   const int W = gui->largeur, H = gui->hauteur;

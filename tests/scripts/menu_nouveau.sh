@@ -15,13 +15,15 @@ demarrer
 # nothing.
 cliquer 90 "$(menu_label_y 156)"
 cliquer 48 "$(menu_label_y 160)"
+# The credits line between its two links is only text.
+cliquer $((W - 260)) $((H - 10))
 nouveau
 sleep 0.3
 taper "abc"
 confirmer
 sleep 0.5
 [ -z "$(ls -A "$cartes")" ] || echec "a three-letter name created $(ls "$cartes")"
-grep -q '^Menu : ordre' "$journal" && echec "the hidden Edit choice or a refused name ended the menu"
+grep -q '^Menu : ordre' "$journal" && echec "the hidden Edit choice, the credits text or a refused name ended the menu"
 
 # Back into the same field (the button took the keys): a space, an accented letter and a full
 # stop are not taken; Enter confirms like the button.

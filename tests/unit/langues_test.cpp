@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "app/ligne_commande.h"
+#include "base/traducteur.h"
+#include "platform/options.h"
+#include "platform/repertoires.h"
 #include "platform/langues.h"
 #include "fixtures.h"
 
@@ -35,18 +40,6 @@ TEST(ListeLangues, LecturesDuMenuEtDeLEcran) {
   EXPECT_TRUE(lireLanguesDisponibles("/nulle/part/liste.txt").empty());
 }
 
-TEST(ListeLangues, CodesQuiPeuventFormerUnChemin) {
-  const struct {
-    std::string code;
-    bool valide;
-  } cas[] = {
-      {"fr", true}, {"pt_BR", true}, {"zh-Hant", true}, {"x1", true},
-      {"", false}, {"..", false}, {"../fr", false}, {"a/b", false}, {"fr.txt", false},
-      {"f r", false}, {"\xe9", false}, {std::string(255, 'a'), false}, {std::string(254, 'a'), true},
-  };
-  for (const auto& c : cas) EXPECT_EQ(codeLangueValide(c.code), c.valide) << c.code;
-}
-
 TEST(LigneCommande, AideEtVersion) {
   using V = std::vector<std::string>;
   const struct {
@@ -68,6 +61,73 @@ TEST(LigneCommande, AideEtVersion) {
   for (const char* option : {"--dirdata", "--dirhome", "--default", "--help", "--version"})
     EXPECT_NE(aide.find(std::string("\n  ") + option), std::string::npos) << option;
   EXPECT_EQ(texteVersion().rfind("zarvinel ", 0), 0u);
+}
+
+}  // namespace
+
+namespace {
+
+// The game's globals for one test: data and user directories in a temporary folder, a
+// translator, the options; all put back afterwards.
+struct LanguesDuJeu {
+  DossierTemporaire d;
+  Repertoires r{d / "donnees/", d / "home/"};
+  Traducteur t;
+  Repertoires* repertoiresAvant = repertoires;
+  Traducteur* traducteurAvant = traducteur;
+  Options optionsAvant = options;
+  LanguesDuJeu() {
+    repertoires = &r;
+    traducteur = &t;
+    options = Options();
+    mkdir((d / "donnees").c_str(), 0755);
+    mkdir((d / "donnees/lang").c_str(), 0755);
+    ecrireFichierTest(d / "donnees/lang/fr.txt", "Francais\nPlay=Jouer\n");
+    ecrireFichierTest(d / "donnees/lang/en.txt", "English\nPlay=Play\n");
+    ecrireFichierTest(d / "donnees/lang/vide.txt", "");
+    ecrireFichierTest(d / "donnees/secret.txt", "Secret\nPlay=Hors\n");
+    t.charger(r.chemin("lang/fr.txt"));
+  }
+  ~LanguesDuJeu() {
+    repertoires = repertoiresAvant;
+    traducteur = traducteurAvant;
+    options = optionsAvant;
+  }
+  std::string fichierOptions() { return lireFichierTest(d / "home/conf/options.conf"); }
+};
+
+TEST(ChoisirLangue, ChargeEnregistreOuGardeLaLangueEnVigueur) {
+  const struct {
+    std::string code;
+    bool change;
+    const char* journal;  // the line that tells why it was refused
+  } cas[] = {
+      {"en", true, nullptr},
+      {"../secret", false, "Code de langue refuse : ../secret"},
+      {"lang/en", false, "Code de langue refuse : lang/en"},
+      {"..", false, "Code de langue refuse : .."},
+      {"", false, "Code de langue refuse : "},
+      {"de", false, nullptr},    // no such file
+      {"vide", false, nullptr},  // a file holding nothing
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.code);
+    LanguesDuJeu jeu;
+    CaptureJournal capture;
+    EXPECT_EQ(choisirLangue(c.code), c.change);
+    if (c.journal) {
+      EXPECT_TRUE(capture.contient(c.journal));
+    }
+    if (c.change) {
+      EXPECT_EQ(traducteur->traduire("Play"), "Play");
+      EXPECT_EQ(options.Langue, "en");
+      EXPECT_NE(jeu.fichierOptions().find("\nLangue=en\n"), std::string::npos);
+    } else {
+      EXPECT_EQ(traducteur->traduire("Play"), "Jouer");  // the language in force
+      EXPECT_EQ(options.Langue, "fr");
+      EXPECT_EQ(jeu.fichierOptions(), "");  // nothing saved
+    }
+  }
 }
 
 }  // namespace
