@@ -60,8 +60,9 @@ quitter_editeur
 [ "$(cellule 4 4)" = "." ] || { grille; echec "a cell painted beyond the drag"; }
 [ -e "$fichier.recup" ] && echec "a recovery copy after a clean save"
 
-# Listed after the six shipped files, editable: Edit shows once it is selected.
-cliquer 480 "$(ligne_catalogue_y 6)"
+# Listed after the shipped files, editable: Edit shows once it is selected.
+expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
+cliquer 480 "$(ligne_catalogue_y "$expedies")"
 sleep 0.3
 # Played from the menu: the ball falls on the win cell.
 cliquer 90 "$(menu_label_y 220)"
@@ -76,7 +77,7 @@ attendre_ligne '^Fichier terminé$'
 attendre_ligne '^[0-9]+ langues$' 3
 
 # Opened again in the editor: one more cell, saved again; the first cells are still there.
-cliquer 480 "$(ligne_catalogue_y 6)"
+cliquer 480 "$(ligne_catalogue_y "$expedies")"
 sleep 0.3
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne "^Demarre l'editeur$" 2
