@@ -4,7 +4,10 @@
 //   reflections, the play screen's widgets;
 // - menu: the demonstration level under the menu camera at its start (eye at depth -320) and
 //   later (depth -45), with the sky or the fractal background, glow off and on, a menu's worth
-//   of buttons over it.
+//   of buttons over it;
+// - editor: a 255 x 255 level (half of its cells bricks) as the editor shows it (editor mode,
+//   eye 15 cells away, the 21 tool buttons and the bottom bar), still, then with one cell
+//   painted every frame as a drag does, and the picking of one click (a paint event's cost).
 // Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench/bench_gl_image
 // With ZARVINEL_BENCH_AVANT=1 the frames are drawn as before the speed-ups (every brick vertex by
 // vertex, one texture per brick colour, the glow over the whole window), for comparison.
@@ -18,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "base/etat.h"
+#include "game/cases.h"
 #include "game/terrain.h"
 #include "gui/chargement.h"
 #include "gui/gui.h"
@@ -31,6 +36,7 @@
 #include "render/gl.h"
 #include "render/glext.h"
 #include "render/image.h"
+#include "render/plateau.h"
 #include "render/shaders.h"
 #include "render/textures.h"
 
@@ -136,6 +142,56 @@ void BM_Menu(benchmark::State& etat, float oeilZ, Config c) {
   glFinish();
 }
 
+// The largest level in the editor: bricks of the four opaque kinds on every other cell.
+InstantaneTerrain niveauEditeur() {
+  InstantaneTerrain t;
+  t.largeur = t.hauteur = 255;
+  t.grille.assign(255 * 255, Vide);
+  const uint8_t codes[4] = {Brique, Casse, Blinde, CouleurUn};
+  for (size_t i = 0; i < t.grille.size(); ++i)
+    if ((i / 255 + i % 255) % 2 == 0) t.grille[i] = codes[(i / 7) % 4];
+  Camera& k = t.camera;
+  k.suivre = false;
+  k.oeilX = k.centreX = 127.5f;
+  k.oeilY = k.centreY = 127.5f;
+  k.oeilZ = -15;
+  t.balle.x = t.balle.y = 127.5f;
+  return t;
+}
+
+// peindre: 0 still, 1 one cell changed every frame (the drag of a brick tool).
+void BM_Editeur(benchmark::State& etat, int peindre) {
+  ouvrir(Config{});
+  modeEditeur = true;
+  InstantaneTerrain t = niveauEditeur();
+  std::vector<std::unique_ptr<ImageGUI>> boutons;
+  for (int i = 0; i < 20; ++i)
+    boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i], nullptr, i));
+  boutons.push_back(std::make_unique<ImageGUI>(607, 33, 32, 32, textures.texBoutonsEdit[255], nullptr, 255));
+  for (int i = 0; i < 5; ++i)
+    boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, 480 - 33, 32, 32, textures.texPlus, nullptr, 0));
+  uint32_t ticks = 0;
+  size_t cellule = 127 * 255 + 100;
+  for (auto _ : etat) {
+    if (peindre) {
+      t.grille[cellule] = t.grille[cellule] == Brique ? Vide : Brique;
+      cellule = cellule + 1 < 127 * 255 + 155 ? cellule + 1 : 127 * 255 + 100;
+    }
+    image(t, ticks += 16);
+  }
+  glFinish();
+  modeEditeur = false;
+}
+
+void BM_ChoisirCase(benchmark::State& etat) {
+  ouvrir(Config{});
+  InstantaneTerrain t = niveauEditeur();
+  image(t, 16);
+  int touches = 0;
+  for (auto _ : etat) touches += choisirCase(t, gui->ratio, 320, 240).has_value();
+  benchmark::DoNotOptimize(touches);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -168,6 +224,10 @@ int main(int argc, char** argv) {
         benchmark::RegisterBenchmark(nom.c_str(), BM_Menu, z, Config{fractal, bloom})
             ->Unit(benchmark::kMillisecond);
       }
+  benchmark::RegisterBenchmark("editeur/255x255/immobile", BM_Editeur, 0)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("editeur/255x255/une_case_par_image", BM_Editeur, 1)
+      ->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("editeur/255x255/choisirCase", BM_ChoisirCase)->Unit(benchmark::kMillisecond);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   fermer();

@@ -30,6 +30,7 @@
 #include "screens/fond_menu.h"
 #include "screens/jeu.h"
 #include "screens/menu_principal.h"
+#include "editor/editeur.h"
 #include "sound/sons.h"
 
 static_assert(LienCredits == MenuLienCredits && LienManuel == MenuLienManuel,
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
         arreterFondMenu();
         modeEditeur = true;
         journal("Demarre l'editeur");
-        // The editor takes the level file here once it exists; the menu comes back meanwhile.
+        quitter = editeur(fichier);
         modeEditeur = false;
         demarrerFondMenu();
         break;

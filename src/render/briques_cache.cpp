@@ -39,11 +39,24 @@ struct Cle {
   GLuint textures[4] = {};
 };
 
+// The board in square tiles of arrays: a painted cell rebuilds the tiles it touches (its own,
+// and a neighbour's whose side faces it), not the whole board, and a frame draws only the tiles
+// the view can show.
+constexpr int TailleTuile = 64;
+
+struct Tuile {
+  int c0 = 0, r0 = 0, c1 = 0, r1 = 0;  // cells covered, inclusive
+  std::vector<Groupe> groupes;
+  bool aRefaire = true;
+};
+
 struct Cache {
   Cle cle;
   bool valide = false;
-  std::vector<Groupe> groupes;
+  std::vector<Tuile> tuiles;
+  int tuilesL = 0;  // tiles per row
   uint32_t constructions = 0;
+  uint32_t tuilesConstruites = 0;
 };
 
 Cache& cache() {
@@ -68,11 +81,13 @@ GLuint textureBrique(uint8_t code, bool editeur) {
   }
 }
 
-bool memeCle(const Cle& c, const InstantaneTerrain& t, bool editeur) {
+// Everything but the grid: a change there rebuilds every tile.
+bool memeCadre(const Cle& c, const InstantaneTerrain& t, bool editeur) {
   return c.largeur == t.largeur && c.hauteur == t.hauteur && c.editeur == editeur &&
          c.textures[0] == textures.texCasse && c.textures[1] == textures.texBlinde &&
          c.textures[2] == textures.texUn && c.textures[3] == textures.texDeux &&
-         std::memcmp(c.couleurs, t.couleurs, sizeof c.couleurs) == 0 && c.grille == t.grille;
+         std::memcmp(c.couleurs, t.couleurs, sizeof c.couleurs) == 0 &&
+         c.grille.size() == t.grille.size();
 }
 
 Groupe& groupe(std::vector<Groupe>& groupes, GLuint texture, Direction d) {
@@ -93,15 +108,16 @@ void sommet(Groupe& g, float x, float y, float z, float s, float tt, const float
 // The same vertices, in the same order, as the immediate box drawing: the sides where the
 // neighbour inside the grid holds another code (sides turned away from the eye included: the
 // arrays serve every eye, and behind the opaque front those never show), then the front.
-void construire(const InstantaneTerrain& t, bool editeur) {
-  Cache& k = cache();
-  for (Groupe& g : k.groupes) g.positions.clear(), g.coords.clear(), g.couleurs.clear(), g.lignes.clear();
+void construireTuile(const InstantaneTerrain& t, bool editeur, Tuile& tuile) {
+  for (Groupe& g : tuile.groupes) g.positions.clear(), g.coords.clear(), g.couleurs.clear(), g.lignes.clear();
   const int W = t.largeur, H = t.hauteur;
   // Row by row for the fronts and the top and bottom sides, column by column for the left and
   // right sides: each side group comes out sorted by the coordinate that decides its visibility.
+  const int debut[2][2] = {{tuile.r0, tuile.c0}, {tuile.c0, tuile.r0}};
+  const int fin[2][2] = {{tuile.r1, tuile.c1}, {tuile.c1, tuile.r1}};
   for (int passe = 0; passe < 2; ++passe)
-  for (int i1 = 0; i1 < (passe == 0 ? H : W); ++i1) {
-    for (int i2 = 0; i2 < (passe == 0 ? W : H); ++i2) {
+  for (int i1 = debut[passe][0]; i1 <= fin[passe][0]; ++i1) {
+    for (int i2 = debut[passe][1]; i2 <= fin[passe][1]; ++i2) {
       const int r = passe == 0 ? i1 : i2, c = passe == 0 ? i2 : i1;
       const uint8_t code = t.grille[static_cast<size_t>(r) * W + c];
       if (!briqueEnCache(code)) continue;
@@ -118,7 +134,7 @@ void construire(const InstantaneTerrain& t, bool editeur) {
         const int vc = c + dc[i], vr = r + dr[i];
         if (vc < 0 || vr < 0 || vc >= W || vr >= H) continue;
         if (t.grille[static_cast<size_t>(vr) * W + vc] == code) continue;
-        Groupe& g = groupe(k.groupes, tex, static_cast<Direction>(Haut + i));
+        Groupe& g = groupe(tuile.groupes, tex, static_cast<Direction>(Haut + i));
         const float ax = cotes[i][0], ay = cotes[i][1], bx = cotes[i][2], by = cotes[i][3];
         sommet(g, ax, ay, 0, 0, 1, couleur);
         sommet(g, ax, ay, 1, 0, 0, couleur);
@@ -127,13 +143,47 @@ void construire(const InstantaneTerrain& t, bool editeur) {
         g.lignes.push_back(i < 2 ? r : c);
       }
       if (passe == 1) continue;
-      Groupe& g = groupe(k.groupes, tex, Devant);
+      Groupe& g = groupe(tuile.groupes, tex, Devant);
       sommet(g, x, y, 0, 0, 0, couleur);
       sommet(g, x, y + 1, 0, 0, 1, couleur);
       sommet(g, x + 1, y + 1, 0, 1, 1, couleur);
       sommet(g, x + 1, y, 0, 1, 0, couleur);
     }
   }
+  tuile.aRefaire = false;
+  ++cache().tuilesConstruites;
+}
+
+// Brings the tiles up to `t`: all of them after a change of size, colours or textures, else
+// those around the cells that changed. Returns whether anything was rebuilt.
+bool mettreAJour(const InstantaneTerrain& t, bool editeur) {
+  Cache& k = cache();
+  const int W = t.largeur, H = t.hauteur;
+  if (k.valide && memeCadre(k.cle, t, editeur)) {
+    if (k.cle.grille == t.grille) return false;
+    auto marquer = [&](int c, int r) {
+      if (c < 0 || r < 0 || c >= W || r >= H) return;
+      k.tuiles[static_cast<size_t>((r / TailleTuile) * k.tuilesL + c / TailleTuile)].aRefaire = true;
+    };
+    for (size_t i = 0; i < t.grille.size(); ++i) {
+      if (k.cle.grille[i] == t.grille[i]) continue;
+      const int c = static_cast<int>(i % static_cast<size_t>(W)), r = static_cast<int>(i / static_cast<size_t>(W));
+      marquer(c, r), marquer(c - 1, r), marquer(c + 1, r), marquer(c, r - 1), marquer(c, r + 1);
+    }
+  } else {
+    k.tuilesL = (W + TailleTuile - 1) / TailleTuile;
+    const int tuilesH = (H + TailleTuile - 1) / TailleTuile;
+    k.tuiles.resize(static_cast<size_t>(k.tuilesL) * static_cast<size_t>(tuilesH));
+    for (int tr = 0; tr < tuilesH; ++tr)
+      for (int tc = 0; tc < k.tuilesL; ++tc) {
+        Tuile& u = k.tuiles[static_cast<size_t>(tr * k.tuilesL + tc)];
+        u.c0 = tc * TailleTuile, u.r0 = tr * TailleTuile;
+        u.c1 = std::min(W, u.c0 + TailleTuile) - 1, u.r1 = std::min(H, u.r0 + TailleTuile) - 1;
+        u.aRefaire = true;
+      }
+  }
+  for (Tuile& u : k.tuiles)
+    if (u.aRefaire) construireTuile(t, editeur, u);
   Cle& cle = k.cle;
   cle.largeur = W, cle.hauteur = H, cle.editeur = editeur;
   cle.grille = t.grille;
@@ -142,6 +192,7 @@ void construire(const InstantaneTerrain& t, bool editeur) {
   cle.textures[2] = textures.texUn, cle.textures[3] = textures.texDeux;
   k.valide = true;
   ++k.constructions;
+  return true;
 }
 
 // The reflected view direction as the immediate drawing sends it, from the vertex position:
@@ -217,12 +268,13 @@ bool briqueEnCache(uint8_t code) {
 }
 
 uint32_t constructionsBriquesCache() { return cache().constructions; }
+uint32_t tuilesConstruitesBriquesCache() { return cache().tuilesConstruites; }
 
 void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets,
-                          const float oeil[3], float angleCiel) {
+                          const float oeil[3], float angleCiel, const ZoneVisible& zone) {
   if (!actifs) return;
   Cache& k = cache();
-  if (!k.valide || !memeCle(k.cle, t, editeur)) construire(t, editeur);
+  mettreAJour(t, editeur);
   reflets = reflets && glext && glext->glActiveTexture;
   if (reflets) {
     glext->glActiveTexture(GL_TEXTURE1);
@@ -232,7 +284,9 @@ void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets
   glEnableClientState(GL_VERTEX_ARRAY);
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
-  for (const Groupe& g : k.groupes) {
+  for (const Tuile& u : k.tuiles) {
+  if (u.c1 < zone.c0 || u.c0 > zone.c1 || u.r1 < zone.r0 || u.r0 > zone.r1) continue;
+  for (const Groupe& g : u.groupes) {
     if (g.positions.empty()) continue;
     if (reflets) {
       glext->glActiveTexture(GL_TEXTURE1);
@@ -251,6 +305,7 @@ void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets
     glColorPointer(4, GL_FLOAT, 0, g.couleurs.data());
     const auto [premier, nombre] = quadsVisibles(g, oeil);
     if (nombre > 0) glDrawArrays(GL_QUADS, 4 * premier, 4 * nombre);
+  }
   }
   glDisableClientState(GL_VERTEX_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);

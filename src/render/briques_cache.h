@@ -8,6 +8,7 @@
 
 #include "game/instantane.h"
 #include "render/gl.h"
+#include "render/plateau.h"
 
 // Whether the cell code is drawn from the arrays (the board's cell pass then skips it); false for
 // every code while the arrays are off.
@@ -18,13 +19,16 @@ bool briqueEnCache(uint8_t code);
 // unit 0 enabled, blending off. With `reflets`, unit 1 holds the turning sky cube map (its
 // texture matrix the sky's turn) and the reflected view direction is generated from the vertex
 // position for the eye at `oeil`; the unit's texture matrix is the sky's turn again afterwards.
+// Only the tiles of arrays that meet `zone` are drawn; a changed cell rebuilds the tiles around it.
 void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets,
-                          const float oeil[3], float angleCiel);
+                          const float oeil[3], float angleCiel, const ZoneVisible& zone);
 
 // Off: every brick is sent vertex by vertex again, as before the arrays (tests and the
 // benchmark compare the two). On by default.
 void activerBriquesCache(bool actif);
 bool briquesCacheActif();
 
-// How many times the arrays were built (tests, benchmark).
+// How many times the arrays were brought up to a changed grid, and how many tiles that rebuilt
+// (tests, benchmark).
 uint32_t constructionsBriquesCache();
+uint32_t tuilesConstruitesBriquesCache();

@@ -38,6 +38,8 @@ ZoneVisible zoneVisible(const Camera& camera, float ratio, int largeur, int haut
 void preparerSelection(const Camera& camera, float ratio, int x, int y, GLsizei longueur,
                        GLuint* tampon);
 void dessinerNoms(const InstantaneTerrain& t);
+// The same for the cells of `zone` only (a click can only land on a cell the view shows).
+void dessinerNoms(const InstantaneTerrain& t, const ZoneVisible& zone);
 int finirSelection();
 
 struct CaseChoisie {

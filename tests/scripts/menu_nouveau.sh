@@ -36,6 +36,7 @@ fichier=$(ls "$cartes"/*.map)
 [ "$(basename "$fichier")" = "abcdZ_9.map" ] || echec "new file named $(basename "$fichier")"
 [ "$(stat -c %s "$fichier")" -eq 245 ] || echec "the new file has $(stat -c %s "$fichier") bytes"
 grep -qx "Nouveau niveau abcdZ_9" "$journal" || echec "no log line for the new file"
+quitter_editeur  # its quit button, then "No"
 
 # Back in the menu: the new file is the last row (after the shipped files), editable, so
 # the Edit choice shows once it is selected; the same name is refused.
@@ -46,6 +47,8 @@ sleep 0.3
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne '^Menu : ordre 3$'
 grep -q "^Demarre l'editeur$" "$journal" || echec "Edit did not start the editor"
+attendre_ligne '^Chargement de tout .*abcdZ_9\.map$' 2
+quitter_editeur
 attendre_ligne '^[0-9]+ langues$' 3
 nouveau
 sleep 0.3

@@ -40,6 +40,9 @@ TEXTES = {
         "ColorBlocs": "Couleurs des blocs (cliquez un coin)",
         "TailleY": "Hauteur", "TailleX": "Largeur", "Niveau": "Niveau",
         "LienManuel": "Mode d'emploi", "LienCredits": "Crédits",
+        "ErreurSauv": "Enregistrement impossible",
+        "ModifsGardees": "Vos modifications sont gardées.",
+        "DemandRecup": "Reprendre la copie de secours ?",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -61,6 +64,9 @@ TEXTES = {
         "ColorBlocs": "Brick colours (click a corner)",
         "TailleY": "Height", "TailleX": "Width", "Niveau": "Level",
         "LienManuel": "How to play", "LienCredits": "Credits",
+        "ErreurSauv": "The file could not be saved",
+        "ModifsGardees": "Your changes are kept.",
+        "DemandRecup": "Load the recovery copy?",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -82,6 +88,9 @@ TEXTES = {
         "ColorBlocs": "Blockfarben (eine Ecke anklicken)",
         "TailleY": "Höhe", "TailleX": "Breite", "Niveau": "Level",
         "LienManuel": "Anleitung", "LienCredits": "Mitwirkende",
+        "ErreurSauv": "Speichern fehlgeschlagen",
+        "ModifsGardees": "Ihre Änderungen bleiben erhalten.",
+        "DemandRecup": "Sicherungskopie laden?",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -103,6 +112,9 @@ TEXTES = {
         "ColorBlocs": "Colores de los bloques (pulsa una esquina)",
         "TailleY": "Alto", "TailleX": "Ancho", "Niveau": "Nivel",
         "LienManuel": "Cómo jugar", "LienCredits": "Créditos",
+        "ErreurSauv": "No se pudo guardar",
+        "ModifsGardees": "Sus cambios se conservan.",
+        "DemandRecup": "¿Cargar la copia de seguridad?",
     },
 }
 

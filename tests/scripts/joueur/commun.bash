@@ -146,3 +146,23 @@ menu_label_y() {  # label top offset from the bottom: Play 220, NewMap 188, Edit
   echo $((H - $1 + 10))
 }
 ligne_catalogue_y() { echo $((50 + 2 + 20 * $1 + 10)); }  # row k
+
+# The level editor's layout: tool i's button, the command buttons along the bottom (add,
+# delete, properties, save, quit), a centred 60-pixel dialog's i-th button.
+outil_x() { echo $((1 + 32 * $1 + 16)); }
+commande_x() {  # 0 add, 1 delete, 2 properties, 3 save, 4 quit
+  echo $((1 + 32 * $1 + 16))
+}
+commande_y() { echo $((H - 33 + 16)); }
+bouton_dialogue_x() { echo $(((W - 300) / 2 + 5 + 85 * $1 + 40)); }
+bouton_dialogue_y() { echo $(((H - 60) / 2 + 60 - 15)); }
+# Leaves the editor without saving (quit, then "No") and waits for the menu again.
+quitter_editeur() {
+  local menus confirmations
+  menus=$(compter '^[0-9]+ langues$')
+  confirmations=$(compter '^new confirm$')
+  cliquer "$(commande_x 4)" "$(commande_y)"
+  attendre_ligne '^new confirm$' $((confirmations + 1))
+  cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
+  attendre_ligne '^[0-9]+ langues$' $((menus + 1))
+}

@@ -1,0 +1,77 @@
+#include "editor/editeur.h"
+
+#include <SDL.h>
+
+#include <vector>
+
+#include "base/journal.h"
+#include "editor/etat_editeur.h"
+#include "editor/regles_editeur.h"
+#include "game/instantane.h"
+#include "gui/gui.h"
+#include "levels/fichier_niveaux.h"
+#include "platform/repertoires.h"
+#include "render/image.h"
+#include "render/plateau.h"
+#include "screens/boucle_ecran.h"
+
+namespace {
+
+// The level the frame shows and the picking aims at: the current level, its ball on the start.
+// The copy reuses its buffers, so a large level costs one memory copy a frame.
+void synchroniser(InstantaneTerrain& vue, const Niveau& n) {
+  static_cast<Niveau&>(vue) = n;
+  vue.balle.x = n.departX;
+  vue.balle.y = n.departY;
+}
+
+}  // namespace
+
+bool editeur(const std::string& fichier) {
+  if (!repertoires || !fichierModifiable(fichier, repertoires->chemin("mapsusr/"))) {
+    journal("***** Erreur : Fichier " + fichier + " hors des niveaux du joueur, non modifiable");
+    return false;
+  }
+  std::vector<Niveau> niveaux;
+  if (chargerTout(fichier, niveaux) < 1) {
+    journal("***** Erreur : Fichier " + fichier + " inexistant ou défectueux");
+    return false;
+  }
+
+  EtatEditeur etat(fichier, std::move(niveaux), gui->largeur, gui->hauteur);
+  etat.proposerRecuperation();
+  InstantaneTerrain vue;
+  synchroniser(vue, etat.courant());
+  uint32_t precedent = SDL_GetTicks();
+
+  GestionnairesEcran ecran;
+  ecran.evenement = [&](const SDL_Event& e) {
+    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
+    const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
+    const int mx = appui ? e.button.x : e.motion.x;
+    const int my = appui ? e.button.y : e.motion.y;
+    synchroniser(vue, etat.courant());
+    if (const auto c = choisirCase(vue, gui->ratio, mx, my)) etat.peindre(c->colonne, c->ligne);
+  };
+  ecran.fini = [&] { return etat.sortie(); };
+  ecran.avancer = [&](uint32_t ticks) {
+    etat.detruireFermes();
+    etat.surligner(ticks);
+    const uint32_t dt = dureeDefilement(ticks - precedent);
+    precedent = ticks;
+    Niveau& n = etat.courant();
+    suivreCamera(n.camera, n.departX, n.departY, n.camera.profondeurOeil);
+    if (!gui->zoneSurvol()) {
+      int mx = 0, my = 0;
+      SDL_GetMouseState(&mx, &my);
+      defilerBords(n.camera, n.largeur, n.hauteur, mx, my, gui->largeur, gui->hauteur, dt);
+    }
+    synchroniser(vue, n);
+  };
+  ecran.dessiner = [&](const InstantaneTerrain&, uint32_t ticks) { dessinerImage(vue, ticks); };
+
+  const bool quitter = bouclerEcran(ecran, nullptr) == FinEcran::Quitter;
+  // Closing the window ends the program without saving: the edits go to the recovery copy.
+  if (quitter) etat.ecrireRecuperationSiModifie();
+  return quitter;
+}

@@ -1,0 +1,132 @@
+#pragma once
+// The level editor's state and commands, without drawing: the level list, the tool buttons and
+// their pulsing frame, the spinner, the five command buttons, the dialogs (quit, add, delete,
+// properties with its colour chooser, save failure, recovery question) and the single callback
+// they all report to. The screen (editeur.cpp) runs the loop, the picking and the drawing on top.
+//
+// Never lose the player's work: a failed save says so in a dialog and keeps every edit; "Oui" of
+// the quit dialog leaves only when its save succeeded; unsaved edits are written to a recovery
+// copy when the window closes (ecrireRecuperationSiModifie), offered back at the next opening.
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/regles_editeur.h"
+#include "game/niveau.h"
+#include "gui/dialogue.h"
+#include "gui/widgets.h"
+
+// User data of the commands and dialog buttons.
+enum CommandeEditeur : int {
+  CmdQuitter = 0,
+  CmdSauver = 3,
+  CmdAjouter = 4,
+  CmdSupprimer = 5,
+  CmdProprietes = 6,
+  CmdQuitterOui = 1000,
+  CmdQuitterNon = 1001,
+  CmdAjouterAvant = 1010,
+  CmdAjouterApres = 1011,
+  CmdSupprimerOK = 1020,
+  CmdProprietesOK = 1030,
+  CmdQuartier = 1031,
+  CmdCouleurOK = 1032,
+  CmdCouleurAnnuler = 1033,
+  CmdErreurOK = 1040,      // the save-failure dialog's button
+  CmdRecupererOui = 1050,  // load the recovery copy
+  CmdRecupererNon = 1051,  // keep the file as saved
+  CmdFermer = 1999,
+};
+
+// Which dialog is open.
+enum class DialogueEditeur { Aucun, Quitter, Ajouter, Supprimer, Proprietes, Erreur, Recuperation };
+
+class EtatEditeur {
+ public:
+  // The widgets are laid out for a screen of ecranL x ecranH pixels (the GUI manager must exist).
+  EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH);
+  // Deletes every widget and dialog, and runs the manager's pending deletions so that no closed
+  // dialog outlives the editor.
+  ~EtatEditeur();
+  EtatEditeur(const EtatEditeur&) = delete;
+  EtatEditeur& operator=(const EtatEditeur&) = delete;
+
+  // The single callback of the commands and dialog buttons (acts on EV_RELACHE only).
+  void commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, int y);
+  // The tool buttons' callback (EV_RELACHE only).
+  void choisirOutil(int outil, int type);
+  // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side.
+  void surligner(uint32_t ticks);
+
+  // Saves the whole file; on failure opens the save-failure dialog (closing any other) and
+  // keeps every edit. True when written.
+  bool sauvegarder();
+  // When a recovery copy of the file exists, asks whether to load it.
+  void proposerRecuperation();
+  // The window is closing: unsaved edits go to the recovery copy (logged with its path).
+  void ecrireRecuperationSiModifie();
+
+  // Destroys the dialogs closed since the last call (logs "Fermeture dialogue" for each): the
+  // screen calls it once a frame after the events, so that no dialog is deleted inside its own
+  // button's callback. Until then a closed dialog's buttons do nothing.
+  void detruireFermes();
+
+  // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
+  bool peindre(int colonne, int ligne);
+
+  Niveau& courant() { return niveaux_[static_cast<size_t>(indiceCourant())]; }
+  const std::vector<Niveau>& niveaux() const { return niveaux_; }
+  int indiceCourant() const;
+  uint8_t outil() const { return outil_; }
+  bool dialogueOuvert() const { return dialogue_ != nullptr; }
+  DialogueEditeur typeDialogue() const { return typeDialogue_; }
+  bool sortie() const { return sortie_; }
+  bool modifie() const { return modifie_; }
+  const std::string& chemin() const { return chemin_; }
+
+  // For tests and the screen.
+  IntGUI* spinner() const { return spinner_.get(); }
+  ImageGUI* boutonOutil(int code) const;
+  ImageGUI* boutonCommande(int donnee) const;
+  DialogueGUI* dialogue() const { return dialogue_.get(); }
+  ChoixCouleurGUI* choixCouleur() const { return choixCouleur_.get(); }
+  ColorGUI* widgetCoins() const { return coins_; }
+  IntGUI* ligneLargeur() const { return ligneLargeur_; }
+  IntGUI* ligneHauteur() const { return ligneHauteur_; }
+  IntGUI* ligneBombes() const { return ligneBombes_; }
+
+ private:
+  RappelGUI rappel();
+  DialogueGUI* ouvrir(DialogueEditeur type, int largeur, int hauteur);
+  void fermerDialogue();
+  void fermerChoixCouleur();
+  void ouvrirProprietes();
+  void ouvrirChoixCouleur(int largeur, int hauteur, int cx, int cy);
+  void appliquerProprietesDialogue();
+  void afficherErreur(const std::string& raison);
+
+  std::string chemin_;
+  std::vector<Niveau> niveaux_;
+  int ecranL_, ecranH_;
+  uint8_t outil_ = 0;
+  bool sortie_ = false;
+  bool modifie_ = false;
+
+  std::array<std::unique_ptr<ImageGUI>, 256> outils_;
+  std::vector<std::unique_ptr<ImageGUI>> commandes_;
+  std::unique_ptr<IntGUI> spinner_;
+
+  std::unique_ptr<DialogueGUI> dialogue_;
+  DialogueEditeur typeDialogue_ = DialogueEditeur::Aucun;
+  std::unique_ptr<ChoixCouleurGUI> choixCouleur_;
+  std::vector<std::unique_ptr<DialogueGUI>> dialoguesFermes_;
+  std::vector<std::unique_ptr<ChoixCouleurGUI>> choixFermes_;
+  ColorGUI* coins_ = nullptr;
+  IntGUI* ligneLargeur_ = nullptr;
+  IntGUI* ligneHauteur_ = nullptr;
+  IntGUI* ligneBombes_ = nullptr;
+  float travail_[4][4] = {};
+  int quartier_ = 0;
+};

@@ -1,0 +1,152 @@
+#include "editor/regles_editeur.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+#include "base/journal.h"
+#include "levels/fichier_niveaux.h"
+
+Niveau nouveauNiveau() {
+  Niveau n;  // 15 x 15, start (1.5, 1.5), no bombs, grey corners
+  n.grille.assign(static_cast<size_t>(n.largeur) * static_cast<size_t>(n.hauteur), Vide);
+  reinitialiserCamera(n.camera);
+  n.camera.suivre = false;
+  n.camera.centreX = n.departX;
+  n.camera.centreY = n.departY;
+  n.camera.oeilX = n.departX;
+  n.camera.oeilY = n.departY;
+  return n;
+}
+
+int insererNiveau(std::vector<Niveau>& niveaux, int valeur, bool apres) {
+  const int n = static_cast<int>(niveaux.size());
+  valeur = std::clamp(valeur, 1, std::max(n, 1));
+  if (apres && n > 0) ++valeur;
+  niveaux.insert(niveaux.begin() + (valeur - 1), nouveauNiveau());
+  return valeur;
+}
+
+int supprimerNiveau(std::vector<Niveau>& niveaux, int valeur) {
+  const int n = static_cast<int>(niveaux.size());
+  if (n <= 1) return std::max(1, std::min(valeur, n));
+  valeur = std::clamp(valeur, 1, n);
+  niveaux.erase(niveaux.begin() + (valeur - 1));
+  return std::min(valeur, n - 1);
+}
+
+void lireCouleursTravail(const Niveau& niveau, CouleursTravail travail) {
+  for (int k = 0; k < 4; ++k)
+    for (int i = 0; i < 4; ++i) travail[k][i] = niveau.couleurs[3 - k][i];
+}
+
+int quartierCouleur(int w, int h, int cx, int cy) {
+  return (cy >= h / 2 ? 2 : 0) + (cx >= w / 2 ? 1 : 0);
+}
+
+void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail) {
+  X = std::clamp(X, 2, 255);
+  Y = std::clamp(Y, 2, 255);
+  // Also brings a start cell left outside a shrunk level back in: a ball outside the grid
+  // would fall forever in play.
+  niveau.redimensionner(X, Y);
+  niveau.bombes = std::clamp(B, 0, 255);
+  for (int k = 0; k < 4; ++k) {
+    journal(std::to_string(travail[k][0]) + "\t" + std::to_string(travail[k][1]) + "\t" +
+            std::to_string(travail[k][2]) + "\t");
+    for (int i = 0; i < 3; ++i) niveau.couleurs[3 - k][i] = travail[k][i];
+  }
+  Camera& k = niveau.camera;
+  if (k.centreX >= X) k.centreX = k.oeilX = static_cast<float>(X - 1);
+  if (k.centreY >= Y) k.centreY = k.oeilY = static_cast<float>(Y - 1);
+}
+
+bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
+  if (colonne < 0 || ligne < 0 || colonne >= niveau.largeur || ligne >= niveau.hauteur) return false;
+  const size_t i = static_cast<size_t>(ligne) * static_cast<size_t>(niveau.largeur) +
+                   static_cast<size_t>(colonne);
+  if (i >= niveau.grille.size()) return false;
+  if (outil == OutilBalle) {
+    const float x = colonne + 0.5f, y = ligne + 0.5f;
+    if (niveau.departX == x && niveau.departY == y) return false;
+    niveau.departX = x;
+    niveau.departY = y;
+    return true;
+  }
+  if (niveau.grille[i] == outil) return false;
+  niveau.grille[i] = outil;
+  return true;
+}
+
+bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget) {
+  if (dialogueOuvert || survolWidget) return false;
+  if (e.type == SDL_MOUSEBUTTONDOWN) return true;
+  if (e.type == SDL_MOUSEMOTION) return e.motion.state == SDL_BUTTON(SDL_BUTTON_LEFT);
+  return false;
+}
+
+uint32_t dureeDefilement(uint32_t dt) { return dt > 500 ? 1 : dt; }
+
+void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
+                  uint32_t dt) {
+  const float s = static_cast<float>(dt) / 80.0f;
+  float& tx = camera.centreX;
+  float& ty = camera.centreY;
+  if (mx > ecranL - 16 && tx < (largeur - 0.2f) - s) tx += s;
+  if (mx <= 15 && tx > s + 0.2f) tx -= s;
+  if (my > ecranH - 16 && ty < (hauteur - 0.2f) - s) ty += s;
+  if (my <= 15 && ty > s + 0.2f) ty -= s;
+}
+
+void placeOutilBalle(int ecranL, int& x, int& y) {
+  x = ecranL - 33;
+  y = ecranL >= 672 ? 1 : 33;
+}
+
+bool fichierModifiable(const std::string& chemin, const std::string& dossierUtilisateur) {
+  namespace fs = std::filesystem;
+  std::error_code erreur;
+  const fs::path fichier = fs::weakly_canonical(fs::absolute(chemin, erreur), erreur);
+  if (erreur) return false;
+  const fs::path dossier = fs::weakly_canonical(fs::absolute(dossierUtilisateur, erreur), erreur);
+  if (erreur || dossier.empty()) return false;
+  const fs::path relatif = fichier.lexically_relative(dossier);
+  if (relatif.empty() || relatif == ".") return false;
+  const std::string premier = relatif.begin()->string();
+  return premier != ".." && premier != ".";
+}
+
+std::string cheminRecuperation(const std::string& chemin) { return chemin + ".recup"; }
+
+bool ecrireRecuperation(const std::string& chemin, const std::vector<Niveau>& niveaux) {
+  const std::string copie = cheminRecuperation(chemin);
+  const bool ok = sauvegarderTout(copie, niveaux);
+  journal(ok ? "Copie de secours : " + copie : "***** Erreur : copie de secours impossible : " + copie);
+  return ok;
+}
+
+bool lireRecuperation(const std::string& chemin, std::vector<Niveau>& niveaux) {
+  std::vector<Niveau> lus;
+  if (chargerTout(cheminRecuperation(chemin), lus) < 1) return false;
+  niveaux = std::move(lus);
+  return true;
+}
+
+bool recuperationExiste(const std::string& chemin) {
+  std::error_code erreur;
+  return std::filesystem::is_regular_file(cheminRecuperation(chemin), erreur);
+}
+
+void supprimerRecuperation(const std::string& chemin) {
+  std::error_code erreur;
+  std::filesystem::remove(cheminRecuperation(chemin), erreur);
+  if (erreur) journal("***** Erreur : copie de secours non supprimée : " + cheminRecuperation(chemin));
+}
+
+bool fichierProtege(const std::string& chemin) {
+  namespace fs = std::filesystem;
+  std::error_code erreur;
+  const fs::file_status etat = fs::status(chemin, erreur);
+  if (erreur || !fs::exists(etat)) return false;
+  return (etat.permissions() & fs::perms::owner_write) == fs::perms::none;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The level editor's rules, without window or widgets: the level list's insertions and
+// deletions, the properties dialog's resize and corner colours, what a tool does to a cell,
+// which events paint, edge scrolling, the recovery copy and which files may be edited.
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/camera.h"
+#include "game/niveau.h"
+
+constexpr uint8_t OutilBalle = 255;  // the tool that places the ball's start
+constexpr int NombreOutilsCases = 20;  // tools 0..19 write their cell code
+
+// A new level as the add dialog makes it: 15 x 15 empty cells, start (1.5, 1.5), no bombs,
+// grey corners, the editor's fixed camera on the start cell.
+Niveau nouveauNiveau();
+
+// Inserts a new level before (apres = false) or after the spinner's level (1-based `valeur`);
+// returns the spinner's new value, which is the new level's.
+int insererNiveau(std::vector<Niveau>& niveaux, int valeur, bool apres);
+// Deletes the spinner's level unless it is the only one; returns the spinner's new value
+// (lowered when the last level went).
+int supprimerNiveau(std::vector<Niveau>& niveaux, int valeur);
+
+// The properties dialog's working colours: working k is the level's corner colour 3 - k, so the
+// four read top-left, top-right, bottom-left, bottom-right.
+using CouleursTravail = float[4][4];
+void lireCouleursTravail(const Niveau& niveau, CouleursTravail travail);
+// The corner-colour widget's quarter under a click at (cx, cy) of a w x h widget: 0 top-left,
+// 1 top-right, 2 bottom-left, 3 bottom-right.
+int quartierCouleur(int w, int h, int cx, int cy);
+// "OK" of the properties dialog: size X x Y keeping the common cells, B bombs, the working
+// colours' RGB into the corners (alpha kept), the camera pulled back inside.
+void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail);
+
+// What tool `outil` does at (colonne, ligne): writes its code, or (OutilBalle) moves the start to
+// the cell's centre. False when nothing changed (outside the grid, same code, same place).
+bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne);
+
+// Whether this mouse event paints: any button press, or a motion with exactly the left button
+// held; never while a dialog is open or the pointer is over a widget.
+bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget);
+
+// Frame time for scrolling: a frame longer than 500 ms (a stall) counts as 1 ms.
+uint32_t dureeDefilement(uint32_t dt);
+// Edge scrolling of the camera's centre for a frame of dt ms (after dureeDefilement): 1/80 of a
+// cell per ms toward an edge the pointer touches (16 pixels), the centre kept 0.2 inside.
+void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
+                  uint32_t dt);
+
+// The ball tool's button: top-right, dropping to a second row below 672 pixels.
+void placeOutilBalle(int ecranL, int& x, int& y);
+
+// Only the player's own files may be edited: true when `chemin` lies in `dossierUtilisateur`
+// (the resolved "mapsusr/"), after resolving ".." and links.
+bool fichierModifiable(const std::string& chemin, const std::string& dossierUtilisateur);
+
+// The recovery copy of an edited file: beside it, with a name the catalogue does not list
+// (it lists only ".map" names).
+std::string cheminRecuperation(const std::string& chemin);
+// Writes the levels there (the atomic writer); true when written.
+bool ecrireRecuperation(const std::string& chemin, const std::vector<Niveau>& niveaux);
+// Reads the copy's levels into `niveaux` (replacing them only when it holds at least one).
+bool lireRecuperation(const std::string& chemin, std::vector<Niveau>& niveaux);
+bool recuperationExiste(const std::string& chemin);
+void supprimerRecuperation(const std::string& chemin);
+
+// Whether the player has write-protected the file (no owner write permission). The atomic writer
+// replaces the file through a rename, which such a protection would not stop (nor would it stop
+// root): the editor honours it itself.
+bool fichierProtege(const std::string& chemin);

@@ -1,0 +1,97 @@
+#!/usr/bin/env bash
+# As a player: a new level file from the menu opens the editor; a tool is chosen, cells are
+# painted by a click and by a drag, the file is saved and the editor left with "No"; the file is
+# then listed as editable, plays from the menu (its win cell under the ball wins it), and opens
+# again in the editor with its cells, which a second save keeps.
+# Usage: editeur_joueur.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+cartes="$home/mapsusr"
+fichier="$cartes/atelier.map"
+# The new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15
+# cells away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels.
+case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+# The file's grid as rows of cell characters (zv-niveau's text form).
+grille() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
+cellule() {  # column row
+  grille | sed -n "$(($2 + 1))p" | cut -c $(($1 + 1))
+}
+
+demarrer
+# "New", a name, confirm: the editor opens on the new file.
+cliquer 90 "$(menu_label_y 188)"
+sleep 0.3
+taper "atelier"
+touche Return
+attendre_ligne "^Demarre l'editeur$"
+attendre_ligne '^Chargement de tout .*atelier\.map$'
+
+# The plain brick, clicked on row 4 and dragged over two more cells of it.
+cliquer "$(outil_x 1)" 17
+attendre_ligne '^Obj : 1$'
+y4=$(case_y 4)
+xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y4"
+sleep 0.1
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove --window "$fenetre" "$(case_x 2)" "$y4"
+sleep 0.1
+xdotool mousemove --window "$fenetre" "$(case_x 3)" "$y4"
+sleep 0.1
+xdotool mouseup 1
+# The win cell under the ball's start.
+cliquer "$(outil_x 2)" 17
+attendre_ligne '^Obj : 2$'
+cliquer "$(case_x 1)" "$(case_y 3)"
+capture editeur
+# The level's properties dialog over it (the README's picture); "Ann" changes nothing.
+cliquer "$(commande_x 2)" "$(commande_y)"
+sleep 0.5
+capture editeur-proprietes
+cliquer "$(bouton_dialogue_x 1)" $(((H - 300) / 2 + 300 - 15))
+attendre_ligne '^Fermeture dialogue$'
+cliquer "$(commande_x 3)" "$(commande_y)"
+attendre_ligne "^Sauvegarde de tout .*atelier\.map$"
+quitter_editeur
+
+[ "$(cellule 1 4)$(cellule 2 4)$(cellule 3 4)" = "###" ] || { grille; echec "row 4 not painted"; }
+[ "$(cellule 1 3)" = "W" ] || { grille; echec "no win cell under the start"; }
+[ "$(cellule 4 4)" = "." ] || { grille; echec "a cell painted beyond the drag"; }
+[ -e "$fichier.recup" ] && echec "a recovery copy after a clean save"
+
+# Listed after the shipped files, editable: Edit shows once it is selected.
+expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
+cliquer 480 "$(ligne_catalogue_y "$expedies")"
+sleep 0.3
+# Played from the menu: the ball falls on the win cell.
+cliquer 90 "$(menu_label_y 220)"
+attendre_ligne '^Demarre jeu$'
+attendre_ligne 'atelier\.map headok$'
+attendre_ligne '^musicStart$'
+touche Return
+attendre_ligne "^Lancement du thread d'action$"
+attendre_ligne '_gagne\.png'
+touche Return
+attendre_ligne '^Fichier terminé$'
+attendre_ligne '^[0-9]+ langues$' 3
+
+# Opened again in the editor: one more cell, saved again; the first cells are still there.
+cliquer 480 "$(ligne_catalogue_y "$expedies")"
+sleep 0.3
+cliquer 90 "$(menu_label_y 156)"
+attendre_ligne "^Demarre l'editeur$" 2
+attendre_ligne '^Chargement de tout .*atelier\.map$' 2
+cliquer "$(outil_x 5)" 17
+attendre_ligne '^Obj : 5$'
+cliquer "$(case_x 5)" "$(case_y 6)"
+cliquer "$(commande_x 3)" "$(commande_y)"
+attendre_ligne "^Sauvegarde de tout .*atelier\.map$" 2
+quitter_editeur
+[ "$(cellule 1 4)$(cellule 2 4)$(cellule 3 4)$(cellule 1 3)$(cellule 5 6)" = "###W@" ] ||
+  { grille; echec "the reopened file lost cells"; }
+
+fermer_fenetre
+attendre_fin
+[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur.png" "$tmp/editeur-proprietes.png" "$CAPTURES/"
+echo "ok"

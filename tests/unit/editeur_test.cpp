@@ -1,0 +1,438 @@
+// The level editor's rules and commands without a window: level list, resize, corner colours
+// through both dialogs, tools, edge scrolling, saving that never loses work, the recovery copy.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "editor/etat_editeur.h"
+#include "editor/regles_editeur.h"
+#include "gui_commun.h"
+#include "levels/fichier_niveaux.h"
+#include "fixtures.h"
+
+namespace {
+
+// A level told apart by its bomb count.
+Niveau niveauMarque(int marque) {
+  Niveau n = nouveauNiveau();
+  n.bombes = marque;
+  return n;
+}
+std::vector<int> marques(const std::vector<Niveau>& niveaux) {
+  std::vector<int> m;
+  for (const Niveau& n : niveaux) m.push_back(n.bombes);
+  return m;
+}
+std::vector<Niveau> trois() { return {niveauMarque(1), niveauMarque(2), niveauMarque(3)}; }
+
+}  // namespace
+
+TEST(ReglesEditeur, InsererEtSupprimer) {
+  struct Cas {
+    const char* nom;
+    std::vector<Niveau> niveaux;
+    int valeur;
+    int action;  // 0 before, 1 after, 2 delete
+    std::vector<int> attendu;
+    int valeurAttendue;
+  };
+  const Cas cas[] = {
+      {"avant le deuxieme", trois(), 2, 0, {1, 0, 2, 3}, 2},
+      {"apres le deuxieme", trois(), 2, 1, {1, 2, 0, 3}, 3},
+      {"apres le dernier", trois(), 3, 1, {1, 2, 3, 0}, 4},
+      {"supprimer le dernier de trois", trois(), 3, 2, {1, 2}, 2},
+      {"supprimer le premier", trois(), 1, 2, {2, 3}, 1},
+      {"supprimer le seul", {niveauMarque(5)}, 1, 2, {5}, 1},
+  };
+  for (const Cas& c : cas) {
+    std::vector<Niveau> n = c.niveaux;
+    const int v = c.action == 2 ? supprimerNiveau(n, c.valeur) : insererNiveau(n, c.valeur, c.action == 1);
+    EXPECT_EQ(marques(n), c.attendu) << c.nom;
+    EXPECT_EQ(v, c.valeurAttendue) << c.nom;
+  }
+  // The inserted level is the empty 15 x 15 one with its start on (1, 1).
+  std::vector<Niveau> n = trois();
+  insererNiveau(n, 1, false);
+  EXPECT_EQ(n[0].largeur, 15);
+  EXPECT_EQ(n[0].grille, std::vector<uint8_t>(225, 0));
+  EXPECT_FLOAT_EQ(n[0].departX, 1.5f);
+  EXPECT_FALSE(n[0].camera.suivre);
+}
+
+TEST(ReglesEditeur, RedimensionnerGardeLesCases) {
+  Niveau n = nouveauNiveau();
+  for (int r = 0; r < 15; ++r)
+    for (int c = 0; c < 15; ++c) n.grille[static_cast<size_t>(r * 15 + c)] = static_cast<uint8_t>(1 + (r * 15 + c) % 19);
+  const Niveau avant = n;
+  CouleursTravail travail;
+  lireCouleursTravail(n, travail);
+  n.camera.centreX = n.camera.oeilX = 14;
+  n.camera.centreY = n.camera.oeilY = 14;
+  appliquerProprietes(n, 20, 10, 7, travail);
+  ASSERT_EQ(n.largeur, 20);
+  ASSERT_EQ(n.hauteur, 10);
+  EXPECT_EQ(n.bombes, 7);
+  for (int r = 0; r < 10; ++r)
+    for (int c = 0; c < 20; ++c)
+      EXPECT_EQ(n.lireCase(c, r), c < 15 ? avant.lireCase(c, r) : 0) << c << "," << r;
+  EXPECT_FLOAT_EQ(n.camera.centreY, 9.0f);  // pulled back inside
+  EXPECT_FLOAT_EQ(n.camera.centreX, 14.0f);
+}
+
+TEST(ReglesEditeur, QuartierEtCouleursDeTravail) {
+  struct Cas { int cx, cy, quartier; };
+  const Cas cas[] = {{0, 0, 0}, {74, 49, 0}, {75, 0, 1}, {149, 49, 1}, {0, 50, 2}, {149, 99, 3}, {75, 50, 3}};
+  for (const Cas& c : cas) EXPECT_EQ(quartierCouleur(150, 100, c.cx, c.cy), c.quartier) << c.cx << "," << c.cy;
+  Niveau n;
+  for (int k = 0; k < 4; ++k) n.couleurs[k][0] = 0.1f * static_cast<float>(k);
+  CouleursTravail t;
+  lireCouleursTravail(n, t);
+  for (int k = 0; k < 4; ++k) EXPECT_FLOAT_EQ(t[k][0], 0.1f * static_cast<float>(3 - k));
+}
+
+TEST(ReglesEditeur, Outils) {
+  Niveau n = nouveauNiveau();
+  EXPECT_TRUE(appliquerOutil(n, 7, 3, 4));
+  EXPECT_EQ(n.lireCase(3, 4), 7);
+  EXPECT_FALSE(appliquerOutil(n, 7, 3, 4));  // nothing new
+  EXPECT_FALSE(appliquerOutil(n, 7, 15, 0));  // outside
+  const std::vector<uint8_t> grille = n.grille;
+  EXPECT_TRUE(appliquerOutil(n, OutilBalle, 4, 2));
+  EXPECT_FLOAT_EQ(n.departX, 4.5f);
+  EXPECT_FLOAT_EQ(n.departY, 2.5f);
+  EXPECT_EQ(n.grille, grille);
+}
+
+TEST(ReglesEditeur, EvenementsQuiPeignent) {
+  auto appui = [](uint8_t bouton) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEBUTTONDOWN;
+    e.button.button = bouton;
+    return e;
+  };
+  auto mouvement = [](uint8_t etat) {
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.state = etat;
+    return e;
+  };
+  SDL_Event relache{};
+  relache.type = SDL_MOUSEBUTTONUP;
+  struct Cas { const char* nom; SDL_Event e; bool dialogue, survol, peint; };
+  const Cas cas[] = {
+      {"appui gauche", appui(SDL_BUTTON_LEFT), false, false, true},
+      {"appui droit", appui(SDL_BUTTON_RIGHT), false, false, true},
+      {"molette", appui(SDL_BUTTON_WHEELUP), false, false, true},
+      {"glisser gauche", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT)), false, false, true},
+      {"glisser droit", mouvement(SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
+      {"glisser deux boutons", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT) | SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
+      {"survol sans bouton", mouvement(0), false, false, false},
+      {"relache", relache, false, false, false},
+      {"dialogue ouvert", appui(SDL_BUTTON_LEFT), true, false, false},
+      {"sur un bouton", appui(SDL_BUTTON_LEFT), false, true, false},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(evenementPeint(c.e, c.dialogue, c.survol), c.peint) << c.nom;
+}
+
+TEST(ReglesEditeur, DefilementAuxBords) {
+  EXPECT_EQ(dureeDefilement(600), 1u);  // a stall scrolls 1/80 of a cell, not 7.5 cells
+  EXPECT_EQ(dureeDefilement(500), 500u);
+  struct Cas { int mx, my; uint32_t dt; float dx, dy; };
+  const Cas cas[] = {
+      {799, 300, 80, 1, 0}, {784, 300, 80, 0, 0}, {785, 300, 80, 1, 0}, {15, 300, 80, -1, 0},
+      {16, 300, 80, 0, 0},  {400, 0, 40, 0, -0.5f}, {400, 599, 8, 0, 0.1f}, {0, 599, 80, -1, 1},
+  };
+  for (const Cas& c : cas) {
+    Camera k;
+    k.centreX = k.centreY = 10;
+    defilerBords(k, 30, 30, c.mx, c.my, 800, 600, c.dt);
+    EXPECT_FLOAT_EQ(k.centreX, 10 + c.dx) << c.mx << "," << c.my;
+    EXPECT_FLOAT_EQ(k.centreY, 10 + c.dy) << c.mx << "," << c.my;
+  }
+  Camera k;  // the centre stays 0.2 inside the level
+  k.centreX = 29.5f;
+  defilerBords(k, 30, 30, 799, 300, 800, 600, 80);
+  EXPECT_FLOAT_EQ(k.centreX, 29.5f);
+  int x = 0, y = 0;
+  placeOutilBalle(640, x, y);
+  EXPECT_EQ(x, 607);
+  EXPECT_EQ(y, 33);
+  placeOutilBalle(800, x, y);
+  EXPECT_EQ(x, 767);
+  EXPECT_EQ(y, 1);
+}
+
+TEST(ReglesEditeur, FichiersModifiables) {
+  DossierTemporaire d;
+  std::filesystem::create_directories(d / "mapsusr/sous");
+  std::filesystem::create_directories(d / "mapsoff");
+  const std::string usr = d / "mapsusr/";
+  struct Cas { std::string chemin; bool ok; };
+  const Cas cas[] = {
+      {d / "mapsusr/abcd.map", true},
+      {d / "mapsusr/sous/x.map", true},
+      {d / "mapsusr/../mapsoff/logom.map", false},
+      {d / "mapsoff/logom.map", false},
+      {d / "mapsusr", false},
+      {d / "mapsusrx/a.map", false},
+  };
+  for (const Cas& c : cas) EXPECT_EQ(fichierModifiable(c.chemin, usr), c.ok) << c.chemin;
+  // A link out of the player's directory does not make a shipped file editable.
+  std::filesystem::create_symlink(d / "mapsoff", d / "mapsusr/lien");
+  EXPECT_FALSE(fichierModifiable(d / "mapsusr/lien/logom.map", usr));
+}
+
+// ---- commands and dialogs -----------------------------------------------------------------
+
+class Editeur : public GuiSansFenetre {
+ protected:
+  void SetUp() override {
+    GuiSansFenetre::SetUp();
+    g_->setPolice(policeFixe());
+    chemin_ = dossier_ / "mapsusr.map";
+    ASSERT_TRUE(sauvegarderTout(chemin_, trois()));
+  }
+  std::unique_ptr<EtatEditeur> ouvrir() {
+    std::vector<Niveau> n;
+    EXPECT_EQ(chargerTout(chemin_, n), 3);
+    return std::make_unique<EtatEditeur>(chemin_, std::move(n), 640, 480);
+  }
+  // A click, through the GUI, on the frontmost zone showing `texte` (the translator is absent:
+  // buttons show their keys).
+  void clicTexte(const std::string& texte) {
+    ZoneGUI* cible = nullptr;
+    for (ZoneGUI* z : g_->zones())
+      if (z && z->texte() == texte && (!cible || z->z > cible->z)) cible = z;
+    ASSERT_NE(cible, nullptr) << texte;
+    clic(cible->x + 2, cible->y + 2);
+  }
+  void cmd(EtatEditeur& e, int donnee, ZoneGUI* zone = nullptr, int x = 0, int y = 0) {
+    e.commandeEditeur(zone, donnee, EV_RELACHE, x, y);
+  }
+  DossierTemporaire dossier_;
+  std::string chemin_;
+};
+
+TEST_F(Editeur, AjoutEtSuppressionParLesDialogues) {
+  auto e = ouvrir();
+  e->spinner()->setValeur(2);
+  cmd(*e, CmdAjouter);
+  ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
+  cmd(*e, CmdSupprimer);  // one dialog at a time
+  EXPECT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
+  cmd(*e, CmdAjouterApres);
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0, 3}));
+  EXPECT_EQ(e->spinner()->valeur(), 3);
+  EXPECT_EQ(e->spinner()->max(), 4);
+  EXPECT_FALSE(e->dialogueOuvert());
+  cmd(*e, CmdAjouterAvant);  // its dialog is gone: nothing
+  EXPECT_EQ(e->niveaux().size(), 4u);
+
+  e->spinner()->setValeur(4);
+  cmd(*e, CmdSupprimer);
+  cmd(*e, CmdSupprimerOK);
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0}));
+  EXPECT_EQ(e->spinner()->valeur(), 3);
+  EXPECT_TRUE(e->modifie());
+}
+
+TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
+  for (int q = 0; q < 4; ++q) {
+    auto e = ouvrir();
+    const Niveau avant = e->courant();
+    cmd(*e, CmdProprietes);
+    ASSERT_NE(e->widgetCoins(), nullptr);
+    ZoneGUI* z = e->widgetCoins()->zone();
+    const int cx = (q % 2) ? z->largeur - 3 : 3, cy = (q / 2) ? z->hauteur - 3 : 3;
+    cmd(*e, CmdQuartier, z, cx, cy);
+    ASSERT_NE(e->choixCouleur(), nullptr);
+    cmd(*e, CmdProprietesOK);  // covered by the chooser: nothing yet
+    ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Proprietes);
+    // Pick a colour in the chooser by clicking its rainbow through the GUI.
+    ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
+    clic(arc->x + 10 + 30 * q, arc->y + 10);
+    float choisie[4] = {0, 0, 0, 0};
+    e->choixCouleur()->getCouleur(choisie, 3);
+    cmd(*e, CmdCouleurOK);
+    EXPECT_EQ(e->choixCouleur(), nullptr);
+    cmd(*e, CmdProprietesOK);
+    const Niveau& n = e->courant();
+    for (int k = 0; k < 4; ++k)
+      for (int i = 0; i < 4; ++i) {
+        const float attendu = (k == 3 - q && i < 3) ? choisie[i] : avant.couleurs[k][i];
+        EXPECT_NEAR(n.couleurs[k][i], attendu, 1e-6) << "quartier " << q << " coin " << k << " composante " << i;
+      }
+    e->detruireFermes();
+  }
+}
+
+TEST_F(Editeur, AnnulerLaisseLeNiveau) {
+  auto e = ouvrir();
+  const Niveau avant = e->courant();
+  cmd(*e, CmdProprietes);
+  e->ligneLargeur()->setValeur(40);
+  e->ligneBombes()->setValeur(9);
+  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
+  clic(arc->x + 20, arc->y + 20);
+  cmd(*e, CmdCouleurOK);
+  e->detruireFermes();  // the next frame: the chooser no longer covers the dialog
+  clicTexte("Ann");
+  EXPECT_FALSE(e->dialogueOuvert());
+  const Niveau& n = e->courant();
+  EXPECT_EQ(n.largeur, avant.largeur);
+  EXPECT_EQ(n.bombes, avant.bombes);
+  EXPECT_EQ(n.grille, avant.grille);
+  for (int k = 0; k < 4; ++k)
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(n.couleurs[k][i], avant.couleurs[k][i]);
+  EXPECT_FALSE(e->modifie());
+  // The closed dialog waits for the next frame, then goes (a widget is never deleted inside
+  // its own callback).
+  e->detruireFermes();
+  for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Ann");
+}
+
+TEST_F(Editeur, OuiEcritAvantDeSortir) {
+  auto e = ouvrir();
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(5, 6));
+  cmd(*e, CmdQuitter);
+  clicTexte("Oui");
+  EXPECT_TRUE(e->sortie());
+  std::vector<Niveau> relus;
+  ASSERT_EQ(chargerTout(chemin_, relus), 3);
+  EXPECT_EQ(relus[0].lireCase(5, 6), 4);
+}
+
+TEST_F(Editeur, NonSortSansEcrire) {
+  const std::string avant = lireFichierTest(chemin_);
+  auto e = ouvrir();
+  e->peindre(1, 1);
+  e->choisirOutil(9, EV_RELACHE);
+  e->peindre(2, 2);
+  cmd(*e, CmdQuitter);
+  clicTexte("No");
+  EXPECT_TRUE(e->sortie());
+  EXPECT_EQ(lireFichierTest(chemin_), avant);
+}
+
+// Saving can fail in several ways; each keeps the edits in memory, says so in a dialog, and
+// leaves the old file whole. "Oui" of the quit dialog then stays in the editor.
+TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {
+  struct Cas {
+    const char* nom;
+    std::function<std::string(const std::string& dossier)> preparer;  // returns the path to edit
+  };
+  const Cas cas[] = {
+      {"fichier protege",
+       [](const std::string& d) {
+         const std::string c = d + "protege.map";
+         EXPECT_TRUE(sauvegarderTout(c, trois()));
+         chmod(c.c_str(), 0444);
+         return c;
+       }},
+      {"dossier disparu (sous un fichier ordinaire)",
+       [](const std::string& d) {
+         ecrireFichierTest(d + "ordinaire", "x");
+         return d + "ordinaire/niveaux.map";
+       }},
+      {"un dossier a la place du fichier",
+       [](const std::string& d) {
+         std::filesystem::create_directories(d + "dossier.map/plein");
+         return d + "dossier.map";
+       }},
+  };
+  for (const Cas& c : cas) {
+    DossierTemporaire d;
+    const std::string chemin = c.preparer(d.chemin());
+    const bool existait = std::filesystem::is_regular_file(chemin);
+    const std::string avant = existait ? lireFichierTest(chemin) : "";
+    EtatEditeur e(chemin, trois(), 640, 480);
+    e.choisirOutil(5, EV_RELACHE);
+    ASSERT_TRUE(e.peindre(3, 3)) << c.nom;
+    cmd(e, CmdSauver);
+    EXPECT_EQ(e.typeDialogue(), DialogueEditeur::Erreur) << c.nom;
+    EXPECT_TRUE(e.modifie()) << c.nom;
+    EXPECT_EQ(e.courant().lireCase(3, 3), 5) << c.nom;
+    clicTexte("OK");
+    EXPECT_FALSE(e.dialogueOuvert()) << c.nom;
+    cmd(e, CmdQuitter);
+    clicTexte("Oui");
+    EXPECT_FALSE(e.sortie()) << c.nom;
+    EXPECT_EQ(e.typeDialogue(), DialogueEditeur::Erreur) << c.nom;
+    if (existait) {
+      EXPECT_EQ(lireFichierTest(chemin), avant) << c.nom;
+    }
+    e.detruireFermes();
+  }
+}
+
+TEST_F(Editeur, CopieDeSecours) {
+  {
+    auto e = ouvrir();
+    e->ecrireRecuperationSiModifie();  // nothing changed: no copy
+    EXPECT_FALSE(recuperationExiste(chemin_));
+    e->choisirOutil(OutilBalle, EV_RELACHE);
+    e->peindre(7, 8);
+    e->choisirOutil(2, EV_RELACHE);
+    e->peindre(9, 9);
+    e->ecrireRecuperationSiModifie();  // the window closes
+  }
+  const std::string copie = cheminRecuperation(chemin_);
+  ASSERT_TRUE(existeTest(copie));
+  EXPECT_EQ(copie.substr(copie.size() - 4) == ".map", false);  // the catalogue lists ".map" only
+  std::vector<Niveau> fichier;
+  chargerTout(chemin_, fichier);
+  EXPECT_EQ(fichier[0].lireCase(9, 9), 0);  // the edited file itself untouched
+
+  {  // "No": the file as saved, the copy removed
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Recuperation);
+    clicTexte("No");
+    EXPECT_EQ(e->courant().lireCase(9, 9), 0);
+    EXPECT_FALSE(existeTest(copie));
+  }
+  {  // "Oui": the copy's levels, then removed; they count as unsaved
+    auto e = ouvrir();
+    e->choisirOutil(6, EV_RELACHE);
+    e->peindre(9, 9);
+    e->ecrireRecuperationSiModifie();
+  }
+  {
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    clicTexte("Oui");
+    EXPECT_EQ(e->courant().lireCase(9, 9), 6);
+    EXPECT_FALSE(existeTest(copie));
+    EXPECT_TRUE(e->modifie());
+  }
+  {  // an unreadable copy is kept, not thrown away
+    ecrireFichierTest(copie, "abime");
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    clicTexte("Oui");
+    EXPECT_TRUE(existeTest(copie));
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+  }
+}
+
+TEST_F(Editeur, OutilChoisiPulse) {
+  auto e = ouvrir();
+  ImageGUI* sept = e->boutonOutil(7);
+  clic(sept->zone()->x + 5, sept->zone()->y + 5);
+  EXPECT_EQ(e->outil(), 7);
+  e->surligner(0);
+  EXPECT_EQ(sept->zone()->bordureHaut, 4);
+  e->surligner(314);  // sin(pi / 2): the widest frame
+  EXPECT_EQ(sept->zone()->bordureGauche, 7);
+  e->choisirOutil(OutilBalle, EV_RELACHE);
+  EXPECT_EQ(sept->zone()->bordureDroite, 0);
+  EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->x, 607);
+  EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->y, 33);
+}
