@@ -513,10 +513,11 @@ def resultat(texte, gagne):
     t = np.clip((y - 30) / 70, 0, 1)[..., None]
     coeur = np.array((1.0, 1.0, 0.85)) * (1 - t) + coul * t
     rgb = np.clip(lueur[..., None] * coul * 0.8 + m[..., None] * coeur, 0, 1)
-    # straight alpha: colour x alpha gives back the added light of the glow
+    # The play screen adds the colour as it stands (blend factors 1, 1), alpha unused: so the
+    # colour holds the glow's light itself, already weighted, and fades to black with it.
+    # Un-weighting it by alpha made the faint glow full-bright: a solid box behind the text.
     a = np.clip(np.maximum(rgb.max(axis=2), m), 0, 1)
-    couleur = np.where(a[..., None] > 1e-6, rgb / np.maximum(a[..., None], 1e-6), 0)
-    img = np.concatenate([np.clip(couleur, 0, 1), a[..., None]], axis=2)
+    img = np.concatenate([rgb, a[..., None]], axis=2)
     return reduire(img, ss)
 
 
