@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Makes every data file of the game under data/ (pictures, font sheets, languages, shaders,
 # sound effects, music), the contact sheet docs/contact-sheet.png and the desktop icons under
-# packaging/. The output is committed,
-# so the game runs from a checkout without this; running it again gives identical files.
+# packaging/. The output is committed, so the game runs from a checkout without this; running
+# it again gives identical files.
 # Needs: bash tools/install-deps.sh --generators
 set -euo pipefail
 cd "$(dirname "$0")/.."
