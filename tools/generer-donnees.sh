@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes every data file of the game under data/ (pictures, font sheets, languages, shaders,
-# sound effects, music) and the contact sheet docs/contact-sheet.png. The output is committed,
-# so the game runs from a checkout without this; running it again gives identical files.
+# sound effects, music), the contact sheet docs/contact-sheet.png and the desktop icons under
+# packaging/. The output is committed, so the game runs from a checkout without this; running
+# it again gives identical files.
 # Needs: bash tools/install-deps.sh --generators
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,4 +19,5 @@ echo "sound effects";  "$py" sons.py
 echo "music";          "$py" musique.py
 echo "contact sheet";  "$py" planche.py
 echo "desktop icon";   convert ../../data/imgs/icon.bmp -strip -define png:exclude-chunks=date,time ../../packaging/zarvinel.png
+echo "desktop icons";  "$py" icones.py
 echo "done: $(du -sh ../../data | cut -f1) in data/"

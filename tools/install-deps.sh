@@ -11,7 +11,8 @@ packages=(cmake g++ pkg-config
 if [ "${1:-}" = "--tests" ]; then
   packages+=(googletest libgtest-dev libbenchmark-dev clang
              xvfb xauth libgl1-mesa-dri xdotool imagemagick
-             glslang-tools python3-pil python3-numpy fonts-dejavu-core)
+             glslang-tools python3-pil python3-numpy fonts-dejavu-core
+             dpkg-dev lintian appstream desktop-file-utils man-db)  # the package test
 elif [ "${1:-}" = "--generators" ]; then
   packages+=(python3 python3-pil python3-numpy fonts-dejavu-core vorbis-tools sox imagemagick)
 fi

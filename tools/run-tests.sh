@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test:
-#   1. the normal build: unit, thread and display tests (the display ones in a real window under Xvfb);
+#   1. the normal build: unit, thread and display tests (the display ones in a real window under Xvfb),
+#      and the Debian package (built, checked by lintian, started unpacked);
 #   2. AddressSanitizer + UndefinedBehaviorSanitizer (clang): unit and thread tests, the fuzz targets,
 #      then the display tests and tools in a real window;
 #   3. ThreadSanitizer: the thread tests.
