@@ -63,6 +63,11 @@ int main(int argc, char** argv) {
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
+  // The SDL 1.2 layer over SDL2 draws OpenGL into an image of its own that it scales to the
+  // window; switching full screen live (Alt+Enter) leaves that image at the wrong scale. Without
+  // it a full-screen window is a real video mode, as SDL 1.2 made it. The player may still ask
+  // for the scaling through the environment.
+  setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
   const int graph = initGraph();
   if (graph != 0) return graph;
 
