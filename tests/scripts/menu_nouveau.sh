@@ -54,12 +54,16 @@ fichier=$(ls "$cartes"/*.map)
 [ "$(basename "$fichier")" = "abcdZ_9.map" ] || echec "new file named $(basename "$fichier")"
 [ "$(stat -c %s "$fichier")" -eq 245 ] || echec "the new file has $(stat -c %s "$fichier") bytes"
 grep -qx "Nouveau niveau abcdZ_9" "$journal" || echec "no log line for the new file"
-quitter_editeur  # its quit button, then "No"
+# Escape in the editor is its way back: the quit question, then "No".
+sleep 0.3
+touche Escape
+attendre_ligne '^new confirm$'
+cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
+attendre_ligne '^[0-9]+ langues$' 2
 
 # Back in the menu: the new file is the last row (after the shipped files), editable, so
 # the Edit choice shows once it is selected; the same name is refused.
 expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
-attendre_ligne '^[0-9]+ langues$' 2
 cliquer 480 "$(ligne_catalogue_y "$expedies")"
 sleep 0.3
 cliquer 90 "$(menu_label_y 156)"
