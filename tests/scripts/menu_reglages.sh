@@ -71,6 +71,8 @@ grep -q '^Demarre jeu$' "$journal" && echec "Alt+Enter started a game"
 cliquer 90 "$(menu_label_y 220)"
 attendre_ligne '^Demarre jeu$'
 attendre_ligne '^musicStart$'
+sleep 0.3
+capture depart  # the start hint and the keys line under it
 touche Return
 attendre_ligne "^Lancement du thread d'action$"
 xdotool keydown d
