@@ -14,6 +14,7 @@
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
+#include "game/manette.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
 #include "gui/chargement.h"
@@ -62,8 +63,16 @@ int main(int argc, char** argv) {
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
+  // The SDL 1.2 layer over SDL2 draws OpenGL into an image of its own that it scales to the
+  // window; switching full screen live (Alt+Enter) leaves that image at the wrong scale. Without
+  // it a full-screen window is a real video mode, as SDL 1.2 made it. The player may still ask
+  // for the scaling through the environment.
+  setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
   const int graph = initGraph();
   if (graph != 0) return graph;
+
+  // A gamepad, if one is plugged in, once SDL is up.
+  ouvrirManettes();
 
   // 12. The GUI manager takes the window's size (the window may have fallen back to the
   // factory defaults).
@@ -77,6 +86,7 @@ int main(int argc, char** argv) {
   journal("Chargement du système son");
   sons = new Sons();
   requetesSons = sons;
+  sons->reglerVolumes(options.volumeMusiqueMixer(), options.volumeEffetsMixer());
 
   // 15, 16.
   journal("Chargement du traducteur");
@@ -131,7 +141,8 @@ int main(int argc, char** argv) {
         arreterFondMenu();
         journal("Demarre jeu");
         quitter = jouerFichier(std::string(fichier));
-        demarrerFondMenu();
+        // Closing the window ends the program: no demonstration level to load and fly first.
+        if (!quitter) demarrerFondMenu();
         break;
       case MenuNouveau:  // a new level file was created
       case MenuEditer:   // edit a level file
@@ -140,7 +151,7 @@ int main(int argc, char** argv) {
         journal("Demarre l'editeur");
         quitter = editeur(fichier);
         modeEditeur = false;
-        demarrerFondMenu();
+        if (!quitter) demarrerFondMenu();
         break;
       case LienCredits:
       case LienManuel:
@@ -189,6 +200,7 @@ int main(int argc, char** argv) {
   glext = nullptr;
   delete repertoires;
   repertoires = nullptr;
+  fermerManettes();
   journal("Termine SDL");
   SDL_Quit();
   journal("Termine");

@@ -46,6 +46,10 @@ bool editeur(const std::string& fichier) {
 
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
+      etat.echap();
+      return;
+    }
     if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
     const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
     const int mx = appui ? e.button.x : e.motion.x;

@@ -207,6 +207,19 @@ void EtatEditeur::appliquerProprietesDialogue() {
   journal("Modif niv " + std::to_string(spinner_->valeur()));
 }
 
+void EtatEditeur::echap() {
+  if (choixCouleur_) {
+    commandeEditeur(nullptr, CmdCouleurAnnuler, EV_RELACHE, 0, 0);
+  } else if (typeDialogue_ == DialogueEditeur::Recuperation) {
+    fermerDialogue();
+  } else if (dialogue_) {
+    commandeEditeur(nullptr, typeDialogue_ == DialogueEditeur::Erreur ? CmdErreurOK : CmdFermer,
+                    EV_RELACHE, 0, 0);
+  } else {
+    commandeEditeur(nullptr, CmdQuitter, EV_RELACHE, 0, 0);
+  }
+}
+
 void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, int y) {
   if (type != EV_RELACHE) return;
   const DialogueEditeur ouvert = typeDialogue_;

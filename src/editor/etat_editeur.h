@@ -55,6 +55,10 @@ class EtatEditeur {
 
   // The single callback of the commands and dialog buttons (acts on EV_RELACHE only).
   void commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, int y);
+  // Escape, the way back: the colour chooser, else the open dialog, closes as its cancel button
+  // would (the recovery question is left unanswered: the copy stays for the next opening); with
+  // nothing open it asks the quit question.
+  void echap();
   // The tool buttons' callback (EV_RELACHE only).
   void choisirOutil(int outil, int type);
   // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side.

@@ -38,3 +38,11 @@ int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtap
   journal("Thread arrete : " + std::to_string(donnees.resultat.load()));
   return 0;
 }
+
+void arreterThreadAction(std::thread& fil, DonneesAction& donnees, RequetesSons* file) {
+  if (fil.joinable()) {
+    donnees.arret = true;
+    fil.join();
+  }
+  if (file) file->arreterCanal(CanalRoule);
+}

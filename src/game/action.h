@@ -4,6 +4,7 @@
 // come from `donnees` (the main thread samples them), the bomb count is read by the main thread
 // from its frame copy.
 #include <cstdint>
+#include <thread>
 
 #include "base/requetes_sons.h"
 #include "game/donnees_action.h"
@@ -20,3 +21,8 @@ constexpr uint32_t DureePas = 10;  // milliseconds per physics step
 // caught up, so the rate stays at 100 steps a second where sleeping 10 - e ms after each step
 // would lose the sleep's own overshoot every time.
 int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons);
+
+// The end of a level's play: asks the action thread to stop, waits for it, and only then queues
+// the halt of the rolling loop (CanalRoule) into `file`. A roll the last step asked for is thus
+// queued before the halt and never plays on in the menu. The caller executes the queue after.
+void arreterThreadAction(std::thread& fil, DonneesAction& donnees, RequetesSons* file);

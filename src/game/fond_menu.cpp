@@ -23,9 +23,9 @@ void bande(float cible, int taille, float& poussee, bool& tourne) {
 }  // namespace
 
 float distanceFondMenu(int pas) {
-  const int quotient = pas / 500;
-  if (quotient <= 0) return 300.0f;
-  return std::min(300.0f, 250.0f / static_cast<float>(quotient));
+  // A real division: the camera closes in smoothly, not by a jump every 500 steps.
+  if (pas <= 0) return 300.0f;
+  return std::min(300.0f, 250.0f / (static_cast<float>(pas) / 500.0f));
 }
 
 void pasFondMenu(EtatFondMenu& e, Terrain& niveau, int largeur, int hauteur) {

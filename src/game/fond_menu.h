@@ -17,7 +17,8 @@ struct EtatFondMenu {
   int pas = 0;                             // steps since the start
 };
 
-// The eye's distance factor at step `pas`: 250 / (pas / 500) capped at 300.
+// The eye's distance factor at step `pas`: 250 / (pas / 500) capped at 300, so 300 up to step
+// 416 and then falling smoothly as 1 / pas (step 499: 250.5).
 float distanceFondMenu(int pas);
 
 // One step of the animation on `niveau` of width x height cells: the target swings through

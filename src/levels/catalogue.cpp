@@ -84,11 +84,43 @@ bool nomNiveauAcceptable(const std::string& nom) {
                      [&](char c) { return c != '\0' && permis.find(c) != std::string::npos; });
 }
 
-CreationNiveau creerNiveauUtilisateur(const std::string& nom) {
-  if (!nomNiveauAcceptable(nom)) return CreationNiveau::NomRefuse;
-  const std::string chemin = cheminNiveauUtilisateur(nom);
+CreationNiveau verifierNomNiveau(const std::string& nom, const std::string& cheminUtilisateur,
+                                 const std::string& dossierOfficiel) {
+  if (nom.size() < 4) return CreationNiveau::TropCourt;
+  if (nom.size() > 49) return CreationNiveau::TropLong;
+  if (!nomNiveauAcceptable(nom)) return CreationNiveau::CaractereInterdit;
   // Anything already there under that name (a file, even unreadable, or a folder) is kept.
   struct stat st;
-  if (fichierExiste(chemin) || lstat(chemin.c_str(), &st) == 0) return CreationNiveau::Existe;
+  if (fichierExiste(cheminUtilisateur) || lstat(cheminUtilisateur.c_str(), &st) == 0)
+    return CreationNiveau::PrisParJoueur;
+  if (lstat(joindre(dossierOfficiel, nom + ".map").c_str(), &st) == 0)
+    return CreationNiveau::PrisParJeu;
+  return CreationNiveau::Cree;
+}
+
+CreationNiveau creerNiveauUtilisateur(const std::string& nom) {
+  const std::string chemin = cheminNiveauUtilisateur(nom);
+  const CreationNiveau verdict = verifierNomNiveau(nom, chemin, repertoires->chemin("mapsoff/"));
+  if (verdict != CreationNiveau::Cree) return verdict;
   return creerFichierVide(chemin) ? CreationNiveau::Cree : CreationNiveau::Echec;
+}
+
+const char* cleCreationNiveau(CreationNiveau resultat) {
+  switch (resultat) {
+    case CreationNiveau::Cree:
+      return "";
+    case CreationNiveau::TropCourt:
+      return "NomTropCourt";
+    case CreationNiveau::TropLong:
+      return "NomTropLong";
+    case CreationNiveau::CaractereInterdit:
+      return "NomCaractere";
+    case CreationNiveau::PrisParJoueur:
+      return "NomPrisJoueur";
+    case CreationNiveau::PrisParJeu:
+      return "NomPrisJeu";
+    case CreationNiveau::Echec:
+      break;
+  }
+  return "NomEcriture";
 }

@@ -49,12 +49,25 @@ constexpr int LongueurMaxSaisieNom = 26;
 // CaracteresNomNiveau (the field lets no other through; a name is part of a path).
 bool nomNiveauAcceptable(const std::string& nom);
 
+// What came of asking for a new file of the player, with the reason of a refusal: the name panel
+// says it under the field.
 enum class CreationNiveau {
-  Cree,        // the new empty file exists
-  NomRefuse,   // too short, too long or with a character outside the set
-  Existe,      // a file of that name is already there: left untouched
-  Echec,       // it could not be written (logged by the writer)
+  Cree,               // the new empty file exists
+  TropCourt,          // fewer than 4 characters
+  TropLong,           // more than 49
+  CaractereInterdit,  // a character outside CaracteresNomNiveau
+  PrisParJoueur,      // one of the player's files (or a folder) has that name: left untouched
+  PrisParJeu,         // a shipped file has that name: the catalogue would show it twice
+  Echec,              // it could not be written (logged by the writer)
 };
+
+// Why `nom` cannot be a new file's name (Cree when nothing stands in the way): the length and
+// characters, then the player's directory, then the shipped one (`dossierOfficiel`).
+CreationNiveau verifierNomNiveau(const std::string& nom, const std::string& cheminUtilisateur,
+                                 const std::string& dossierOfficiel);
 
 // Creates the player's new empty level file `nom` (the 245-byte file of one empty level).
 CreationNiveau creerNiveauUtilisateur(const std::string& nom);
+
+// The translation key of the sentence that says the result ("" for Cree).
+const char* cleCreationNiveau(CreationNiveau resultat);

@@ -70,3 +70,15 @@ Options optionsDepuisChoix(const Options& o, const ChoixOptions& c) {
   }
   return copie;
 }
+
+bool redemarrageNecessaire(const Options& avant, const Options& apres) {
+  Options sansReglagesVivants = apres;
+  sansReglagesVivants.VolumeMusique = avant.VolumeMusique;
+  sansReglagesVivants.VolumeEffets = avant.VolumeEffets;
+  sansReglagesVivants.ToucheGauche = avant.ToucheGauche;
+  sansReglagesVivants.ToucheDroite = avant.ToucheDroite;
+  sansReglagesVivants.ToucheBombe = avant.ToucheBombe;
+  sansReglagesVivants.ToucheRecommencer = avant.ToucheRecommencer;
+  sansReglagesVivants.TouchePause = avant.TouchePause;
+  return sansReglagesVivants != avant;
+}

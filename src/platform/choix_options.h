@@ -44,3 +44,7 @@ ChoixOptions choixDepuisOptions(const Options& o, const std::vector<ModeEcran>& 
 // The copy that confirmation saves: `o` with the screen's values; options the screen does not
 // show (BPP, Bloom, BloomPart, Langue, and the hidden rows) are kept.
 Options optionsDepuisChoix(const Options& o, const ChoixOptions& c);
+
+// Whether the saved copy `apres` needs the restart to take effect: true when anything but the
+// sound volumes and the play keys (which apply at once) differs from the running `avant`.
+bool redemarrageNecessaire(const Options& avant, const Options& apres);

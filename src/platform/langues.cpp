@@ -75,6 +75,8 @@ bool choisirLangue(const std::string& code) {
     return false;
   }
   options.Langue = code;
-  options.sauvegarder();
+  // Only the language: the running record may hold values that are not the player's (start-up
+  // lowered them, or "--default" ignored the file).
+  options.sauvegarderCles({"Langue"});
   return true;
 }

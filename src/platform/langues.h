@@ -25,7 +25,8 @@ std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin);
 
 
 // The language screen's confirmation with the code of the chosen row: loads "lang/" + code +
-// ".txt" into the translator, then records the code in the global options and saves them. A code
+// ".txt" into the translator, then records the code in the global options and stores it in
+// the options file (that key alone: the player's other settings in the file stay as they are). A code
 // that cannot be part of a path, or a translation file that cannot be read or holds nothing,
 // leaves the language in force (a log line, nothing saved). True when the language changed.
 bool choisirLangue(const std::string& code);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 #include "base/journal.h"
 #include "platform/repertoires.h"
@@ -40,6 +41,13 @@ const Cle CLES[] = {
     {"Langue", nullptr, nullptr, &Options::Langue},
     {"ModeDaltonien", nullptr, &Options::ModeDaltonien, nullptr},
     {"AfficheIPS", nullptr, &Options::AfficheIPS, nullptr},
+    {"VolumeMusique", &Options::VolumeMusique, nullptr, nullptr},
+    {"VolumeEffets", &Options::VolumeEffets, nullptr, nullptr},
+    {"ToucheGauche", &Options::ToucheGauche, nullptr, nullptr},
+    {"ToucheDroite", &Options::ToucheDroite, nullptr, nullptr},
+    {"ToucheBombe", &Options::ToucheBombe, nullptr, nullptr},
+    {"ToucheRecommencer", &Options::ToucheRecommencer, nullptr, nullptr},
+    {"TouchePause", &Options::TouchePause, nullptr, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -79,6 +87,14 @@ void Options::defauts() {
   ModeDaltonien = false;
   AfficheIPS = false;
   Langue = LangueParDefaut;
+  VolumeMusique = 100;
+  VolumeEffets = 100;
+  // SDL's key symbols: left and right arrows, space, "r", Escape.
+  ToucheGauche = 276;
+  ToucheDroite = 275;
+  ToucheBombe = 32;
+  ToucheRecommencer = 114;
+  TouchePause = 27;
 }
 
 void Options::charger() {
@@ -135,42 +151,134 @@ void Options::chargerDepuis(const std::string& chemin) {
   }
 }
 
-void Options::sauvegarder() const {
+bool Options::sauvegarder(RaisonEcriture* raison) const {
   const std::string chemin = cheminOptions();
   if (chemin.empty()) {
     journal("Options : aucun repertoire utilisateur, rien n'est ecrit");
-    return;
+    if (raison) *raison = RaisonEcriture::Impossible;
+    return false;
   }
-  sauvegarderVers(chemin);
+  return sauvegarderVers(chemin, raison);
 }
 
-void Options::sauvegarderVers(const std::string& chemin) const {
-  std::string contenu =
-      "# Attention ce fichier sera modifié par le programme.\n"
-      "# Caution this file will be overwrited by the program.\n\n";
+std::string Options::valeurCle(const std::string& cle) const {
   for (const Cle& c : CLES) {
-    std::string valeur;
+    if (cle != c.nom) continue;
     if (c.entier) {
       // Room for every int32 ("-2147483648"), so no digit is ever cut off.
       char tampon[12];
       entierVersTexte(this->*c.entier, tampon, 10, sizeof tampon);
-      valeur = tampon;
-    } else if (c.booleen) {
+      return tampon;
+    }
+    if (c.booleen) {
       char tampon[2];
       boolVersTexte(this->*c.booleen, tampon);
-      valeur = tampon;
-    } else {
-      // A line end (or NUL) inside the language code would break the line into another key.
-      valeur = this->*c.texte;
-      valeur = valeur.substr(0, valeur.find_first_of(std::string("\r\n\0", 3)));
+      return tampon;
     }
+    // A line end (or NUL) inside the language code would break the line into another key.
+    const std::string& valeur = this->*c.texte;
+    return valeur.substr(0, valeur.find_first_of(std::string("\r\n\0", 3)));
+  }
+  return std::string();
+}
+
+namespace {
+
+bool ecrireOptions(const std::string& chemin, const std::string& contenu, RaisonEcriture* raison) {
+  if (remplacerFichier(chemin, contenu)) {
+    journal("Options sauvegardées");
+    if (raison) *raison = RaisonEcriture::Aucune;
+    return true;
+  }
+  journal("Options : ecriture de " + chemin + " impossible, ancien fichier garde");
+  if (raison) *raison = raisonEcriture(chemin);
+  return false;
+}
+
+}  // namespace
+
+bool Options::sauvegarderVers(const std::string& chemin, RaisonEcriture* raison) const {
+  std::string contenu =
+      "# Attention ce fichier sera modifié par le programme.\n"
+      "# Caution this file will be overwrited by the program.\n\n";
+  for (const Cle& c : CLES) {
+    const std::string valeur = valeurCle(c.nom);
     contenu += std::string(c.nom) + "=" + valeur + "\n";
     journal("Save " + std::string(c.nom) + "=" + valeur);
   }
+  return ecrireOptions(chemin, contenu, raison);
+}
 
-  const bool ok = remplacerFichier(chemin, contenu);
-  if (!ok) journal("Options : ecriture de " + chemin + " impossible, ancien fichier garde");
-  journal("Options sauvegardées");
+bool Options::sauvegarderCles(std::initializer_list<const char*> cles,
+                              RaisonEcriture* raison) const {
+  const std::string chemin = cheminOptions();
+  if (chemin.empty()) {
+    journal("Options : aucun repertoire utilisateur, rien n'est ecrit");
+    if (raison) *raison = RaisonEcriture::Impossible;
+    return false;
+  }
+  return sauvegarderClesVers(chemin, cles, raison);
+}
+
+bool Options::sauvegarderClesVers(const std::string& chemin,
+                                  std::initializer_list<const char*> cles,
+                                  RaisonEcriture* raison) const {
+  std::string contenu;
+  const Lecture lecture = lireFichierOrdinaire(chemin, OptionsTailleMax, contenu);
+  if (lecture == Lecture::Absent) {
+    // No file yet: the factory values, with these keys as this record has them.
+    Options fichier;
+    for (const char* cle : cles) fichier.prendreCle(cle, valeurCle(cle));
+    return fichier.sauvegarderVers(chemin, raison);
+  }
+  if (lecture != Lecture::Lu) {
+    // Something the player put there that is no options file: not ours to replace.
+    journal(ligneFichierIgnore(chemin, lecture));
+    if (raison) *raison = raisonEcriture(chemin);
+    return false;
+  }
+  std::vector<bool> vues(cles.size(), false);
+  std::string sortie;
+  size_t pos = 0;
+  while (pos < contenu.size()) {
+    size_t fin = contenu.find('\n', pos);
+    const bool finDeLigne = fin != std::string::npos;
+    if (!finDeLigne) fin = contenu.size();
+    std::string ligne = contenu.substr(pos, fin - pos);
+    pos = fin + 1;
+    const bool cr = !ligne.empty() && ligne.back() == '\r';
+    const size_t egal = ligne.find('=');
+    if (finDeLigne && !ligne.empty() && ligne[0] != '#' && egal != std::string::npos) {
+      const std::string cle = ligne.substr(0, egal);
+      size_t i = 0;
+      for (const char* c : cles) {
+        if (cle == c) {
+          ligne = cle + "=" + valeurCle(cle) + (cr ? "\r" : "");
+          vues[i] = true;
+        }
+        ++i;
+      }
+    }
+    sortie += ligne;
+    if (finDeLigne) sortie += "\n";
+  }
+  // The reader drops a last line without its end: it gets one before anything is added.
+  if (!sortie.empty() && sortie.back() != '\n') sortie += "\n";
+  size_t i = 0;
+  for (const char* c : cles) {
+    if (!vues[i++]) sortie += std::string(c) + "=" + valeurCle(c) + "\n";
+  }
+  for (const char* c : cles) journal("Save " + std::string(c) + "=" + valeurCle(c));
+  return ecrireOptions(chemin, sortie, raison);
+}
+
+void Options::prendreCle(const std::string& cle, const std::string& valeur) {
+  for (const Cle& c : CLES) {
+    if (cle != c.nom) continue;
+    if (c.entier) this->*c.entier = texteVersEntier(valeur.c_str());
+    if (c.booleen) this->*c.booleen = texteVersBool(valeur.c_str(), false);
+    if (c.texte) this->*c.texte = valeur;
+  }
 }
 
 std::unique_ptr<Options> Options::copier() const { return std::make_unique<Options>(*this); }
@@ -200,11 +308,17 @@ int Options::fondShaderDivSure() const {
   return std::clamp(FondShaderDiv, 1, std::max(1, resYSure() / fondShaderTailleSure()));
 }
 
+int Options::volumeMusiqueMixer() const { return std::clamp(VolumeMusique, 0, 100) * 128 / 100; }
+int Options::volumeEffetsMixer() const { return std::clamp(VolumeEffets, 0, 100) * 128 / 100; }
+
 bool Options::operator==(const Options& o) const {
   return ResX == o.ResX && ResY == o.ResY && BPP == o.BPP && Multisample == o.Multisample &&
          Fullscreen == o.Fullscreen && VSync == o.VSync && Reflets == o.Reflets &&
          Fond == o.Fond && FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
          FondShaderDiv == o.FondShaderDiv && FondShaderIter == o.FondShaderIter &&
          Bloom == o.Bloom && BloomPart == o.BloomPart && ModeDaltonien == o.ModeDaltonien &&
-         AfficheIPS == o.AfficheIPS && Langue == o.Langue;
+         AfficheIPS == o.AfficheIPS && Langue == o.Langue && VolumeMusique == o.VolumeMusique &&
+         VolumeEffets == o.VolumeEffets && ToucheGauche == o.ToucheGauche &&
+         ToucheDroite == o.ToucheDroite && ToucheBombe == o.ToucheBombe &&
+         ToucheRecommencer == o.ToucheRecommencer && TouchePause == o.TouchePause;
 }

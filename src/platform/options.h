@@ -2,7 +2,10 @@
 // The player's settings, one field per key of the options file "conf/options.conf".
 #include <cstdint>
 #include <memory>
+#include <initializer_list>
 #include <string>
+
+#include "base/raison_ecriture.h"
 
 class Options {
  public:
@@ -23,6 +26,15 @@ class Options {
   bool ModeDaltonien;
   bool AfficheIPS;
   std::string Langue;
+  // Sound volumes in percent (0..100), applied at once; a file without them gives 100.
+  int32_t VolumeMusique;
+  int32_t VolumeEffets;
+  // The play keys, as SDL key symbols (SDLK_*): arrows, space, R and Escape by default.
+  int32_t ToucheGauche;
+  int32_t ToucheDroite;
+  int32_t ToucheBombe;
+  int32_t ToucheRecommencer;
+  int32_t TouchePause;
 
   Options();
 
@@ -35,9 +47,25 @@ class Options {
   void chargerDepuis(const std::string& chemin);
 
   // Writes this record to "conf/options.conf". The file is written beside the old one and then
-  // renamed over it, so an interrupted write never leaves a truncated file.
-  void sauvegarder() const;
-  void sauvegarderVers(const std::string& chemin) const;
+  // renamed over it, so an interrupted write never leaves a truncated file. False when it could
+  // not be written (the old file is kept, `raison` says why, and "Options sauvegardées" is not
+  // logged).
+  bool sauvegarder(RaisonEcriture* raison = nullptr) const;
+  bool sauvegarderVers(const std::string& chemin, RaisonEcriture* raison = nullptr) const;
+
+  // Writes only the keys `cles` of this record into the stored file: every other line stays as
+  // the player's file has it (the running record may hold values the start-up lowered, or the
+  // defaults of "--default"). A key the file lacks is added at its end; a missing file is made
+  // from the defaults with these keys. A file that is no options file (a folder, too large) is
+  // left alone. False when nothing could be written.
+  bool sauvegarderCles(std::initializer_list<const char*> cles,
+                       RaisonEcriture* raison = nullptr) const;
+  bool sauvegarderClesVers(const std::string& chemin, std::initializer_list<const char*> cles,
+                           RaisonEcriture* raison = nullptr) const;
+  // The text of key `cle` as the file holds it ("" for an unknown key).
+  std::string valeurCle(const std::string& cle) const;
+  // Sets the field of key `cle` from its text, as the reader does (unknown key: nothing).
+  void prendreCle(const std::string& cle, const std::string& valeur);
 
   std::unique_ptr<Options> copier() const;
 
@@ -56,6 +84,9 @@ class Options {
   // Number of frames (slices) per fractal image: 1..height of the background texture, so every
   // slice has at least one row.
   int fondShaderDivSure() const;
+  // A volume as the mixer takes it: 0..128 from the clamped percentage.
+  int volumeMusiqueMixer() const;
+  int volumeEffetsMixer() const;
 
   bool operator==(const Options& autre) const;
   bool operator!=(const Options& autre) const { return !(*this == autre); }

@@ -1,8 +1,11 @@
 #include "screens/boucle_ecran.h"
 
 #include "base/utilitaires.h"
+#include "game/manette.h"
+#include "game/touches.h"
 #include "gui/gui.h"
 #include "render/erreurs_gl.h"
+#include "screens/plein_ecran.h"
 #include "sound/sons.h"
 
 LabelGUI* labelIPS = nullptr;
@@ -41,6 +44,19 @@ void guiDessiner() {
 }
 // -------------------------------------------------------------------------------------------------
 
+// The key press a pad's button press stands for; the event itself when it stands for none.
+SDL_Event toucheDeBoutonManette(const SDL_Event& bouton) {
+  const BoutonManette sens = sensBoutonManette(bouton.jbutton.button);
+  if (sens == BoutonManette::Rien) return bouton;
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.state = SDL_PRESSED;
+  e.key.keysym.sym =
+      sens == BoutonManette::Entree ? SDLK_RETURN : static_cast<SDLKey>(toucheDe(ActionJeu::Pause));
+  e.key.keysym.unicode = sens == BoutonManette::Entree ? '\r' : 0;
+  return e;
+}
+
 constexpr uint32_t PauseImage = 16;  // ms between frames: about 60 a second
 
 }  // namespace
@@ -52,6 +68,13 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       if (e.type == SDL_QUIT) return FinEcran::Quitter;
+      // Alt+Enter belongs to the window, on every screen: no widget or screen sees it as Enter.
+      if (estAltEntree(e)) {
+        basculerPleinEcran();
+        continue;
+      }
+      // A pad's button reaches the screens as the key it stands for (Enter, the pause key).
+      if (e.type == SDL_JOYBUTTONDOWN) e = toucheDeBoutonManette(e);
       if (guiPrendEvenement(e)) continue;
       if (ecran.evenement) ecran.evenement(e);
     }

@@ -26,11 +26,15 @@ bool CatalogueMenu::selectionModifiable() const {
 void CatalogueMenu::basculerSaisieNom() {
   if (champ_) {
     confirmer_.reset();
+    raison_.reset();
     champ_.reset();
     invite_.reset();
+    journal("Saisie du nom fermee");
     return;
   }
-  invite_ = std::make_unique<LabelGUI>(151, 192, 260, traducteur->traduire("DemandNew"),
+  // Everything stays left of the catalogue list (x 390 at 640 x 480): the prompt and the reason
+  // 235 wide, the field 230, and the button under the reason's line end.
+  invite_ = std::make_unique<LabelGUI>(151, 192, 235, traducteur->traduire("DemandNew"),
                                        RappelGUI(), 0);
   champ_ = std::make_unique<InputGUI>(
       151, 212, 230, "", LongueurMaxSaisieNom,
@@ -39,27 +43,29 @@ void CatalogueMenu::basculerSaisieNom() {
       },
       0);
   champ_->setCaracteresPermis(CaracteresNomNiveau);
-  confirmer_ = std::make_unique<BoutonGUI>(381, 212, 30, traducteur->traduire("OK"),
+  raison_ = std::make_unique<LabelGUI>(151, 234, 235, "", RappelGUI(), 0);
+  confirmer_ = std::make_unique<BoutonGUI>(321, 256, 60, traducteur->traduire("OK"),
                                            [this](ZoneGUI*, int, int type, int, int) {
                                              if (type == EV_RELACHE) validerNom();
                                            },
                                            0);
   gui->setZoneFocus(champ_->zone());
+  journal("Saisie du nom ouverte");
 }
 
 void CatalogueMenu::validerNom() {
   if (!champ_ || resultat_ == 2) return;
   const std::string nom = champ_->getTexte();
-  switch (creerNiveauUtilisateur(nom)) {
-    case CreationNiveau::Cree:
-      journal("Nouveau niveau " + nom);
-      resultat_ = 2;
-      break;
-    case CreationNiveau::Existe:
-      journal("Nom deja pris : " + nom);
-      break;
-    case CreationNiveau::NomRefuse:
-    case CreationNiveau::Echec:
-      break;
+  const CreationNiveau verdict = creerNiveauUtilisateur(nom);
+  if (verdict == CreationNiveau::Cree) {
+    journal("Nouveau niveau " + nom);
+    resultat_ = 2;
+    return;
   }
+  // Said under the field, and the keys stay in it (a click on the button took them away).
+  const char* cle = cleCreationNiveau(verdict);
+  if (verdict == CreationNiveau::PrisParJoueur) journal("Nom deja pris : " + nom);
+  journal(std::string("Nom refuse (") + cle + ") : " + nom);
+  raison_->zone()->setTexte("<cff9977>" + traducteur->traduire(cle));
+  gui->setZoneFocus(champ_->zone());
 }

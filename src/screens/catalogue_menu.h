@@ -22,12 +22,14 @@ class CatalogueMenu {
   // once), or closes it when open (its text is lost).
   void basculerSaisieNom();
   // Click on the panel's button (or Enter in its field): creates the named file and sets the
-  // result to 2; a name refused or already taken changes nothing.
+  // result to 2; a name refused or already taken changes nothing but the reason shown under the
+  // field, which keeps the keys.
   void validerNom();
 
   bool saisieOuverte() const { return champ_ != nullptr; }
   std::string nomSaisi() const { return champ_ ? champ_->getTexte() : std::string(); }
   InputGUI* champ() const { return champ_.get(); }
+  LabelGUI* raison() const { return raison_.get(); }
   ListGUI* liste() const { return liste_.get(); }
 
   // The selected entry (none when the catalogue is empty).
@@ -40,5 +42,6 @@ class CatalogueMenu {
   std::unique_ptr<ListGUI> liste_;
   std::unique_ptr<LabelGUI> invite_;
   std::unique_ptr<InputGUI> champ_;
+  std::unique_ptr<LabelGUI> raison_;  // why the last name was refused, under the field
   std::unique_ptr<BoutonGUI> confirmer_;
 };

@@ -2,20 +2,27 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "base/journal.h"
+#include "base/raison_ecriture.h"
 #include "base/traducteur.h"
+#include "game/touches.h"
+#include "gui/dialogue.h"
 #include "gui/entier.h"
 #include "gui/gui.h"
 #include "gui/liste.h"
+#include "gui/saisie.h"
 #include "gui/widgets.h"
 #include "platform/choix_options.h"
 #include "platform/options.h"
 #include "render/glext.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "sound/sons.h"
 
 namespace {
 
@@ -29,6 +36,32 @@ std::vector<ModeEcran> modesEcran() {
   }
   for (int i = 0; liste[i]; ++i) modes.push_back({liste[i]->w, liste[i]->h});
   return modes;
+}
+
+}  // namespace
+
+namespace {
+
+// Volumes move by tens: a click is a step the ear hears, and 0..100 takes ten clicks.
+int32_t dizaineSuivante(int32_t v, bool plus) {
+  return plus ? (v + 9) / 10 * 10 : v / 10 * 10;
+}
+
+// The play keys' rows, in the order of ActionJeu.
+const char* const ClesLibellesTouches[NombreActionsJeu] = {
+    "TGauche", "TDroite", "TBombe", "TRecommencer", "TPause"};
+
+std::string nomTouche(int32_t symbole) {
+  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
+  return nom && *nom ? echapperBalises(nom) : "?";
+}
+
+void appliquerVolumes(int32_t musique, int32_t effets) {
+  if (!sons) return;
+  Options o;
+  o.VolumeMusique = musique;
+  o.VolumeEffets = effets;
+  sons->reglerVolumes(o.volumeMusiqueMixer(), o.volumeEffetsMixer());
 }
 
 }  // namespace
@@ -47,25 +80,36 @@ int ecranOptions() {
   panneau->setPropriete(PROP_LARGEUR, 620);
   panneau->setPropriete(PROP_HAUTEUR, 460);
 
+  // The help line at the bottom of the panel: one sentence about the item under the pointer.
+  auto ligneAide = std::make_unique<LabelGUI>(20, 404, 600, "", RappelGUI(), 0);
+  auto aide = [&](const char* cle) -> RappelGUI {
+    const std::string texte = "<c99ccff>" + traducteur->traduire(std::string("Aide") + cle);
+    return [&ligneAide, texte](ZoneGUI*, int, int type, int, int) {
+      if (type == EV_ENTREE) ligneAide->zone()->setTexte(texte);
+      if (type == EV_SORTIE) ligneAide->zone()->setTexte("");
+    };
+  };
+
   std::vector<std::unique_ptr<ObjHelpGUI>> widgets;
-  auto label = [&](int x, int y, int largeur, const std::string& texte) {
-    widgets.push_back(std::make_unique<LabelGUI>(x, y, largeur, texte, RappelGUI(), 0));
+  auto label = [&](int x, int y, int largeur, const char* cle, const char* cleAide = nullptr) {
+    widgets.push_back(
+        std::make_unique<LabelGUI>(x, y, largeur, t(cle), aide(cleAide ? cleAide : cle), 0));
   };
   auto caseACocher = [&](int y, const char* cle, bool coche) {
-    auto c = std::make_unique<CheckGUI>(350, y, 250, t(cle), coche, RappelGUI(), 0);
+    auto c = std::make_unique<CheckGUI>(350, y, 250, t(cle), coche, aide(cle), 0);
     CheckGUI* p = c.get();
     widgets.push_back(std::move(c));
     return p;
   };
   auto nombre = [&](int y, const char* cle, int valeur, int min, int max) {
-    label(350, y, 100, t(cle));
-    auto n = std::make_unique<IntGUI>(valeur, min, max, 430, y, 80, RappelGUI(), 0);
+    label(350, y, 80, cle);
+    auto n = std::make_unique<IntGUI>(valeur, min, max, 430, y, 80, aide(cle), 0);
     IntGUI* p = n.get();
     widgets.push_back(std::move(n));
     return p;
   };
 
-  label(50, 50, 100, t("Resolution"));
+  label(50, 50, 100, "Resolution");
   auto resolutions = std::make_unique<ListGUI>(50, 70, 110, 16);
   for (const ModeEcran& m : choix.modes) resolutions->ajouter(ElementListe{texteMode(m), 0});
   resolutions->setSelection(choix.ligneResolution);
@@ -73,7 +117,7 @@ int ecranOptions() {
   for (int i = 0; i + 16 <= choix.ligneResolution; ++i)
     resolutions->evenement(resolutions->flecheBas()->zone(), -2, EV_APPUI, 0, 0);
   resolutions->rafraichir();
-  label(180, 50, 70, t("Antialias"));
+  label(180, 50, 70, "Antialias");
   auto antialias = std::make_unique<ListGUI>(180, 70, 70, NbLignesAntialias);
   for (int i = 0; i < NbLignesAntialias; ++i)
     antialias->ajouter(ElementListe{texteLigneAntialias(i), 1 << i});
@@ -94,18 +138,85 @@ int ecranOptions() {
     vitesse = nombre(250, "Vitesse", choix.vitesse, 1, 4);
     iterations = nombre(270, "Iter", choix.iterations, 8, 60);
   }
+
+  // Sound volumes, heard at once while they change; "Ret" puts the running ones back.
+  int32_t volumeMusique = std::clamp(options.VolumeMusique, 0, 100);
+  int32_t volumeEffets = std::clamp(options.VolumeEffets, 0, 100);
+  IntGUI* nombresVolume[2] = {};
+  auto volume = [&](int y, const char* cle, int i, int32_t& valeur, const char* ligneJournal) {
+    label(180, y, 150, cle);
+    const RappelGUI aideVolume = aide(cle);
+    auto n = std::make_unique<IntGUI>(
+        valeur, 0, 100, 180, y + 20, 80,
+        [&, i, aideVolume, ligneJournal](ZoneGUI* z, int d, int type, int x, int yy) {
+          aideVolume(z, d, type, x, yy);
+          if (type != EV_PLUS && type != EV_MOINS) return;
+          IntGUI* nombre = nombresVolume[i];
+          nombre->setValeur(dizaineSuivante(nombre->valeur(), type == EV_PLUS));
+          valeur = nombre->valeur();
+          journal(std::string(ligneJournal) + std::to_string(valeur));
+          appliquerVolumes(volumeMusique, volumeEffets);
+        },
+        0);
+    nombresVolume[i] = n.get();
+    widgets.push_back(std::move(n));
+    return nombresVolume[i];
+  };
+  IntGUI* nombreMusique = volume(190, "VolumeMusique", 0, volumeMusique, "Volume musique ");
+  IntGUI* nombreEffets = volume(240, "VolumeEffets", 1, volumeEffets, "Volume effets ");
+
+  // The play keys: a click on a key's button waits for the next key pressed, which takes the
+  // place (any key, Escape included).
+  int32_t touches[NombreActionsJeu];
+  BoutonGUI* boutonsTouches[NombreActionsJeu] = {};
+  int attenteTouche = -1;
+  for (int i = 0; i < NombreActionsJeu; ++i) {
+    const auto action = static_cast<ActionJeu>(i);
+    touches[i] = toucheDe(action);
+    const int y = 300 + 20 * i;
+    label(350, y, 120, ClesLibellesTouches[i], "Touche");
+    const RappelGUI aideTouche = aide("Touche");
+    auto b = std::make_unique<BoutonGUI>(
+        470, y, 130, nomTouche(touches[i]),
+        [&, i, aideTouche](ZoneGUI* z, int d, int type, int x, int yy) {
+          aideTouche(z, d, type, x, yy);
+          if (type != EV_RELACHE) return;
+          if (attenteTouche >= 0)
+            boutonsTouches[attenteTouche]->zone()->setTexte(nomTouche(touches[attenteTouche]));
+          attenteTouche = i;
+          boutonsTouches[i]->zone()->setTexte("<cffdd77>" + traducteur->traduire("AppuyezTouche"));
+        },
+        0);
+    boutonsTouches[i] = b.get();
+    widgets.push_back(std::move(b));
+  }
+
   const RappelGUI bouton = [&](ZoneGUI*, int donnee, int type, int, int) {
     if (type == EV_RELACHE && resultat == 0) resultat = donnee;
   };
   widgets.push_back(std::make_unique<BoutonGUI>(240, 430, 50, t("OK"), bouton, OptionsConfirmees));
   widgets.push_back(std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton, OptionsRetour));
 
-  GestionnairesEcran ecran;
-  ecran.fini = [&] { return resultat != 0; };
-  ecran.dessiner = dessinerCadreMenus;
-  if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = OptionsQuitter;
+  // A save that failed: said in a dialog, and the screen stays so the player can go back.
+  std::unique_ptr<DialogueGUI> erreur;
+  auto fermerErreur = [&] {
+    if (!erreur) return;
+    gui->supprimerPlusTard(erreur.release());
+    journal("Dialogue d'erreur ferme");
+  };
+  auto montrerErreur = [&](RaisonEcriture raison) {
+    fermerErreur();
+    erreur = std::make_unique<DialogueGUI>(360, 100);
+    erreur->setTitre(t("OptionsNonSauvees"));
+    erreur->ajouterBouton(t("OK"), [&](ZoneGUI*, int, int type, int, int) {
+      if (type == EV_RELACHE) fermerErreur();
+    }, 0);
+    erreur->ajouterTexte(t("OptionsGardees"));
+    erreur->ajouterTexte(t(cleRaisonEcriture(raison)));
+    journal(std::string("Options non sauvegardees : ") + cleRaisonEcriture(raison));
+  };
 
-  if (resultat == OptionsConfirmees) {
+  auto copieDesChoix = [&] {
     choix.ligneResolution = resolutions->selection();
     choix.ligneAntialias = antialias->selection();
     choix.pleinEcran = pleinEcran->coche();
@@ -120,11 +231,70 @@ int ecranOptions() {
       choix.vitesse = vitesse->valeur();
       choix.iterations = iterations->valeur();
     }
-    optionsDepuisChoix(options, choix).sauvegarder();
-  }
+    Options copie = optionsDepuisChoix(options, choix);
+    copie.VolumeMusique = nombreMusique->valeur();
+    copie.VolumeEffets = nombreEffets->valeur();
+    copie.ToucheGauche = touches[0];
+    copie.ToucheDroite = touches[1];
+    copie.ToucheBombe = touches[2];
+    copie.ToucheRecommencer = touches[3];
+    copie.TouchePause = touches[4];
+    return copie;
+  };
+
+  GestionnairesEcran ecran;
+  ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return;
+    const SDLKey touche = e.key.keysym.sym;
+    if (attenteTouche >= 0) {
+      touches[attenteTouche] = touche;
+      boutonsTouches[attenteTouche]->zone()->setTexte(nomTouche(touche));
+      journal(std::string("Touche ") + cleOptionTouche(static_cast<ActionJeu>(attenteTouche)) +
+              " = " + std::to_string(touche));
+      attenteTouche = -1;
+      return;
+    }
+    if (touche != SDLK_ESCAPE) return;
+    // Escape: the dialog first, then the screen itself (as "Ret").
+    if (erreur) {
+      fermerErreur();
+    } else if (resultat == 0) {
+      resultat = OptionsRetour;
+    }
+  };
+  ecran.fini = [&] {
+    if (resultat != OptionsConfirmees) return resultat != 0;
+    const Options copie = copieDesChoix();
+    RaisonEcriture raison = RaisonEcriture::Aucune;
+    if (!copie.sauvegarder(&raison)) {
+      montrerErreur(raison);
+      resultat = 0;
+      return false;
+    }
+    if (!redemarrageNecessaire(options, copie)) {
+      // Volumes and keys need no restart: they hold from now on.
+      options.VolumeMusique = copie.VolumeMusique;
+      options.VolumeEffets = copie.VolumeEffets;
+      options.ToucheGauche = copie.ToucheGauche;
+      options.ToucheDroite = copie.ToucheDroite;
+      options.ToucheBombe = copie.ToucheBombe;
+      options.ToucheRecommencer = copie.ToucheRecommencer;
+      options.TouchePause = copie.TouchePause;
+      resultat = OptionsEnregistrees;
+    }
+    return true;
+  };
+  ecran.dessiner = dessinerCadreMenus;
+  if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = OptionsQuitter;
+  // Anything but a save puts the running volumes back.
+  if (resultat != OptionsConfirmees && resultat != OptionsEnregistrees)
+    appliquerVolumes(options.VolumeMusique, options.VolumeEffets);
+
+  erreur.reset();
   widgets.clear();
   resolutions.reset();
   antialias.reset();
+  ligneAide.reset();
   panneau.reset();
   return resultat;
 }

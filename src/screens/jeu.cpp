@@ -9,6 +9,7 @@
 #include "base/traducteur.h"
 #include "game/action.h"
 #include "game/donnees_action.h"
+#include "game/manette.h"
 #include "game/musique.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
@@ -41,7 +42,7 @@ class PartieNiveau {
     ecran.fini = [this] { return !continuer_; };
     ecran.avancer = [this](uint32_t) {
       // The keys the next steps read: SDL's keyboard state as the events just left it.
-      donneesAction.deposerTouches(lireClavier());
+      donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
       if (texResultat_ == 0 && donneesAction.resultat.load() != 0) montrerResultat();
     };
     ecran.dessiner = [this](const InstantaneTerrain& vue, uint32_t ticks) {
@@ -117,16 +118,11 @@ class PartieNiveau {
     if (texResultat_ != 0) supprimerTexture(texResultat_);
     texResultat_ = 0;
     journal("musicStop");
-    if (sons) {
-      sons->arreterMusique();
-      sons->arreterCanal(CanalRoule);
-      sons->executerRequetes();
-    }
+    if (sons) sons->arreterMusique();
     journal("Attente fin thread...");
-    if (fil_.joinable()) {
-      donneesAction.arret = true;
-      fil_.join();
-    }
+    // The thread first: a rolling sound its last step queued is halted with the others.
+    arreterThreadAction(fil_, donneesAction, sons);
+    if (sons) sons->executerRequetes();
     widgets_.retirerBombes();
     journal("Niveau terminé");
     terrain->libererGrille();

@@ -10,6 +10,7 @@
 #include "gui/widgets.h"
 #include "platform/options.h"
 #include "render/textures.h"
+#include "screens/aide_touches.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ void surQuitter(ZoneGUI*, int, int type, int, int) {
 
 struct WidgetsNiveau::Widgets {
   std::unique_ptr<BoutonGUI> depart, quitter;
-  std::unique_ptr<LabelGUI> bombes, entree;
+  std::unique_ptr<LabelGUI> bombes, entree, touches;
   std::unique_ptr<ImageGUI> fondResultat, resultat;
   int32_t bombesAffichees = -1;
 };
@@ -40,10 +41,14 @@ void WidgetsNiveau::commencer() {
   w_->depart = std::make_unique<BoutonGUI>(rx / 2 - 150, static_cast<int>(ry * 0.75) - 10, 300,
                                            traduire("Start"), nullptr, 0);
   w_->quitter = std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surQuitter, 0);
+  // The keys as the options bind them, under the start hint.
+  w_->touches = std::make_unique<LabelGUI>(rx / 2 - 300, static_cast<int>(ry * 0.75) + 14, 600,
+                                           ligneAideTouches(), nullptr, 0);
 }
 
 void WidgetsNiveau::lancer() {
   w_->depart.reset();
+  w_->touches.reset();
   w_->bombes = std::make_unique<LabelGUI>(0, 0, 100, "", nullptr, 0);
   w_->bombesAffichees = -1;
 }
@@ -74,6 +79,7 @@ void WidgetsNiveau::retirerResultat() {
   w_->resultat.reset();
   w_->entree.reset();
   w_->depart.reset();
+  w_->touches.reset();
   w_->quitter.reset();
 }
 

@@ -114,6 +114,16 @@ int menuPrincipal(std::string& chemin) {
   size_t indiceLangue = 0;
   uint32_t prochaineLangue = 0;
   GestionnairesEcran ecran;
+  // Escape closes the name panel (its text is lost, as with a second click on NewMap).
+  ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type != SDL_KEYDOWN) return;
+    const SDLKey touche = e.key.keysym.sym;
+    if (touche == SDLK_ESCAPE && catalogue.saisieOuverte()) catalogue.basculerSaisieNom();
+    // Enter (or a pad's first button) plays the selected file, unless the name field has it.
+    if ((touche == SDLK_RETURN || touche == SDLK_KP_ENTER) && !catalogue.saisieOuverte() &&
+        resultat == -1 && catalogue.selection())
+      resultat = MenuJouer;
+  };
   ecran.fini = [&] { return resultat != -1; };
   ecran.avancer = [&](uint32_t maintenant) {
     // The edit choice follows the selection: only an editable file of the player shows it.

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "base/journal.h"
@@ -105,7 +106,7 @@ void Sons::changerMusique(const std::string& nom) {
   journal("musicLoad");
   if (melangeur) {
     if (musique) Mix_PlayMusic(musique, -1);
-    Mix_VolumeMusic(128);
+    Mix_VolumeMusic(volumeMusique_);
   }
   journal("musicChange");
 }
@@ -115,6 +116,15 @@ void Sons::arreterMusique() {
   Mix_HaltMusic();
   Mix_FreeMusic(musique);
   musique = nullptr;
+}
+
+void Sons::reglerVolumes(int musique0a128, int effets0a128) {
+  volumeMusique_ = std::clamp(musique0a128, 0, MIX_MAX_VOLUME);
+  volumeEffets_ = std::clamp(effets0a128, 0, MIX_MAX_VOLUME);
+  if (!melangeur) return;
+  // Playing sounds change at once: the music's volume and every channel's.
+  Mix_VolumeMusic(volumeMusique_);
+  Mix_Volume(-1, volumeEffets_);
 }
 
 void Sons::definirExecuteur(const ExecuteurSons& e) {

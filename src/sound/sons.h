@@ -38,6 +38,11 @@ class Sons : public RequetesSons {
   // Replaces the current music by the file `nom` (resolved through the directories), looping.
   void changerMusique(const std::string& nom);
   void arreterMusique();
+  // The music's and the effects' volumes, 0..128 (MIX_MAX_VOLUME), applied at once and kept for
+  // the next tracks.
+  void reglerVolumes(int musique0a128, int effets0a128);
+  int volumeMusique() const { return volumeMusique_; }
+  int volumeEffets() const { return volumeEffets_; }
 
   bool estPret() const { return pret; }
   void definirExecuteur(const ExecuteurSons& executeur);
@@ -47,6 +52,8 @@ class Sons : public RequetesSons {
   std::array<Mix_Chunk*, NombreEffets> effets{};
   mutable std::mutex verrouExecuteur;  // guards executeur
   bool pret = false;
+  int volumeMusique_ = MIX_MAX_VOLUME;
+  int volumeEffets_ = MIX_MAX_VOLUME;
   bool melangeur = false;  // the mixer is really open (false when simulated)
   ExecuteurSons executeur{};
 };

@@ -114,3 +114,33 @@ TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(JeuThreads, LeRoulementDuDernierPasEstArreteApresLAttente) {
+  // The thread's last step, seeing the stop too late, asks for the rolling loop: the halt must
+  // come after it in the queue, or the roll would play on in the menu.
+  RequetesSons file;
+  DonneesAction d;
+  std::thread fil([&] {
+    while (!d.arret.load()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    file.jouer(CanalRoule, SonRoule, -1);
+  });
+  arreterThreadAction(fil, d, &file);
+  EXPECT_FALSE(fil.joinable());
+  std::array<RequeteSon, CapaciteRequetes> r;
+  ASSERT_EQ(file.prendreRequetes(r), 2);
+  EXPECT_EQ(r[0].type, RequeteJouer);
+  EXPECT_EQ(r[0].canal, CanalRoule);
+  EXPECT_EQ(r[1].type, RequeteArreter);
+  EXPECT_EQ(r[1].canal, CanalRoule);
+
+  // No thread started (a level left before Enter): the halt alone.
+  std::thread aucun;
+  arreterThreadAction(aucun, d, &file);
+  ASSERT_EQ(file.prendreRequetes(r), 1);
+  EXPECT_EQ(r[0].type, RequeteArreter);
+  arreterThreadAction(aucun, d, nullptr);  // no sound at all: nothing to queue
+}
+
+}  // namespace

@@ -127,18 +127,52 @@ TEST(NomNiveau, CreationDansLeDossierDuJoueur) {
   Repertoires r(d / "donnees/", d / "home/");
   Repertoires* avant = repertoires;
   repertoires = &r;
+  creerDossier(d / "donnees/mapsoff");
+  ecrireFichierTest(d / "donnees/mapsoff/1-Premiers-pas.map", "shipped");
   EXPECT_EQ(cheminNiveauUtilisateur("abcd"), d / "home/mapsusr/abcd.map");
-  EXPECT_EQ(creerNiveauUtilisateur("abc"), CreationNiveau::NomRefuse);
+  EXPECT_EQ(creerNiveauUtilisateur("abc"), CreationNiveau::TropCourt);
   EXPECT_FALSE(existeTest(d / "home/mapsusr/abc.map"));
   EXPECT_EQ(creerNiveauUtilisateur("abcd"), CreationNiveau::Cree);
   EXPECT_EQ(lireFichierTest(d / "home/mapsusr/abcd.map").size(), 245u);
   // An existing name is left untouched.
   ecrireFichierTest(d / "home/mapsusr/garde.map", "mine");
-  EXPECT_EQ(creerNiveauUtilisateur("garde"), CreationNiveau::Existe);
+  EXPECT_EQ(creerNiveauUtilisateur("garde"), CreationNiveau::PrisParJoueur);
   EXPECT_EQ(lireFichierTest(d / "home/mapsusr/garde.map"), "mine");
   mkdir((d / "home/mapsusr/dossier.map").c_str(), 0755);
-  EXPECT_EQ(creerNiveauUtilisateur("dossier"), CreationNiveau::Existe);
+  EXPECT_EQ(creerNiveauUtilisateur("dossier"), CreationNiveau::PrisParJoueur);
+  // A shipped file's name would list two files of one name: refused, nothing written.
+  EXPECT_EQ(creerNiveauUtilisateur("1-Premiers-pas"), CreationNiveau::PrisParJeu);
+  EXPECT_FALSE(existeTest(d / "home/mapsusr/1-Premiers-pas.map"));
   repertoires = avant;
+}
+
+TEST(NomNiveau, RaisonDuRefus) {
+  DossierTemporaire d;
+  creerDossier(d / "off");
+  creerDossier(d / "usr");
+  ecrireFichierTest(d / "off/Officiel.map", "");
+  ecrireFichierTest(d / "usr/Mien.map", "");
+  const struct {
+    std::string nom;
+    CreationNiveau verdict;
+    const char* cle;
+  } cas[] = {
+      {"", CreationNiveau::TropCourt, "NomTropCourt"},
+      {"abc", CreationNiveau::TropCourt, "NomTropCourt"},
+      {std::string(50, 'x'), CreationNiveau::TropLong, "NomTropLong"},
+      {"ab cd", CreationNiveau::CaractereInterdit, "NomCaractere"},
+      {"../abcd", CreationNiveau::CaractereInterdit, "NomCaractere"},
+      {"Mien", CreationNiveau::PrisParJoueur, "NomPrisJoueur"},
+      {"Officiel", CreationNiveau::PrisParJeu, "NomPrisJeu"},
+      {"officiel", CreationNiveau::Cree, ""},  // names are bytes: another name
+      {"Nouveau", CreationNiveau::Cree, ""},
+  };
+  for (const auto& c : cas) {
+    const CreationNiveau v = verifierNomNiveau(c.nom, d / ("usr/" + c.nom + ".map"), d / "off");
+    EXPECT_EQ(v, c.verdict) << c.nom;
+    EXPECT_STREQ(cleCreationNiveau(v), c.cle) << c.nom;
+  }
+  EXPECT_STREQ(cleCreationNiveau(CreationNiveau::Echec), "NomEcriture");
 }
 
 }  // namespace

@@ -142,3 +142,24 @@ TEST(ChoixOptions, CasesEtLignesCacheesSansCapacites) {
 }
 
 }  // namespace
+
+TEST(ChoixOptions, SeulsLesReglagesDeLaFenetreDemandentLeRedemarrage) {
+  const Options avant;
+  const struct {
+    const char* nom;
+    void (*changer)(Options&);
+    bool redemarrage;
+  } cas[] = {
+      {"rien", [](Options&) {}, false},
+      {"volumes", [](Options& o) { o.VolumeMusique = 30; o.VolumeEffets = 0; }, false},
+      {"touches", [](Options& o) { o.ToucheGauche = 97; o.TouchePause = 112; }, false},
+      {"plein ecran", [](Options& o) { o.Fullscreen = true; }, true},
+      {"resolution et volume", [](Options& o) { o.ResX = 800; o.VolumeEffets = 10; }, true},
+      {"daltonien", [](Options& o) { o.ModeDaltonien = true; }, true},
+  };
+  for (const auto& c : cas) {
+    Options apres = avant;
+    c.changer(apres);
+    EXPECT_EQ(redemarrageNecessaire(avant, apres), c.redemarrage) << c.nom;
+  }
+}

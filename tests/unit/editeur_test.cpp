@@ -297,6 +297,38 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Ann");
 }
 
+TEST_F(Editeur, EchapEstLeRetour) {
+  auto e = ouvrir();
+  // Nothing open: the quit question, never a silent exit.
+  e->echap();
+  EXPECT_EQ(e->typeDialogue(), DialogueEditeur::Quitter);
+  EXPECT_FALSE(e->sortie());
+  e->echap();  // its cancel
+  EXPECT_FALSE(e->dialogueOuvert());
+  EXPECT_FALSE(e->sortie());
+  // Over the properties dialog, the colour chooser goes first, then the dialog, unchanged.
+  const Niveau avant = e->courant();
+  cmd(*e, CmdProprietes);
+  e->ligneLargeur()->setValeur(40);
+  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  ASSERT_NE(e->choixCouleur(), nullptr);
+  e->echap();
+  EXPECT_EQ(e->choixCouleur(), nullptr);
+  EXPECT_EQ(e->typeDialogue(), DialogueEditeur::Proprietes);
+  e->echap();
+  EXPECT_FALSE(e->dialogueOuvert());
+  EXPECT_EQ(e->courant().largeur, avant.largeur);
+  EXPECT_FALSE(e->modifie());
+  for (int c : {CmdAjouter, CmdSupprimer}) {
+    cmd(*e, c);
+    ASSERT_TRUE(e->dialogueOuvert());
+    e->echap();
+    EXPECT_FALSE(e->dialogueOuvert());
+  }
+  EXPECT_EQ(e->niveaux().size(), 3u);
+  e->detruireFermes();
+}
+
 TEST_F(Editeur, OuiEcritAvantDeSortir) {
   auto e = ouvrir();
   e->choisirOutil(4, EV_RELACHE);
@@ -403,6 +435,16 @@ TEST_F(Editeur, CopieDeSecours) {
     e->choisirOutil(6, EV_RELACHE);
     e->peindre(9, 9);
     e->ecrireRecuperationSiModifie();
+  }
+  {  // Escape leaves the question unanswered: the copy stays for the next opening
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Recuperation);
+    e->echap();
+    EXPECT_FALSE(e->dialogueOuvert());
+    EXPECT_TRUE(existeTest(copie));
+    EXPECT_FALSE(e->modifie());
+    e->detruireFermes();
   }
   {
     auto e = ouvrir();

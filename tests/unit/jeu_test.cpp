@@ -2,6 +2,7 @@
 // automaton, and the two help pages of the main menu.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <unistd.h>
@@ -52,11 +53,20 @@ TEST(ChoisirMusique, SeulementLesOggEtRienSansPiste) {
 }
 
 TEST(FondMenu, DistanceDeLaCamera) {
-  EXPECT_FLOAT_EQ(distanceFondMenu(0), 300.0f);
-  EXPECT_FLOAT_EQ(distanceFondMenu(416), 300.0f);
-  EXPECT_FLOAT_EQ(distanceFondMenu(500), 250.0f);
-  EXPECT_FLOAT_EQ(distanceFondMenu(1000), 125.0f);
-  EXPECT_FLOAT_EQ(distanceFondMenu(5000), 25.0f);
+  // 250 / (step / 500) = 125000 / step, capped at 300: flat up to step 416, then a smooth
+  // 1 / step fall, with no jump at the multiples of 500.
+  for (int pas = 0; pas <= 5000; ++pas) {
+    const double attendu = pas == 0 ? 300.0 : std::min(300.0, 125000.0 / pas);
+    ASSERT_NEAR(distanceFondMenu(pas), attendu, 1e-3 * attendu) << "step " << pas;
+  }
+  const struct {
+    int pas;
+    float s;
+  } cas[] = {{0, 300}, {416, 300}, {417, 299.76f}, {499, 250.501f}, {500, 250},
+             {501, 249.501f}, {1000, 125}, {1999, 62.531f}, {5000, 25}};
+  for (const auto& c : cas) EXPECT_NEAR(distanceFondMenu(c.pas), c.s, 0.01f) << c.pas;
+  // Never rises from one step to the next.
+  for (int pas = 1; pas <= 5000; ++pas) ASSERT_LE(distanceFondMenu(pas), distanceFondMenu(pas - 1));
 }
 
 TEST(FondMenu, LaPousseeSInverseUneFoisParSortieDeLaBande) {

@@ -130,4 +130,22 @@ TEST(ChoisirLangue, ChargeEnregistreOuGardeLaLangueEnVigueur) {
   }
 }
 
+TEST(ChoisirLangue, SeuleLaLangueChangeDansLeFichierDuJoueur) {
+  // The running record differs from the player's file (start-up lowered AfficheIPS, or the game
+  // runs with "--default"): choosing a language must not write those values over the file.
+  LanguesDuJeu jeu;
+  creerDossier(jeu.d / "home/conf");
+  const std::string avant =
+      "# a note of the player\nResX=1024\nAfficheIPS=1\nLangue=fr\nFondShader=1\nInconnue=7\n";
+  ecrireFichierTest(jeu.d / "home/conf/options.conf", avant);
+  options.AfficheIPS = false;
+  options.FondShader = false;
+  CaptureJournal capture;
+  ASSERT_TRUE(choisirLangue("en"));
+  EXPECT_EQ(jeu.fichierOptions(),
+            "# a note of the player\nResX=1024\nAfficheIPS=1\nLangue=en\nFondShader=1\nInconnue=7\n");
+  EXPECT_TRUE(capture.contient("Save Langue=en"));
+  EXPECT_FALSE(capture.contient("Save AfficheIPS=0"));
+}
+
 }  // namespace

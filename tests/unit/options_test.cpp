@@ -17,7 +17,9 @@ const char* const FICHIER_DEFAUTS =
     "# Caution this file will be overwrited by the program.\n\n"
     "ResX=640\nResY=480\nBPP=32\nMultisample=1\nFullscreen=0\nVSync=1\nReflets=1\nFond=1\n"
     "FondShader=0\nFondShaderTaille=2\nFondShaderDiv=2\nFondShaderIter=15\nBloom=0\n"
-    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\n";
+    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nVolumeMusique=100\n"
+    "VolumeEffets=100\nToucheGauche=276\nToucheDroite=275\nToucheBombe=32\n"
+    "ToucheRecommencer=114\nTouchePause=27\n";
 
 Options chargerTexte(const std::string& contenu, std::vector<std::string>* journal = nullptr) {
   DossierTemporaire d;
@@ -59,11 +61,13 @@ TEST(Options, EcritureExacteEtJournal) {
   CaptureJournal capture;
   Options().sauvegarderVers(d / "options.conf");
   EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
-  ASSERT_EQ(capture.lignes().size(), 18u);
+  ASSERT_EQ(capture.lignes().size(), 25u);
   EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
   EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
   EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
-  EXPECT_EQ(capture.lignes()[17], "Options sauvegardées");
+  EXPECT_EQ(capture.lignes()[17], "Save VolumeMusique=100");
+  EXPECT_EQ(capture.lignes()[23], "Save TouchePause=27");
+  EXPECT_EQ(capture.lignes()[24], "Options sauvegardées");
   // Nothing is left behind beside the file.
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
 }
@@ -87,6 +91,13 @@ TEST(Options, AllerRetour) {
   o.ModeDaltonien = true;
   o.AfficheIPS = true;
   o.Langue = "es";
+  o.VolumeMusique = 0;
+  o.VolumeEffets = 55;
+  o.ToucheGauche = 97;
+  o.ToucheDroite = 100;
+  o.ToucheBombe = 306;
+  o.ToucheRecommencer = 8;
+  o.TouchePause = 112;
   DossierTemporaire d;
   CaptureJournal capture;
   o.sauvegarderVers(d / "options.conf");
@@ -142,11 +153,12 @@ TEST(Options, LignesParticulieres) {
 TEST(Options, JournalDeLecture) {
   std::vector<std::string> journal;
   chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
-  ASSERT_EQ(journal.size(), 19u);
+  ASSERT_EQ(journal.size(), 26u);  // 24 keys, then the two lines with a key
   EXPECT_EQ(journal[0], "ResX : 640");
   EXPECT_EQ(journal[14], "Langue : fr");
-  EXPECT_EQ(journal[17], "ResX : 800");
-  EXPECT_EQ(journal[18], "XY : ");
+  EXPECT_EQ(journal[23], "TouchePause : 27");
+  EXPECT_EQ(journal[24], "ResX : 800");
+  EXPECT_EQ(journal[25], "XY : ");
 }
 
 TEST(Options, CodeDeLangueInvalideDitPourquoi) {
@@ -212,25 +224,38 @@ TEST(Options, EcritureImpossibleGardeLAncienFichier) {
     ecrireFichierTest(d / "conf/options.conf", "ResX=800\n");
     c.empecher(d / "conf");
     CaptureJournal capture;
-    Options().sauvegarderVers(d / "conf/options.conf");
+    RaisonEcriture raison = RaisonEcriture::Aucune;
+    EXPECT_FALSE(Options().sauvegarderVers(d / "conf/options.conf", &raison));
     c.retablir(d / "conf");
+    EXPECT_EQ(raison, RaisonEcriture::LectureSeule);
     EXPECT_EQ(lireFichierTest(d / "conf/options.conf"), "ResX=800\n");
     EXPECT_EQ(capture.lignes().front(), "Save ResX=640");
-    EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+    // A failure is no success: the log says the old file is kept, never "saved".
+    EXPECT_FALSE(capture.contient("Options sauvegardées"));
+    EXPECT_NE(capture.lignes().back().find("ancien fichier garde"), std::string::npos);
   }
 }
 
 TEST(Options, EcritureImpossibleNeLaisseRien) {
   DossierTemporaire d;
   CaptureJournal capture;
-  // No such folder: nothing can be written, the lines still appear.
-  Options().sauvegarderVers(d / "absent/options.conf");
+  // No such folder: nothing can be written, and the caller is told.
+  RaisonEcriture raison = RaisonEcriture::Aucune;
+  EXPECT_FALSE(Options().sauvegarderVers(d / "absent/options.conf", &raison));
+  EXPECT_EQ(raison, RaisonEcriture::Impossible);
   EXPECT_FALSE(existeTest(d / "absent"));
-  EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
+  EXPECT_FALSE(capture.contient("Options sauvegardées"));
   // The target is a folder that cannot be replaced: the temporary file does not stay behind.
   creerDossier(d / "options.conf/x");
-  Options().sauvegarderVers(d / "options.conf");
+  EXPECT_FALSE(Options().sauvegarderVers(d / "options.conf", &raison));
+  EXPECT_EQ(raison, RaisonEcriture::Dossier);
+  EXPECT_FALSE(Options().sauvegarderClesVers(d / "options.conf", {"Langue"}, &raison));
+  EXPECT_EQ(raison, RaisonEcriture::Dossier);
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf/
+  EXPECT_FALSE(capture.contient("Options sauvegardées"));
+  EXPECT_TRUE(Options().sauvegarderVers(d / "bon.conf", &raison));
+  EXPECT_EQ(raison, RaisonEcriture::Aucune);
+  EXPECT_EQ(capture.lignes().back(), "Options sauvegardées");
 }
 
 TEST(Options, PermissionsDuFichierGardees) {
@@ -319,6 +344,61 @@ TEST(Options, ValeursSures) {
     EXPECT_EQ(o.fondShaderDivSure(), c.sureDiv) << c.div;
     // The stored values are not changed: they are what the file said.
     EXPECT_EQ(o.FondShaderTaille, c.taille);
+  }
+}
+
+TEST(Options, UneCleSeuleChangeDansLeFichier) {
+  Options o;
+  o.Langue = "de";
+  o.Fullscreen = true;
+  o.AfficheIPS = true;  // not asked for: stays as the file has it
+  const struct {
+    const char* nom;
+    const char* avant;  // nullptr: no file
+    const char* apres;
+  } cas[] = {
+      {"cle remplacee, le reste intact", "# mine\nResX=1024\nLangue=fr\nAfficheIPS=0\nX=y\n",
+       "# mine\nResX=1024\nLangue=de\nAfficheIPS=0\nX=y\n"},
+      {"cle ajoutee a la fin", "ResX=800\n", "ResX=800\nLangue=de\n"},
+      {"derniere ligne sans fin", "ResX=800", "ResX=800\nLangue=de\n"},
+      {"commentaire garde", "#Langue=fr\nLangue=es\n", "#Langue=fr\nLangue=de\n"},
+      {"fin de ligne CR LF gardee", "Langue=fr\r\nResX=9\r\n", "Langue=de\r\nResX=9\r\n"},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(c.nom);
+    DossierTemporaire d;
+    ecrireFichierTest(d / "options.conf", c.avant);
+    CaptureJournal capture;
+    EXPECT_TRUE(o.sauvegarderClesVers(d / "options.conf", {"Langue"}));
+    EXPECT_EQ(lireFichierTest(d / "options.conf"), c.apres);
+    EXPECT_EQ(capture.lignes(), (std::vector<std::string>{"Save Langue=de", "Options sauvegardées"}));
+  }
+  // No file: the factory values with the keys asked for.
+  DossierTemporaire d;
+  CaptureJournal capture;
+  EXPECT_TRUE(o.sauvegarderClesVers(d / "options.conf", {"Langue", "Fullscreen"}));
+  Options relu;
+  relu.chargerDepuis(d / "options.conf");
+  Options attendu;
+  attendu.Langue = "de";
+  attendu.Fullscreen = true;
+  EXPECT_EQ(relu, attendu);
+}
+
+TEST(Options, AncienFichierSansVolumesNiTouches) {
+  const Options o = chargerTexte("ResX=800\nLangue=en\nAfficheIPS=1\n");
+  EXPECT_EQ(o.VolumeMusique, 100);
+  EXPECT_EQ(o.VolumeEffets, 100);
+  EXPECT_EQ(o.ToucheGauche, 276);
+  EXPECT_EQ(o.TouchePause, 27);
+  const struct {
+    int32_t pourcent, mixer;
+  } cas[] = {{100, 128}, {0, 0}, {50, 64}, {-5, 0}, {250, 128}};
+  for (const auto& c : cas) {
+    Options v;
+    v.VolumeMusique = v.VolumeEffets = c.pourcent;
+    EXPECT_EQ(v.volumeMusiqueMixer(), c.mixer) << c.pourcent;
+    EXPECT_EQ(v.volumeEffetsMixer(), c.mixer) << c.pourcent;
   }
 }
 
