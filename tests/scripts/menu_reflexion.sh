@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# As a player: from the main menu, pick the last shipped file (the planning levels) in the
+# catalogue and play its first level the way a person would, with nothing timed to the step:
+# hold the left arrow until the ball rests against the far wall (off the shelf's safe end, over
+# the blue switch), then hold the right arrow across the fragile bridge to the goal. The second
+# level loads. The first screen of each level shows the whole board (screenshot checked).
+# Usage: menu_reflexion.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+dernier=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | sort | tail -n 1)
+nom=$(basename "$dernier" .map)
+rang=$(($(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l) - 1))
+
+demarrer
+cliquer 480 "$(ligne_catalogue_y "$rang")"
+cliquer 90 "$(menu_label_y 220)"
+attendre_ligne "$nom\\.map headok\$"
+attendre_ligne '^Map 30 x 13'
+attendre_ligne '^musicStart$'
+touche Return
+attendre_ligne "^Lancement du thread d'action$"
+# Left until the wall: about 2 s of rolling and falling; held longer, the ball just rests.
+xdotool keydown Left
+sleep 4
+xdotool keyup Left
+xdotool keydown Right
+attendre_ligne '_gagne\.png'
+xdotool keyup Right
+capture gagne
+touche Return
+attendre_ligne '^Niveau terminé$'
+attendre_ligne '^Map 30 x 16'
+attendre_ligne '^musicStart$' 2
+capture niveau2
+fermer_fenetre
+attendre_fin
+echo "ok"
