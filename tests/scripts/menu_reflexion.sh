@@ -1,15 +1,17 @@
 #!/usr/bin/env bash
-# As a player: from the main menu, pick the last shipped file (the planning levels) in the
-# catalogue and play its first level the way a person would, with nothing timed to the step:
+# As a player: from the main menu, pick the first file of planning levels in the catalogue and play its first level the way a person would, with nothing timed to the step:
 # hold the left arrow until the ball rests against the far wall (off the shelf's safe end, over
 # the blue switch), then hold the right arrow across the fragile bridge to the goal. The second
 # level loads. The first screen of each level shows the whole board (screenshot checked).
 # Usage: menu_reflexion.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
-dernier=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | sort | tail -n 1)
-nom=$(basename "$dernier" .map)
-rang=$(($(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l) - 1))
+# Its row in the catalogue: the shipped files in byte order, the demonstration level left out.
+nom=9-Reflexion
+rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map -printf '%f\n' |
+  LC_ALL=C sort | grep -nx "$nom.map" | cut -d: -f1)
+[ -n "$rang" ] || echec "no $nom.map shipped"
+rang=$((rang - 1))
 
 demarrer
 cliquer 480 "$(ligne_catalogue_y "$rang")"
