@@ -21,9 +21,10 @@ attendre_ligne '^Map 30 x 13'
 attendre_ligne '^musicStart$'
 touche Return
 attendre_ligne "^Lancement du thread d'action$"
-# Left until the wall: about 2 s of rolling and falling; held longer, the ball just rests.
+# Left until the wall: about 2 s of rolling and falling; held longer (a slow build), the ball
+# just rests against it.
 xdotool keydown Left
-sleep 4
+sleep 6
 xdotool keyup Left
 xdotool keydown Right
 attendre_ligne '_gagne\.png'
