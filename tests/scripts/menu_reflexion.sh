@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# As a player: from the main menu, pick the first file of planning levels in the catalogue and play its first level the way a person would, with nothing timed to the step:
-# hold the left arrow until the ball rests against the far wall (off the shelf's safe end, over
-# the blue switch), then hold the right arrow across the fragile bridge to the goal. The second
-# level loads. The first screen of each level shows the whole board (screenshot checked).
+# As a player: from the main menu, pick the first file of planning levels in the catalogue and
+# play its first level the way a person would, with nothing timed to the step: hold the left arrow
+# until the ball rests against the far wall (off the shelf's safe end, over the blue switch), then
+# hold the right arrow across the fragile bridge to the goal. The second level loads.
 # Usage: menu_reflexion.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
