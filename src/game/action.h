@@ -12,7 +12,8 @@
 constexpr uint32_t DureePas = 10;  // milliseconds per physics step
 
 // Runs until `donnees.arret` or no grid; stores the first step result into `donnees.resultat`
-// (one already there is kept, and the steps go on behind the result picture). Logs
+// (one already there is kept, and the steps go on behind the result picture with no key held).
+// While `donnees.pause` no step runs and the step count stays. Logs
 // "Thread arrete : " + the result. Returns 0.
 //
 // The steps keep to a 10 ms timetable: a step that starts late is not made up by sleeping less

@@ -43,6 +43,11 @@ TEXTES = {
         "ErreurSauv": "Enregistrement impossible",
         "ModifsGardees": "Vos modifications sont gardées.",
         "DemandRecup": "Reprendre la copie de secours ?",
+        "EnterPerdu": f"{ENTREE}Entrée{BLANC} pour rejouer, {ENTREE}Échap{BLANC} pour le menu",
+        "Pause": "Pause", "Continuer": "Continuer", "Recommencer": "Recommencer le niveau",
+        "RetourMenu": "Retour au menu",
+        "Temps": "Temps : ", "Record": "Record : ", "NouveauRecord": "Nouveau record !",
+        "ChoixNiveau": "Commencer au niveau :",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -67,6 +72,11 @@ TEXTES = {
         "ErreurSauv": "The file could not be saved",
         "ModifsGardees": "Your changes are kept.",
         "DemandRecup": "Load the recovery copy?",
+        "EnterPerdu": f"{ENTREE}Enter{BLANC} to try again, {ENTREE}Escape{BLANC} for the menu",
+        "Pause": "Paused", "Continuer": "Continue", "Recommencer": "Restart the level",
+        "RetourMenu": "Back to the menu",
+        "Temps": "Time: ", "Record": "Best: ", "NouveauRecord": "New best!",
+        "ChoixNiveau": "Start at level:",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -91,6 +101,11 @@ TEXTES = {
         "ErreurSauv": "Speichern fehlgeschlagen",
         "ModifsGardees": "Ihre Änderungen bleiben erhalten.",
         "DemandRecup": "Sicherungskopie laden?",
+        "EnterPerdu": f"{ENTREE}Eingabe{BLANC}: nochmal, {ENTREE}Esc{BLANC}: Menü",
+        "Pause": "Pause", "Continuer": "Weiter", "Recommencer": "Level neu starten",
+        "RetourMenu": "Zurück zum Menü",
+        "Temps": "Zeit: ", "Record": "Bestzeit: ", "NouveauRecord": "Neue Bestzeit!",
+        "ChoixNiveau": "Ab Level starten:",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -115,6 +130,11 @@ TEXTES = {
         "ErreurSauv": "No se pudo guardar",
         "ModifsGardees": "Sus cambios se conservan.",
         "DemandRecup": "¿Cargar la copia de seguridad?",
+        "EnterPerdu": f"{ENTREE}Intro{BLANC} para reintentar, {ENTREE}Esc{BLANC} para el menú",
+        "Pause": "Pausa", "Continuer": "Continuar", "Recommencer": "Reiniciar el nivel",
+        "RetourMenu": "Volver al menú",
+        "Temps": "Tiempo: ", "Record": "Récord: ", "NouveauRecord": "¡Nuevo récord!",
+        "ChoixNiveau": "Empezar en el nivel:",
     },
 }
 
