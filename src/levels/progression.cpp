@@ -115,7 +115,7 @@ class VerrouFichier {
 }  // namespace
 
 std::string empreinteOctets(const std::string& octets) {
-  uint64_t h = 1469598103934665603ull;
+  uint64_t h = 14695981039346656037ull;
   for (unsigned char c : octets) {
     h ^= c;
     h *= 1099511628211ull;
