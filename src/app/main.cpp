@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
-    const int resultat = menuPrincipal(fichier);
+    int premierNiveau = 1;
+    const int resultat = menuPrincipal(fichier, premierNiveau);
     switch (resultat) {
       case MenuQuitter:  // Quit, or the window was closed
         quitter = true;
@@ -130,7 +131,7 @@ int main(int argc, char** argv) {
       case MenuJouer:  // play the chosen level file
         arreterFondMenu();
         journal("Demarre jeu");
-        quitter = jouerFichier(std::string(fichier));
+        quitter = jouerFichier(std::string(fichier), premierNiveau);
         demarrerFondMenu();
         break;
       case MenuNouveau:  // a new level file was created

@@ -10,6 +10,7 @@
 
 #include "base/journal.h"
 #include "base/utilitaires.h"
+#include "levels/fichier_niveaux.h"
 #include "platform/repertoires.h"
 
 namespace {
@@ -114,6 +115,33 @@ class VerrouFichier {
 
 }  // namespace
 
+int compterNiveaux(const std::string& o) {
+  // The reader's rules without its log lines: counting is no loading.
+  if (o.size() < static_cast<size_t>(TaillePreambule) ||
+      o.compare(0, TailleMagie, std::string(MagieFichier, TailleMagie)) != 0)
+    return 0;
+  size_t i = TailleMagie + 1;
+  const size_t charge = (static_cast<size_t>(static_cast<uint8_t>(o[i])) << 8) |
+                        static_cast<uint8_t>(o[i + 1]);
+  i += 2 + charge;
+  size_t W = Niveau().largeur, H = Niveau().hauteur;
+  int n = 0;
+  while (i < o.size()) {
+    const size_t L = static_cast<uint8_t>(o[i++]);
+    if (i + L > o.size()) break;
+    if (L >= static_cast<size_t>(LongueurEnteteMinimale)) {
+      W = static_cast<uint8_t>(o[i]);
+      H = static_cast<uint8_t>(o[i + 1]);
+    }
+    i += L;
+    if (W == 0 || H == 0) continue;
+    if (i + W * H > o.size()) break;
+    i += W * H;
+    ++n;
+  }
+  return n;
+}
+
 std::string empreinteOctets(const std::string& octets) {
   uint64_t h = 14695981039346656037ull;
   for (unsigned char c : octets) {
@@ -168,6 +196,37 @@ bool Progression::enregistrer(const std::string& nom, const std::string& emprein
     return false;
   }
   return true;
+}
+
+bool EtatFichier::termine() const {
+  if (total <= 0) return false;
+  for (int n = 1; n <= total; ++n)
+    if (records.count(n) == 0) return false;
+  return true;
+}
+
+std::vector<int> EtatFichier::atteints() const {
+  std::vector<int> v;
+  for (int n = 1; n <= total; ++n) {
+    v.push_back(n);
+    if (records.count(n) == 0) break;
+  }
+  // Won levels past a gap (reached through the chooser before) stay offered.
+  for (const auto& r : records)
+    if (r.first <= total && (v.empty() || r.first > v.back())) v.push_back(r.first);
+  return v;
+}
+
+EtatFichier lireEtatFichier(const std::string& chemin, const Progression& progression) {
+  EtatFichier e;
+  const size_t barre = chemin.find_last_of('/');
+  e.nom = barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+  std::string octets;
+  if (lireFichierOrdinaire(chemin, LireFichierMax, octets) != Lecture::Lu) return e;
+  e.empreinte = empreinteOctets(octets);
+  e.total = compterNiveaux(octets);
+  e.records = progression.lire(e.nom, e.empreinte);
+  return e;
 }
 
 Progression progressionJoueur() {

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 constexpr const char* FichierProgression = "conf/progression.txt";
 
@@ -42,6 +43,23 @@ class Progression {
 
 // The progress file of the global `repertoires` (its path as given when there is none).
 Progression progressionJoueur();
+
+// How many playable levels the bytes of a level file hold, by the reader's rules, silently.
+int compterNiveaux(const std::string& octets);
+
+// What the progress says of one level file as it is now on disk.
+struct EtatFichier {
+  std::string nom;        // the file name, no folder
+  std::string empreinte;  // empty when the file cannot be read
+  int total = 0;          // its playable levels
+  RecordsFichier records;
+  // Every level of a file that has some was won.
+  bool termine() const;
+  // The levels the player may start at: every won one, plus the first not won (none past the
+  // end), in order.
+  std::vector<int> atteints() const;
+};
+EtatFichier lireEtatFichier(const std::string& chemin, const Progression& progression);
 
 // Steps as seconds with two decimals, e.g. 1234 -> "12.34".
 std::string texteSecondes(uint32_t pas);

@@ -4,24 +4,19 @@
 
 #include "base/journal.h"
 #include "base/traducteur.h"
-#include "levels/fichier_niveaux.h"
 
 namespace {
 
 std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
 
-std::string nomSansDossier(const std::string& chemin) {
-  const size_t barre = chemin.find_last_of('/');
-  return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
-}
-
 }  // namespace
 
-SuiviPartie::SuiviPartie(const std::string& fichier)
-    : nom_(nomSansDossier(fichier)), empreinte_(empreinteFichier(fichier)) {
-  std::vector<Niveau> niveaux;
-  total_ = chargerTout(fichier, niveaux);
-  if (!empreinte_.empty()) records_ = progressionJoueur().lire(nom_, empreinte_);
+SuiviPartie::SuiviPartie(const std::string& fichier) {
+  EtatFichier e = lireEtatFichier(fichier, progressionJoueur());
+  nom_ = e.nom;
+  empreinte_ = e.empreinte;
+  total_ = e.total;
+  records_ = std::move(e.records);
 }
 
 std::string SuiviPartie::texteInfos(uint32_t pas) const {

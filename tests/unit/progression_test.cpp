@@ -4,9 +4,12 @@
 
 #include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fixtures.h"
+#include "levels/fichier_niveaux.h"
 #include "levels/progression.h"
 
 namespace {
@@ -126,6 +129,55 @@ TEST(Progression, NomsEtValeursImpossiblesRefuses) {
   EXPECT_FALSE(p.enregistrer("a.map", A, 0, 10, ancien));
   EXPECT_FALSE(p.enregistrer("a.map", A, 1, 0, ancien));
   EXPECT_FALSE(existeTest(d / "progression.txt"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Progression, CompterNiveauxSansJournalCommeLeLecteur) {
+  int fichiers = 0;
+  for (const auto& e :
+       std::filesystem::directory_iterator(std::string(ZARVINEL_SOURCE_DIR) + "/data/mapsoff")) {
+    if (e.path().extension() != ".map") continue;
+    ++fichiers;
+    std::vector<Niveau> niveaux;
+    const int attendu = chargerTout(e.path().string(), niveaux);
+    CaptureJournal journal;
+    EXPECT_EQ(compterNiveaux(lireFichierTest(e.path().string())), attendu) << e.path();
+    EXPECT_TRUE(journal.lignes().empty());
+  }
+  EXPECT_GT(fichiers, 0);
+  EXPECT_EQ(compterNiveaux(""), 0);
+  EXPECT_EQ(compterNiveaux("GameZorvik"), 0);
+  EXPECT_EQ(compterNiveaux(std::string("GameZorvik\0\0\0\0", 14)), 0);
+  // A 1 x 1 level, then a record whose grid is cut.
+  EXPECT_EQ(compterNiveaux(std::string("GameZorvik\0\0\0\0\x05\x01\x01\0\0\0\x01\x05\x02\x02\0\0\0\x01",
+                                       28)),
+            1);
+}
+
+TEST(Progression, NiveauxAtteintsEtFichierTermine) {
+  struct Cas {
+    int total;
+    RecordsFichier records;
+    std::vector<int> atteints;
+    bool termine;
+  } cas[] = {
+      {3, {}, {1}, false},
+      {3, {{1, 10}}, {1, 2}, false},
+      {3, {{1, 10}, {2, 5}, {3, 7}}, {1, 2, 3}, true},
+      {3, {{1, 10}, {3, 7}}, {1, 2, 3}, false},  // won past a gap: still offered
+      {2, {{1, 10}, {2, 5}, {5, 7}}, {1, 2}, true},  // records past the end are ignored
+      {0, {}, {}, false},
+  };
+  for (const Cas& c : cas) {
+    EtatFichier e;
+    e.total = c.total;
+    e.records = c.records;
+    EXPECT_EQ(e.atteints(), c.atteints);
+    EXPECT_EQ(e.termine(), c.termine);
+  }
 }
 
 }  // namespace
