@@ -7,6 +7,7 @@
 
 #include "base/requetes_sons.h"
 #include "game/donnees_action.h"
+#include "game/solution.h"
 #include "game/terrain.h"
 
 constexpr uint32_t DureePas = 10;  // milliseconds per physics step
@@ -20,4 +21,8 @@ constexpr uint32_t DureePas = 10;  // milliseconds per physics step
 // forever (the timetable restarts after a delay longer than ten steps), but a short delay is
 // caught up, so the rate stays at 100 steps a second where sleeping 10 - e ms after each step
 // would lose the sleep's own overshoot every time.
-int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons);
+//
+// With a `solution` (a hint being shown) the keys of each step are the solution's for that step
+// number, not the player's: the replay is the recorded one, step for step.
+int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons,
+                 const Solution* solution = nullptr);

@@ -6,13 +6,16 @@
 #include <thread>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "base/traducteur.h"
 #include "game/action.h"
 #include "game/donnees_action.h"
 #include "game/musique.h"
+#include "game/solution.h"
 #include "game/terrain.h"
 #include "game/vue_entiere.h"
 #include "gui/gui.h"
+#include "gui/widgets.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
@@ -30,6 +33,12 @@ namespace {
 
 // How long the camera takes from the whole level to the play camera once Enter starts it.
 constexpr uint32_t DureeEnvol = 600;
+// How long a finished hint stays on screen before the level comes back at its start.
+constexpr uint32_t DureeFinDemo = 1500;
+// Losses by play on one level after which the lost picture offers the hint.
+constexpr int PertesAvantIndice = 2;
+
+std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
 
 // How one level ended for the file.
 enum class IssueNiveau {
@@ -91,11 +100,97 @@ class PartieNiveau {
     if (d == Demande::Continuer) fermerPause();
     if (d == Demande::Recommencer) recommencer();
     if (d == Demande::Menu) allerAuMenu();
+    if (d == Demande::Indice) montrerIndice();
     // The keys the next steps read: SDL's keyboard state as the events just left it.
     donneesAction.deposerTouches(lireClavier());
+    if (demo_) {
+      avancerDemo(maintenant);
+      return;
+    }
     if (texResultat_ == 0 && resultat()) montrerResultat();
     if (lance() && !resultat()) widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
-    (void)maintenant;
+  }
+
+  // The hint playing: the keys it holds on screen; once it ends, a moment to see it, then the
+  // level back at its start for the player.
+  void avancerDemo(uint32_t maintenant) {
+    if (abandonne()) {
+      // The quit button during a hint: the file ends as it always does.
+      demo_ = false;
+      labelDemo_.reset();
+      fondDemo_.reset();
+      return;
+    }
+    const Touches t = touchesAuPas(solution_, donneesAction.pas.load());
+    const std::string allume = "<cffdd77>", eteint = "<c606060>";
+    const std::string texte = traduire("Demo") + "   " + (t.gauche ? allume : eteint) +
+                              traduire("TGauche") + "   " + (t.droite ? allume : eteint) +
+                              traduire("TDroite") + "   " + (t.espace ? allume : eteint) +
+                              traduire("TEspace");
+    if (!labelDemo_) {
+      const int W = gui ? gui->largeur : options.resXSure();
+      const int H = gui ? gui->hauteur : options.resYSure();
+      fondDemo_ = fondSombre(W / 2 - 200, H - 26, 400, 20);
+      labelDemo_ = std::make_unique<LabelGUI>(W / 2 - 190, H - 26, 390, "", nullptr, 0);
+    }
+    if (texte != texteDemo_) labelDemo_->zone()->setTexte(texte);
+    texteDemo_ = texte;
+    if (!resultat()) return;
+    if (finDemo_ == 0) {
+      finDemo_ = maintenant == 0 ? 1 : maintenant;
+      const int r = donneesAction.resultat.load();
+      journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
+              " au pas " + std::to_string(donneesAction.pasResultat.load()));
+    } else if (maintenant - finDemo_ >= DureeFinDemo) {
+      rendreNiveau();
+    }
+  }
+
+  // The hint ends: the level back at its start, waiting for Enter.
+  void rendreNiveau() {
+    demo_ = false;
+    finDemo_ = 0;
+    labelDemo_.reset();
+    fondDemo_.reset();
+    texteDemo_.clear();
+    recommencer(false);
+    journal("Niveau rendu");
+  }
+
+  // Whether this level has a recorded solution that wins it as loaded: looked up and replayed
+  // headless once, the first time a hint could be offered.
+  bool indiceDisponible() {
+    if (indiceVerifie_) return !solution_.empty();
+    indiceVerifie_ = true;
+    std::string nom = suivi_.nom();
+    if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
+    const std::string relatif =
+        "mapsoff/solutions/" + nom + "-" + std::to_string(suivi_.numero()) + ".txt";
+    const std::string chemin = repertoires ? repertoires->chemin(relatif) : relatif;
+    std::string texte;
+    if (lireFichierOrdinaire(chemin, 1u << 20, texte) != Lecture::Lu ||
+        !lireSolution(texte, solution_)) {
+      solution_.clear();
+      journal("Pas d'indice pour ce niveau");
+      return false;
+    }
+    if (!solutionGagne(depart_, solution_)) {
+      solution_.clear();
+      journal("Indice refusé : la solution ne gagne pas ce niveau");
+      return false;
+    }
+    journal("Indice disponible");
+    return true;
+  }
+
+  // "Show me": the level from its start, played by its recorded solution.
+  void montrerIndice() {
+    if (!indiceDisponible()) return;
+    boutonIndice_.reset();
+    demo_ = true;
+    finDemo_ = 0;
+    journal("Démonstration");
+    recommencer(true);
   }
 
   void dessiner(const InstantaneTerrain& vue, uint32_t ticks) {
@@ -129,7 +224,14 @@ class PartieNiveau {
   void evenement(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN) return;
     const SDLKey touche = e.key.keysym.sym;
-    if (estToucheEntree(touche)) {
+    if (demo_) {
+      // Watching a hint: Escape or the restart key gives the level back at once.
+      if (estTouchePause(touche) || estToucheRecommencer(touche)) rendreNiveau();
+      return;
+    }
+    if (touche == SDLK_h && (pause_ || boutonIndice_)) {
+      demande_ = Demande::Indice;
+    } else if (estToucheEntree(touche)) {
       entree();
     } else if (estTouchePause(touche)) {
       echap();
@@ -177,7 +279,10 @@ class PartieNiveau {
     widgets_.lancer();
     journal("Lancement du thread d'action");
     debutEnvol_ = SDL_GetTicks();
-    fil_ = std::thread([] { threadAction(donneesAction, *terrain); });
+    const Solution* solution = demo_ ? &solution_ : nullptr;
+    fil_ = std::thread([solution] {
+      threadAction(donneesAction, *terrain, requetesSons, solution);
+    });
   }
 
   void ouvrirPause() {
@@ -186,6 +291,7 @@ class PartieNiveau {
     a.continuer = [this] { demande_ = Demande::Continuer; };
     a.recommencer = [this] { demande_ = Demande::Recommencer; };
     a.menu = [this] { demande_ = Demande::Menu; };
+    if (indiceDisponible()) a.indice = [this] { demande_ = Demande::Indice; };
     pause_ = std::make_unique<PanneauPause>(std::move(a));
     journal("Pause au pas " + std::to_string(donneesAction.pas.load()));
   }
@@ -204,10 +310,12 @@ class PartieNiveau {
     journal("Retour au menu");
   }
 
-  // The level back to its start as the file holds it, and running at once.
-  void recommencer() {
+  // The level back to its start as the file holds it, and running at once (`enJeu`) or waiting
+  // for Enter with the whole level in view.
+  void recommencer(bool enJeu = true) {
     const uint32_t debut = SDL_GetTicks();
     fermerPause();
+    boutonIndice_.reset();
     if (fil_.joinable()) {
       donneesAction.arret = true;
       fil_.join();
@@ -225,6 +333,10 @@ class PartieNiveau {
     donneesAction.reinitialiser();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     journal("Niveau recommencé");
+    if (!enJeu) {
+      widgets_.commencer();
+      return;
+    }
     lancer();
     debutEnvol_ = SDL_GetTicks() - DureeEnvol;  // already at the play camera
     journal("Recommencé en " + std::to_string(SDL_GetTicks() - debut) + " ms");
@@ -252,10 +364,25 @@ class PartieNiveau {
     std::string temps;
     if (r == Gagne) temps = suivi_.victoire(donneesAction.pasResultat.load());
     widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) {
+      // Lost again and again: the hint is offered over the lost picture.
+      const int W = gui ? gui->largeur : options.resXSure();
+      const int H = gui ? gui->hauteur : options.resYSure();
+      boutonIndice_ = std::make_unique<BoutonGUI>(
+          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
+          [this](ZoneGUI*, int, int type, int, int) {
+            if (type == EV_RELACHE) demande_ = Demande::Indice;
+          },
+          0);
+      journal("Indice proposé");
+    }
   }
 
   void terminer() {
     fermerPause();
+    boutonIndice_.reset();
+    labelDemo_.reset();
+    fondDemo_.reset();
     widgets_.retirerResultat();
     journal("unload result_tex");
     if (texResultat_ != 0) supprimerTexture(texResultat_);
@@ -277,7 +404,7 @@ class PartieNiveau {
     terrain->libererParticules();
   }
 
-  enum class Demande { Aucune, Continuer, Recommencer, Menu };
+  enum class Demande { Aucune, Continuer, Recommencer, Menu, Indice };
 
   const Niveau& depart_;
   SuiviPartie& suivi_;
@@ -291,6 +418,15 @@ class PartieNiveau {
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
+  int pertes_ = 0;              // losses by play on this level
+  bool indiceVerifie_ = false;  // solution_ holds a winning solution, or none
+  Solution solution_;
+  bool demo_ = false;           // the hint is playing
+  uint32_t finDemo_ = 0;        // when the hint's result came (0: not yet)
+  std::unique_ptr<BoutonGUI> boutonIndice_;
+  std::unique_ptr<ImageGUI> fondDemo_;
+  std::unique_ptr<LabelGUI> labelDemo_;
+  std::string texteDemo_;
 };
 
 }  // namespace

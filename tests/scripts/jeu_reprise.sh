@@ -82,6 +82,9 @@ attendre_ligne '^Niveau recommencé$' 2
 xdotool keydown Right
 attendre_ligne '_perdu\.png' 2
 xdotool keyup Right
+# Lost twice, but a level of the player's own has no recorded solution: no hint.
+attendre_ligne "^Pas d'indice pour ce niveau$"
+[ "$(compter '^Indice proposé$')" -eq 0 ] || echec "a hint offered without a solution"
 [ "$(compter '^Niveau 1$')" -eq 1 ] || echec "the file started again"
 [ "$(compter '^Niveau 3$')" -eq 1 ] || echec "level 3 was loaded again"
 [ "$(compter 'headok$')" -eq 1 ] || echec "the file was opened again"

@@ -48,6 +48,8 @@ TEXTES = {
         "RetourMenu": "Retour au menu",
         "Temps": "Temps : ", "Record": "Record : ", "NouveauRecord": "Nouveau record !",
         "ChoixNiveau": "Commencer au niveau :",
+        "MontreMoi": "Montre-moi (H)", "Demo": "Démonstration :",
+        "TGauche": "Gauche", "TDroite": "Droite", "TEspace": "Espace",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -77,6 +79,8 @@ TEXTES = {
         "RetourMenu": "Back to the menu",
         "Temps": "Time: ", "Record": "Best: ", "NouveauRecord": "New best!",
         "ChoixNiveau": "Start at level:",
+        "MontreMoi": "Show me (H)", "Demo": "Showing:",
+        "TGauche": "Left", "TDroite": "Right", "TEspace": "Space",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -106,6 +110,8 @@ TEXTES = {
         "RetourMenu": "Zurück zum Menü",
         "Temps": "Zeit: ", "Record": "Bestzeit: ", "NouveauRecord": "Neue Bestzeit!",
         "ChoixNiveau": "Ab Level starten:",
+        "MontreMoi": "Zeig es mir (H)", "Demo": "Vorführung:",
+        "TGauche": "Links", "TDroite": "Rechts", "TEspace": "Leertaste",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -135,6 +141,8 @@ TEXTES = {
         "RetourMenu": "Volver al menú",
         "Temps": "Tiempo: ", "Record": "Récord: ", "NouveauRecord": "¡Nuevo récord!",
         "ChoixNiveau": "Empezar en el nivel:",
+        "MontreMoi": "Muéstramelo (H)", "Demo": "Demostración:",
+        "TGauche": "Izquierda", "TDroite": "Derecha", "TEspace": "Espacio",
     },
 }
 
