@@ -83,3 +83,28 @@ TEST(ActionPause, ApresLaVictoireLaBalleNObeitPlus) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ActionPause, UneSolutionRejoueeParLeThreadGagneAuMemePasQueSansFenetre) {
+  CaptureJournal journal;
+  Niveau n;
+  // Right to the brick, a bomb through it, right again to the goal.
+  dessinerTerrain(n, {"@@@@@@@@@@@@", "@.....#...W@", "@@@@@@@@@@@@"}, 1.5f, 1.5f);
+  n.bombes = 1;
+  Solution s;
+  ASSERT_TRUE(lireSolution("0 R\n60 RS\n64 R\n", s));
+  ASSERT_TRUE(solutionGagne(n, s));
+  Terrain t;
+  t.commencerNiveau(n);
+  DonneesAction donnees;
+  // The player's keys say left: the solution's are the ones played.
+  donnees.deposerTouches(Touches{true, false, false});
+  std::thread action([&] { threadAction(donnees, t, nullptr, &s); });
+  ASSERT_TRUE(attendre([&] { return donnees.resultat.load() != 0; }));
+  donnees.arret = true;
+  action.join();
+  EXPECT_EQ(donnees.resultat.load(), Gagne);
+}
+
+}  // namespace
