@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@
 #include "screens/ecran_options.h"
 #include "screens/fond_menu.h"
 #include "screens/jeu.h"
+#include "screens/jeu_widgets.h"
 #include "screens/menu_principal.h"
 #include "editor/editeur.h"
 #include "sound/sons.h"
@@ -105,7 +107,12 @@ int main(int argc, char** argv) {
   shaders = new Shaders();
   shaders->preparerShaders();
   // 22. The frame-rate label, which the screen loop rewrites every second.
-  if (options.AfficheIPS) labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+  // On a dark backing: the number stays readable over bright bricks.
+  std::unique_ptr<ImageGUI> fondIPS;
+  if (options.AfficheIPS) {
+    fondIPS = fondSombre(0, 32, 44, 20);
+    labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+  }
 
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
@@ -166,6 +173,7 @@ int main(int argc, char** argv) {
   // Shutdown, in this order.
   delete labelIPS;
   labelIPS = nullptr;
+  fondIPS.reset();
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;
