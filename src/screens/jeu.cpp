@@ -353,6 +353,8 @@ class PartieNiveau {
   }
 
   void montrerResultat() {
+    // A result while paused (the quit button): the panel goes, the keys act on the result.
+    fermerPause();
     const int r = donneesAction.resultat.load();
     const std::string langue = traducteur ? traducteur->nom() : "";
     const std::string image =
