@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Compiles the shipped levels from their text sources (tools/niveaux/*.txt) into level files:
-# every NAME.txt becomes NAME.map, logom.txt included (the menu's demonstration level).
+# every NAME.txt becomes NAME.map, logom.txt included (the menu's demonstration level). The
+# recorded solutions the game shows as hints go beside them: solutions/NAME-N.txt from
+# tools/niveaux/solutions/NAME-N-humain.txt when there is one, else NAME-N.txt.
 # Usage: bash tools/compiler-niveaux.sh [OUTPUT_DIR [ZV_NIVEAU]]
 #   Without OUTPUT_DIR it writes data/mapsoff and first remakes logom.txt with logo.py; with one
 #   (as the tests do) it only reads the sources. ZV_NIVEAU is the level tool (found or built
@@ -26,4 +28,13 @@ mkdir -p "$sortie"
 for source in "$racine"/tools/niveaux/*.txt; do
   nom=$(basename "$source" .txt)
   "$outil" map "$source" "$sortie/$nom.map"
+done
+mkdir -p "$sortie/solutions"
+rm -f "$sortie"/solutions/*.txt
+for solution in "$racine"/tools/niveaux/solutions/*.txt; do
+  nom=$(basename "$solution" .txt)
+  [[ $nom =~ -[0-9]+$ ]] || continue
+  humaine=${solution%.txt}-humain.txt
+  [ -f "$humaine" ] && solution=$humaine
+  cp "$solution" "$sortie/solutions/$nom.txt"
 done

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,7 @@
 #include "screens/ecran_options.h"
 #include "screens/fond_menu.h"
 #include "screens/jeu.h"
+#include "screens/jeu_widgets.h"
 #include "screens/menu_principal.h"
 #include "editor/editeur.h"
 #include "sound/sons.h"
@@ -115,7 +117,12 @@ int main(int argc, char** argv) {
   shaders = new Shaders();
   shaders->preparerShaders();
   // 22. The frame-rate label, which the screen loop rewrites every second.
-  if (options.AfficheIPS) labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+  // On a dark backing: the number stays readable over bright bricks.
+  std::unique_ptr<ImageGUI> fondIPS;
+  if (options.AfficheIPS) {
+    fondIPS = fondSombre(0, 32, 44, 20);
+    labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+  }
 
   // 23. Language file.
   traducteur->charger(repertoires->chemin("lang/" + options.Langue + ".txt"));
@@ -132,7 +139,8 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
-    const int resultat = menuPrincipal(fichier);
+    int premierNiveau = 1;
+    const int resultat = menuPrincipal(fichier, premierNiveau);
     switch (resultat) {
       case MenuQuitter:  // Quit, or the window was closed
         quitter = true;
@@ -140,7 +148,7 @@ int main(int argc, char** argv) {
       case MenuJouer:  // play the chosen level file
         arreterFondMenu();
         journal("Demarre jeu");
-        quitter = jouerFichier(std::string(fichier));
+        quitter = jouerFichier(std::string(fichier), premierNiveau);
         // Closing the window ends the program: no demonstration level to load and fly first.
         if (!quitter) demarrerFondMenu();
         break;
@@ -176,6 +184,7 @@ int main(int argc, char** argv) {
   // Shutdown, in this order.
   delete labelIPS;
   labelIPS = nullptr;
+  fondIPS.reset();
   journal("Termine shader");
   shaders->libererShaders();
   delete shaders;

@@ -17,13 +17,25 @@ bool aUneGrille(const Terrain& t) {
 
 }  // namespace
 
-int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape) {
+int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape,
+                 const Solution* solution) {
   uint32_t prochain = SDL_GetTicks();
   while (aUneGrille(niveau)) {
     if (donnees.arret.load()) break;
-    const int r = niveau.avancer(donnees.lireTouches(), sonsEtape);
-    donnees.proposerResultat(r);
+    if (donnees.pause.load()) {
+      // Paused: no step, and the timetable starts again from the resume.
+      SDL_Delay(DureePas);
+      prochain = SDL_GetTicks();
+      continue;
+    }
+    // Once a result is there the ball obeys no key: the steps behind the result picture go on
+    // as if nothing were held, so a won ball cannot be rolled into a deadly cell.
+    const Touches touches = donnees.resultat.load() != 0 ? Touches{}
+                            : solution ? touchesAuPas(*solution, donnees.pas.load())
+                                       : donnees.lireTouches();
+    const int r = niveau.avancer(touches, sonsEtape);
     donnees.pas.fetch_add(1);
+    donnees.proposerResultat(r);
 
     prochain += DureePas;
     const uint32_t maintenant = SDL_GetTicks();

@@ -13,12 +13,16 @@ struct DonneesAction {
   std::atomic<int32_t> resultat{0};   // 0 running, 1 won, 2 lost
   std::atomic<uint32_t> pas{0};       // steps run since the thread started
   std::atomic<uint8_t> touches{0};    // the held keys, as the main thread last sampled them
+  std::atomic<bool> pause{false};     // the steps wait (the pause panel is open)
+  std::atomic<uint32_t> pasResultat{0};  // the step count when the kept result came
 
   // Stores `r` unless a result is already there: the first result, from either thread, is
   // the one kept. False when `r` was not stored.
   bool proposerResultat(int32_t r) {
     int32_t attendu = 0;
-    return r != 0 && resultat.compare_exchange_strong(attendu, r);
+    if (r == 0 || !resultat.compare_exchange_strong(attendu, r)) return false;
+    pasResultat = pas.load();
+    return true;
   }
 
   // The keys go over as one byte: SDL's keyboard state belongs to the main thread, which samples
@@ -35,11 +39,13 @@ struct DonneesAction {
     return t;
   }
 
-  // A new level: no stop, no result, no step, no key.
+  // A new level: no stop, no pause, no result, no step, no key.
   void reinitialiser() {
     arret = false;
+    pause = false;
     resultat = 0;
     pas = 0;
+    pasResultat = 0;
     touches = 0;
   }
 };

@@ -3,11 +3,23 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "gui/gui.h"
+#include "levels/progression.h"
+
+namespace {
+
+// A file whose every level was won ends its row with a green star.
+std::string marqueTermine(const std::string& chemin, const Progression& progression) {
+  return lireEtatFichier(chemin, progression).termine() ? " <c88ff88>*" : "";
+}
+
+}  // namespace
 
 ListGUI* CatalogueMenu::construireListe() {
   liste_ = std::make_unique<ListGUI>(gui->largeur - 250, 50, 200, (gui->hauteur - 100) / 20);
   entrees_ = listerCatalogue();
-  for (const EntreeCatalogue& e : entrees_) liste_->ajouter(ElementListe{e.texte, 0});
+  const Progression progression = progressionJoueur();
+  for (const EntreeCatalogue& e : entrees_)
+    liste_->ajouter(ElementListe{e.texte + marqueTermine(e.chemin, progression), 0});
   liste_->rafraichir();
   return liste_.get();
 }

@@ -6,27 +6,54 @@
 #include <thread>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "base/traducteur.h"
 #include "game/action.h"
 #include "game/donnees_action.h"
 #include "game/manette.h"
 #include "game/musique.h"
+#include "game/solution.h"
 #include "game/terrain.h"
+#include "game/vue_entiere.h"
+#include "gui/gui.h"
+#include "gui/widgets.h"
 #include "levels/fichier_niveaux.h"
+#include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
 #include "screens/jeu_widgets.h"
+#include "screens/pause_jeu.h"
+#include "screens/suivi_partie.h"
+#include "screens/touches_jeu.h"
 #include "sound/sons.h"
 
 namespace {
 
-// One level, from its start to its release. True when the window was closed.
+// How long the camera takes from the whole level to the play camera once Enter starts it.
+constexpr uint32_t DureeEnvol = 600;
+// How long a finished hint stays on screen before the level comes back at its start.
+constexpr uint32_t DureeFinDemo = 1500;
+// Losses by play on one level after which the lost picture offers the hint.
+constexpr int PertesAvantIndice = 2;
+
+std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
+
+// How one level ended for the file.
+enum class IssueNiveau {
+  Suivant,  // won: the file goes on with the next level
+  Menu,     // back to the main menu: the file ends
+  Fenetre,  // the window was closed
+};
+
+// One level, from its start to its release.
 class PartieNiveau {
  public:
-  bool jouer() {
+  PartieNiveau(const Niveau& depart, SuiviPartie& suivi) : depart_(depart), suivi_(suivi) {}
+
+  IssueNiveau jouer() {
     donneesAction.reinitialiser();
     lancerMusique();
     {
@@ -36,22 +63,19 @@ class PartieNiveau {
     }
     terrain->allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
+    widgets_.montrerInfos(suivi_.texteInfos(0));
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
     ecran.fini = [this] { return !continuer_; };
-    ecran.avancer = [this](uint32_t) {
-      // The keys the next steps read: SDL's keyboard state as the events just left it.
-      donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
-      if (texResultat_ == 0 && donneesAction.resultat.load() != 0) montrerResultat();
-    };
+    ecran.avancer = [this](uint32_t maintenant) { avancer(maintenant); };
     ecran.dessiner = [this](const InstantaneTerrain& vue, uint32_t ticks) {
-      dessinerImage(vue, ticks);
+      dessiner(vue, ticks);
       widgets_.montrerBombes(vue.bombes);
     };
-    const bool quitter = bouclerEcran(ecran, terrain) == FinEcran::Quitter;
+    if (bouclerEcran(ecran, terrain) == FinEcran::Quitter) issue_ = IssueNiveau::Fenetre;
     terminer();
-    return quitter;
+    return issue_;
   }
 
  private:
@@ -63,11 +87,157 @@ class PartieNiveau {
     journal("musicStart");
   }
 
+  bool lance() const { return fil_.joinable(); }
+  bool resultat() const { return donneesAction.resultat.load() != 0; }
+  // The quit button stops the thread with a loss: that one ends the file.
+  bool abandonne() const {
+    return donneesAction.resultat.load() == Perdu && donneesAction.arret.load();
+  }
+
+  void avancer(uint32_t maintenant) {
+    // A choice of the pause panel, acted on outside the click that made it.
+    const Demande d = demande_;
+    demande_ = Demande::Aucune;
+    if (d == Demande::Continuer) fermerPause();
+    if (d == Demande::Recommencer) recommencer();
+    if (d == Demande::Menu) allerAuMenu();
+    if (d == Demande::Indice) montrerIndice();
+    // The keys the next steps read: SDL's keyboard state as the events just left it.
+    donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
+    if (demo_) {
+      avancerDemo(maintenant);
+      return;
+    }
+    if (texResultat_ == 0 && resultat()) montrerResultat();
+    if (lance() && !resultat()) widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+  }
+
+  // The hint playing: the keys it holds on screen; once it ends, a moment to see it, then the
+  // level back at its start for the player.
+  void avancerDemo(uint32_t maintenant) {
+    if (abandonne()) {
+      // The quit button during a hint: the file ends as it always does.
+      demo_ = false;
+      labelDemo_.reset();
+      fondDemo_.reset();
+      return;
+    }
+    const Touches t = touchesAuPas(solution_, donneesAction.pas.load());
+    const std::string allume = "<cffdd77>", eteint = "<c606060>";
+    const std::string texte = traduire("Demo") + "   " + (t.gauche ? allume : eteint) +
+                              traduire("TGauche") + "   " + (t.droite ? allume : eteint) +
+                              traduire("TDroite") + "   " + (t.espace ? allume : eteint) +
+                              traduire("TEspace");
+    if (!labelDemo_) {
+      const int W = gui ? gui->largeur : options.resXSure();
+      const int H = gui ? gui->hauteur : options.resYSure();
+      fondDemo_ = fondSombre(W / 2 - 200, H - 26, 400, 20);
+      labelDemo_ = std::make_unique<LabelGUI>(W / 2 - 190, H - 26, 390, "", nullptr, 0);
+    }
+    if (texte != texteDemo_) labelDemo_->zone()->setTexte(texte);
+    texteDemo_ = texte;
+    if (!resultat()) return;
+    if (finDemo_ == 0) {
+      finDemo_ = maintenant == 0 ? 1 : maintenant;
+      const int r = donneesAction.resultat.load();
+      journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
+              " au pas " + std::to_string(donneesAction.pasResultat.load()));
+    } else if (maintenant - finDemo_ >= DureeFinDemo) {
+      rendreNiveau();
+    }
+  }
+
+  // The hint ends: the level back at its start, waiting for Enter.
+  void rendreNiveau() {
+    demo_ = false;
+    finDemo_ = 0;
+    labelDemo_.reset();
+    fondDemo_.reset();
+    texteDemo_.clear();
+    recommencer(false);
+    journal("Niveau rendu");
+  }
+
+  // Whether this level has a recorded solution that wins it as loaded: looked up and replayed
+  // headless once, the first time a hint could be offered.
+  bool indiceDisponible() {
+    if (indiceVerifie_) return !solution_.empty();
+    indiceVerifie_ = true;
+    std::string nom = suivi_.nom();
+    if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
+    const std::string relatif =
+        "mapsoff/solutions/" + nom + "-" + std::to_string(suivi_.numero()) + ".txt";
+    const std::string chemin = repertoires ? repertoires->chemin(relatif) : relatif;
+    std::string texte;
+    if (lireFichierOrdinaire(chemin, 1u << 20, texte) != Lecture::Lu ||
+        !lireSolution(texte, solution_)) {
+      solution_.clear();
+      journal("Pas d'indice pour ce niveau");
+      return false;
+    }
+    if (!solutionGagne(depart_, solution_)) {
+      solution_.clear();
+      journal("Indice refusé : la solution ne gagne pas ce niveau");
+      return false;
+    }
+    journal("Indice disponible");
+    return true;
+  }
+
+  // "Show me": the level from its start, played by its recorded solution.
+  void montrerIndice() {
+    if (!indiceDisponible()) return;
+    boutonIndice_.reset();
+    demo_ = true;
+    finDemo_ = 0;
+    journal("Démonstration");
+    recommencer(true);
+  }
+
+  void dessiner(const InstantaneTerrain& vue, uint32_t ticks) {
+    // Before Enter the whole level shows; once it runs the view flies to the play camera.
+    const int W = gui ? gui->largeur : options.resXSure();
+    const int H = gui ? gui->hauteur : options.resYSure();
+    const uint32_t ecoule = lance() ? ticks - debutEnvol_ : 0;
+    if (lance() && ecoule >= DureeEnvol) {
+      dessinerImage(vue, ticks);
+      return;
+    }
+    copie_ = vue;
+    const Camera entiere = cameraNiveauEntier(vue.largeur, vue.hauteur, W, H);
+    if (!lance()) {
+      copie_.camera = entiere;
+    } else {
+      float a = static_cast<float>(ecoule) / DureeEnvol;
+      a = a * a * (3 - 2 * a);
+      const Camera& b = vue.camera;
+      Camera& k = copie_.camera;
+      k.oeilX = entiere.oeilX + a * (b.oeilX - entiere.oeilX);
+      k.oeilY = entiere.oeilY + a * (b.oeilY - entiere.oeilY);
+      k.oeilZ = entiere.oeilZ + a * (b.oeilZ - entiere.oeilZ);
+      k.centreX = entiere.centreX + a * (b.centreX - entiere.centreX);
+      k.centreY = entiere.centreY + a * (b.centreY - entiere.centreY);
+      k.centreZ = entiere.centreZ + a * (b.centreZ - entiere.centreZ);
+    }
+    dessinerImage(copie_, ticks);
+  }
+
   void evenement(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN) return;
     const SDLKey touche = e.key.keysym.sym;
-    if (touche == SDLK_RETURN || touche == SDLK_KP_ENTER) {
+    if (demo_) {
+      // Watching a hint: Escape or the restart key gives the level back at once.
+      if (estTouchePause(touche) || estToucheRecommencer(touche)) rendreNiveau();
+      return;
+    }
+    if (touche == SDLK_h && (pause_ || boutonIndice_)) {
+      demande_ = Demande::Indice;
+    } else if (estToucheEntree(touche)) {
       entree();
+    } else if (estTouchePause(touche)) {
+      echap();
+    } else if (estToucheRecommencer(touche)) {
+      if ((lance() || resultat()) && !abandonne()) recommencer();
     } else if (touche == SDLK_F11) {
       verifierCode();
     } else {
@@ -80,15 +250,95 @@ class PartieNiveau {
   }
 
   void entree() {
-    if (!fil_.joinable() && donneesAction.resultat.load() == 0) {
-      widgets_.lancer();
-      journal("Lancement du thread d'action");
-      fil_ = std::thread([] { threadAction(donneesAction, *terrain); });
+    if (pause_) return;
+    if (!lance() && !resultat()) {
+      lancer();
+      return;
     }
-    if (donneesAction.resultat.load() != 0) {
-      continuer_ = false;
-      journal("Termine");
+    if (!resultat()) return;
+    if (donneesAction.resultat.load() == Perdu && !abandonne()) {
+      // Lost by play: the same level again at once.
+      recommencer();
+      return;
     }
+    if (donneesAction.resultat.load() == Gagne) issue_ = IssueNiveau::Suivant;
+    continuer_ = false;
+    journal("Termine");
+  }
+
+  void echap() {
+    if (pause_) {
+      fermerPause();
+    } else if (resultat()) {
+      allerAuMenu();
+    } else {
+      ouvrirPause();
+    }
+  }
+
+  void lancer() {
+    widgets_.lancer();
+    journal("Lancement du thread d'action");
+    debutEnvol_ = SDL_GetTicks();
+    const Solution* solution = demo_ ? &solution_ : nullptr;
+    fil_ = std::thread([solution] {
+      threadAction(donneesAction, *terrain, requetesSons, solution);
+    });
+  }
+
+  void ouvrirPause() {
+    donneesAction.pause = true;
+    PanneauPause::Actions a;
+    a.continuer = [this] { demande_ = Demande::Continuer; };
+    a.recommencer = [this] { demande_ = Demande::Recommencer; };
+    a.menu = [this] { demande_ = Demande::Menu; };
+    if (indiceDisponible()) a.indice = [this] { demande_ = Demande::Indice; };
+    pause_ = std::make_unique<PanneauPause>(std::move(a));
+    journal("Pause au pas " + std::to_string(donneesAction.pas.load()));
+  }
+
+  void fermerPause() {
+    if (!pause_) return;
+    pause_.reset();
+    journal("Reprise au pas " + std::to_string(donneesAction.pas.load()));
+    donneesAction.pause = false;
+  }
+
+  void allerAuMenu() {
+    fermerPause();
+    issue_ = IssueNiveau::Menu;
+    continuer_ = false;
+    journal("Retour au menu");
+  }
+
+  // The level back to its start as the file holds it, and running at once (`enJeu`) or waiting
+  // for Enter with the whole level in view.
+  void recommencer(bool enJeu = true) {
+    const uint32_t debut = SDL_GetTicks();
+    fermerPause();
+    boutonIndice_.reset();
+    // As at the end of a level: the thread first, so a roll its last step queued is halted too.
+    if (fil_.joinable()) arreterThreadAction(fil_, donneesAction, sons);
+    if (sons) sons->executerRequetes();
+    widgets_.recommencer();
+    if (texResultat_ != 0) supprimerTexture(texResultat_);
+    texResultat_ = 0;
+    terrain->commencerNiveau(depart_);
+    {
+      std::lock_guard<std::mutex> garde(terrain->verrou);
+      terrain->camera = cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x,
+                                     terrain->balle.y);
+    }
+    donneesAction.reinitialiser();
+    widgets_.montrerInfos(suivi_.texteInfos(0));
+    journal("Niveau recommencé");
+    if (!enJeu) {
+      widgets_.commencer();
+      return;
+    }
+    lancer();
+    debutEnvol_ = SDL_GetTicks() - DureeEnvol;  // already at the play camera
+    journal("Recommencé en " + std::to_string(SDL_GetTicks() - debut) + " ms");
   }
 
   void verifierCode() {
@@ -102,6 +352,8 @@ class PartieNiveau {
   }
 
   void montrerResultat() {
+    // A result while paused (the quit button): the panel goes, the keys act on the result.
+    fermerPause();
     const int r = donneesAction.resultat.load();
     const std::string langue = traducteur ? traducteur->nom() : "";
     const std::string image =
@@ -109,10 +361,29 @@ class PartieNiveau {
     widgets_.retirerQuitter();
     texResultat_ = chargerTexture(repertoires ? repertoires->chemin(image) : image, 0);
     if (texResultat_ == 0) texResultat_ = creerTexture(1, 1, 4, GL_RGBA);
-    widgets_.montrerResultat(texResultat_);
+    const bool rejouable = r == Perdu && !abandonne();
+    std::string temps;
+    if (r == Gagne) temps = suivi_.victoire(donneesAction.pasResultat.load());
+    widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) {
+      // Lost again and again: the hint is offered over the lost picture.
+      const int W = gui ? gui->largeur : options.resXSure();
+      const int H = gui ? gui->hauteur : options.resYSure();
+      boutonIndice_ = std::make_unique<BoutonGUI>(
+          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
+          [this](ZoneGUI*, int, int type, int, int) {
+            if (type == EV_RELACHE) demande_ = Demande::Indice;
+          },
+          0);
+      journal("Indice proposé");
+    }
   }
 
   void terminer() {
+    fermerPause();
+    boutonIndice_.reset();
+    labelDemo_.reset();
+    fondDemo_.reset();
     widgets_.retirerResultat();
     journal("unload result_tex");
     if (texResultat_ != 0) supprimerTexture(texResultat_);
@@ -129,16 +400,34 @@ class PartieNiveau {
     terrain->libererParticules();
   }
 
+  enum class Demande { Aucune, Continuer, Recommencer, Menu, Indice };
+
+  const Niveau& depart_;
+  SuiviPartie& suivi_;
   WidgetsNiveau widgets_;
+  std::unique_ptr<PanneauPause> pause_;
+  Demande demande_ = Demande::Aucune;
   std::thread fil_;
   GLuint texResultat_ = 0;
   bool continuer_ = true;
+  IssueNiveau issue_ = IssueNiveau::Menu;
   uint16_t dernierCaractere_ = 0;
+  uint32_t debutEnvol_ = 0;
+  InstantaneTerrain copie_;
+  int pertes_ = 0;              // losses by play on this level
+  bool indiceVerifie_ = false;  // solution_ holds a winning solution, or none
+  Solution solution_;
+  bool demo_ = false;           // the hint is playing
+  uint32_t finDemo_ = 0;        // when the hint's result came (0: not yet)
+  std::unique_ptr<BoutonGUI> boutonIndice_;
+  std::unique_ptr<ImageGUI> fondDemo_;
+  std::unique_ptr<LabelGUI> labelDemo_;
+  std::string texteDemo_;
 };
 
 }  // namespace
 
-bool jouerFichier(const std::string& fichier) {
+bool jouerFichier(const std::string& fichier, int premierNiveau) {
   bool quitter = false;
   journal(fichier + " joue");
   donneesAction.reinitialiser();
@@ -148,11 +437,18 @@ bool jouerFichier(const std::string& fichier) {
     return false;
   }
   journal(fichier + " headok");
-  for (;;) {
-    if (donneesAction.resultat.load() == Perdu || quitter) break;
+  SuiviPartie suivi(fichier);
+  for (int numero = 1;; ++numero) {
     if (lecteur.chargerNiveauSuivant(*terrain)) break;
-    PartieNiveau partie;
-    quitter = partie.jouer();
+    // Levels before the chosen one are read and passed over.
+    if (numero < premierNiveau) continue;
+    journal("Niveau " + std::to_string(numero));
+    suivi.niveau(numero);
+    const Niveau depart = terrain->niveau();
+    PartieNiveau partie(depart, suivi);
+    const IssueNiveau issue = partie.jouer();
+    if (issue == IssueNiveau::Fenetre) quitter = true;
+    if (issue != IssueNiveau::Suivant) break;
   }
   journal("Fichier terminé");
   lecteur.fermer();

@@ -1,7 +1,9 @@
 #include "screens/jeu_widgets.h"
 
+#include <algorithm>
 #include <string>
 
+#include "base/journal.h"
 #include "base/traducteur.h"
 #include "game/bombes.h"
 #include "game/donnees_action.h"
@@ -9,6 +11,7 @@
 #include "gui/gui.h"
 #include "gui/widgets.h"
 #include "platform/options.h"
+#include "render/etat_gl.h"
 #include "render/textures.h"
 #include "screens/aide_touches.h"
 
@@ -24,33 +27,89 @@ void surQuitter(ZoneGUI*, int, int type, int, int) {
   donneesAction.proposerResultat(Perdu);
 }
 
+// A dark backing under a label, drawn before it.
+std::unique_ptr<ImageGUI> fondLabel(int x, int y, int largeur) {
+  return fondSombre(x, y, largeur, 20);
+}
+
 }  // namespace
 
 struct WidgetsNiveau::Widgets {
   std::unique_ptr<BoutonGUI> depart, quitter;
-  std::unique_ptr<LabelGUI> bombes, entree, touches;
+  std::unique_ptr<ImageGUI> fondBombes, fondInfos, fondTemps;
+  std::unique_ptr<LabelGUI> bombes, entree, infos, temps, touches;
   std::unique_ptr<ImageGUI> fondResultat, resultat;
   int32_t bombesAffichees = -1;
+  std::string infosAffichees;
 };
+
+namespace {
+
+int largeurEcran() { return gui ? gui->largeur : options.resXSure(); }
+int hauteurEcran() { return gui ? gui->hauteur : options.resYSure(); }
+
+}  // namespace
+
+GLuint textureSombre() {
+  static GLuint tex = 0;
+  if (tex != 0 && glIsTexture(tex)) return tex;
+  tex = creerTexture(1, 1, 4, GL_RGBA);
+  const uint8_t pixel[4] = {0, 0, 0, 170};
+  lierTexture(tex);
+  glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  return tex;
+}
+
+std::unique_ptr<ImageGUI> fondSombre(int x, int y, int largeur, int hauteur) {
+  auto fond = std::make_unique<ImageGUI>(x, y, largeur, hauteur, textureSombre(), nullptr, 0);
+  fond->zone()->setMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  return fond;
+}
 
 WidgetsNiveau::WidgetsNiveau() : w_(std::make_unique<Widgets>()) {}
 WidgetsNiveau::~WidgetsNiveau() = default;
 
 void WidgetsNiveau::commencer() {
-  const int rx = options.resXSure(), ry = options.resYSure();
-  w_->depart = std::make_unique<BoutonGUI>(rx / 2 - 150, static_cast<int>(ry * 0.75) - 10, 300,
-                                           traduire("Start"), nullptr, 0);
+  const int rx = largeurEcran(), ry = hauteurEcran();
+  // The whole level leaves a band free at the bottom: the hint sits there, off the cells.
+  w_->depart = std::make_unique<BoutonGUI>(rx / 2 - 150, ry - 26, 300, traduire("Start"),
+                                           nullptr, 0);
   w_->quitter = std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surQuitter, 0);
   // The keys as the options bind them, under the start hint.
-  w_->touches = std::make_unique<LabelGUI>(rx / 2 - 300, static_cast<int>(ry * 0.75) + 14, 600,
+  w_->touches = std::make_unique<LabelGUI>(rx / 2 - 300, ry - 46, 600,
                                            ligneAideTouches(), nullptr, 0);
+}
+
+void WidgetsNiveau::montrerInfos(const std::string& texte) {
+  if (!w_->infos) {
+    const int x = 104, largeur = std::max(100, largeurEcran() - 160);
+    w_->fondInfos = fondLabel(x, 0, largeur);
+    w_->infos = std::make_unique<LabelGUI>(x, 0, largeur, "", nullptr, 0);
+  }
+  if (texte == w_->infosAffichees) return;
+  w_->infos->zone()->setTexte(texte);
+  w_->infosAffichees = texte;
 }
 
 void WidgetsNiveau::lancer() {
   w_->depart.reset();
   w_->touches.reset();
-  w_->bombes = std::make_unique<LabelGUI>(0, 0, 100, "", nullptr, 0);
+  if (!w_->bombes) {
+    w_->fondBombes = fondLabel(0, 0, 100);
+    w_->bombes = std::make_unique<LabelGUI>(0, 0, 100, "", nullptr, 0);
+  }
   w_->bombesAffichees = -1;
+}
+
+void WidgetsNiveau::recommencer() {
+  w_->fondResultat.reset();
+  w_->resultat.reset();
+  w_->entree.reset();
+  w_->temps.reset();
+  w_->fondTemps.reset();
+  if (!w_->quitter)
+    w_->quitter = std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"),
+                                              surQuitter, 0);
 }
 
 bool WidgetsNiveau::bombesVisibles() const { return w_->bombes != nullptr; }
@@ -59,28 +118,41 @@ void WidgetsNiveau::montrerBombes(int32_t bombes) {
   if (!w_->bombes || bombes == w_->bombesAffichees) return;
   w_->bombes->zone()->setTexte(texteBombes(traduire("Bomb"), bombes));
   w_->bombesAffichees = bombes;
+  journal("Bombes " + std::to_string(bombes));
 }
 
 void WidgetsNiveau::retirerQuitter() { w_->quitter.reset(); }
 
-void WidgetsNiveau::montrerResultat(GLuint texture) {
-  const int w = gui ? gui->largeur : options.resXSure();
-  const int h = gui ? gui->hauteur : options.resYSure();
+void WidgetsNiveau::montrerResultat(GLuint texture, bool rejouable, const std::string& temps) {
+  const int w = largeurEcran(), h = hauteurEcran();
   const int y = static_cast<int>(h * 0.85) - 128;
   w_->fondResultat = std::make_unique<ImageGUI>(w / 2 - 512, y, 1024, 128, textures.texCache,
                                                 nullptr, 0);
   w_->resultat = std::make_unique<ImageGUI>(w / 2 - 256, y, 512, 128, texture, nullptr, 0);
   w_->resultat->zone()->setMelange(GL_ONE, GL_ONE);
-  w_->entree = std::make_unique<LabelGUI>(w - 250, h - 20, 250, traduire("Enter"), nullptr, 0);
+  const int largeurEntree = rejouable ? 420 : 250;
+  w_->entree = std::make_unique<LabelGUI>(w - largeurEntree, h - 20, largeurEntree,
+                                          traduire(rejouable ? "EnterPerdu" : "Enter"), nullptr, 0);
+  if (!temps.empty()) {
+    w_->fondTemps = fondLabel(w / 2 - 200, y + 128, 400);
+    w_->temps = std::make_unique<LabelGUI>(w / 2 - 190, y + 128, 390, temps, nullptr, 0);
+  }
 }
 
 void WidgetsNiveau::retirerResultat() {
   w_->fondResultat.reset();
   w_->resultat.reset();
   w_->entree.reset();
+  w_->temps.reset();
+  w_->fondTemps.reset();
+  w_->infos.reset();
+  w_->fondInfos.reset();
   w_->depart.reset();
   w_->touches.reset();
   w_->quitter.reset();
 }
 
-void WidgetsNiveau::retirerBombes() { w_->bombes.reset(); }
+void WidgetsNiveau::retirerBombes() {
+  w_->bombes.reset();
+  w_->fondBombes.reset();
+}

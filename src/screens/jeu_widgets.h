@@ -1,11 +1,21 @@
 #pragma once
 // The widgets of one level on the play screen: the start hint and the quit button while the
-// level waits, the bomb label once it runs, the result picture with its backdrop and the Enter
-// hint once a result is there. Each is destroyed with the level. Main thread only.
+// level waits, the bomb label once it runs, the info line (file, level, time) throughout, the
+// result picture with its backdrop, the key hint and the time line once a result is there. The
+// labels over the board sit on a dark backing so that bright bricks never hide them. Each is
+// destroyed with the level. Main thread only.
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "render/gl.h"
+
+class ImageGUI;
+
+// A translucent dark rectangle (created once) that keeps the text over it readable whatever the
+// board shows behind.
+GLuint textureSombre();
+std::unique_ptr<ImageGUI> fondSombre(int x, int y, int largeur, int hauteur);
 
 class WidgetsNiveau {
  public:
@@ -14,16 +24,22 @@ class WidgetsNiveau {
   WidgetsNiveau(const WidgetsNiveau&) = delete;
   WidgetsNiveau& operator=(const WidgetsNiveau&) = delete;
 
-  // Start button (a hint: Enter starts) and quit button (the level counts as lost).
+  // Start hint (Enter starts) in the free band at the bottom, and the quit button (the level
+  // counts as lost).
   void commencer();
+  // The info line at the top.
+  void montrerInfos(const std::string& texte);
+  // The level starts over while it runs: the result goes, the quit button comes back.
+  void recommencer();
   // The level starts: the start button goes, the (empty) bomb label comes.
   void lancer();
   bool bombesVisibles() const;
   // The bomb label shows the translation of "Bomb" and `bombes` (from the frame copy).
   void montrerBombes(int32_t bombes);
   void retirerQuitter();
-  // Backdrop, the result picture (added over it) and the Enter hint.
-  void montrerResultat(GLuint texture);
+  // Backdrop, the result picture (added over it), the key hint (Enter to retry, Escape for the
+  // menu, when `rejouable`; else Enter to continue) and the time line (none when empty).
+  void montrerResultat(GLuint texture, bool rejouable, const std::string& temps);
   // Everything but the bomb label.
   void retirerResultat();
   // Only once the action thread has ended: it is the last thing the level shows.

@@ -17,6 +17,7 @@
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
 #include "screens/catalogue_menu.h"
+#include "screens/choix_niveau.h"
 #include "sound/sons.h"
 
 namespace {
@@ -52,9 +53,16 @@ std::string ligneCredits() {
 }  // namespace
 
 int menuPrincipal(std::string& chemin) {
+  int premier = 1;
+  return menuPrincipal(chemin, premier);
+}
+
+int menuPrincipal(std::string& chemin, int& premierNiveau) {
   int resultat = -1;
+  premierNiveau = 1;
   const int W = gui->largeur, H = gui->hauteur;
   CatalogueMenu catalogue(resultat);
+  ChoixNiveau choixNiveau(resultat, premierNiveau);
 
   // Play, Opt, Langue, Quit and the links: a click sets the result to the choice's data; Edit
   // only while the selected file may be edited.
@@ -130,6 +138,9 @@ int menuPrincipal(std::string& chemin) {
     const int x = catalogue.selectionModifiable() ? 32 : HorsEcran;
     iconeEditer->zone()->setPropriete(PROP_X, x);
     labelEditer->zone()->setPropriete(PROP_X, x == HorsEcran ? HorsEcran : 66);
+    // The level chooser follows the selection; the name panel takes its place while open.
+    const EntreeCatalogue* selection = catalogue.selection();
+    choixNiveau.suivre(selection ? selection->chemin : std::string(), !catalogue.saisieOuverte());
     if (maintenant >= prochaineLangue && !langues.empty()) {
       labelLangue->zone()->setTexte(langues[indiceLangue]);
       indiceLangue = (indiceLangue + 1) % langues.size();
@@ -147,6 +158,7 @@ int menuPrincipal(std::string& chemin) {
     chemin = e ? e->chemin : std::string();
   }
   journal("bouttonClicked");
+  choixNiveau.suivre("", false);
   widgets.clear();
   journal("Menu : ordre " + std::to_string(resultat));
   return resultat;

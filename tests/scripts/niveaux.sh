@@ -24,6 +24,9 @@ done
 for f in "$src"/data/mapsoff/*.map; do
   [ -f "$tmp/maps/$(basename "$f")" ] || echec "$(basename "$f") has no source"
 done
+# The hints the game plays are the recorded solutions, compiled the same way.
+diff -r "$tmp/maps/solutions" "$src/data/mapsoff/solutions" >/dev/null ||
+  echec "data/mapsoff/solutions differs from the recorded solutions"
 
 # (2) The shipped files convert back to their sources.
 for f in "$src"/data/mapsoff/*.map; do

@@ -1,0 +1,65 @@
+#pragma once
+// The player's progress: for each level file, which levels were won and the best time of each
+// (in physics steps of 10 ms). One text file in the user directory, "conf/progression.txt":
+//
+//   Zarvinel progression 1
+//   NAME<TAB>FINGERPRINT<TAB>LEVEL<TAB>STEPS        one line per level won (levels count from 1)
+//
+// A file is known by its name (no folder) and the fingerprint of its bytes together, so a file
+// edited since, or another file of the same name, inherits no record. Lines of other files and
+// other fingerprints are kept untouched. A damaged progress file reads as what its sound lines
+// hold (or nothing): never a crash. Each record is a read, merge and atomic replace under a lock
+// file, so two games writing at once lose nothing.
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+constexpr const char* FichierProgression = "conf/progression.txt";
+
+// The fingerprint of a level file's bytes (64-bit FNV-1a, 16 hex digits).
+std::string empreinteOctets(const std::string& octets);
+// The fingerprint of the file at `chemin`; empty when it cannot be read.
+std::string empreinteFichier(const std::string& chemin);
+
+// The records of one file: level number -> best steps. A level listed was won.
+using RecordsFichier = std::map<int, uint32_t>;
+
+class Progression {
+ public:
+  explicit Progression(std::string chemin) : chemin_(std::move(chemin)) {}
+
+  // The records of file `nom` with fingerprint `empreinte`, as the progress file holds them now.
+  RecordsFichier lire(const std::string& nom, const std::string& empreinte) const;
+  // A win of level `niveau` in `pas` steps: kept when it is the first or better than the best.
+  // `ancien` receives the best before (0: none). False when the progress file could not be
+  // written (logged) or the name cannot be stored.
+  bool enregistrer(const std::string& nom, const std::string& empreinte, int niveau, uint32_t pas,
+                   uint32_t& ancien) const;
+
+ private:
+  std::string chemin_;
+};
+
+// The progress file of the global `repertoires` (its path as given when there is none).
+Progression progressionJoueur();
+
+// How many playable levels the bytes of a level file hold, by the reader's rules, silently.
+int compterNiveaux(const std::string& octets);
+
+// What the progress says of one level file as it is now on disk.
+struct EtatFichier {
+  std::string nom;        // the file name, no folder
+  std::string empreinte;  // empty when the file cannot be read
+  int total = 0;          // its playable levels
+  RecordsFichier records;
+  // Every level of a file that has some was won.
+  bool termine() const;
+  // The levels the player may start at: every won one, plus the first not won (none past the
+  // end), in order.
+  std::vector<int> atteints() const;
+};
+EtatFichier lireEtatFichier(const std::string& chemin, const Progression& progression);
+
+// Steps as seconds with two decimals, e.g. 1234 -> "12.34".
+std::string texteSecondes(uint32_t pas);

@@ -1,0 +1,13 @@
+#include "screens/touches_jeu.h"
+
+#include "game/touches.h"
+
+// The keys the options bind come first; Backspace and Escape keep working whatever the binding,
+// so a player who rebinds never loses the way out of a stuck level or into the pause panel.
+bool estToucheRecommencer(SDLKey touche) {
+  return estTouche(touche, ActionJeu::Recommencer) || touche == SDLK_BACKSPACE;
+}
+bool estTouchePause(SDLKey touche) {
+  return estTouche(touche, ActionJeu::Pause) || touche == SDLK_ESCAPE;
+}
+bool estToucheEntree(SDLKey touche) { return touche == SDLK_RETURN || touche == SDLK_KP_ENTER; }

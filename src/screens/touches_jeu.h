@@ -1,0 +1,11 @@
+#pragma once
+// The play screen's command keys besides the three the ball obeys. One place to ask, so that a
+// key map can replace the fixed keys without touching the screen.
+#include <SDL.h>
+
+// The current level back to its start at once: the bound key (R unless rebound), or Backspace.
+bool estToucheRecommencer(SDLKey touche);
+// The pause panel opens and closes: the bound key (Escape unless rebound), or Escape.
+bool estTouchePause(SDLKey touche);
+// Enter, of either keyboard part.
+bool estToucheEntree(SDLKey touche);
