@@ -61,7 +61,11 @@ std::vector<EntreeCatalogue> listerCatalogue(
       EntreeCatalogue e;
       e.chemin = joindre(dossiers[d], nom);
       if (!fichierOrdinaire(e.chemin)) continue;
-      e.modifiable = d == 1 && (modifiable ? modifiable(e.chemin) : fichierModifiable(e.chemin));
+      // The editor's own rule: a link to a file outside the player's folder (a shipped level)
+      // is listed as the editor treats it, not editable.
+      e.modifiable = d == 1 && (modifiable ? modifiable(e.chemin)
+                                           : fichierModifiable(e.chemin) &&
+                                                 cheminDansDossier(e.chemin, dossiers[1]));
       e.texte = texteLigneCatalogue(nom, e.modifiable);
       entrees.push_back(std::move(e));
     }
