@@ -67,6 +67,7 @@ std::vector<EntreeCatalogue> listerCatalogue(
                                            : fichierModifiable(e.chemin) &&
                                                  cheminDansDossier(e.chemin, dossiers[1]));
       e.texte = texteLigneCatalogue(nom, e.modifiable);
+      e.nom = nom.substr(0, nom.size() - 4);
       entrees.push_back(std::move(e));
     }
   }

@@ -10,6 +10,7 @@ struct EntreeCatalogue {
   std::string chemin;       // the file's full path
   bool modifiable = false;  // a player's file that opens for reading and writing
   std::string texte;        // the list row: colour tag, then the name less ".map"
+  std::string nom;          // the file name less ".map", as it is (what typed letters match)
 };
 
 // Row colours: shipped and read-only files warm yellow, editable files light blue.

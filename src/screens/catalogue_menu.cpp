@@ -7,8 +7,10 @@
 ListGUI* CatalogueMenu::construireListe() {
   liste_ = std::make_unique<ListGUI>(gui->largeur - 250, 50, 200, (gui->hauteur - 100) / 20);
   entrees_ = listerCatalogue();
-  for (const EntreeCatalogue& e : entrees_) liste_->ajouter(ElementListe{e.texte, 0});
+  for (const EntreeCatalogue& e : entrees_) liste_->ajouter(ElementListe{e.texte, 0, e.nom});
   liste_->rafraichir();
+  // The keys move through the list until another widget takes them (the name field).
+  if (!gui->zoneFocus() && liste_->ligne(0)) gui->setZoneFocus(liste_->ligne(0)->zone());
   return liste_.get();
 }
 
