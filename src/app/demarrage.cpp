@@ -1,5 +1,6 @@
 #include "app/demarrage.h"
 
+#include <ctime>
 #include <stdexcept>
 
 #include "base/journal.h"
@@ -51,7 +52,11 @@ int preparerRepertoires(const LigneCommande& ligne) {
 
   delete repertoires;
   repertoires = new Repertoires(donnees, utilisateur);
-  return repertoires->verifierDonnees() ? 0 : -1;
+  if (!repertoires->verifierDonnees()) return -1;
+  // A save killed half way leaves its temporary file beside the level: no other run writes one
+  // that old, so it goes.
+  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"), static_cast<int64_t>(std::time(nullptr)));
+  return 0;
 }
 
 std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {

@@ -7,9 +7,13 @@
 #include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <filesystem>
+#include <system_error>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "base/journal.h"
 
 int entierVersTexte(int32_t valeur, char* tampon, int base, int capacite) {
   if (!tampon || capacite < 1) return -2;
@@ -136,6 +140,19 @@ bool ouvrable(const std::string& chemin, int drapeaux) {
 }
 
 }  // namespace
+
+bool cheminDansDossier(const std::string& chemin, const std::string& dossier) {
+  namespace fs = std::filesystem;
+  std::error_code erreur;
+  const fs::path fichier = fs::weakly_canonical(fs::absolute(chemin, erreur), erreur);
+  if (erreur) return false;
+  const fs::path racine = fs::weakly_canonical(fs::absolute(dossier, erreur), erreur);
+  if (erreur || racine.empty()) return false;
+  const fs::path relatif = fichier.lexically_relative(racine);
+  if (relatif.empty() || relatif == ".") return false;
+  const std::string premier = relatif.begin()->string();
+  return premier != ".." && premier != ".";
+}
 
 bool fichierExiste(const std::string& chemin) { return ouvrable(chemin, O_RDONLY); }
 
@@ -274,17 +291,25 @@ std::string suivreLiens(std::string chemin) {
 
 }  // namespace
 
-bool remplacerFichier(const std::string& chemin, std::string_view octets) {
-  const std::string cible = suivreLiens(chemin);
-  mode_t mode = 0644;
+bool remplacerFichier(const std::string& chemin, std::string_view octets, LienCible lien) {
+  std::string cible = chemin;
   struct stat ancien;
-  if (stat(cible.c_str(), &ancien) == 0) {
+  bool existe = false;
+  if (lien == LienCible::Suivre) {
+    cible = suivreLiens(chemin);
+    existe = stat(cible.c_str(), &ancien) == 0;
+  } else if (lstat(chemin.c_str(), &ancien) == 0) {
+    // The link is ours to replace, whatever it points to; its target is never opened.
+    existe = !S_ISLNK(ancien.st_mode);
+  }
+  mode_t mode = 0644;
+  if (existe) {
     // A read-only file is the player's choice (root would write it anyway: the bits decide).
     if (!S_ISREG(ancien.st_mode) || (ancien.st_mode & 0222) == 0 ||
         access(cible.c_str(), W_OK) != 0)
       return false;
     mode = ancien.st_mode & 07777;
-  } else if (errno != ENOENT) {
+  } else if (lien == LienCible::Suivre && errno != ENOENT) {
     return false;
   }
   std::string temporaire = cible + ".tmp.XXXXXX";
@@ -302,4 +327,30 @@ bool remplacerFichier(const std::string& chemin, std::string_view octets) {
   if (ok) ok = std::rename(temporaire.c_str(), cible.c_str()) == 0;
   if (!ok) std::remove(temporaire.c_str());
   return ok;
+}
+
+bool nomTemporaire(const std::string& nom) {
+  const size_t n = nom.size();
+  if (n < 12 || nom.compare(n - 11, 5, ".tmp.") != 0) return false;
+  for (size_t i = n - 6; i < n; ++i)
+    if (!std::isalnum(static_cast<unsigned char>(nom[i]))) return false;
+  return true;
+}
+
+int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant, int64_t ageMinimal) {
+  const auto noms = listerFichiers(dossier, "");
+  if (!noms) return 0;
+  int supprimes = 0;
+  for (const std::string& nom : *noms) {
+    if (!nomTemporaire(nom)) continue;
+    const std::string chemin = dossier + (dossier.empty() || dossier.back() == '/' ? "" : "/") + nom;
+    struct stat st;
+    if (lstat(chemin.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
+    if (maintenant - static_cast<int64_t>(st.st_mtime) < ageMinimal) continue;
+    if (unlink(chemin.c_str()) == 0) {
+      ++supprimes;
+      journal("Fichier temporaire abandonné supprimé : " + chemin);
+    }
+  }
+  return supprimes;
 }

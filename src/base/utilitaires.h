@@ -41,6 +41,9 @@ std::optional<std::vector<std::string>> listerFichiers(const std::string& dossie
 bool fichierExiste(const std::string& chemin);
 // A regular file that can be opened for reading and writing without truncating it.
 bool fichierModifiable(const std::string& chemin);
+// Whether `chemin` lies inside `dossier` once both are resolved (".." and links): a link in the
+// player's folder to a file elsewhere is not in it.
+bool cheminDansDossier(const std::string& chemin, const std::string& dossier);
 
 // What became of a whole-file read.
 enum class Lecture {
@@ -94,7 +97,23 @@ std::string lireFichier(const std::string& chemin);
 // that is not a regular file, or that is read-only (no write permission bit, or not writable by
 // this user), is refused. On failure the old file is untouched, the temporary removed, and the
 // result false.
-bool remplacerFichier(const std::string& chemin, std::string_view octets);
+//
+// With LienCible::Remplacer (the game's own files, such as the editor's recovery copy), a symlink
+// at `chemin` is never followed: the link itself is replaced by the new file, so that a link
+// planted there cannot make the game overwrite the file it points to.
+enum class LienCible { Suivre, Remplacer };
+bool remplacerFichier(const std::string& chemin, std::string_view octets,
+                      LienCible lien = LienCible::Suivre);
+
+// Whether `nom` is one of remplacerFichier's temporary names: a non-empty name, then ".tmp."
+// and six letters or digits.
+bool nomTemporaire(const std::string& nom);
+// Removes the temporary files a killed save left in `dossier`: names of nomTemporaire, regular
+// files (links and anything else are left alone), last changed at least `ageMinimal` seconds
+// before `maintenant` (a save running now in another game is younger). Logs each removal;
+// returns how many went.
+int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant,
+                                int64_t ageMinimal = 60);
 
 // Bilinear blend of four RGBA corner colours:
 // out = v*(u*c0 + (1-u)*c1) + (1-v)*(u*c2 + (1-u)*c3).

@@ -39,6 +39,7 @@ bool editeur(const std::string& fichier) {
   }
 
   EtatEditeur etat(fichier, std::move(niveaux), gui->largeur, gui->hauteur);
+  etat.setDossierUtilisateur(repertoires->chemin("mapsusr/"));
   etat.proposerRecuperation();
   InstantaneTerrain vue;
   synchroniser(vue, etat.courant());
@@ -76,6 +77,12 @@ bool editeur(const std::string& fichier) {
 
   const bool quitter = bouclerEcran(ecran, nullptr) == FinEcran::Quitter;
   // Closing the window ends the program without saving: the edits go to the recovery copy.
-  if (quitter) etat.ecrireRecuperationSiModifie();
+  // When it cannot be written the player chooses in a dialog; the window stays until then (a
+  // save by the save button settles it too).
+  if (quitter && !etat.ecrireRecuperationSiModifie()) {
+    etat.proposerEchecCopie();
+    ecran.fini = [&] { return etat.sortie() || !etat.modifie(); };
+    while (!etat.sortie() && etat.modifie()) bouclerEcran(ecran, nullptr);
+  }
   return quitter;
 }

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <functional>
 
 #include "base/journal.h"
 #include "base/traducteur.h"
@@ -14,6 +16,13 @@ namespace {
 
 std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
 
+// A button's own action, on the click only.
+RappelGUI surClic(std::function<void()> action) {
+  return [action = std::move(action)](ZoneGUI*, int, int type, int, int) {
+    if (type == EV_RELACHE) action();
+  };
+}
+
 void bordures(ZoneGUI* z, uint8_t v) {
   z->bordureHaut = z->bordureBas = z->bordureGauche = z->bordureDroite = v;
 }
@@ -23,6 +32,8 @@ void bordures(ZoneGUI* z, uint8_t v) {
 EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH)
     : chemin_(std::move(chemin)), niveaux_(std::move(niveaux)), ecranL_(ecranL), ecranH_(ecranH) {
   if (niveaux_.empty()) niveaux_.push_back(nouveauNiveau());
+  signature_ = signatureFichier(chemin_);
+  dossierUtilisateur_ = std::filesystem::path(chemin_).parent_path().string();
   // Each level opens seen straight on its start cell rather than sweeping in from the corner.
   for (Niveau& n : niveaux_) {
     n.camera.oeilX = n.camera.centreX;
@@ -135,23 +146,81 @@ void EtatEditeur::detruireFermes() {
 }
 
 bool EtatEditeur::sauvegarder() {
+  if (signatureFichier(chemin_) != signature_) {
+    journal("Fichier modifié depuis son ouverture : " + chemin_);
+    ouvrirConflit();
+    return false;
+  }
+  if (!ecrire(chemin_)) return false;
+  apresSauvegarde();
+  return true;
+}
+
+bool EtatEditeur::ecrire(const std::string& chemin) {
   std::string raison;
-  if (fichierProtege(chemin_)) {
-    journal("***** Erreur : fichier protégé en écriture : " + chemin_);
+  if (fichierProtege(chemin)) {
+    journal("***** Erreur : fichier protégé en écriture : " + chemin);
     raison = std::strerror(EACCES);
   } else {
     errno = 0;
-    if (sauvegarderTout(chemin_, niveaux_)) {
-      modifie_ = false;
-      return true;
-    }
+    if (sauvegarderTout(chemin, niveaux_)) return true;
     raison = errno ? std::strerror(errno) : "?";
   }
   afficherErreur(raison);
   return false;
 }
 
+// The file now holds the edits: the recovery copy (a loaded one included) has served.
+void EtatEditeur::apresSauvegarde() {
+  modifie_ = false;
+  signature_ = signatureFichier(chemin_);
+  if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
+}
+
+void EtatEditeur::ouvrirConflit() {
+  DialogueGUI* d = ouvrir(DialogueEditeur::Conflit, 300, 80);
+  d->setTitre(traduire("FichierChange"));
+  d->ajouterBouton(traduire("Ecraser"), surClic([this] { ecraser(); }), 0);
+  d->ajouterBouton(traduire("NouveauNom"), surClic([this] { sauverSousNouveauNom(); }), 0);
+  d->ajouterBouton(traduire("Ann"), surClic([this] { annulerConflit(); }), 0);
+  d->ajouterTexte(traduire("AutreVersion"));
+}
+
+void EtatEditeur::ecraser() {
+  if (typeDialogue_ != DialogueEditeur::Conflit) return;
+  journal("Ecrase la version modifiée : " + chemin_);
+  fermerDialogue();
+  if (!ecrire(chemin_)) return;
+  apresSauvegarde();
+  if (sortirApresSauvegarde_) sortie_ = true;
+}
+
+void EtatEditeur::sauverSousNouveauNom() {
+  if (typeDialogue_ != DialogueEditeur::Conflit) return;
+  fermerDialogue();
+  const std::string nouveau =
+      cheminLibre(std::filesystem::path(chemin_).parent_path().string(), chemin_);
+  if (nouveau.empty()) {
+    afficherErreur(std::strerror(EEXIST));
+    return;
+  }
+  if (!ecrire(nouveau)) return;
+  journal("Sauvegarde sous un nouveau nom : " + nouveau);
+  // The old file's recovery copy is saved now too.
+  if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
+  chemin_ = nouveau;
+  apresSauvegarde();
+  if (sortirApresSauvegarde_) sortie_ = true;
+}
+
+void EtatEditeur::annulerConflit() {
+  if (typeDialogue_ != DialogueEditeur::Conflit) return;
+  sortirApresSauvegarde_ = false;
+  fermerDialogue();
+}
+
 void EtatEditeur::afficherErreur(const std::string& raison) {
+  sortirApresSauvegarde_ = false;
   DialogueGUI* d = ouvrir(DialogueEditeur::Erreur, 300, 100);
   d->setTitre(traduire("ErreurSauv"));
   d->ajouterBouton(traduire("OK"), rappel(), CmdErreurOK);
@@ -168,8 +237,48 @@ void EtatEditeur::proposerRecuperation() {
   d->ajouterBouton(traduire("No"), rappel(), CmdRecupererNon);
 }
 
-void EtatEditeur::ecrireRecuperationSiModifie() {
-  if (modifie_) ecrireRecuperation(chemin_, niveaux_);
+bool EtatEditeur::ecrireRecuperationSiModifie() {
+  return !modifie_ || ecrireRecuperation(chemin_, niveaux_);
+}
+
+void EtatEditeur::proposerEchecCopie() {
+  sortie_ = false;
+  DialogueGUI* d = ouvrir(DialogueEditeur::EchecCopie, 300, 100);
+  d->setTitre(traduire("ErreurCopie"));
+  d->ajouterBouton(traduire("Reessayer"), surClic([this] { reessayerCopie(); }), 0);
+  d->ajouterBouton(traduire("Ailleurs"), surClic([this] { sauverAilleurs(); }), 0);
+  d->ajouterBouton(traduire("SansSauver"), surClic([this] { quitterSansSauver(); }), 0);
+  d->ajouterTexte(std::filesystem::path(cheminRecuperation(chemin_)).filename().string());
+  d->ajouterTexte(traduire("ModifsNonGardees"));
+}
+
+void EtatEditeur::reessayerCopie() {
+  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
+  if (!ecrireRecuperation(chemin_, niveaux_)) return;  // the dialog stays: another choice
+  fermerDialogue();
+  sortie_ = true;
+}
+
+void EtatEditeur::sauverAilleurs() {
+  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
+  std::error_code erreur;
+  std::filesystem::create_directories(dossierUtilisateur_, erreur);
+  const std::string ailleurs = cheminLibre(dossierUtilisateur_, chemin_);
+  if (ailleurs.empty() || !sauvegarderTout(ailleurs, niveaux_)) {
+    journal("***** Erreur : sauvegarde ailleurs impossible dans " + dossierUtilisateur_);
+    return;
+  }
+  journal("Sauvegarde sous un nouveau nom : " + ailleurs);
+  modifie_ = false;
+  fermerDialogue();
+  sortie_ = true;
+}
+
+void EtatEditeur::quitterSansSauver() {
+  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
+  journal("Modifications abandonnées : " + chemin_);
+  fermerDialogue();
+  sortie_ = true;
 }
 
 void EtatEditeur::ouvrirProprietes() {
@@ -225,6 +334,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
   const DialogueEditeur ouvert = typeDialogue_;
   switch (donnee) {
     case CmdSauver:
+      sortirApresSauvegarde_ = false;
       sauvegarder();
       break;
     case CmdQuitter: {
@@ -260,7 +370,9 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
       break;
     case CmdQuitterOui:
       if (ouvert != DialogueEditeur::Quitter) break;
-      // Leaves only when the work is safe; a failed save shows its dialog instead.
+      // Leaves only when the work is safe; a failed save shows its dialog instead, a file
+      // changed by another program asks first (and leaves once its answer wrote it).
+      sortirApresSauvegarde_ = true;
       if (sauvegarder()) {
         sortie_ = true;
         fermerDialogue();
@@ -332,6 +444,9 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
         spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
         spinner_->setValeur(1);
         spinner_->rafraichir();
+        // Kept until the file is saved: a crash now must not lose the recovered work.
+        fermerDialogue();
+        break;
       }
       supprimerRecuperation(chemin_);
       fermerDialogue();

@@ -6,7 +6,10 @@
 //
 // Never lose the player's work: a failed save says so in a dialog and keeps every edit; "Oui" of
 // the quit dialog leaves only when its save succeeded; unsaved edits are written to a recovery
-// copy when the window closes (ecrireRecuperationSiModifie), offered back at the next opening.
+// copy when the window closes (ecrireRecuperationSiModifie), offered back at the next opening
+// and kept until the file is saved or the player declines it; a copy that cannot be written
+// asks what to do; a file another program changed since it was read or saved is not
+// overwritten without asking.
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -41,7 +44,11 @@ enum CommandeEditeur : int {
 };
 
 // Which dialog is open.
-enum class DialogueEditeur { Aucun, Quitter, Ajouter, Supprimer, Proprietes, Erreur, Recuperation };
+enum class DialogueEditeur {
+  Aucun, Quitter, Ajouter, Supprimer, Proprietes, Erreur, Recuperation,
+  Conflit,     // the file changed on disk since read or saved: overwrite, new name, cancel
+  EchecCopie,  // closing, the recovery copy not written: try again, elsewhere, give up
+};
 
 class EtatEditeur {
  public:
@@ -65,12 +72,30 @@ class EtatEditeur {
   void surligner(uint32_t ticks);
 
   // Saves the whole file; on failure opens the save-failure dialog (closing any other) and
-  // keeps every edit. True when written.
+  // keeps every edit. When the file changed on disk since it was read or last saved (another
+  // game saved it), nothing is written: the conflict dialog asks first. True when written.
   bool sauvegarder();
+  // The conflict dialog's choices: write over the other program's version; write to a free name
+  // beside it ("NAME-2.map"...) and go on editing that file; or write nothing. After the quit
+  // dialog's "Oui", a choice that writes also leaves.
+  void ecraser();
+  void sauverSousNouveauNom();
+  void annulerConflit();
   // When a recovery copy of the file exists, asks whether to load it.
   void proposerRecuperation();
-  // The window is closing: unsaved edits go to the recovery copy (logged with its path).
-  void ecrireRecuperationSiModifie();
+  // The window is closing: unsaved edits go to the recovery copy (logged with its path). True
+  // when nothing was to be written or the copy was.
+  bool ecrireRecuperationSiModifie();
+  // The copy could not be written: a dialog says so and offers to try again, to save the levels
+  // under a free name of the player's folder, or to quit without saving. Each choice that
+  // settles it sets the exit flag.
+  void proposerEchecCopie();
+  void reessayerCopie();
+  void sauverAilleurs();
+  void quitterSansSauver();
+  // Where "elsewhere" saves (the player's "mapsusr/", created again if it went); the edited
+  // file's folder by default.
+  void setDossierUtilisateur(std::string dossier) { dossierUtilisateur_ = std::move(dossier); }
 
   // Destroys the dialogs closed since the last call (logs "Fermeture dialogue" for each): the
   // screen calls it once a frame after the events, so that no dialog is deleted inside its own
@@ -110,6 +135,9 @@ class EtatEditeur {
   void ouvrirChoixCouleur(int largeur, int hauteur, int cx, int cy);
   void appliquerProprietesDialogue();
   void afficherErreur(const std::string& raison);
+  bool ecrire(const std::string& chemin);
+  void ouvrirConflit();
+  void apresSauvegarde();
 
   std::string chemin_;
   std::vector<Niveau> niveaux_;
@@ -117,6 +145,9 @@ class EtatEditeur {
   uint8_t outil_ = 0;
   bool sortie_ = false;
   bool modifie_ = false;
+  SignatureFichier signature_;          // the file as read or last saved
+  bool sortirApresSauvegarde_ = false;  // the save came from the quit dialog's "Oui"
+  std::string dossierUtilisateur_;
 
   std::array<std::unique_ptr<ImageGUI>, 256> outils_;
   std::vector<std::unique_ptr<ImageGUI>> commandes_;

@@ -1,10 +1,13 @@
 #include "editor/regles_editeur.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 #include "base/journal.h"
+#include "base/utilitaires.h"
 #include "levels/fichier_niveaux.h"
 
 Niveau nouveauNiveau() {
@@ -104,28 +107,20 @@ void placeOutilBalle(int ecranL, int& x, int& y) {
 }
 
 bool fichierModifiable(const std::string& chemin, const std::string& dossierUtilisateur) {
-  namespace fs = std::filesystem;
-  std::error_code erreur;
-  const fs::path fichier = fs::weakly_canonical(fs::absolute(chemin, erreur), erreur);
-  if (erreur) return false;
-  const fs::path dossier = fs::weakly_canonical(fs::absolute(dossierUtilisateur, erreur), erreur);
-  if (erreur || dossier.empty()) return false;
-  const fs::path relatif = fichier.lexically_relative(dossier);
-  if (relatif.empty() || relatif == ".") return false;
-  const std::string premier = relatif.begin()->string();
-  return premier != ".." && premier != ".";
+  return cheminDansDossier(chemin, dossierUtilisateur);
 }
 
 std::string cheminRecuperation(const std::string& chemin) { return chemin + ".recup"; }
 
 bool ecrireRecuperation(const std::string& chemin, const std::vector<Niveau>& niveaux) {
   const std::string copie = cheminRecuperation(chemin);
-  const bool ok = sauvegarderTout(copie, niveaux);
+  const bool ok = remplacerFichier(copie, octetsFichier(niveaux), LienCible::Remplacer);
   journal(ok ? "Copie de secours : " + copie : "***** Erreur : copie de secours impossible : " + copie);
   return ok;
 }
 
 bool lireRecuperation(const std::string& chemin, std::vector<Niveau>& niveaux) {
+  if (!recuperationExiste(chemin)) return false;
   std::vector<Niveau> lus;
   if (chargerTout(cheminRecuperation(chemin), lus) < 1) return false;
   niveaux = std::move(lus);
@@ -134,7 +129,8 @@ bool lireRecuperation(const std::string& chemin, std::vector<Niveau>& niveaux) {
 
 bool recuperationExiste(const std::string& chemin) {
   std::error_code erreur;
-  return std::filesystem::is_regular_file(cheminRecuperation(chemin), erreur);
+  // A link there is none of the game's: never read through it.
+  return std::filesystem::is_regular_file(std::filesystem::symlink_status(cheminRecuperation(chemin), erreur));
 }
 
 void supprimerRecuperation(const std::string& chemin) {
@@ -149,4 +145,34 @@ bool fichierProtege(const std::string& chemin) {
   const fs::file_status etat = fs::status(chemin, erreur);
   if (erreur || !fs::exists(etat)) return false;
   return (etat.permissions() & fs::perms::owner_write) == fs::perms::none;
+}
+
+SignatureFichier signatureFichier(const std::string& chemin) {
+  SignatureFichier s;
+  struct stat st;
+  if (stat(chemin.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return s;
+  std::string octets;
+  if (lireFichierOrdinaire(chemin, LireFichierMax, octets) != Lecture::Lu) return s;
+  s.lisible = true;
+  s.taille = octets.size();
+  s.modifieNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  // FNV-1a: a change of the same size within the clock's resolution still shows.
+  uint64_t h = 14695981039346656037ull;
+  for (unsigned char c : octets) h = (h ^ c) * 1099511628211ull;
+  s.empreinte = h;
+  return s;
+}
+
+std::string cheminLibre(const std::string& dossier, const std::string& chemin) {
+  namespace fs = std::filesystem;
+  std::string nom = fs::path(chemin).filename().string();
+  if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
+  const std::string base =
+      dossier + (dossier.empty() || dossier.back() == '/' ? "" : "/") + nom + "-";
+  for (int i = 2; i <= 101; ++i) {
+    const std::string c = base + std::to_string(i) + ".map";
+    struct stat st;
+    if (lstat(c.c_str(), &st) != 0 && errno == ENOENT) return c;
+  }
+  return std::string();
 }

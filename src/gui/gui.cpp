@@ -79,10 +79,25 @@ void Gui::gererEvenement(const SDL_Event& e) {
 }
 
 void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maintenant) {
-  // 1. Keys go to the zone last pressed.
-  if (zoneFocus_ && (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP))
-    zoneFocus_->transmettre(e.type == SDL_KEYDOWN ? EV_TOUCHE : EV_TOUCHE_LACHEE,
-                            e.key.keysym.unicode, e.key.keysym.mod);
+  // 1. Keys go to the zone last pressed; the navigation keys, which carry no character, also by
+  // their symbol.
+  if (zoneFocus_ && (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)) {
+    ZoneGUI* focus = zoneFocus_;
+    focus->transmettre(e.type == SDL_KEYDOWN ? EV_TOUCHE : EV_TOUCHE_LACHEE,
+                       e.key.keysym.unicode, e.key.keysym.mod);
+    const SDLKey k = e.key.keysym.sym;
+    const bool navigation = k == SDLK_UP || k == SDLK_DOWN || k == SDLK_PAGEUP ||
+                            k == SDLK_PAGEDOWN || k == SDLK_HOME || k == SDLK_END;
+    // A handler may have deleted the zone, which forgets the focus.
+    if (navigation && e.type == SDL_KEYDOWN && zoneFocus_ == focus)
+      focus->transmettre(EV_TOUCHE_NAV, k, e.key.keysym.mod);
+  }
+  // The wheel (buttons 4 and 5 pressed) to the zone under the mouse.
+  if (e.type == SDL_MOUSEBUTTONDOWN &&
+      (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {
+    if (ZoneGUI* z = zoneSous(s.x, s.y))
+      z->transmettre(EV_MOLETTE, e.button.button == SDL_BUTTON_WHEELUP ? -1 : 1, 0);
+  }
 
   // 2, 3. The mouse, whatever the event was.
   ZoneGUI* sous = zoneSous(s.x, s.y);

@@ -1,5 +1,7 @@
 #include "gui/liste.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 
 #include "gui/gui.h"
@@ -62,8 +64,82 @@ void ListGUI::rafraichir() {
   }
 }
 
+void ListGUI::defiler(int32_t lignes) {
+  const int32_t n = static_cast<int32_t>(elements_.size());
+  premier_ = std::max(0, std::min(premier_ + lignes, n - nbLignes_));
+  rafraichir();
+}
+
+void ListGUI::selectionner(int32_t index) {
+  const int32_t n = static_cast<int32_t>(elements_.size());
+  if (n == 0) return;
+  selection_ = std::max(0, std::min(index, n - 1));
+  if (selection_ < premier_)
+    premier_ = selection_;
+  else if (nbLignes_ > 0 && selection_ >= premier_ + nbLignes_)
+    premier_ = selection_ - nbLignes_ + 1;
+  rafraichir();
+}
+
+namespace {
+
+char minuscule(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool commencePar(const std::string& texte, const std::string& debut) {
+  if (texte.size() < debut.size()) return false;
+  for (size_t i = 0; i < debut.size(); ++i)
+    if (minuscule(texte[i]) != minuscule(debut[i])) return false;
+  return true;
+}
+
+}  // namespace
+
+void ListGUI::taper(char c, uint32_t maintenant) {
+  if (maintenant - dernierCaractere_ > 1000) tape_.clear();
+  dernierCaractere_ = maintenant;
+  tape_ += c;
+  auto chercher = [&](const std::string& debut) {
+    for (size_t i = 0; i < elements_.size(); ++i) {
+      const ElementListe& e = elements_[i];
+      if (commencePar(e.cle.empty() ? e.texte : e.cle, debut)) return static_cast<int32_t>(i);
+    }
+    return int32_t{-1};
+  };
+  int32_t trouve = chercher(tape_);
+  if (trouve < 0 && tape_.size() > 1) {
+    // No name goes on that way: the letter starts a new search.
+    tape_ = std::string(1, c);
+    trouve = chercher(tape_);
+  }
+  if (trouve >= 0) selectionner(trouve);
+}
+
 void ListGUI::evenement(ZoneGUI* zone, int partie, int type, int x, int y) {
   const int32_t n = static_cast<int32_t>(elements_.size());
+  if (type == EV_MOLETTE) {
+    defiler(3 * x);
+    return;
+  }
+  if (type == EV_TOUCHE_NAV || (type == EV_TOUCHE && x > ' ' && x < 127)) {
+    const int32_t avant = selection_;
+    const int32_t page = std::max(1, nbLignes_);
+    if (type == EV_TOUCHE)
+      taper(static_cast<char>(x), SDL_GetTicks());
+    else if (x == SDLK_UP)
+      selectionner(selection_ - 1);
+    else if (x == SDLK_DOWN)
+      selectionner(selection_ + 1);
+    else if (x == SDLK_PAGEUP)
+      selectionner(selection_ - page);
+    else if (x == SDLK_PAGEDOWN)
+      selectionner(selection_ + page);
+    else if (x == SDLK_HOME)
+      selectionner(0);
+    else if (x == SDLK_END)
+      selectionner(n - 1);
+    if (selection_ != avant) notifier(zone, EV_CHOIX, selection_, 0);
+    return;
+  }
   if (type == EV_APPUI || type == EV_REPETE) {
     if (partie == -1 && premier_ > 0)
       --premier_;

@@ -61,8 +61,13 @@ std::vector<EntreeCatalogue> listerCatalogue(
       EntreeCatalogue e;
       e.chemin = joindre(dossiers[d], nom);
       if (!fichierOrdinaire(e.chemin)) continue;
-      e.modifiable = d == 1 && (modifiable ? modifiable(e.chemin) : fichierModifiable(e.chemin));
+      // The editor's own rule: a link to a file outside the player's folder (a shipped level)
+      // is listed as the editor treats it, not editable.
+      e.modifiable = d == 1 && (modifiable ? modifiable(e.chemin)
+                                           : fichierModifiable(e.chemin) &&
+                                                 cheminDansDossier(e.chemin, dossiers[1]));
       e.texte = texteLigneCatalogue(nom, e.modifiable);
+      e.nom = nom.substr(0, nom.size() - 4);
       entrees.push_back(std::move(e));
     }
   }

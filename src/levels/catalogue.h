@@ -10,6 +10,7 @@ struct EntreeCatalogue {
   std::string chemin;       // the file's full path
   bool modifiable = false;  // a player's file that opens for reading and writing
   std::string texte;        // the list row: colour tag, then the name less ".map"
+  std::string nom;          // the file name less ".map", as it is (what typed letters match)
 };
 
 // Row colours: shipped and read-only files warm yellow, editable files light blue.
@@ -24,8 +25,9 @@ constexpr size_t LongueurNomAffiche = 24;
 
 // Every ".map" regular file of both directories: shipped first, each group sorted by the bytes
 // of the names, "logom.map" skipped among the shipped ones. A directory that cannot be read
-// contributes nothing. `modifiable` decides which player's files may be edited (the default
-// opens each one for reading and writing). Logs "Liste fichier " d, "Nb fichiers " n and, when
+// contributes nothing. `modifiable` decides which player's files may be edited (the default,
+// as the editor decides: one that opens for reading and writing and, links resolved, lies in
+// the player's directory). Logs "Liste fichier " d, "Nb fichiers " n and, when
 // sorting, "Tri fichiers" then "ok", for d = 0 (shipped) and 1 (player's).
 std::vector<EntreeCatalogue> listerCatalogue(
     const std::string& dossierOfficiel, const std::string& dossierUtilisateur,

@@ -223,10 +223,8 @@ float ratioFenetre() {
 }
 
 void appliquerCamera(const Camera& k, float ratio) {
-  // The eye always sits in front of the board; a camera at z >= 0 would give an invalid
-  // projection, so the planes never collapse below these bounds.
-  const double proche = std::max(-0.5 * k.oeilZ, 0.01);
-  const double loin = std::max(-2.0 * k.oeilZ, proche + 1.0);
+  double proche = 0, loin = 0;
+  plansCamera(k, proche, loin);
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   gluPerspective(60.0, ratio, proche, loin);
@@ -395,59 +393,17 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   }
 }
 
-void preparerSelection(const Camera& k, float ratio, int x, int y, GLsizei longueur,
-                       GLuint* tampon) {
-  GLint vue[4];
-  glGetIntegerv(GL_VIEWPORT, vue);
-  glSelectBuffer(longueur, tampon);
-  glRenderMode(GL_SELECT);
-  glInitNames();
-  glPushName(0);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPickMatrix(x, y, 1, 1, vue);
-  // A far plane of 100 would leave a large level seen from afar unpickable: it reaches the
-  // board from wherever the eye is.
-  gluPerspective(60.0, ratio, 2.0, std::max(100.0, -2.0 * k.oeilZ + 2.0));
-  gluLookAt(k.oeilX, k.oeilY, k.oeilZ, k.centreX, k.centreY, k.centreZ, k.hautX, k.hautY, k.hautZ);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-}
-
-void dessinerNoms(const InstantaneTerrain& t) {
-  dessinerNoms(t, ZoneVisible{0, t.largeur - 1, 0, t.hauteur - 1});
-}
-
-void dessinerNoms(const InstantaneTerrain& t, const ZoneVisible& zone) {
-  if (!t.aGrille() || t.grille.size() < static_cast<size_t>(t.largeur) * t.hauteur) return;
-  for (int r = std::max(zone.r0, 0); r <= std::min(zone.r1, t.hauteur - 1); ++r) {
-    for (int c = std::max(zone.c0, 0); c <= std::min(zone.c1, t.largeur - 1); ++c) {
-      glLoadName(static_cast<GLuint>(r * t.largeur + c + 1));
-      glBegin(GL_QUADS);
-      glVertex3f(c, r, 0), glVertex3f(c, r + 1, 0), glVertex3f(c + 1, r + 1, 0),
-          glVertex3f(c + 1, r, 0);
-      glEnd();
-    }
-  }
-  glFlush();
-}
-
-int finirSelection() { return glRenderMode(GL_RENDER); }
-
 std::optional<CaseChoisie> choisirCase(const InstantaneTerrain& t, float ratio, int mx, int my) {
-  if (!t.aGrille() || t.largeur < 1 || t.hauteur < 1) return std::nullopt;
+  if (!t.aGrille() || t.largeur < 1 || t.hauteur < 1 ||
+      t.grille.size() < static_cast<size_t>(t.largeur) * static_cast<size_t>(t.hauteur))
+    return std::nullopt;
   GLint vue[4];
   glGetIntegerv(GL_VIEWPORT, vue);
-  GLuint tampon[16] = {};
-  preparerSelection(t.camera, ratio, mx, vue[1] + vue[3] - my, 16, tampon);
-  // Only the cells the view can show: on a 255 x 255 level the whole grid made every click of
-  // the editor cost a tenth of a second.
-  dessinerNoms(t, zoneVisible(t.camera, ratio, t.largeur, t.hauteur));
-  const int touches = finirSelection();
-  if (touches < 1) return std::nullopt;
-  const GLuint nom = tampon[3];
-  const size_t cases = static_cast<size_t>(t.largeur) * t.hauteur;
-  if (nom == 0 || nom - 1 >= cases) return std::nullopt;
-  const int index = static_cast<int>(nom - 1);
-  return CaseChoisie{index % t.largeur, index / t.largeur};
+  if (vue[2] <= 0 || vue[3] <= 0) return std::nullopt;
+  // The centre of the window pixel (origin top-left), where the drawing samples what it shows
+  // there, in the picture's normalised coordinates, y upward.
+  const double gx = mx + 0.5, gy = static_cast<double>(vue[1]) + vue[3] - my - 0.5;
+  const double ndcX = 2.0 * (gx - vue[0]) / vue[2] - 1.0;
+  const double ndcY = 2.0 * (gy - vue[1]) / vue[3] - 1.0;
+  return caseVisee(t.camera, ratio, ndcX, ndcY, t.largeur, t.hauteur);
 }

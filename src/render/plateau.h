@@ -7,6 +7,7 @@
 #include "game/camera.h"
 #include "game/instantane.h"
 #include "game/particule.h"
+#include "game/visee.h"
 #include "render/gl.h"
 
 // Width / height of the current viewport (1 when it is empty).
@@ -32,19 +33,7 @@ struct ZoneVisible {
 };
 ZoneVisible zoneVisible(const Camera& camera, float ratio, int largeur, int hauteur);
 
-// Selection-mode picking: preparerSelection enters GL_SELECT around window pixel (x, y) in GL
-// convention (origin bottom-left); dessinerNoms draws every cell's front square named
-// row * W + column + 1; finirSelection returns the hit count (-1 when the buffer overflowed).
-void preparerSelection(const Camera& camera, float ratio, int x, int y, GLsizei longueur,
-                       GLuint* tampon);
-void dessinerNoms(const InstantaneTerrain& t);
-// The same for the cells of `zone` only (a click can only land on a cell the view shows).
-void dessinerNoms(const InstantaneTerrain& t, const ZoneVisible& zone);
-int finirSelection();
-
-struct CaseChoisie {
-  int colonne, ligne;
-};
 // The cell under the mouse at (mx, my), window pixels from the top-left, or none (frame, outside
-// the grid, no grid).
+// the grid, no grid): the ray through that pixel of the current viewport (caseVisee), no GL
+// selection mode.
 std::optional<CaseChoisie> choisirCase(const InstantaneTerrain& t, float ratio, int mx, int my);

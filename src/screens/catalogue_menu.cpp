@@ -19,8 +19,10 @@ ListGUI* CatalogueMenu::construireListe() {
   entrees_ = listerCatalogue();
   const Progression progression = progressionJoueur();
   for (const EntreeCatalogue& e : entrees_)
-    liste_->ajouter(ElementListe{e.texte + marqueTermine(e.chemin, progression), 0});
+    liste_->ajouter(ElementListe{e.texte + marqueTermine(e.chemin, progression), 0, e.nom});
   liste_->rafraichir();
+  // The keys move through the list until another widget takes them (the name field).
+  if (!gui->zoneFocus() && liste_->ligne(0)) gui->setZoneFocus(liste_->ligne(0)->zone());
   return liste_.get();
 }
 

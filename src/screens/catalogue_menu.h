@@ -15,7 +15,8 @@ class CatalogueMenu {
   explicit CatalogueMenu(int& resultat) : resultat_(resultat) {}
 
   // The list at (W - 250, 50), 200 wide, (H - 100) / 20 rows, one row per catalogue entry;
-  // row 0 selected. Rebuilt from the directories on every call.
+  // row 0 selected, the list given the keys when no widget has them. Rebuilt from the
+  // directories on every call.
   ListGUI* construireListe();
 
   // Click on the menu's "NewMap" choice: opens the name panel (the field takes the keys at

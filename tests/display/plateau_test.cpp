@@ -270,6 +270,153 @@ TEST_F(Plateau, SelectionRendLaCaseCliquee) {
   EXPECT_FALSE(choisirCase(vide, 1.3f, 320, 240).has_value());
 }
 
+// The picking the editor used before: the GL selection mode over every cell's front square
+// (names row * W + column + 1), with its own planes. Kept here only to compare answers: the
+// driver leaks half a megabyte on every selection pass.
+std::optional<CaseChoisie> choisirCaseSelection(const InstantaneTerrain& t, float ratio, int mx,
+                                                int my) {
+  GLint vue[4];
+  glGetIntegerv(GL_VIEWPORT, vue);
+  GLuint tampon[16] = {};
+  const Camera& k = t.camera;
+  glSelectBuffer(16, tampon);
+  glRenderMode(GL_SELECT);
+  glInitNames();
+  glPushName(0);
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  gluPickMatrix(mx, vue[1] + vue[3] - my, 1, 1, vue);
+  gluPerspective(60.0, ratio, 2.0, std::max(100.0, -2.0 * k.oeilZ + 2.0));
+  gluLookAt(k.oeilX, k.oeilY, k.oeilZ, k.centreX, k.centreY, k.centreZ, k.hautX, k.hautY, k.hautZ);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  const ZoneVisible z = zoneVisible(k, ratio, t.largeur, t.hauteur);
+  for (int r = z.r0; r <= z.r1; ++r)
+    for (int c = z.c0; c <= z.c1; ++c) {
+      glLoadName(static_cast<GLuint>(r * t.largeur + c + 1));
+      glBegin(GL_QUADS);
+      glVertex3f(c, r, 0), glVertex3f(c, r + 1, 0), glVertex3f(c + 1, r + 1, 0),
+          glVertex3f(c + 1, r, 0);
+      glEnd();
+    }
+  if (glRenderMode(GL_RENDER) < 1 || tampon[3] == 0) return std::nullopt;
+  const int index = static_cast<int>(tampon[3] - 1);
+  return CaseChoisie{index % t.largeur, index / t.largeur};
+}
+
+// The ray picking gives the selection mode's answer at every pixel of a coarse grid over the
+// window, for cameras straight on, oblique, close and far; where they differ the pixel lies on a
+// cell's edge (the selection's 1-pixel region touches two cells and takes the lower name).
+// Cameras whose far plane clips nothing: beyond it the selection (with planes of its own) found
+// cells the drawing does not show.
+TEST_F(Plateau, RayonCommeLAncienneSelection) {
+  const struct {
+    int W, H;
+    Camera k;
+  } cas[] = {
+      {15, 15, cameraDepart(15, 15, 7.5f, 7.5f)},
+      {40, 30, cameraDepart(40, 30, 20, 15)},
+      {15, 15, [] { Camera k = cameraDepart(15, 15, 1.5f, 1.5f); k.oeilX = -4, k.oeilY = 12; k.centreX = 3, k.centreY = 2; return k; }()},
+      {255, 255, [] { Camera k; k.oeilX = 30, k.oeilY = 40, k.oeilZ = -15, k.centreX = 33, k.centreY = 36; return k; }()},
+      {3, 2, [] { Camera k = cameraDepart(3, 2, 1, 1); k.oeilZ = -60; return k; }()},
+  };
+  const float ratio = 640.0f / 480.0f;
+  // Each selection pass costs the driver memory: a coarse grid of pixels.
+  const int pasX = 29, pasY = 23;
+  int touches = 0, bords = 0;
+  for (const auto& c : cas) {
+    InstantaneTerrain t = niveau(c.W, c.H, 1.5f, 1.5f);
+    t.camera = c.k;
+    for (int y = 5; y < 480; y += pasY) {
+      for (int x = 3; x < 640; x += pasX) {
+        const auto ancien = choisirCaseSelection(t, ratio, x, y);
+        const auto nouveau = choisirCase(t, ratio, x, y);
+        if (ancien.has_value() == nouveau.has_value() &&
+            (!ancien || (ancien->colonne == nouveau->colonne && ancien->ligne == nouveau->ligne))) {
+          touches += ancien.has_value();
+          continue;
+        }
+        // Only on an edge: a neighbouring pixel gives the other answer.
+        bool voisin = false;
+        for (int dx = -1; dx <= 1; ++dx)
+          for (int dy = -1; dy <= 1; ++dy) {
+            const auto v = choisirCase(t, ratio, x + dx, y + dy);
+            voisin = voisin || (v.has_value() == ancien.has_value() &&
+                                (!v || (v->colonne == ancien->colonne && v->ligne == ancien->ligne)));
+          }
+        EXPECT_TRUE(voisin) << c.W << "x" << c.H << " pixel " << x << "," << y;
+        ++bords;
+      }
+    }
+  }
+  EXPECT_GT(touches, 500);
+  EXPECT_LT(bords * 8, touches);
+}
+
+// The picked cell is the one the drawing shows at that pixel: every cell's front square drawn
+// in its own colour through the drawing's camera, read back, and compared pixel by pixel.
+TEST_F(Plateau, RayonRendLaCaseDessinee) {
+  const struct {
+    int W, H;
+    Camera k;
+  } cas[] = {
+      {15, 15, cameraDepart(15, 15, 7.5f, 7.5f)},
+      {40, 30, cameraDepart(40, 30, 20, 15)},
+      {15, 15, [] { Camera k = cameraDepart(15, 15, 1.5f, 1.5f); k.oeilX = -4, k.oeilY = 12; k.centreX = 3, k.centreY = 2; return k; }()},
+      {255, 255, [] { Camera k; k.oeilX = 200, k.oeilY = 250, k.oeilZ = -6, k.centreX = 203, k.centreY = 244; return k; }()},
+  };
+  const float ratio = ratioFenetre();
+  for (const auto& c : cas) {
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    appliquerCamera(c.k, ratio);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_DITHER);
+    glBegin(GL_QUADS);
+    for (int r = 0; r < c.H; ++r)
+      for (int col = 0; col < c.W; ++col) {
+        glColor3ub(static_cast<GLubyte>(col), static_cast<GLubyte>(r), 255);
+        glVertex3f(col, r, 0), glVertex3f(col, r + 1, 0), glVertex3f(col + 1, r + 1, 0),
+            glVertex3f(col + 1, r, 0);
+      }
+    glEnd();
+    std::vector<uint8_t> lu(640 * 480 * 4);
+    glReadPixels(0, 0, 640, 480, GL_RGBA, GL_UNSIGNED_BYTE, lu.data());
+    InstantaneTerrain t = niveau(c.W, c.H, 1.5f, 1.5f);
+    t.camera = c.k;
+    int vus = 0, bords = 0;
+    auto dessinee = [&](int x, int y) -> std::optional<CaseChoisie> {
+      x = std::clamp(x, 0, 639), y = std::clamp(y, 0, 479);
+      const uint8_t* p = &lu[(static_cast<size_t>(479 - y) * 640 + x) * 4];
+      if (p[2] != 255) return std::nullopt;
+      return CaseChoisie{p[0], p[1]};
+    };
+    auto pareil = [](const std::optional<CaseChoisie>& a, const std::optional<CaseChoisie>& b) {
+      return a.has_value() == b.has_value() &&
+             (!a || (a->colonne == b->colonne && a->ligne == b->ligne));
+    };
+    for (int y = 0; y < 480; y += 3) {
+      for (int x = 0; x < 640; x += 3) {
+        const auto choix = choisirCase(t, ratio, x, y);
+        vus += dessinee(x, y).has_value();
+        if (pareil(choix, dessinee(x, y))) continue;
+        // A pixel whose centre lies on an edge is the rasteriser's to share out: the picked
+        // cell is then drawn right beside it.
+        bool voisin = false;
+        for (int dx = -1; dx <= 1; ++dx)
+          for (int dy = -1; dy <= 1; ++dy) voisin = voisin || pareil(choix, dessinee(x + dx, y + dy));
+        EXPECT_TRUE(voisin) << c.W << "x" << c.H << " pixel " << x << "," << y;
+        ++bords;
+      }
+    }
+    EXPECT_LT(bords * 50, vus) << c.W << "x" << c.H;
+    EXPECT_GT(vus, 1000) << c.W << "x" << c.H;
+  }
+  glEnable(GL_DITHER);
+}
+
 // The skipped cells are exactly ones that cannot show: every cell whose front or back corner
 // projects into the window lies inside the zone.
 TEST(ZoneVisible, CouvreToutCeQuiSeVoit) {

@@ -93,6 +93,21 @@ TEST(Catalogue, FichiersDuJoueurNonModifiablesEtDossiersIllisibles) {
   EXPECT_EQ(noms(listerCatalogue(d.d / "nulle-part", d.usr + "/absent")), std::vector<std::string>{});
 }
 
+// A link in the player's folder is listed as the editor will treat it: to a shipped level (or
+// anywhere outside the folder) not editable, in the shipped colour; to another of the player's
+// files editable.
+TEST(Catalogue, LiensListesCommeLEditeurLesTraite) {
+  Dossiers d({"1-Premiers-pas.map"}, {"mien.map"});
+  ASSERT_EQ(symlink((d.off + "/1-Premiers-pas.map").c_str(), (d.usr + "/copie.map").c_str()), 0);
+  ASSERT_EQ(symlink("../mapsoff/1-Premiers-pas.map", (d.usr + "/relatif.map").c_str()), 0);
+  ASSERT_EQ(symlink("mien.map", (d.usr + "/autre.map").c_str()), 0);
+  ecrireFichierTest(d.d / "ailleurs.map", "x");
+  ASSERT_EQ(symlink((d.d / "ailleurs.map").c_str(), (d.usr + "/dehors.map").c_str()), 0);
+  EXPECT_EQ(noms(listerCatalogue(d.off, d.usr)),
+            (std::vector<std::string>{F + "1-Premiers-pas", M + "autre", F + "copie", F + "dehors",
+                                      M + "mien", F + "relatif"}));
+}
+
 TEST(Catalogue, MilliersDeFichiersEtNomsHorsEncodage) {
   Dossiers d({}, {});
   for (int i = 0; i < 1000; ++i)

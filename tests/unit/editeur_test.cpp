@@ -430,7 +430,7 @@ TEST_F(Editeur, CopieDeSecours) {
     EXPECT_EQ(e->courant().lireCase(9, 9), 0);
     EXPECT_FALSE(existeTest(copie));
   }
-  {  // "Oui": the copy's levels, then removed; they count as unsaved
+  {  // "Oui": the copy's levels; they count as unsaved, so the copy stays until a save
     auto e = ouvrir();
     e->choisirOutil(6, EV_RELACHE);
     e->peindre(9, 9);
@@ -451,8 +451,22 @@ TEST_F(Editeur, CopieDeSecours) {
     e->proposerRecuperation();
     clicTexte("Oui");
     EXPECT_EQ(e->courant().lireCase(9, 9), 6);
-    EXPECT_FALSE(existeTest(copie));
     EXPECT_TRUE(e->modifie());
+    // A crash now (the editor gone without a word) loses nothing: the copy is still there.
+    EXPECT_TRUE(existeTest(copie));
+  }
+  {  // offered again; saved this time, the copy has served
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    clicTexte("Oui");
+    e->detruireFermes();
+    ASSERT_TRUE(existeTest(copie));
+    cmd(*e, CmdSauver);
+    EXPECT_FALSE(e->dialogueOuvert());
+    EXPECT_FALSE(existeTest(copie));
+    std::vector<Niveau> relus;
+    chargerTout(chemin_, relus);
+    EXPECT_EQ(relus[0].lireCase(9, 9), 6);
   }
   {  // an unreadable copy is kept, not thrown away
     ecrireFichierTest(copie, "abime");
@@ -461,6 +475,145 @@ TEST_F(Editeur, CopieDeSecours) {
     clicTexte("Oui");
     EXPECT_TRUE(existeTest(copie));
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+  }
+}
+
+// The recovery copy is the game's own file: a link planted in its place is replaced, and the
+// file it pointed to never written; nor is a link there offered back as a copy.
+TEST_F(Editeur, CopieDeSecoursNeSuitPasUnLien) {
+  const std::string copie = cheminRecuperation(chemin_);
+  const std::string victime = dossier_ / "victime.txt";
+  ecrireFichierTest(victime, "a garder");
+  ASSERT_EQ(symlink(victime.c_str(), copie.c_str()), 0);
+  {
+    auto e = ouvrir();
+    e->proposerRecuperation();
+    EXPECT_FALSE(e->dialogueOuvert());  // a link is no copy of ours
+    e->peindre(4, 4);
+    e->choisirOutil(3, EV_RELACHE);
+    ASSERT_TRUE(e->peindre(4, 4));
+    EXPECT_TRUE(e->ecrireRecuperationSiModifie());
+  }
+  EXPECT_EQ(lireFichierTest(victime), "a garder");
+  struct stat st;
+  ASSERT_EQ(lstat(copie.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISREG(st.st_mode));
+  std::vector<Niveau> lus;
+  ASSERT_EQ(chargerTout(copie, lus), 3);
+  EXPECT_EQ(lus[0].lireCase(4, 4), 3);
+}
+
+// Two games editing one file: the second save finds the file changed since it was read and
+// asks; each answer keeps both versions safe until the player decides.
+TEST_F(Editeur, DeuxEditeursMemeFichier) {
+  const struct {
+    const char* choix;  // the conflict dialog's button (keys: no translator here)
+    bool depuisQuitter;
+    int attenduFichier;  // the cell (2, 2) of the edited file afterwards
+    bool nouveauFichier;
+    bool sortie;
+  } cas[] = {
+      {"Ecraser", false, 6, false, false},
+      {"NouveauNom", false, 4, true, false},
+      {"Ann", false, 4, false, false},
+      {"Ecraser", true, 6, false, true},
+      {"NouveauNom", true, 4, true, true},
+      {"Ann", true, 4, false, false},
+  };
+  for (const auto& c : cas) {
+    SCOPED_TRACE(std::string(c.choix) + (c.depuisQuitter ? " depuis Quitter" : ""));
+    ASSERT_TRUE(sauvegarderTout(chemin_, trois()));
+    std::filesystem::remove(dossier_ / "mapsusr-2.map");
+    auto a = ouvrir();
+    auto b = ouvrir();
+    a->choisirOutil(4, EV_RELACHE);
+    a->peindre(2, 2);
+    cmd(*a, CmdSauver);
+    ASSERT_FALSE(a->dialogueOuvert());
+    // The same game saving again is no conflict.
+    a->peindre(3, 3);
+    cmd(*a, CmdSauver);
+    ASSERT_FALSE(a->dialogueOuvert());
+
+    b->choisirOutil(6, EV_RELACHE);
+    ASSERT_TRUE(b->peindre(2, 2));
+    
+    if (c.depuisQuitter) {
+      cmd(*b, CmdQuitter);
+      clicTexte("Oui");
+    } else {
+      cmd(*b, CmdSauver);
+    }
+    ASSERT_EQ(b->typeDialogue(), DialogueEditeur::Conflit);
+    std::vector<Niveau> lus;
+    ASSERT_EQ(chargerTout(chemin_, lus), 3);
+    EXPECT_EQ(lus[0].lireCase(2, 2), 4);  // nothing written yet
+    clicTexte(c.choix);
+    b->detruireFermes();
+    EXPECT_FALSE(b->dialogueOuvert());
+    lus.clear();
+    ASSERT_EQ(chargerTout(chemin_, lus), 3);
+    EXPECT_EQ(lus[0].lireCase(2, 2), c.attenduFichier);
+    EXPECT_EQ(existeTest(dossier_ / "mapsusr-2.map"), c.nouveauFichier);
+    if (c.nouveauFichier) {
+      lus.clear();
+      ASSERT_EQ(chargerTout(dossier_ / "mapsusr-2.map", lus), 3);
+      EXPECT_EQ(lus[0].lireCase(2, 2), 6);
+      EXPECT_EQ(b->chemin(), dossier_ / "mapsusr-2.map");
+    }
+    EXPECT_EQ(b->sortie(), c.sortie);
+    EXPECT_EQ(b->modifie(), std::string(c.choix) == "Ann");
+  }
+}
+
+// Closing the window when the recovery copy cannot be written: a dialog, and each choice.
+TEST_F(Editeur, CopieImpossibleALaFermeture) {
+  const std::string copie = cheminRecuperation(chemin_);
+  const std::string joueur = dossier_ / "joueur";
+  auto preparer = [&] {
+    std::filesystem::remove_all(copie);
+    std::filesystem::create_directories(copie + "/plein");  // a directory in its place
+    auto e = ouvrir();
+    e->setDossierUtilisateur(joueur);
+    e->choisirOutil(7, EV_RELACHE);
+    e->peindre(6, 6);
+    EXPECT_FALSE(e->ecrireRecuperationSiModifie());
+    e->proposerEchecCopie();
+    EXPECT_EQ(e->typeDialogue(), DialogueEditeur::EchecCopie);
+    EXPECT_FALSE(e->sortie());
+    return e;
+  };
+  {  // try again: still impossible, the dialog stays; then possible
+    auto e = preparer();
+    clicTexte("Reessayer");
+    EXPECT_EQ(e->typeDialogue(), DialogueEditeur::EchecCopie);
+    EXPECT_FALSE(e->sortie());
+    std::filesystem::remove_all(copie);
+    clicTexte("Reessayer");
+    EXPECT_TRUE(e->sortie());
+    std::vector<Niveau> lus;
+    ASSERT_EQ(chargerTout(copie, lus), 3);
+    EXPECT_EQ(lus[0].lireCase(6, 6), 7);
+  }
+  {  // elsewhere: a free name in the player's folder, made again if it went
+    auto e = preparer();
+    clicTexte("Ailleurs");
+    EXPECT_TRUE(e->sortie());
+    std::vector<Niveau> lus;
+    ASSERT_EQ(chargerTout(joueur + "/mapsusr-2.map", lus), 3);
+    EXPECT_EQ(lus[0].lireCase(6, 6), 7);
+  }
+  {  // give up: leaves, nothing written
+    const std::string avant = lireFichierTest(chemin_);
+    auto e = preparer();
+    clicTexte("SansSauver");
+    EXPECT_TRUE(e->sortie());
+    EXPECT_EQ(lireFichierTest(chemin_), avant);
+  }
+  {  // the save button settles it too
+    auto e = preparer();
+    cmd(*e, CmdSauver);
+    EXPECT_FALSE(e->modifie());
   }
 }
 

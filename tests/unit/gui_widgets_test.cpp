@@ -1,6 +1,7 @@
 // The widgets' behaviour without a window: buttons, check boxes, integers, text entry, lists,
 // colour fields, dialogs and the colour chooser, with values in and out of range.
 #include <cmath>
+#include <cstdio>
 #include <memory>
 
 #include "gui/dialogue.h"
@@ -275,6 +276,74 @@ TEST_F(Liste, VideSelectionHorsListeEtLignesVides) {
   cliquer(zero.flecheBas()->zone());
   cliquer(zero.flecheBas()->zone());
   EXPECT_LE(zero.premier(), 1);
+}
+
+// The wheel scrolls, the keys move the selection and show it, typed letters jump to a name:
+// 2,000 items reached from end to end in a few keys.
+TEST_F(Liste, MoletteTouchesEtLettres) {
+  ListGUI l(10, 20, 200, 10);
+  l.setRappel(enregistreur(), 3);
+  for (int i = 0; i < 2000; ++i) {
+    char nom[16];
+    std::snprintf(nom, sizeof nom, "%c%04d", "abcm"[i / 500], i);
+    l.ajouter({std::string("<cffdd77>") + nom, i, nom});
+  }
+  l.rafraichir();
+  SDL_Event e{};
+  e.type = SDL_MOUSEBUTTONDOWN;
+  e.button.button = SDL_BUTTON_WHEELDOWN;
+  e.button.x = 50;
+  e.button.y = 40;
+  g_->gererEvenement(e);
+  EXPECT_EQ(l.premier(), 3);
+  EXPECT_EQ(l.selection(), 0);  // the wheel only scrolls
+  e.button.button = SDL_BUTTON_WHEELUP;
+  g_->gererEvenement(e);
+  g_->gererEvenement(e);
+  EXPECT_EQ(l.premier(), 0);
+
+  cliquer(l.ligne(0)->zone());  // the row takes the keys
+  recus_.clear();
+  auto touche = [&](SDLKey k, uint16_t caractere = 0) {
+    SDL_Event t{};
+    t.type = SDL_KEYDOWN;
+    t.key.keysym.sym = k;
+    t.key.keysym.unicode = caractere;
+    g_->gererEvenement(t);
+  };
+  const struct {
+    SDLKey k;
+    int32_t selection, premier;
+  } cas[] = {
+      {SDLK_END, 1999, 1990},   {SDLK_PAGEUP, 1989, 1989}, {SDLK_UP, 1988, 1988},
+      {SDLK_PAGEDOWN, 1998, 1989}, {SDLK_DOWN, 1999, 1990}, {SDLK_DOWN, 1999, 1990},
+      {SDLK_HOME, 0, 0},         {SDLK_PAGEDOWN, 10, 1},    {SDLK_UP, 9, 1},
+  };
+  for (const auto& c : cas) {
+    touche(c.k);
+    EXPECT_EQ(l.selection(), c.selection) << c.k;
+    EXPECT_EQ(l.premier(), c.premier) << c.k;
+  }
+  ASSERT_FALSE(recus_.empty());
+  EXPECT_EQ(recus_.back(), (Recu{3, EV_CHOIX, 9, 0}));
+
+  // Letters, in either case, against the key (not the coloured text).
+  l.taper('M', 5000);
+  EXPECT_EQ(l.selection(), 1500);
+  l.taper('1', 5200);
+  l.taper('9', 5300);
+  EXPECT_EQ(l.selection(), 1900);  // "m19..."
+  l.taper('b', 5400);  // no "m19b...": a new search from "b"
+  EXPECT_EQ(l.selection(), 500);
+  l.taper('c', 7000);  // more than a second later: a new word
+  EXPECT_EQ(l.selection(), 1000);
+  l.taper('z', 7100);  // nothing starts with "cz" nor "z": stays
+  EXPECT_EQ(l.selection(), 1000);
+  EXPECT_LE(l.premier(), 1000);
+  EXPECT_GT(l.premier() + l.nbLignes(), 1000);
+  // Through the manager, typed as a player types.
+  touche(SDLK_b, 'b');
+  EXPECT_EQ(l.elements()[static_cast<size_t>(l.selection())].cle.substr(0, 1), "b");
 }
 
 class Couleur : public GuiSansFenetre {};

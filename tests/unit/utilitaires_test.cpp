@@ -3,6 +3,7 @@
 #include <climits>
 #include <cmath>
 #include <cstring>
+#include <fcntl.h>
 #include <fstream>
 #include <sys/stat.h>
 #include <thread>
@@ -255,6 +256,76 @@ TEST(RemplacerFichier, LienSuiviEtGarde) {
   struct stat st;
   ASSERT_EQ(stat((d / "vrai/f.map").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 07777, 0640u);  // the permissions of the replaced file
+}
+
+// The game's own files: a link in their place is replaced, never written through.
+TEST(RemplacerFichier, FichierPropreRemplaceLeLien) {
+  DossierTemporaire d;
+  ecrireFichierTest(d / "victime", "a garder");
+  mkdir((d / "rep").c_str(), 0755);
+  ASSERT_EQ(symlink((d / "victime").c_str(), (d / "copie").c_str()), 0);
+  ASSERT_EQ(symlink((d / "absent").c_str(), (d / "pendant").c_str()), 0);
+  ASSERT_EQ(symlink((d / "rep").c_str(), (d / "vers-dossier").c_str()), 0);
+  for (const char* lien : {"copie", "pendant", "vers-dossier"}) {
+    ASSERT_TRUE(remplacerFichier(d / lien, "propre", LienCible::Remplacer)) << lien;
+    struct stat st;
+    ASSERT_EQ(lstat((d / lien).c_str(), &st), 0);
+    EXPECT_TRUE(S_ISREG(st.st_mode)) << lien;
+    EXPECT_EQ(lireFichierTest(d / lien), "propre") << lien;
+  }
+  EXPECT_EQ(lireFichierTest(d / "victime"), "a garder");
+  EXPECT_FALSE(fichierExiste(d / "absent"));
+  EXPECT_EQ(listerFichiers(d / "rep", "")->size(), 2u);  // "." and "..": nothing went in
+  // A plain file is replaced as before, a directory still refused.
+  ASSERT_TRUE(remplacerFichier(d / "copie", "encore", LienCible::Remplacer));
+  EXPECT_EQ(lireFichierTest(d / "copie"), "encore");
+  EXPECT_FALSE(remplacerFichier(d / "rep", "x", LienCible::Remplacer));
+}
+
+// Start-up removes what a killed save left: only the writer's own temporary names, regular
+// files, a minute old.
+TEST(TemporairesPerimes, SeulementLesSiensAnciensEtOrdinaires) {
+  DossierTemporaire d;
+  const int64_t maintenant = 1'000'000'000;
+  auto vieillir = [&](const std::string& nom, int64_t age) {
+    const timespec t[2] = {{static_cast<time_t>(maintenant - age), 0},
+                           {static_cast<time_t>(maintenant - age), 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, (d / nom).c_str(), t, AT_SYMLINK_NOFOLLOW), 0) << nom;
+  };
+  const struct {
+    const char* nom;
+    int64_t age;
+    bool part;
+  } fichiers[] = {
+      {"a.map.tmp.Ab12Cd", 3600, true},   // a killed save of a.map
+      {"a.map.tmp.Xy98Zz", 61, true},
+      {"a.map.tmp.Qq11Rr", 10, false},    // a save running now in another game
+      {"a.map", 3600, false},
+      {"a.map.recup", 3600, false},
+      {"b.tmp.abc", 3600, false},         // not six characters
+      {".tmp.abcdef", 3600, false},       // no name before it
+      {"c.tmp.ab-def", 3600, false},
+  };
+  for (const auto& f : fichiers) {
+    ecrireFichierTest(d / f.nom, "x");
+    vieillir(f.nom, f.age);
+  }
+  ecrireFichierTest(d / "cible", "x");
+  ASSERT_EQ(symlink((d / "cible").c_str(), (d / "l.map.tmp.Lien00").c_str()), 0);
+  vieillir("l.map.tmp.Lien00", 3600);
+  mkdir((d / "r.map.tmp.Dossie").c_str(), 0755);
+  vieillir("r.map.tmp.Dossie", 3600);
+
+  CaptureJournal j;
+  EXPECT_EQ(supprimerTemporairesPerimes(d.chemin(), maintenant), 2);
+  for (const auto& f : fichiers) EXPECT_EQ(fichierExiste(d / f.nom), !f.part) << f.nom;
+  EXPECT_TRUE(fichierExiste(d / "cible"));
+  struct stat st;
+  EXPECT_EQ(lstat((d / "l.map.tmp.Lien00").c_str(), &st), 0);
+  EXPECT_EQ(lstat((d / "r.map.tmp.Dossie").c_str(), &st), 0);
+  ASSERT_EQ(j.lignes().size(), 2u);
+  EXPECT_EQ(j.lignes()[0].rfind("Fichier temporaire abandonné supprimé : ", 0), 0u);
+  EXPECT_EQ(supprimerTemporairesPerimes(d / "absent", maintenant), 0);
 }
 
 TEST(InterpolerCouleur, CoinsEtMilieu) {
