@@ -40,6 +40,7 @@ const Cle CLES[] = {
     {"Langue", nullptr, nullptr, &Options::Langue},
     {"ModeDaltonien", nullptr, &Options::ModeDaltonien, nullptr},
     {"AfficheIPS", nullptr, &Options::AfficheIPS, nullptr},
+    {"MenuTrenteImages", nullptr, &Options::MenuTrenteImages, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -78,6 +79,7 @@ void Options::defauts() {
   BloomPart = 5;
   ModeDaltonien = false;
   AfficheIPS = false;
+  MenuTrenteImages = false;
   Langue = LangueParDefaut;
 }
 
@@ -206,5 +208,5 @@ bool Options::operator==(const Options& o) const {
          Fond == o.Fond && FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
          FondShaderDiv == o.FondShaderDiv && FondShaderIter == o.FondShaderIter &&
          Bloom == o.Bloom && BloomPart == o.BloomPart && ModeDaltonien == o.ModeDaltonien &&
-         AfficheIPS == o.AfficheIPS && Langue == o.Langue;
+         AfficheIPS == o.AfficheIPS && MenuTrenteImages == o.MenuTrenteImages && Langue == o.Langue;
 }

@@ -194,7 +194,7 @@ void dessinerImage(const InstantaneTerrain& t, uint32_t ticks) {
   matricesIdentite();
   if (options.Fond) {
     if (!options.FondShader) {
-      if (textures.texFondCube != 0) dessinerFond3D(ticks, ratioFenetre());
+      if (textures.texFondCiel != 0) dessinerFond3D(ticks, ratioFenetre());
     } else {
       const int D = options.fondShaderDivSure();
       if (tranche >= D) tranche = 0;

@@ -21,6 +21,8 @@
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
+#include "render/reduction.h"
+#include "render/ciel.h"
 
 TableTextures textures;
 
@@ -313,7 +315,40 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format) {
   return nom;
 }
 
-GLuint chargerCubeMap(const std::string& chemin) {
+namespace {
+
+// The decoded image as packed pixels, halved to `coteMax`; empty when it cannot be read.
+PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* nature) {
+  PixelsImage p;
+  Surface image = decoder(chemin);
+  if (!image) return p;
+  const int oc = image->format->BytesPerPixel;
+  journal(chemin + " (" + nature + ") : " + std::to_string(image->w) + "x" +
+          std::to_string(image->h) + " sur " + std::to_string(oc) + "oc");
+  p.largeur = image->w;
+  p.hauteur = image->h;
+  p.octetsParPixel = oc;
+  std::vector<uint8_t> copie;
+  const auto* debut = static_cast<const uint8_t*>(pixelsSerres(image.get(), copie));
+  p.octets.assign(debut, debut + static_cast<size_t>(p.largeur) * p.hauteur * oc);
+  image.reset();
+  reduireImage(p, coteMax);
+  return p;
+}
+
+void televerserPixels(const PixelsImage& p, GLenum cible) {
+  const GLenum format = formatSimple(p.octetsParPixel, 0);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(cible, 0, format, p.largeur, p.hauteur, 0, format, GL_UNSIGNED_BYTE,
+               p.octets.data());
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+}
+
+}  // namespace
+
+namespace {
+
+GLuint cubeDepuis(const PixelsImage& p) {
   GLuint nom = 0;
   glGenTextures(1, &nom);
   lierTextureCible(GL_TEXTURE_CUBE_MAP, nom);
@@ -324,20 +359,37 @@ GLuint chargerCubeMap(const std::string& chemin) {
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  Surface image = decoder(chemin);
-  if (image) {
-    const int oc = image->format->BytesPerPixel;
-    journal(chemin + " (cubemap) : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
-            " sur " + std::to_string(oc) + "oc");
-    const GLenum format = formatSimple(oc, 0);
+  if (!p.octets.empty()) {
     for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
-      televerser(image.get(), face, format, format, false);
-    image.reset();
+      televerserPixels(p, face);
     verifierErreursGL("Err");
   }
   glDisable(GL_TEXTURE_CUBE_MAP);
   verifierErreursGL("Err");
   return nom;
+}
+
+GLuint cielDepuis(const PixelsImage& p) {
+  GLuint nom = 0;
+  glGenTextures(1, &nom);
+  lierTexture(nom);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  if (!p.octets.empty()) televerserPixels(p, GL_TEXTURE_2D);
+  verifierErreursGL("Err");
+  return nom;
+}
+
+}  // namespace
+
+GLuint chargerCubeMap(const std::string& chemin, int coteMax) {
+  return cubeDepuis(pixelsReduits(chemin, coteMax, "cubemap"));
+}
+
+GLuint chargerCiel(const std::string& chemin, int coteMax) {
+  return cielDepuis(pixelsReduits(chemin, coteMax, "ciel"));
 }
 
 void chargerImages() {
@@ -374,10 +426,16 @@ void chargerImages() {
     t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
   }
 
-  if (options.Reflets || (options.Fond && !options.FondShader)) {
-    const GLuint cube = chargerCubeMap(img("fond/gal.png"));
-    if (options.Reflets) t.texRefletCube = cube;
-    if (options.Fond) t.texFondCube = cube;
+  // One decoding for both: the sky first, then the same pixels halved on for the reflections.
+  const bool ciel = options.Fond && !options.FondShader;
+  if (options.Reflets || ciel) {
+    PixelsImage p = pixelsReduits(img("fond/gal.png"),
+                                  ciel ? coteUtile(resY, ChampCiel) : CoteReflets, "ciel");
+    if (ciel) t.texFondCiel = cielDepuis(p);
+    if (options.Reflets) {
+      reduireImage(p, CoteReflets);
+      t.texRefletCube = cubeDepuis(p);
+    }
   }
 
   for (int code = 0; code < 20; ++code)

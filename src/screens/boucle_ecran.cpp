@@ -3,6 +3,7 @@
 #include "base/utilitaires.h"
 #include "gui/gui.h"
 #include "render/erreurs_gl.h"
+#include "screens/cadence.h"
 #include "sound/sons.h"
 
 LabelGUI* labelIPS = nullptr;
@@ -41,13 +42,12 @@ void guiDessiner() {
 }
 // -------------------------------------------------------------------------------------------------
 
-constexpr uint32_t PauseImage = 16;  // ms between frames: about 60 a second
-
 }  // namespace
 
 FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
   // Kept across frames: the copy reuses its buffers.
   InstantaneTerrain vue;
+  bool premiere = true;
   for (;;) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -63,6 +63,10 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     if (ecran.dessiner) ecran.dessiner(vue, ticks);
     guiDessiner();
     SDL_GL_SwapBuffers();
-    SDL_Delay(PauseImage);
+    if (premiere) {
+      premiere = false;
+      if (ecran.premiereImage) ecran.premiereImage();
+    }
+    attendreImageSuivante(ecran.imagesParSeconde);
   }
 }

@@ -35,6 +35,7 @@ bool ecranLangue() {
   GestionnairesEcran ecran;
   ecran.fini = [&] { return fini; };
   ecran.dessiner = dessinerCadreMenus;
+  ecran.imagesParSeconde = imagesParSecondeMenus();
   const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;
   ok.reset();
   liste.reset();

@@ -83,6 +83,7 @@ int ecranOptions() {
   CheckGUI* pleinEcran = caseACocher(50, "PleinEcran", choix.pleinEcran);
   CheckGUI* vsync = caseACocher(70, "VSync", choix.vsync);
   CheckGUI* ips = caseACocher(90, "AfficheIPS", choix.afficheIPS);
+  CheckGUI* trente = caseACocher(110, "MenuTrenteImages", choix.menuTrenteImages);
   CheckGUI* daltonien = caseACocher(130, "ModeDaltonien", choix.daltonien);
   CheckGUI* reflets = choix.avecCubeMap ? caseACocher(170, "Reflets", choix.reflets) : nullptr;
   CheckGUI* fond = choix.avecCubeMap ? caseACocher(190, "Fond", choix.fond) : nullptr;
@@ -103,6 +104,7 @@ int ecranOptions() {
   GestionnairesEcran ecran;
   ecran.fini = [&] { return resultat != 0; };
   ecran.dessiner = dessinerCadreMenus;
+  ecran.imagesParSeconde = imagesParSecondeMenus();
   if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = OptionsQuitter;
 
   if (resultat == OptionsConfirmees) {
@@ -111,6 +113,7 @@ int ecranOptions() {
     choix.pleinEcran = pleinEcran->coche();
     choix.vsync = vsync->coche();
     choix.afficheIPS = ips->coche();
+    choix.menuTrenteImages = trente->coche();
     choix.daltonien = daltonien->coche();
     if (reflets) choix.reflets = reflets->coche();
     if (fond) choix.fond = fond->coche();

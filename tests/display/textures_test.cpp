@@ -64,9 +64,22 @@ TEST_F(TexturesTable, SuitLesOptions) {
     EXPECT_EQ(t.texFondShader != 0, c.fondShader) << c.nom;
     EXPECT_EQ(t.texBloom != 0, c.bloom) << c.nom;
     EXPECT_EQ(t.texRefletCube != 0, c.reflets) << c.nom;
-    EXPECT_EQ(t.texFondCube != 0, c.cube && c.fond) << c.nom;
-    if (c.reflets && c.fond) {
-      EXPECT_EQ(t.texRefletCube, t.texFondCube) << c.nom;
+    EXPECT_EQ(t.texFondCiel != 0, c.cube && c.fond) << c.nom;
+    // The 2048-pixel sky at what a 600-pixel window shows of it (one face spans about 1039
+    // pixels), the reflections far smaller: 6 x 256 x 256 instead of 6 x 2048 x 2048.
+    if (t.texFondCiel) {
+      EXPECT_EQ(tailleTexture(t.texFondCiel, GL_TEXTURE_WIDTH), 1024) << c.nom;
+      EXPECT_EQ(tailleTexture(t.texFondCiel, GL_TEXTURE_HEIGHT), 1024) << c.nom;
+    }
+    if (t.texRefletCube) {
+      GLint cote = -1;
+      lierTextureCible(GL_TEXTURE_CUBE_MAP, t.texRefletCube);
+      for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z;
+           ++face) {
+        glGetTexLevelParameteriv(face, 0, GL_TEXTURE_WIDTH, &cote);
+        EXPECT_EQ(cote, CoteReflets) << c.nom << " " << face;
+      }
+      lierTextureCible(GL_TEXTURE_CUBE_MAP, 0);
     }
     for (int code = 0; code < 256; ++code)
       EXPECT_EQ(t.texBoutonsEdit[code] != 0, code < 20 || code == 255) << c.nom << " " << code;

@@ -17,7 +17,7 @@ const char* const FICHIER_DEFAUTS =
     "# Caution this file will be overwrited by the program.\n\n"
     "ResX=640\nResY=480\nBPP=32\nMultisample=1\nFullscreen=0\nVSync=1\nReflets=1\nFond=1\n"
     "FondShader=0\nFondShaderTaille=2\nFondShaderDiv=2\nFondShaderIter=15\nBloom=0\n"
-    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\n";
+    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nMenuTrenteImages=0\n";
 
 Options chargerTexte(const std::string& contenu, std::vector<std::string>* journal = nullptr) {
   DossierTemporaire d;
@@ -47,6 +47,7 @@ TEST(Options, Defauts) {
   EXPECT_EQ(o.BloomPart, 5);
   EXPECT_FALSE(o.ModeDaltonien);
   EXPECT_FALSE(o.AfficheIPS);
+  EXPECT_FALSE(o.MenuTrenteImages);
   EXPECT_EQ(o.Langue, "fr");
   o.ResX = 1;
   o.Langue = "de";
@@ -59,11 +60,12 @@ TEST(Options, EcritureExacteEtJournal) {
   CaptureJournal capture;
   Options().sauvegarderVers(d / "options.conf");
   EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
-  ASSERT_EQ(capture.lignes().size(), 18u);
+  ASSERT_EQ(capture.lignes().size(), 19u);
   EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
   EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
   EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
-  EXPECT_EQ(capture.lignes()[17], "Options sauvegardées");
+  EXPECT_EQ(capture.lignes()[17], "Save MenuTrenteImages=0");
+  EXPECT_EQ(capture.lignes()[18], "Options sauvegardées");
   // Nothing is left behind beside the file.
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
 }
@@ -86,6 +88,7 @@ TEST(Options, AllerRetour) {
   o.BloomPart = INT32_MIN;
   o.ModeDaltonien = true;
   o.AfficheIPS = true;
+  o.MenuTrenteImages = true;
   o.Langue = "es";
   DossierTemporaire d;
   CaptureJournal capture;
@@ -142,11 +145,12 @@ TEST(Options, LignesParticulieres) {
 TEST(Options, JournalDeLecture) {
   std::vector<std::string> journal;
   chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
-  ASSERT_EQ(journal.size(), 19u);
+  ASSERT_EQ(journal.size(), 20u);
   EXPECT_EQ(journal[0], "ResX : 640");
   EXPECT_EQ(journal[14], "Langue : fr");
-  EXPECT_EQ(journal[17], "ResX : 800");
-  EXPECT_EQ(journal[18], "XY : ");
+  EXPECT_EQ(journal[17], "MenuTrenteImages : 0");
+  EXPECT_EQ(journal[18], "ResX : 800");
+  EXPECT_EQ(journal[19], "XY : ");
 }
 
 TEST(Options, CodeDeLangueInvalideDitPourquoi) {
