@@ -21,8 +21,9 @@ for vsync in 1 0; do
   i0=$(compter '.')
   sleep "$duree"
   t1=$(temps)
-  echo "VSync=$vsync $*: $(echo "scale=1; 100 * ($t1 - $t0) / $hz / $duree" | bc) % of a core over $duree s"
-  grep -E '^\[VSYNC\]|^Cadence' "$journal" | head -n 3
   kill -TERM "$pid"
   attendre_fin
+  # The menu's frames over its whole life ("Images : N en T ms").
+  ips=$(awk '/^Images : / {printf "%.1f", $3 * 1000 / $5}' "$journal" | tail -n 1)
+  echo "VSync=$vsync $*: $(echo "scale=1; 100 * ($t1 - $t0) / $hz / $duree" | bc) % of a core over $duree s, $ips frames a second, $(grep -E '^Cadence' "$journal")"
 done
