@@ -20,6 +20,11 @@ attendre_depuis() {  # seconds since the start
 attendre_depuis 10
 dix=$(rss)
 echo "RssAnon menu_10s $dix kB"
+# A sample every minute shows whether any growth goes on or levels off.
+for ((t = 70; t < duree; t += 60)); do
+  attendre_depuis "$t"
+  echo "RssAnon menu_${t}s $(rss) kB"
+done
 attendre_depuis "$duree"
 apres=$(rss)
 echo "RssAnon menu_${duree}s $apres kB"
