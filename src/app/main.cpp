@@ -56,6 +56,7 @@ int main(int argc, char** argv) {
 
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
+  prechargerCiel();  // decoded while the window opens
 
   // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");

@@ -7,6 +7,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <future>
 #include <memory>
 #include <vector>
 
@@ -318,22 +319,49 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format) {
 namespace {
 
 // The decoded image as packed pixels, halved to `coteMax`; empty when it cannot be read.
-PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* nature) {
-  PixelsImage p;
+// A picture decoded and halved, with its file's size for the log line.
+struct ImageReduite {
+  PixelsImage pixels;
+  int largeur = 0, hauteur = 0, coteMax = 0;
+};
+
+// Safe on any thread: it logs nothing but errors (the log has its own lock).
+ImageReduite decoderReduit(const std::string& chemin, int coteMax) {
+  ImageReduite r;
+  r.coteMax = coteMax;
   Surface image = decoder(chemin);
-  if (!image) return p;
-  const int oc = image->format->BytesPerPixel;
-  journal(chemin + " (" + nature + ") : " + std::to_string(image->w) + "x" +
-          std::to_string(image->h) + " sur " + std::to_string(oc) + "oc");
-  p.largeur = image->w;
-  p.hauteur = image->h;
-  p.octetsParPixel = oc;
+  if (!image) return r;
+  PixelsImage& p = r.pixels;
+  r.largeur = p.largeur = image->w;
+  r.hauteur = p.hauteur = image->h;
+  p.octetsParPixel = image->format->BytesPerPixel;
   std::vector<uint8_t> copie;
   const auto* debut = static_cast<const uint8_t*>(pixelsSerres(image.get(), copie));
-  p.octets.assign(debut, debut + static_cast<size_t>(p.largeur) * p.hauteur * oc);
+  p.octets.assign(debut, debut + static_cast<size_t>(p.largeur) * p.hauteur * p.octetsParPixel);
   image.reset();
   reduireImage(p, coteMax);
-  return p;
+  return r;
+}
+
+// The sky picture being decoded ahead (prechargerCiel), and its path.
+std::future<ImageReduite> cielEnAvance;
+std::string cheminEnAvance;
+
+PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* nature) {
+  ImageReduite r;
+  if (cielEnAvance.valid() && cheminEnAvance == chemin) {
+    r = cielEnAvance.get();
+    // Decoded for a smaller need than now (the window fell back to another size): again.
+    if (r.coteMax < coteMax && std::max(r.pixels.largeur, r.pixels.hauteur) < std::max(r.largeur, r.hauteur))
+      r = decoderReduit(chemin, coteMax);
+  } else {
+    r = decoderReduit(chemin, coteMax);
+  }
+  if (r.pixels.octets.empty()) return {};
+  journal(chemin + " (" + nature + ") : " + std::to_string(r.largeur) + "x" +
+          std::to_string(r.hauteur) + " sur " + std::to_string(r.pixels.octetsParPixel) + "oc");
+  reduireImage(r.pixels, coteMax);
+  return std::move(r.pixels);
 }
 
 void televerserPixels(const PixelsImage& p, GLenum cible) {
@@ -383,6 +411,14 @@ GLuint cielDepuis(const PixelsImage& p) {
 }
 
 }  // namespace
+
+void prechargerCiel() {
+  const bool ciel = options.Fond && !options.FondShader;
+  if (!repertoires || (!options.Reflets && !ciel) || cielEnAvance.valid()) return;
+  cheminEnAvance = repertoires->chemin("imgs/fond/gal.png");
+  const int cote = ciel ? coteUtile(options.resYSure(), ChampCiel) : CoteReflets;
+  cielEnAvance = std::async(std::launch::async, decoderReduit, cheminEnAvance, cote);
+}
 
 GLuint chargerCubeMap(const std::string& chemin, int coteMax) {
   return cubeDepuis(pixelsReduits(chemin, coteMax, "cubemap"));

@@ -65,6 +65,11 @@ GLuint chargerCubeMap(const std::string& chemin, int coteMax = CoteReflets);
 // The sky picture as a 2D texture, halved as above; linear filters, clamped.
 GLuint chargerCiel(const std::string& chemin, int coteMax);
 
+// Starts decoding the sky picture (the largest image, a tenth of a second) on a worker thread,
+// so that it overlaps the window's opening; chargerImages takes it. Needs `repertoires` and the
+// options read. Without this call chargerImages decodes it itself.
+void prechargerCiel();
+
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
 // Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames
 // (chargerImagesGui, gui/chargement.h) just before.
