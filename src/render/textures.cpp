@@ -7,7 +7,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <future>
 #include <memory>
 #include <vector>
 
@@ -343,14 +342,35 @@ ImageReduite decoderReduit(const std::string& chemin, int coteMax) {
   return r;
 }
 
-// The sky picture being decoded ahead (prechargerCiel), and its path.
-std::future<ImageReduite> cielEnAvance;
-std::string cheminEnAvance;
+// The sky picture being decoded ahead (prechargerCiel). An SDL thread, not a std::thread: SDL
+// keeps its error text per thread and frees it only for its own threads. Written by the worker,
+// read by the main thread once it has joined it.
+struct Prechargement {
+  SDL_Thread* fil = nullptr;
+  std::string chemin;
+  int coteMax = 0;
+  ImageReduite resultat;
+  ImageReduite attendre() {
+    SDL_WaitThread(fil, nullptr);
+    fil = nullptr;
+    return std::move(resultat);
+  }
+  // A start-up that stops before the textures (no window) still joins the worker.
+  ~Prechargement() {
+    if (fil) SDL_WaitThread(fil, nullptr);
+  }
+} cielEnAvance;
+
+int prechargerCielFil(void* donnees) {
+  auto* p = static_cast<Prechargement*>(donnees);
+  p->resultat = decoderReduit(p->chemin, p->coteMax);
+  return 0;
+}
 
 PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* nature) {
   ImageReduite r;
-  if (cielEnAvance.valid() && cheminEnAvance == chemin) {
-    r = cielEnAvance.get();
+  if (cielEnAvance.fil && cielEnAvance.chemin == chemin) {
+    r = cielEnAvance.attendre();
     // Decoded for a smaller need than now (the window fell back to another size): again.
     if (r.coteMax < coteMax && std::max(r.pixels.largeur, r.pixels.hauteur) < std::max(r.largeur, r.hauteur))
       r = decoderReduit(chemin, coteMax);
@@ -414,10 +434,11 @@ GLuint cielDepuis(const PixelsImage& p) {
 
 void prechargerCiel() {
   const bool ciel = options.Fond && !options.FondShader;
-  if (!repertoires || (!options.Reflets && !ciel) || cielEnAvance.valid()) return;
-  cheminEnAvance = repertoires->chemin("imgs/fond/gal.png");
-  const int cote = ciel ? coteUtile(options.resYSure(), ChampCiel) : CoteReflets;
-  cielEnAvance = std::async(std::launch::async, decoderReduit, cheminEnAvance, cote);
+  if (!repertoires || (!options.Reflets && !ciel) || cielEnAvance.fil) return;
+  cielEnAvance.chemin = repertoires->chemin("imgs/fond/gal.png");
+  cielEnAvance.coteMax = ciel ? coteUtile(options.resYSure(), ChampCiel) : CoteReflets;
+  // Without a thread the picture is simply decoded later, on the main thread.
+  cielEnAvance.fil = SDL_CreateThread(prechargerCielFil, &cielEnAvance);
 }
 
 GLuint chargerCubeMap(const std::string& chemin, int coteMax) {
