@@ -480,7 +480,13 @@ void chargerImages() {
     t.largeurHalo = puiss2(std::max(1, resX / ReductionHalo));
     t.hauteurHalo = puiss2(std::max(1, resY / ReductionHalo));
     t.texHalo = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    // An intensity texture: the grey copied into it is also its alpha (image.cpp).
     t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    lierTexture(t.texHaloAlpha);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_INTENSITY8, t.largeurHalo, t.hauteurHalo, 0, GL_RGB,
+                 GL_UNSIGNED_BYTE, std::vector<uint8_t>(static_cast<size_t>(t.largeurHalo) *
+                                                        t.hauteurHalo * 3).data());
+    lierTexture(0);
   }
 
   // One decoding for both: the sky first, then the same pixels halved on for the reflections.
