@@ -16,7 +16,8 @@ echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
 
 # One run: the clock read just before exec, the game's line, then the game is closed.
 lancer() {  # home
-  local journal="$tmp/jeu.out" i t0 ligne
+  local journal i t0 ligne
+  journal=$(mktemp -p "$tmp")
   /usr/bin/python3 -c '
 import os, sys, time
 sys.stdout.write("%.6f\n" % time.monotonic())
@@ -31,7 +32,7 @@ os.execv(sys.argv[1], sys.argv[1:])' "$exe" --dirhome "$1" >"$journal" 2>&1 &
   kill -TERM "$pid" 2>/dev/null
   wait "$pid" 2>/dev/null
   t0=$(head -n 1 "$journal")
-  [ -n "$ligne" ] || { echo "no first frame in the log" >&2; return 1; }
+  [ -n "$ligne" ] && [[ "$t0" =~ ^[0-9.]+$ ]] || { echo "no first frame in the log" >&2; return 1; }
   # "Premiere image du menu : <ms since exec by the kernel> ms, monotone <s> s"
   echo "$ligne" | awk -v t0="$t0" '{printf "%.0f\n", ($(NF-1) - t0) * 1000}'
 }
