@@ -500,6 +500,8 @@ void chargerImages() {
       t.texRefletCube = cubeDepuis(p);
     }
   }
+  // A picture decoded ahead for options the driver then switched off: not kept.
+  if (cielEnAvance.fil) cielEnAvance.attendre();
 
   for (int code = 0; code < 20; ++code)
     t.texBoutonsEdit[code] =
