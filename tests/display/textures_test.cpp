@@ -105,6 +105,32 @@ TEST_F(TexturesTable, SuitLesOptions) {
   }
 }
 
+// The sky decoded ahead on the worker thread gives the same textures and one log line, in the
+// same place as when chargerImages decodes it itself.
+TEST_F(TexturesTable, CielDecodeEnAvance) {
+  for (bool avance : {false, true}) {
+    options.ResX = 800;
+    options.ResY = 600;
+    ouvrir(800, 600);
+    options.Fond = options.Reflets = true;
+    options.FondShader = false;
+    CaptureJournal capture;
+    if (avance) prechargerCiel();
+    Gui g(800, 600);
+    chargerImagesGui(g);
+    chargerImages();
+    std::vector<std::string> ciel;
+    for (const auto& l : capture.lignes())
+      if (l.find("gal.png") != std::string::npos) ciel.push_back(l);
+    ASSERT_EQ(ciel.size(), 1u) << avance;
+    EXPECT_NE(ciel[0].find("(ciel) : 2048x2048 sur 3oc"), std::string::npos) << ciel[0];
+    EXPECT_EQ(tailleTexture(textures.texFondCiel, GL_TEXTURE_WIDTH), 1024) << avance;
+    EXPECT_NE(textures.texRefletCube, 0u) << avance;
+    TearDown();
+    SetUp();
+  }
+}
+
 TEST_F(TexturesTable, ImageAbsenteDonneUneTextureVide) {
   ouvrir();
   CaptureJournal capture;
