@@ -1,5 +1,6 @@
-// Milliseconds per whole frame at 640 x 480 (background, board, glow, widgets, swap), next to
-// an empty frame (clear and swap) measured in the same run:
+// Milliseconds per whole frame at 640 x 480 and at 1280 x 1024 (background, board, glow,
+// widgets, swap), next to an empty frame (clear and swap) of the same size measured in the same
+// run:
 // - play: a shipped level (3-Ressorts, level 1) at its start camera, sky background,
 //   reflections, the play screen's widgets;
 // - menu: the demonstration level under the menu camera at its start (eye at depth -320) and
@@ -8,7 +9,8 @@
 // - editor: a 255 x 255 level (half of its cells bricks) as the editor shows it (editor mode,
 //   eye 15 cells away, the 21 tool buttons and the bottom bar), still, then with one cell
 //   painted every frame as a drag does, and the picking of one click (a paint event's cost).
-// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench/bench_gl_image
+// Run under Xvfb: xvfb-run -a -s "-screen 0 1280x1024x24" bench/bench_gl_image (or
+// bench/tableau_images.sh for the table of medians and ratios)
 // With ZARVINEL_BENCH_AVANT=1 the frames are drawn as before the speed-ups (every brick vertex by
 // vertex, one texture per brick colour, the glow over the whole window), for comparison.
 #include <benchmark/benchmark.h>
@@ -19,6 +21,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/etat.h"
@@ -46,9 +49,13 @@ InstantaneTerrain demo, jeu;
 
 // The window with what these options need; reopened for each configuration.
 struct Config {
+  int largeur = 640, hauteur = 480;
   bool fondShader = false;
   bool bloom = false;
-  bool operator==(const Config& o) const { return fondShader == o.fondShader && bloom == o.bloom; }
+  bool operator==(const Config& o) const {
+    return largeur == o.largeur && hauteur == o.hauteur && fondShader == o.fondShader &&
+           bloom == o.bloom;
+  }
 };
 bool ouverte = false;
 Config courante;
@@ -70,14 +77,14 @@ void ouvrir(const Config& c) {
   if (ouverte && c == courante) return;
   fermer();
   options.defauts();
-  options.ResX = 640;
-  options.ResY = 480;
+  options.ResX = c.largeur;
+  options.ResY = c.hauteur;
   options.Multisample = 1;
   options.Reflets = true;
   options.Fond = true;
   options.FondShader = c.fondShader;
   options.Bloom = c.bloom;
-  gui = new Gui(640, 480);
+  gui = new Gui(c.largeur, c.hauteur);
   if (initGraph() != 0) std::abort();
   setVSync(0);
   glext = new GlExt();
@@ -103,8 +110,8 @@ void image(const InstantaneTerrain& t, uint32_t ticks) {
   SDL_GL_SwapBuffers();
 }
 
-void BM_ImageVide(benchmark::State& etat) {
-  ouvrir(Config{});
+void BM_ImageVide(benchmark::State& etat, Config c) {
+  ouvrir(c);
   for (auto _ : etat) {
     glClearColor(0, 0, 0, 0);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -113,9 +120,9 @@ void BM_ImageVide(benchmark::State& etat) {
   glFinish();
 }
 
-void BM_Jeu(benchmark::State& etat) {
-  ouvrir(Config{});
-  BoutonGUI quitter(640 - 50, 0, 50, "Quit", nullptr, 0);
+void BM_Jeu(benchmark::State& etat, Config c) {
+  ouvrir(c);
+  BoutonGUI quitter(c.largeur - 50, 0, 50, "Quit", nullptr, 0);
   LabelGUI bombes(0, 0, 100, "Bombs: 3", nullptr, 0);
   uint32_t ticks = 0;
   for (auto _ : etat) image(jeu, ticks += 16);
@@ -136,7 +143,8 @@ void BM_Menu(benchmark::State& etat, float oeilZ, Config c) {
   }
   std::vector<std::unique_ptr<BoutonGUI>> boutons;
   for (int i = 0; i < 6; ++i)
-    boutons.push_back(std::make_unique<BoutonGUI>(220, 150 + 30 * i, 200, "Menu", nullptr, 0));
+    boutons.push_back(std::make_unique<BoutonGUI>(c.largeur / 2 - 100, c.hauteur / 2 - 90 + 30 * i, 200,
+                                                  "Menu", nullptr, 0));
   uint32_t ticks = 0;
   for (auto _ : etat) image(t, ticks += 16);
   glFinish();
@@ -160,16 +168,18 @@ InstantaneTerrain niveauEditeur() {
 }
 
 // peindre: 0 still, 1 one cell changed every frame (the drag of a brick tool).
-void BM_Editeur(benchmark::State& etat, int peindre) {
-  ouvrir(Config{});
+void BM_Editeur(benchmark::State& etat, int peindre, Config c) {
+  ouvrir(c);
   modeEditeur = true;
   InstantaneTerrain t = niveauEditeur();
   std::vector<std::unique_ptr<ImageGUI>> boutons;
   for (int i = 0; i < 20; ++i)
     boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i], nullptr, i));
-  boutons.push_back(std::make_unique<ImageGUI>(607, 33, 32, 32, textures.texBoutonsEdit[255], nullptr, 255));
+  boutons.push_back(std::make_unique<ImageGUI>(c.largeur - 33, 33, 32, 32, textures.texBoutonsEdit[255],
+                                               nullptr, 255));
   for (int i = 0; i < 5; ++i)
-    boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, 480 - 33, 32, 32, textures.texPlus, nullptr, 0));
+    boutons.push_back(
+        std::make_unique<ImageGUI>(1 + 32 * i, c.hauteur - 33, 32, 32, textures.texPlus, nullptr, 0));
   uint32_t ticks = 0;
   size_t cellule = 127 * 255 + 100;
   for (auto _ : etat) {
@@ -214,19 +224,27 @@ int main(int argc, char** argv) {
     t.camera.oeilZ = t.camera.profondeurOeil;  // as it settles once the ball moves
     t.prendreInstantane(jeu);
   }
-  benchmark::RegisterBenchmark("image_vide", BM_ImageVide)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("jeu/ciel/reflets/gui", BM_Jeu)->Unit(benchmark::kMillisecond);
-  for (float z : {-320.0f, -45.0f})
-    for (bool fractal : {false, true})
-      for (bool bloom : {false, true}) {
-        const std::string nom = std::string("menu/") + (z < -100 ? "depart_z320" : "plus_tard_z45") +
-                                (fractal ? "/fractale" : "/ciel") + (bloom ? "/halo" : "/sans_halo");
-        benchmark::RegisterBenchmark(nom.c_str(), BM_Menu, z, Config{fractal, bloom})
-            ->Unit(benchmark::kMillisecond);
-      }
-  benchmark::RegisterBenchmark("editeur/255x255/immobile", BM_Editeur, 0)->Unit(benchmark::kMillisecond);
-  benchmark::RegisterBenchmark("editeur/255x255/une_case_par_image", BM_Editeur, 1)
-      ->Unit(benchmark::kMillisecond);
+  for (const auto& [l, h] : {std::pair{640, 480}, std::pair{1280, 1024}}) {
+    const std::string taille = std::to_string(l) + "x" + std::to_string(h) + "/";
+    const Config base{l, h, false, false};
+    benchmark::RegisterBenchmark((taille + "image_vide").c_str(), BM_ImageVide, base)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((taille + "jeu/ciel/reflets/gui").c_str(), BM_Jeu, base)
+        ->Unit(benchmark::kMillisecond);
+    for (float z : {-320.0f, -45.0f})
+      for (bool fractal : {false, true})
+        for (bool bloom : {false, true}) {
+          const std::string nom = taille + "menu/" + (z < -100 ? "depart_z320" : "plus_tard_z45") +
+                                  (fractal ? "/fractale" : "/ciel") + (bloom ? "/halo" : "/sans_halo");
+          benchmark::RegisterBenchmark(nom.c_str(), BM_Menu, z, Config{l, h, fractal, bloom})
+              ->Unit(benchmark::kMillisecond);
+        }
+    benchmark::RegisterBenchmark((taille + "editeur/255x255/immobile").c_str(), BM_Editeur, 0, base)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark((taille + "editeur/255x255/une_case_par_image").c_str(), BM_Editeur,
+                                 1, base)
+        ->Unit(benchmark::kMillisecond);
+  }
   benchmark::RegisterBenchmark("editeur/255x255/choisirCase", BM_ChoisirCase)->Unit(benchmark::kMillisecond);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -27,6 +27,7 @@
 #include "render/shaders.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
+#include "screens/cadence.h"
 #include "screens/ecran_langue.h"
 #include "screens/ecran_options.h"
 #include "screens/fond_menu.h"
@@ -58,6 +59,7 @@ int main(int argc, char** argv) {
 
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
+  prechargerCiel();  // decoded while the window opens
 
   // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");
@@ -131,7 +133,18 @@ int main(int argc, char** argv) {
   demarrerFondMenu();
 
   // 25. Vertical sync.
-  journal("[VSYNC] actif=" + std::to_string(setVSync(options.VSync ? 1 : 0)));
+  const int vsync = setVSync(options.VSync ? 1 : 0);
+  journal("[VSYNC] actif=" + std::to_string(vsync));
+  // Whether the swap really waits for the display: a few empty frames timed (none when the
+  // interval is off).
+  if (vsync > 0) {
+    mesurerCadence([] {
+      glClear(GL_COLOR_BUFFER_BIT);
+      SDL_GL_SwapBuffers();
+    });
+  } else {
+    journal("Cadence : minuterie");
+  }
 
   // 26. Main loop: the menu, then what it asked for, until something ends the program.
   std::string fichier;

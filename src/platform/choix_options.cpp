@@ -34,6 +34,7 @@ ChoixOptions choixDepuisOptions(const Options& o, const std::vector<ModeEcran>& 
   c.pleinEcran = o.Fullscreen;
   c.vsync = o.VSync;
   c.afficheIPS = o.AfficheIPS;
+  c.menuTrenteImages = o.MenuTrenteImages;
   c.daltonien = o.ModeDaltonien;
   c.avecCubeMap = cubeMapDisponible;
   c.reflets = o.Reflets;
@@ -57,6 +58,7 @@ Options optionsDepuisChoix(const Options& o, const ChoixOptions& c) {
   copie.Fullscreen = c.pleinEcran;
   copie.VSync = c.vsync;
   copie.AfficheIPS = c.afficheIPS;
+  copie.MenuTrenteImages = c.menuTrenteImages;
   copie.ModeDaltonien = c.daltonien;
   if (c.avecCubeMap) {
     copie.Reflets = c.reflets;
@@ -73,6 +75,7 @@ Options optionsDepuisChoix(const Options& o, const ChoixOptions& c) {
 
 bool redemarrageNecessaire(const Options& avant, const Options& apres) {
   Options sansReglagesVivants = apres;
+  sansReglagesVivants.MenuTrenteImages = avant.MenuTrenteImages;
   sansReglagesVivants.VolumeMusique = avant.VolumeMusique;
   sansReglagesVivants.VolumeEffets = avant.VolumeEffets;
   sansReglagesVivants.ToucheGauche = avant.ToucheGauche;

@@ -18,6 +18,7 @@ struct ChoixOptions {
   int ligneResolution = 0;       // selected row; meaningless when `modes` is empty
   int ligneAntialias = 0;        // row i stands for 2^i samples (0 "OFF", 1 "2", ... 4 "16")
   bool pleinEcran = false, vsync = false, afficheIPS = false, daltonien = false;
+  bool menuTrenteImages = false;
   bool avecCubeMap = false;      // the Reflets and Fond boxes exist
   bool reflets = false, fond = false;
   bool avecShaders = false;      // the FondShader box and the three numbers exist
@@ -46,5 +47,6 @@ ChoixOptions choixDepuisOptions(const Options& o, const std::vector<ModeEcran>& 
 Options optionsDepuisChoix(const Options& o, const ChoixOptions& c);
 
 // Whether the saved copy `apres` needs the restart to take effect: true when anything but the
-// sound volumes and the play keys (which apply at once) differs from the running `avant`.
+// sound volumes, the play keys and the menus' frame cap (which apply at once) differs from the
+// running `avant`.
 bool redemarrageNecessaire(const Options& avant, const Options& apres);

@@ -41,6 +41,7 @@ const Cle CLES[] = {
     {"Langue", nullptr, nullptr, &Options::Langue},
     {"ModeDaltonien", nullptr, &Options::ModeDaltonien, nullptr},
     {"AfficheIPS", nullptr, &Options::AfficheIPS, nullptr},
+    {"MenuTrenteImages", nullptr, &Options::MenuTrenteImages, nullptr},
     {"VolumeMusique", &Options::VolumeMusique, nullptr, nullptr},
     {"VolumeEffets", &Options::VolumeEffets, nullptr, nullptr},
     {"ToucheGauche", &Options::ToucheGauche, nullptr, nullptr},
@@ -86,6 +87,7 @@ void Options::defauts() {
   BloomPart = 5;
   ModeDaltonien = false;
   AfficheIPS = false;
+  MenuTrenteImages = false;
   Langue = LangueParDefaut;
   VolumeMusique = 100;
   VolumeEffets = 100;
@@ -317,7 +319,8 @@ bool Options::operator==(const Options& o) const {
          Fond == o.Fond && FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
          FondShaderDiv == o.FondShaderDiv && FondShaderIter == o.FondShaderIter &&
          Bloom == o.Bloom && BloomPart == o.BloomPart && ModeDaltonien == o.ModeDaltonien &&
-         AfficheIPS == o.AfficheIPS && Langue == o.Langue && VolumeMusique == o.VolumeMusique &&
+         AfficheIPS == o.AfficheIPS && MenuTrenteImages == o.MenuTrenteImages &&
+         Langue == o.Langue && VolumeMusique == o.VolumeMusique &&
          VolumeEffets == o.VolumeEffets && ToucheGauche == o.ToucheGauche &&
          ToucheDroite == o.ToucheDroite && ToucheBombe == o.ToucheBombe &&
          ToucheRecommencer == o.ToucheRecommencer && TouchePause == o.TouchePause;

@@ -1,6 +1,10 @@
 #include "platform/processus.h"
 
 #include <cerrno>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
 #include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
@@ -118,3 +122,29 @@ int ouvrirDocument(const std::string& cible, const std::string& parametre) {
 }
 
 int ouvrirPageWeb(const std::string& adresse) { return ouvrirDocument(adresse, ""); }
+
+double msDepuisLancement() {
+  std::ifstream f("/proc/self/stat");
+  std::string stat;
+  if (!std::getline(f, stat)) return -1;
+  // The name in parentheses may hold spaces: the fields are counted after its last ')'.
+  const size_t fin = stat.rfind(')');
+  if (fin == std::string::npos) return -1;
+  std::istringstream champs(stat.substr(fin + 1));
+  std::string champ;
+  unsigned long long debut = 0;
+  // Fields 3 (state) to 22 (starttime, in clock ticks since boot).
+  for (int i = 3; i <= 22 && champs >> champ; ++i)
+    if (i == 22) debut = std::strtoull(champ.c_str(), nullptr, 10);
+  const long tic = sysconf(_SC_CLK_TCK);
+  timespec maintenant{};
+  if (debut == 0 || tic <= 0 || clock_gettime(CLOCK_BOOTTIME, &maintenant) != 0) return -1;
+  const double ms = maintenant.tv_sec * 1000.0 + maintenant.tv_nsec / 1e6 - debut * 1000.0 / tic;
+  return ms >= 0 ? ms : -1;
+}
+
+double secondesMonotones() {
+  timespec t{};
+  clock_gettime(CLOCK_MONOTONIC, &t);
+  return t.tv_sec + t.tv_nsec / 1e9;
+}

@@ -20,3 +20,10 @@ int lancerProgramme(const std::vector<std::string>& argv, bool attendre);
 // 0 when the process was started, -1 otherwise.
 int ouvrirDocument(const std::string& cible, const std::string& parametre);
 int ouvrirPageWeb(const std::string& adresse);
+
+// Milliseconds since this process was started (exec), from its start time in /proc (to the
+// kernel's clock tick, 10 ms); -1 when the system does not say.
+double msDepuisLancement();
+// The monotonic clock (CLOCK_MONOTONIC) in seconds: a benchmark started before the game can
+// compare its own reading with the game's log.
+double secondesMonotones();

@@ -170,17 +170,47 @@ void dessinerBloom() {
   glTexCoord2f(tx, ty), glVertex2f(cx, cy);
   glTexCoord2f(tx, 0), glVertex2f(cx, -1);
   glEnd();
-  // The glow over the frame, as blending its colour with its alpha would: dest x (1 - alpha),
-  // then + colour x alpha.
+  // The glow over the frame, as blending its colour with its alpha would:
+  // dest x (1 - alpha) + colour x alpha.
   activerMelange(true);
   const float hx = static_cast<float>(l) / textures.largeurHalo;
   const float hy = static_cast<float>(h) / textures.hauteurHalo;
-  fonctionMelange(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
-  lierTexture(textures.texHaloAlpha);
-  quadPleinEcran(0, hx, hy);
-  fonctionMelange(GL_ONE, GL_ONE);
-  lierTexture(textures.texHalo);
-  quadPleinEcran(0, hx, hy);
+  if (glext && glext->glActiveTexture && glext->glMultiTexCoord3f) {
+    // One pass over the window instead of two (the window-sized passes are what a software
+    // renderer pays for): the colour from unit 0, the alpha from unit 1, whose intensity
+    // texture gives its grey as alpha.
+    lierTexture(textures.texHalo);
+    glext->glActiveTexture(GL_TEXTURE1);
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, textures.texHaloAlpha);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_PREVIOUS);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_RGB, GL_SRC_COLOR);
+    glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_ALPHA, GL_REPLACE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_ALPHA, GL_TEXTURE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_OPERAND0_ALPHA, GL_SRC_ALPHA);
+    fonctionMelange(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+    const float coins[4][2] = {{0, 0}, {0, 1}, {1, 1}, {1, 0}};
+    glBegin(GL_QUADS);
+    for (const auto& c : coins) {
+      glTexCoord2f(c[0] * hx, c[1] * hy);
+      glext->glMultiTexCoord3f(GL_TEXTURE1, c[0] * hx, c[1] * hy, 0);
+      glVertex2f(c[0] * 2 - 1, c[1] * 2 - 1);
+    }
+    glEnd();
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glDisable(GL_TEXTURE_2D);
+    glext->glActiveTexture(GL_TEXTURE0);
+  } else {
+    fonctionMelange(GL_ZERO, GL_ONE_MINUS_SRC_COLOR);
+    lierTexture(textures.texHaloAlpha);
+    quadPleinEcran(0, hx, hy);
+    fonctionMelange(GL_ONE, GL_ONE);
+    lierTexture(textures.texHalo);
+    quadPleinEcran(0, hx, hy);
+  }
   glDisable(GL_TEXTURE_2D);
   // What the pass leaves for the GUI: blending on, for text and translucent widgets.
   fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -194,7 +224,7 @@ void dessinerImage(const InstantaneTerrain& t, uint32_t ticks) {
   matricesIdentite();
   if (options.Fond) {
     if (!options.FondShader) {
-      if (textures.texFondCube != 0) dessinerFond3D(ticks, ratioFenetre());
+      if (textures.texFondCiel != 0) dessinerFond3D(ticks, ratioFenetre());
     } else {
       const int D = options.fondShaderDivSure();
       if (tranche >= D) tranche = 0;

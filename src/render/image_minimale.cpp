@@ -14,7 +14,7 @@ void dessinerImageMinimale(const InstantaneTerrain& t, uint32_t ticks) {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
   const float ratio = ratioFenetre();
-  if (options.Fond && textures.texFondCube != 0) {
+  if (options.Fond && textures.texFondCiel != 0) {
     dessinerFond3D(ticks, ratio);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();

@@ -21,6 +21,8 @@
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
+#include "render/reduction.h"
+#include "render/ciel.h"
 
 TableTextures textures;
 
@@ -313,7 +315,88 @@ GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format) {
   return nom;
 }
 
-GLuint chargerCubeMap(const std::string& chemin) {
+namespace {
+
+// The decoded image as packed pixels, halved to `coteMax`; empty when it cannot be read.
+// A picture decoded and halved, with its file's size for the log line.
+struct ImageReduite {
+  PixelsImage pixels;
+  int largeur = 0, hauteur = 0, coteMax = 0;
+};
+
+// Safe on any thread: it logs nothing but errors (the log has its own lock).
+ImageReduite decoderReduit(const std::string& chemin, int coteMax) {
+  ImageReduite r;
+  r.coteMax = coteMax;
+  Surface image = decoder(chemin);
+  if (!image) return r;
+  PixelsImage& p = r.pixels;
+  r.largeur = p.largeur = image->w;
+  r.hauteur = p.hauteur = image->h;
+  p.octetsParPixel = image->format->BytesPerPixel;
+  std::vector<uint8_t> copie;
+  const auto* debut = static_cast<const uint8_t*>(pixelsSerres(image.get(), copie));
+  p.octets.assign(debut, debut + static_cast<size_t>(p.largeur) * p.hauteur * p.octetsParPixel);
+  image.reset();
+  reduireImage(p, coteMax);
+  return r;
+}
+
+// The sky picture being decoded ahead (prechargerCiel). An SDL thread, not a std::thread: SDL
+// keeps its error text per thread and frees it only for its own threads. Written by the worker,
+// read by the main thread once it has joined it.
+struct Prechargement {
+  SDL_Thread* fil = nullptr;
+  std::string chemin;
+  int coteMax = 0;
+  ImageReduite resultat;
+  ImageReduite attendre() {
+    SDL_WaitThread(fil, nullptr);
+    fil = nullptr;
+    return std::move(resultat);
+  }
+  // A start-up that stops before the textures (no window) still joins the worker.
+  ~Prechargement() {
+    if (fil) SDL_WaitThread(fil, nullptr);
+  }
+} cielEnAvance;
+
+int prechargerCielFil(void* donnees) {
+  auto* p = static_cast<Prechargement*>(donnees);
+  p->resultat = decoderReduit(p->chemin, p->coteMax);
+  return 0;
+}
+
+PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* nature) {
+  ImageReduite r;
+  if (cielEnAvance.fil && cielEnAvance.chemin == chemin) {
+    r = cielEnAvance.attendre();
+    // Decoded for a smaller need than now (the window fell back to another size): again.
+    if (r.coteMax < coteMax && std::max(r.pixels.largeur, r.pixels.hauteur) < std::max(r.largeur, r.hauteur))
+      r = decoderReduit(chemin, coteMax);
+  } else {
+    r = decoderReduit(chemin, coteMax);
+  }
+  if (r.pixels.octets.empty()) return {};
+  journal(chemin + " (" + nature + ") : " + std::to_string(r.largeur) + "x" +
+          std::to_string(r.hauteur) + " sur " + std::to_string(r.pixels.octetsParPixel) + "oc");
+  reduireImage(r.pixels, coteMax);
+  return std::move(r.pixels);
+}
+
+void televerserPixels(const PixelsImage& p, GLenum cible) {
+  const GLenum format = formatSimple(p.octetsParPixel, 0);
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(cible, 0, format, p.largeur, p.hauteur, 0, format, GL_UNSIGNED_BYTE,
+               p.octets.data());
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+}
+
+}  // namespace
+
+namespace {
+
+GLuint cubeDepuis(const PixelsImage& p) {
   GLuint nom = 0;
   glGenTextures(1, &nom);
   lierTextureCible(GL_TEXTURE_CUBE_MAP, nom);
@@ -324,20 +407,46 @@ GLuint chargerCubeMap(const std::string& chemin) {
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_WRAP_R, GL_CLAMP);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  Surface image = decoder(chemin);
-  if (image) {
-    const int oc = image->format->BytesPerPixel;
-    journal(chemin + " (cubemap) : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
-            " sur " + std::to_string(oc) + "oc");
-    const GLenum format = formatSimple(oc, 0);
+  if (!p.octets.empty()) {
     for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
-      televerser(image.get(), face, format, format, false);
-    image.reset();
+      televerserPixels(p, face);
     verifierErreursGL("Err");
   }
   glDisable(GL_TEXTURE_CUBE_MAP);
   verifierErreursGL("Err");
   return nom;
+}
+
+GLuint cielDepuis(const PixelsImage& p) {
+  GLuint nom = 0;
+  glGenTextures(1, &nom);
+  lierTexture(nom);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  if (!p.octets.empty()) televerserPixels(p, GL_TEXTURE_2D);
+  verifierErreursGL("Err");
+  return nom;
+}
+
+}  // namespace
+
+void prechargerCiel() {
+  const bool ciel = options.Fond && !options.FondShader;
+  if (!repertoires || (!options.Reflets && !ciel) || cielEnAvance.fil) return;
+  cielEnAvance.chemin = repertoires->chemin("imgs/fond/gal.png");
+  cielEnAvance.coteMax = ciel ? coteUtile(options.resYSure(), ChampCiel) : CoteReflets;
+  // Without a thread the picture is simply decoded later, on the main thread.
+  cielEnAvance.fil = SDL_CreateThread(prechargerCielFil, &cielEnAvance);
+}
+
+GLuint chargerCubeMap(const std::string& chemin, int coteMax) {
+  return cubeDepuis(pixelsReduits(chemin, coteMax, "cubemap"));
+}
+
+GLuint chargerCiel(const std::string& chemin, int coteMax) {
+  return cielDepuis(pixelsReduits(chemin, coteMax, "ciel"));
 }
 
 void chargerImages() {
@@ -371,14 +480,28 @@ void chargerImages() {
     t.largeurHalo = puiss2(std::max(1, resX / ReductionHalo));
     t.hauteurHalo = puiss2(std::max(1, resY / ReductionHalo));
     t.texHalo = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    // An intensity texture: the grey copied into it is also its alpha (image.cpp).
     t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
+    lierTexture(t.texHaloAlpha);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_INTENSITY8, t.largeurHalo, t.hauteurHalo, 0, GL_RGB,
+                 GL_UNSIGNED_BYTE, std::vector<uint8_t>(static_cast<size_t>(t.largeurHalo) *
+                                                        t.hauteurHalo * 3).data());
+    lierTexture(0);
   }
 
-  if (options.Reflets || (options.Fond && !options.FondShader)) {
-    const GLuint cube = chargerCubeMap(img("fond/gal.png"));
-    if (options.Reflets) t.texRefletCube = cube;
-    if (options.Fond) t.texFondCube = cube;
+  // One decoding for both: the sky first, then the same pixels halved on for the reflections.
+  const bool ciel = options.Fond && !options.FondShader;
+  if (options.Reflets || ciel) {
+    PixelsImage p = pixelsReduits(img("fond/gal.png"),
+                                  ciel ? coteUtile(resY, ChampCiel) : CoteReflets, "ciel");
+    if (ciel) t.texFondCiel = cielDepuis(p);
+    if (options.Reflets) {
+      reduireImage(p, CoteReflets);
+      t.texRefletCube = cubeDepuis(p);
+    }
   }
+  // A picture decoded ahead for options the driver then switched off: not kept.
+  if (cielEnAvance.fil) cielEnAvance.attendre();
 
   for (int code = 0; code < 20; ++code)
     t.texBoutonsEdit[code] =

@@ -31,7 +31,10 @@ struct TableTextures {
   // and its alpha as grey (the window has no alpha channel to carry it). Only with Bloom.
   GLuint texHalo = 0, texHaloAlpha = 0;
   int32_t largeurHalo = 0, hauteurHalo = 0;
-  GLuint texFondCube = 0, texRefletCube = 0;  // one cube map shared by both when both are on
+  // The sky: one square picture, the same on every face of the turning cube, at the size the
+  // window shows (render/ciel.h). The reflections: a small cube map, a mirror on a ball or a
+  // brick shows the sky far smaller than the background does.
+  GLuint texFondCiel = 0, texRefletCube = 0;
   GLuint texBoutonsEdit[256] = {};            // by cell code; 0 where no picture exists
   GLuint texMove[3] = {}, texBoomMsg[2] = {};
   GLuint texOptions = 0, texLangue = 0, texCroix = 0, texPlus = 0, texSave = 0, texMoins = 0;
@@ -52,8 +55,20 @@ GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible
 // An all-zero 2D texture to draw into (linear filters, default wrap).
 GLuint creerTexture(int largeur, int hauteur, int composantes, GLenum format);
 
-// A cube map whose six faces hold the same image.
-GLuint chargerCubeMap(const std::string& chemin);
+// Sides of the reflections' cube faces and of the largest sky.
+constexpr int CoteReflets = 256;
+
+// A cube map whose six faces hold the same image, halved (2 x 2 means) until its faces are at
+// most `coteMax` pixels wide.
+GLuint chargerCubeMap(const std::string& chemin, int coteMax = CoteReflets);
+
+// The sky picture as a 2D texture, halved as above; linear filters, clamped.
+GLuint chargerCiel(const std::string& chemin, int coteMax);
+
+// Starts decoding the sky picture (the largest image, a tenth of a second) on a worker thread,
+// so that it overlaps the window's opening; chargerImages takes it. Needs `repertoires` and the
+// options read. Without this call chargerImages decodes it itself.
+void prechargerCiel();
 
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
 // Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames

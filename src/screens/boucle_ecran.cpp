@@ -1,10 +1,12 @@
 #include "screens/boucle_ecran.h"
 
+#include "base/journal.h"
 #include "base/utilitaires.h"
 #include "game/manette.h"
 #include "game/touches.h"
 #include "gui/gui.h"
 #include "render/erreurs_gl.h"
+#include "screens/cadence.h"
 #include "screens/plein_ecran.h"
 #include "sound/sons.h"
 
@@ -57,13 +59,23 @@ SDL_Event toucheDeBoutonManette(const SDL_Event& bouton) {
   return e;
 }
 
-constexpr uint32_t PauseImage = 16;  // ms between frames: about 60 a second
+// The screen's frames and how long it was shown, when it ends: its frame rate for the
+// benchmarks that read the log.
+struct BilanImages {
+  uint32_t debut = SDL_GetTicks();
+  long images = 0;
+  ~BilanImages() {
+    journal("Images : " + std::to_string(images) + " en " + std::to_string(SDL_GetTicks() - debut) +
+            " ms");
+  }
+};
 
 }  // namespace
 
 FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
   // Kept across frames: the copy reuses its buffers.
   InstantaneTerrain vue;
+  BilanImages bilan;
   for (;;) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
@@ -86,6 +98,7 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     if (ecran.dessiner) ecran.dessiner(vue, ticks);
     guiDessiner();
     SDL_GL_SwapBuffers();
-    SDL_Delay(PauseImage);
+    if (++bilan.images == 1 && ecran.premiereImage) ecran.premiereImage();
+    attendreImageSuivante(ecran.imagesParSeconde);
   }
 }

@@ -30,10 +30,15 @@ struct GestionnairesEcran {
   std::function<void(uint32_t ticks)> avancer;
   // The frame from the copy of the level; the GUI's widgets are drawn over it afterwards.
   std::function<void(const InstantaneTerrain& vue, uint32_t ticks)> dessiner;
+  // Once, right after the first frame is swapped.
+  std::function<void()> premiereImage;
+  // At most this many frames a second; 0: the display's pace (screens/cadence.h).
+  int imagesParSeconde = 0;
 };
 
 // Until the screen is done: poll every pending event (SDL_QUIT ends the loop at once with
 // Quitter) and hand each to the GUI manager, then to the screen; ask fini; avancer; execute the
 // queued sound requests; take the frame copy of `niveau` (an empty copy when there is none);
-// draw the screen's frame and the GUI over it; swap; about 60 frames a second.
+// draw the screen's frame and the GUI over it; swap; wait for the frame's time
+// (attendreImageSuivante: the display's pace, or imagesParSeconde).
 FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau = terrain);

@@ -6,3 +6,7 @@
 #include "game/instantane.h"
 
 void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks);
+
+// The menus' frame rate for bouclerEcran: 30 with the option MenuTrenteImages, else the
+// display's pace (0).
+int imagesParSecondeMenus();

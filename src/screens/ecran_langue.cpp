@@ -51,6 +51,7 @@ bool ecranLangue() {
   };
   ecran.fini = [&] { return fini; };
   ecran.dessiner = dessinerCadreMenus;
+  ecran.imagesParSeconde = imagesParSecondeMenus();
   const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;
   ok.reset();
   liste.reset();

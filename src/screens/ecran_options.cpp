@@ -127,6 +127,7 @@ int ecranOptions() {
   CheckGUI* pleinEcran = caseACocher(50, "PleinEcran", choix.pleinEcran);
   CheckGUI* vsync = caseACocher(70, "VSync", choix.vsync);
   CheckGUI* ips = caseACocher(90, "AfficheIPS", choix.afficheIPS);
+  CheckGUI* trente = caseACocher(110, "MenuTrenteImages", choix.menuTrenteImages);
   CheckGUI* daltonien = caseACocher(130, "ModeDaltonien", choix.daltonien);
   CheckGUI* reflets = choix.avecCubeMap ? caseACocher(170, "Reflets", choix.reflets) : nullptr;
   CheckGUI* fond = choix.avecCubeMap ? caseACocher(190, "Fond", choix.fond) : nullptr;
@@ -222,6 +223,7 @@ int ecranOptions() {
     choix.pleinEcran = pleinEcran->coche();
     choix.vsync = vsync->coche();
     choix.afficheIPS = ips->coche();
+    choix.menuTrenteImages = trente->coche();
     choix.daltonien = daltonien->coche();
     if (reflets) choix.reflets = reflets->coche();
     if (fond) choix.fond = fond->coche();
@@ -272,7 +274,8 @@ int ecranOptions() {
       return false;
     }
     if (!redemarrageNecessaire(options, copie)) {
-      // Volumes and keys need no restart: they hold from now on.
+      // Volumes, keys and the menus' frame cap need no restart: they hold from now on.
+      options.MenuTrenteImages = copie.MenuTrenteImages;
       options.VolumeMusique = copie.VolumeMusique;
       options.VolumeEffets = copie.VolumeEffets;
       options.ToucheGauche = copie.ToucheGauche;
@@ -285,6 +288,7 @@ int ecranOptions() {
     return true;
   };
   ecran.dessiner = dessinerCadreMenus;
+  ecran.imagesParSeconde = imagesParSecondeMenus();
   if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = OptionsQuitter;
   // Anything but a save puts the running volumes back.
   if (resultat != OptionsConfirmees && resultat != OptionsEnregistrees)

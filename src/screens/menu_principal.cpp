@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "gui/mise_en_page.h"
 #include "gui/widgets.h"
 #include "platform/langues.h"
+#include "platform/processus.h"
 #include "platform/repertoires.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
@@ -148,6 +150,17 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
     }
   };
   ecran.dessiner = dessinerCadreMenus;
+  ecran.imagesParSeconde = imagesParSecondeMenus();
+  ecran.premiereImage = [] {
+    // The start-up's length, once per process: from exec to the menu's first frame on screen.
+    static bool journalise = false;
+    if (journalise) return;
+    journalise = true;
+    char texte[96];
+    std::snprintf(texte, sizeof texte, "Premiere image du menu : %.0f ms, monotone %.3f s",
+                  msDepuisLancement(), secondesMonotones());
+    journal(texte);
+  };
   if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = MenuQuitter;
 
   if (sons) sons->arreterMusique();

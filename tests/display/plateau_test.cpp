@@ -208,7 +208,8 @@ TEST_F(Plateau, RefletsEtCielSeulementQuandActives) {
   dessinerImageMinimale(t, 1000);
   const std::vector<uint8_t> base = image();
   // Cube maps loaded but the options off: the same picture.
-  textures.texRefletCube = textures.texFondCube = chargerCubeMap(d_ / "data/imgs/fond/gal.png");
+  textures.texRefletCube = chargerCubeMap(d_ / "data/imgs/fond/gal.png");
+  textures.texFondCiel = chargerCiel(d_ / "data/imgs/fond/gal.png", 1024);
   dessinerImageMinimale(t, 1000);
   EXPECT_EQ(image(), base);
   auto ecarts = [&](const std::vector<uint8_t>& a) {

@@ -64,9 +64,22 @@ TEST_F(TexturesTable, SuitLesOptions) {
     EXPECT_EQ(t.texFondShader != 0, c.fondShader) << c.nom;
     EXPECT_EQ(t.texBloom != 0, c.bloom) << c.nom;
     EXPECT_EQ(t.texRefletCube != 0, c.reflets) << c.nom;
-    EXPECT_EQ(t.texFondCube != 0, c.cube && c.fond) << c.nom;
-    if (c.reflets && c.fond) {
-      EXPECT_EQ(t.texRefletCube, t.texFondCube) << c.nom;
+    EXPECT_EQ(t.texFondCiel != 0, c.cube && c.fond) << c.nom;
+    // The 2048-pixel sky at what a 600-pixel window shows of it (one face spans about 1039
+    // pixels), the reflections far smaller: 6 x 256 x 256 instead of 6 x 2048 x 2048.
+    if (t.texFondCiel) {
+      EXPECT_EQ(tailleTexture(t.texFondCiel, GL_TEXTURE_WIDTH), 1024) << c.nom;
+      EXPECT_EQ(tailleTexture(t.texFondCiel, GL_TEXTURE_HEIGHT), 1024) << c.nom;
+    }
+    if (t.texRefletCube) {
+      GLint cote = -1;
+      lierTextureCible(GL_TEXTURE_CUBE_MAP, t.texRefletCube);
+      for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z;
+           ++face) {
+        glGetTexLevelParameteriv(face, 0, GL_TEXTURE_WIDTH, &cote);
+        EXPECT_EQ(cote, CoteReflets) << c.nom << " " << face;
+      }
+      lierTextureCible(GL_TEXTURE_CUBE_MAP, 0);
     }
     for (int code = 0; code < 256; ++code)
       EXPECT_EQ(t.texBoutonsEdit[code] != 0, code < 20 || code == 255) << c.nom << " " << code;
@@ -89,6 +102,32 @@ TEST_F(TexturesTable, SuitLesOptions) {
     SetUp();
     options.ResX = 800;
     options.ResY = 600;
+  }
+}
+
+// The sky decoded ahead on the worker thread gives the same textures and one log line, in the
+// same place as when chargerImages decodes it itself.
+TEST_F(TexturesTable, CielDecodeEnAvance) {
+  for (bool avance : {false, true}) {
+    options.ResX = 800;
+    options.ResY = 600;
+    ouvrir(800, 600);
+    options.Fond = options.Reflets = true;
+    options.FondShader = false;
+    CaptureJournal capture;
+    if (avance) prechargerCiel();
+    Gui g(800, 600);
+    chargerImagesGui(g);
+    chargerImages();
+    std::vector<std::string> ciel;
+    for (const auto& l : capture.lignes())
+      if (l.find("gal.png") != std::string::npos) ciel.push_back(l);
+    ASSERT_EQ(ciel.size(), 1u) << avance;
+    EXPECT_NE(ciel[0].find("(ciel) : 2048x2048 sur 3oc"), std::string::npos) << ciel[0];
+    EXPECT_EQ(tailleTexture(textures.texFondCiel, GL_TEXTURE_WIDTH), 1024) << avance;
+    EXPECT_NE(textures.texRefletCube, 0u) << avance;
+    TearDown();
+    SetUp();
   }
 }
 

@@ -119,6 +119,7 @@ TEST(ChoixOptions, CasesEtLignesCacheesSansCapacites) {
     EXPECT_EQ(choix.avecShaders, c.shaders);
     // The player flips every box and moves every number.
     choix.pleinEcran = choix.vsync = choix.afficheIPS = choix.daltonien = true;
+    choix.menuTrenteImages = true;
     choix.reflets = false;
     choix.fond = true;
     choix.fondShader = false;
@@ -126,7 +127,7 @@ TEST(ChoixOptions, CasesEtLignesCacheesSansCapacites) {
     choix.vitesse = 2;
     choix.iterations = 40;
     const Options s = optionsDepuisChoix(o, choix);
-    EXPECT_TRUE(s.Fullscreen && s.AfficheIPS && s.ModeDaltonien && s.VSync);
+    EXPECT_TRUE(s.Fullscreen && s.AfficheIPS && s.ModeDaltonien && s.VSync && s.MenuTrenteImages);
     EXPECT_EQ(s.Reflets, c.cube ? false : true) << c.cube;
     EXPECT_EQ(s.Fond, c.cube ? true : false) << c.cube;
     EXPECT_EQ(s.FondShader, c.shaders ? false : true) << c.shaders;

@@ -17,7 +17,8 @@ const char* const FICHIER_DEFAUTS =
     "# Caution this file will be overwrited by the program.\n\n"
     "ResX=640\nResY=480\nBPP=32\nMultisample=1\nFullscreen=0\nVSync=1\nReflets=1\nFond=1\n"
     "FondShader=0\nFondShaderTaille=2\nFondShaderDiv=2\nFondShaderIter=15\nBloom=0\n"
-    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nVolumeMusique=100\n"
+    "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nMenuTrenteImages=0\n"
+    "VolumeMusique=100\n"
     "VolumeEffets=100\nToucheGauche=276\nToucheDroite=275\nToucheBombe=32\n"
     "ToucheRecommencer=114\nTouchePause=27\n";
 
@@ -49,6 +50,7 @@ TEST(Options, Defauts) {
   EXPECT_EQ(o.BloomPart, 5);
   EXPECT_FALSE(o.ModeDaltonien);
   EXPECT_FALSE(o.AfficheIPS);
+  EXPECT_FALSE(o.MenuTrenteImages);
   EXPECT_EQ(o.Langue, "fr");
   o.ResX = 1;
   o.Langue = "de";
@@ -61,13 +63,14 @@ TEST(Options, EcritureExacteEtJournal) {
   CaptureJournal capture;
   Options().sauvegarderVers(d / "options.conf");
   EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
-  ASSERT_EQ(capture.lignes().size(), 25u);
+  ASSERT_EQ(capture.lignes().size(), 26u);
   EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
   EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
   EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
-  EXPECT_EQ(capture.lignes()[17], "Save VolumeMusique=100");
-  EXPECT_EQ(capture.lignes()[23], "Save TouchePause=27");
-  EXPECT_EQ(capture.lignes()[24], "Options sauvegardées");
+  EXPECT_EQ(capture.lignes()[17], "Save MenuTrenteImages=0");
+  EXPECT_EQ(capture.lignes()[18], "Save VolumeMusique=100");
+  EXPECT_EQ(capture.lignes()[24], "Save TouchePause=27");
+  EXPECT_EQ(capture.lignes()[25], "Options sauvegardées");
   // Nothing is left behind beside the file.
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
 }
@@ -90,6 +93,7 @@ TEST(Options, AllerRetour) {
   o.BloomPart = INT32_MIN;
   o.ModeDaltonien = true;
   o.AfficheIPS = true;
+  o.MenuTrenteImages = true;
   o.Langue = "es";
   o.VolumeMusique = 0;
   o.VolumeEffets = 55;
@@ -153,12 +157,13 @@ TEST(Options, LignesParticulieres) {
 TEST(Options, JournalDeLecture) {
   std::vector<std::string> journal;
   chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
-  ASSERT_EQ(journal.size(), 26u);  // 24 keys, then the two lines with a key
+  ASSERT_EQ(journal.size(), 27u);  // 25 keys, then the two lines with a key
   EXPECT_EQ(journal[0], "ResX : 640");
   EXPECT_EQ(journal[14], "Langue : fr");
-  EXPECT_EQ(journal[23], "TouchePause : 27");
-  EXPECT_EQ(journal[24], "ResX : 800");
-  EXPECT_EQ(journal[25], "XY : ");
+  EXPECT_EQ(journal[17], "MenuTrenteImages : 0");
+  EXPECT_EQ(journal[24], "TouchePause : 27");
+  EXPECT_EQ(journal[25], "ResX : 800");
+  EXPECT_EQ(journal[26], "XY : ");
 }
 
 TEST(Options, CodeDeLangueInvalideDitPourquoi) {
