@@ -23,7 +23,7 @@ extern const char* const NiveauDemonstration;
 constexpr size_t LongueurNomAffiche = 24;
 
 // Every ".map" regular file of both directories: shipped first, each group sorted by the bytes
-// of the names, "logom.map" skipped among the shipped ones. A directory that cannot be read
+// of the names with runs of digits compared as numbers (avantOrdreNaturel), "logom.map" skipped among the shipped ones. A directory that cannot be read
 // contributes nothing. `modifiable` decides which player's files may be edited (the default
 // opens each one for reading and writing). Logs "Liste fichier " d, "Nb fichiers " n and, when
 // sorting, "Tri fichiers" then "ok", for d = 0 (shipped) and 1 (player's).
