@@ -6,6 +6,7 @@
 #include "base/journal.h"
 #include "base/utilitaires.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/ordre_naturel.h"
 #include "platform/repertoires.h"
 
 const char* const CouleurNiveauFige = "<cffdd77>";
@@ -53,7 +54,8 @@ std::vector<EntreeCatalogue> listerCatalogue(
     journal("Nb fichiers " + std::to_string(noms.size()));
     if (noms.size() >= 2) {
       journal("Tri fichiers");
-      std::sort(noms.begin(), noms.end());  // byte order: "B" before "a", "a" before "ab"
+      // "9-..." before "10-...", otherwise byte order: "B" before "a", "a" before "ab"
+      std::sort(noms.begin(), noms.end(), avantOrdreNaturel);
       journal("ok");
     }
     for (const std::string& nom : noms) {

@@ -24,10 +24,11 @@ extern const char* const NiveauDemonstration;
 constexpr size_t LongueurNomAffiche = 24;
 
 // Every ".map" regular file of both directories: shipped first, each group sorted by the bytes
-// of the names, "logom.map" skipped among the shipped ones. A directory that cannot be read
-// contributes nothing. `modifiable` decides which player's files may be edited (the default,
-// as the editor decides: one that opens for reading and writing and, links resolved, lies in
-// the player's directory). Logs "Liste fichier " d, "Nb fichiers " n and, when
+// of the names with runs of digits compared as numbers (avantOrdreNaturel), "logom.map" skipped
+// among the shipped ones. A directory that cannot be read contributes nothing. `modifiable`
+// decides which player's files may be edited (the default, as the editor decides: one that
+// opens for reading and writing and, links resolved, lies in the player's directory). Logs
+// "Liste fichier " d, "Nb fichiers " n and, when
 // sorting, "Tri fichiers" then "ok", for d = 0 (shipped) and 1 (player's).
 std::vector<EntreeCatalogue> listerCatalogue(
     const std::string& dossierOfficiel, const std::string& dossierUtilisateur,

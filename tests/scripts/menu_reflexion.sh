@@ -6,10 +6,11 @@
 # Usage: menu_reflexion.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
-# Its row in the catalogue: the shipped files in byte order, the demonstration level left out.
+# Its row in the catalogue: the shipped files with their numbers in order ("9-" before "10-"),
+# the demonstration level left out.
 nom=9-Reflexion
 rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map -printf '%f\n' |
-  LC_ALL=C sort | grep -nx "$nom.map" | cut -d: -f1)
+  LC_ALL=C sort -V | grep -nx "$nom.map" | cut -d: -f1)
 [ -n "$rang" ] || echec "no $nom.map shipped"
 rang=$((rang - 1))
 

@@ -35,7 +35,7 @@ TEST(Catalogue, TriSautEtCouleurs) {
   const struct {
     std::vector<std::string> officiels, joueur, lignes;
   } cas[] = {
-      // shipped first, each group sorted by bytes, the demonstration level skipped
+      // shipped first, each group sorted by bytes (numbers aside), the demonstration level skipped
       {{"b.map", "A.map", "logom.map"}, {"z.map", "a.map"}, {F + "A", F + "b", M + "a", M + "z"}},
       // the skip is for the shipped directory only
       {{"x.map"}, {"logom.map"}, {F + "x", M + "logom"}},
@@ -43,6 +43,9 @@ TEST(Catalogue, TriSautEtCouleurs) {
       {{"x.map.map", "x.MAP", "y.mapx", ".map"}, {}, {F + "", F + "x.map"}},
       // shorter prefixes first, upper case before lower case
       {{"ab.map", "a.map", "B.map", "_.map"}, {}, {F + "B", F + "_", F + "a", F + "ab"}},
+      // numbered names in the order of their numbers, in both groups
+      {{"10-b.map", "9-a.map", "1-c.map"}, {"x12.map", "x2.map"},
+       {F + "1-c", F + "9-a", F + "10-b", M + "x2", M + "x12"}},
       // markup characters of a name are shown, not obeyed
       {{"<b1>x.map"}, {}, {F + "<(>b1<)>x"}},
       // very long names are cut
@@ -117,7 +120,9 @@ TEST(Catalogue, MilliersDeFichiersEtNomsHorsEncodage) {
   ASSERT_EQ(e.size(), 1001u);
   EXPECT_EQ(e[0].texte, M + "n0");
   EXPECT_EQ(e[1].texte, M + "n1");
-  EXPECT_EQ(e[2].texte, M + "n10");
+  EXPECT_EQ(e[2].texte, M + "n2");  // numbers in order
+  EXPECT_EQ(e[10].texte, M + "n10");
+  EXPECT_EQ(e[999].texte, M + "n999");
   EXPECT_EQ(e.back().texte, M + "\xff\xfe\x80");
 }
 
