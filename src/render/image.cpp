@@ -5,7 +5,7 @@
 
 #include "base/journal.h"
 #include "platform/options.h"
-#include "render/cache_pak.h"
+#include "render/puissance2.h"
 #include "render/ciel.h"
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"

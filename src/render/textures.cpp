@@ -14,6 +14,7 @@
 
 #include "base/journal.h"
 #include "render/atlas_couleurs.h"
+#include "render/cache_pak.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
@@ -21,6 +22,7 @@
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
+#include "render/puissance2.h"
 #include "render/reduction.h"
 #include "render/ciel.h"
 

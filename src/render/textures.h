@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "render/cache_pak.h"
 #include "render/gl.h"
 
 // Texture flags of chargerTexture.
