@@ -95,6 +95,7 @@ struct Services {
     ::repertoires = nullptr;
     repertoires.reset();
     fermerManettes();
+    abandonnerCielEnAvance();
     journal("Termine SDL");
     SDL_Quit();
     journal("Termine");

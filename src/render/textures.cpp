@@ -443,6 +443,10 @@ void prechargerCiel() {
   cielEnAvance.fil = SDL_CreateThread(prechargerCielFil, &cielEnAvance);
 }
 
+void abandonnerCielEnAvance() {
+  if (cielEnAvance.fil) cielEnAvance.attendre();
+}
+
 GLuint chargerCubeMap(const std::string& chemin, int coteMax) {
   return cubeDepuis(pixelsReduits(chemin, coteMax, "cubemap"));
 }
