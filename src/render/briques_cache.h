@@ -8,7 +8,7 @@
 
 #include "game/instantane.h"
 #include "render/gl.h"
-#include "render/plateau.h"
+#include "render/zone_visible.h"
 
 // Whether the cell code is drawn from the arrays (the board's cell pass then skips it); false for
 // every code while the arrays are off.

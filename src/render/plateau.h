@@ -9,6 +9,7 @@
 #include "game/particule.h"
 #include "game/visee.h"
 #include "render/gl.h"
+#include "render/zone_visible.h"
 
 // Width / height of the current viewport (1 when it is empty).
 float ratioFenetre();
@@ -25,13 +26,6 @@ void dessinerScene(const InstantaneTerrain& t);  // with SDL_GetTicks()
 // One particle, if alive, as a square with `texture` in its plane (colour and blending: the
 // caller's).
 void dessinerParticule(const Particule& p, GLuint texture);
-
-// Cells whose drawing can reach the picture under this camera (columns c0..c1, rows r0..r1,
-// inclusive and clamped to the grid); the whole grid when the view cannot be bounded.
-struct ZoneVisible {
-  int c0, c1, r0, r1;
-};
-ZoneVisible zoneVisible(const Camera& camera, float ratio, int largeur, int hauteur);
 
 // The cell under the mouse at (mx, my), window pixels from the top-left, or none (frame, outside
 // the grid, no grid): the ray through that pixel of the current viewport (caseVisee), no GL
