@@ -9,6 +9,7 @@
 #include "game/particule.h"
 #include "game/visee.h"
 #include "render/gl.h"
+#include "render/reglages_scene.h"
 #include "render/zone_visible.h"
 
 // Width / height of the current viewport (1 when it is empty).
@@ -19,9 +20,8 @@ void appliquerCamera(const Camera& camera, float ratio);
 
 // The whole board: frame, ball, cells, particles, explosion flash. Does nothing without a grid.
 // Leaves depth test, lighting and texturing off. `ticks` drives the animated signs and the
-// turning reflections.
-void dessinerScene(const InstantaneTerrain& t, uint32_t ticks);
-void dessinerScene(const InstantaneTerrain& t);  // with SDL_GetTicks()
+// turning reflections. Reads no global: what it needs comes in `reglages`.
+void dessinerScene(const InstantaneTerrain& t, uint32_t ticks, const ReglagesScene& reglages);
 
 // One particle, if alive, as a square with `texture` in its plane (colour and blending: the
 // caller's).
