@@ -79,12 +79,14 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
       copierQuelquesTrames(t, copie, 1);
     }
     EXPECT_EQ(donnees.resultat.load(), Gagne);
-    // The steps go on behind the result; a stop is seen within one step.
+    // The steps go on behind the result; a stop is seen within one step: once the stop is
+    // set, only the step already past its check may still finish (the count is read after the
+    // stop, so a stall of this thread cannot add steps to the margin).
     SDL_Delay(30);
-    const uint32_t avantArret = donnees.pas.load();
     donnees.arret = true;
+    const uint32_t auMomentDeLArret = donnees.pas.load();
     action.join();
-    EXPECT_LE(donnees.pas.load(), avantArret + 1);
+    EXPECT_LE(donnees.pas.load(), auMomentDeLArret + 1);
     t.libererGrille();
     t.libererParticules();
   }
