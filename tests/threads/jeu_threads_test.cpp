@@ -13,7 +13,7 @@
 #include "fixtures.h"
 #include "game/action.h"
 #include "game/donnees_action.h"
-#include "game/fond_menu.h"
+#include "game/animation_fond_menu.h"
 
 namespace {
 
