@@ -46,7 +46,7 @@ std::vector<std::unique_ptr<ObjHelpGUI>> ecran;
 std::unique_ptr<ZoneGUI> fond;
 
 void construireEcran() {
-  fond.reset(gui->nouvelleZone());
+  fond = gui->nouvelleZone();
   fond->appliquerStyle(gui->stylePanneau);
   fond->x = 10, fond->y = 10, fond->largeur = 620, fond->hauteur = 460;
   fond->setTexte("<b1>Options<b> <c99ccff>(red\xe9marrage n\xe9" "cessaire)");

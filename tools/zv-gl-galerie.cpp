@@ -86,7 +86,7 @@ struct Galerie {
 
   explicit Galerie(int W, int H) {
     const int x0 = (W - 600) / 2, y0 = (H - 440) / 2;
-    panneau.reset(gui->nouvelleZone());
+    panneau = gui->nouvelleZone();
     panneau->appliquerStyle(gui->stylePanneau);
     panneau->x = static_cast<int16_t>(x0);
     panneau->y = static_cast<int16_t>(y0);

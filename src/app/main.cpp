@@ -5,6 +5,7 @@
 #include <ctime>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/demarrage.h"
@@ -40,6 +41,77 @@
 static_assert(LienCredits == MenuLienCredits && LienManuel == MenuLienManuel,
               "the menu's two links are the two help pages");
 
+namespace {
+
+// The global services, owned here; the global pointers stay for the code that reads them.
+// The shutdown runs in its fixed order whether the main loop ended or start-up gave up half way
+// (a failed window still reaches SDL_Quit and frees what was made).
+struct Services {
+  std::unique_ptr<Repertoires> repertoires;
+  std::unique_ptr<Gui> gui;
+  std::unique_ptr<Terrain> terrain;
+  std::unique_ptr<Sons> sons;
+  std::unique_ptr<Traducteur> traducteur;
+  std::unique_ptr<GlExt> glext;
+  std::unique_ptr<Shaders> shaders;
+  std::unique_ptr<LabelGUI> labelIPS;
+  std::unique_ptr<ImageGUI> fondIPS;
+  bool arrete = false;
+
+  Services() = default;
+  Services(const Services&) = delete;
+  Services& operator=(const Services&) = delete;
+  ~Services() { arreter(); }
+
+  // Each global pointer is cleared before its object goes.
+  void arreter() {
+    if (arrete) return;
+    arrete = true;
+    ::labelIPS = nullptr;
+    labelIPS.reset();
+    fondIPS.reset();
+    journal("Termine shader");
+    if (shaders) shaders->libererShaders();
+    ::shaders = nullptr;
+    shaders.reset();
+    journal("Termine fondmenu");
+    arreterFondMenu();
+    journal("Termine ter");
+    ::terrain = nullptr;
+    terrain.reset();
+    journal("Termine gui");
+    ::gui = nullptr;
+    gui.reset();
+    journal("Termine sons");
+    requetesSons = nullptr;
+    ::sons = nullptr;
+    sons.reset();
+    journal("Termine trans");
+    ::traducteur = nullptr;
+    traducteur.reset();
+    journal("Termine glext");
+    ::glext = nullptr;
+    glext.reset();
+    ::repertoires = nullptr;
+    repertoires.reset();
+    fermerManettes();
+    abandonnerCielEnAvance();
+    journal("Termine SDL");
+    SDL_Quit();
+    journal("Termine");
+  }
+};
+
+// Makes a service, hands it to its owner and publishes it through its global pointer.
+template <class T, class... A>
+T* installer(std::unique_ptr<T>& proprietaire, T*& global, A&&... arguments) {
+  proprietaire = std::make_unique<T>(std::forward<A>(arguments)...);
+  global = proprietaire.get();
+  return global;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
   std::string programme = cheminExecutable();
@@ -55,7 +127,11 @@ int main(int argc, char** argv) {
     return 0;
   }
   const int code = preparerRepertoires(ligne);
+  // preparerRepertoires publishes the directories through the global pointer only.
+  std::unique_ptr<Repertoires> repertoiresPrepares(repertoires);
   if (code != 0) return code;
+  Services services;
+  services.repertoires = std::move(repertoiresPrepares);
 
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
@@ -63,7 +139,7 @@ int main(int argc, char** argv) {
 
   // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");
-  gui = new Gui(options.ResX, options.ResY);
+  installer(services.gui, gui, options.ResX, options.ResY);
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
@@ -86,17 +162,17 @@ int main(int argc, char** argv) {
 
   // 13, 14.
   journal("Chargement du système de map");
-  terrain = new Terrain();
+  installer(services.terrain, terrain);
   journal("Chargement du système son");
-  sons = new Sons();
+  installer(services.sons, sons);
   requetesSons = sons;
   sons->reglerVolumes(options.volumeMusiqueMixer(), options.volumeEffetsMixer());
 
   // 15, 16.
   journal("Chargement du traducteur");
-  traducteur = new Traducteur();
+  installer(services.traducteur, traducteur);
   journal("Récupération des capacités graphiques");
-  glext = new GlExt();
+  installer(services.glext, glext);
 
   // 17, 18.
   journal("Filtrage des options par rapport aux capacités graphiques");
@@ -116,14 +192,13 @@ int main(int argc, char** argv) {
   // 20, 21. Textures (the GUI's font and frames first) and shader programs.
   chargerImagesGui(*gui);
   chargerImages();
-  shaders = new Shaders();
+  installer(services.shaders, shaders);
   shaders->preparerShaders();
   // 22. The frame-rate label, which the screen loop rewrites every second.
   // On a dark backing: the number stays readable over bright bricks.
-  std::unique_ptr<ImageGUI> fondIPS;
   if (options.AfficheIPS) {
-    fondIPS = fondSombre(0, 32, 44, 20);
-    labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
+    services.fondIPS = fondSombre(0, 32, 44, 20);
+    installer(services.labelIPS, labelIPS, 0, 32, 80, "", nullptr, 0);
   }
 
   // 23. Language file.
@@ -195,37 +270,7 @@ int main(int argc, char** argv) {
   }
 
   // Shutdown, in this order.
-  delete labelIPS;
-  labelIPS = nullptr;
-  fondIPS.reset();
-  journal("Termine shader");
-  shaders->libererShaders();
-  delete shaders;
-  shaders = nullptr;
-  journal("Termine fondmenu");
-  arreterFondMenu();
-  journal("Termine ter");
-  delete terrain;
-  terrain = nullptr;
-  journal("Termine gui");
-  delete gui;
-  gui = nullptr;
-  journal("Termine sons");
-  requetesSons = nullptr;
-  delete sons;
-  sons = nullptr;
-  journal("Termine trans");
-  delete traducteur;
-  traducteur = nullptr;
-  journal("Termine glext");
-  delete glext;
-  glext = nullptr;
-  delete repertoires;
-  repertoires = nullptr;
-  fermerManettes();
-  journal("Termine SDL");
-  SDL_Quit();
-  journal("Termine");
+  services.arreter();
   if (redemarrage) {
     journal("Redemarge demande");
     journal("resultat = " + std::to_string(redemarrer(programme, ligne)));

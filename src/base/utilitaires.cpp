@@ -289,6 +289,12 @@ std::string suivreLiens(std::string chemin) {
   return chemin;
 }
 
+// remplacerFichier's failures leave errno at the reason of the call that failed.
+bool echecEcriture(int erreur) {
+  errno = erreur;
+  return false;
+}
+
 }  // namespace
 
 bool remplacerFichier(const std::string& chemin, std::string_view octets, LienCible lien) {
@@ -305,28 +311,31 @@ bool remplacerFichier(const std::string& chemin, std::string_view octets, LienCi
   mode_t mode = 0644;
   if (existe) {
     // A read-only file is the player's choice (root would write it anyway: the bits decide).
-    if (!S_ISREG(ancien.st_mode) || (ancien.st_mode & 0222) == 0 ||
-        access(cible.c_str(), W_OK) != 0)
-      return false;
+    if (!S_ISREG(ancien.st_mode)) return echecEcriture(S_ISDIR(ancien.st_mode) ? EISDIR : EINVAL);
+    if ((ancien.st_mode & 0222) == 0) return echecEcriture(EACCES);
+    if (access(cible.c_str(), W_OK) != 0) return echecEcriture(errno);
     mode = ancien.st_mode & 07777;
   } else if (lien == LienCible::Suivre && errno != ENOENT) {
-    return false;
+    return echecEcriture(errno);
   }
   std::string temporaire = cible + ".tmp.XXXXXX";
   const int fd = mkostemp(temporaire.data(), O_CLOEXEC);
-  if (fd < 0) return false;
+  if (fd < 0) return echecEcriture(errno);
   fchmod(fd, mode);  // created 0600; a replaced file keeps exactly what it had
-  bool ok = true;
-  for (size_t fait = 0; ok && fait < octets.size();) {
+  // The first failing call's reason, taken at once: the calls after it overwrite errno.
+  int erreur = 0;
+  for (size_t fait = 0; erreur == 0 && fait < octets.size();) {
     const ssize_t n = write(fd, octets.data() + fait, octets.size() - fait);
     if (n > 0) fait += static_cast<size_t>(n);
-    else if (!(n < 0 && errno == EINTR)) ok = false;
+    else if (n == 0) erreur = EIO;
+    else if (errno != EINTR) erreur = errno;
   }
-  ok = fsync(fd) == 0 && ok;
-  ok = close(fd) == 0 && ok;
-  if (ok) ok = std::rename(temporaire.c_str(), cible.c_str()) == 0;
-  if (!ok) std::remove(temporaire.c_str());
-  return ok;
+  if (fsync(fd) != 0 && erreur == 0) erreur = errno;
+  if (close(fd) != 0 && erreur == 0) erreur = errno;
+  if (erreur == 0 && std::rename(temporaire.c_str(), cible.c_str()) != 0) erreur = errno;
+  if (erreur == 0) return true;
+  std::remove(temporaire.c_str());
+  return echecEcriture(erreur);
 }
 
 bool nomTemporaire(const std::string& nom) {

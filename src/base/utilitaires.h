@@ -95,8 +95,9 @@ std::string lireFichier(const std::string& chemin);
 // file's permissions (else 0644), are flushed to the disk, then renamed over the target. A
 // symlink is followed: the file it points to is replaced and the link kept. An existing target
 // that is not a regular file, or that is read-only (no write permission bit, or not writable by
-// this user), is refused. On failure the old file is untouched, the temporary removed, and the
-// result false.
+// this user), is refused. On failure the old file is untouched, the temporary removed, errno
+// holds the reason of the call that failed (EACCES for a read-only file, EISDIR for a folder),
+// and the result false.
 //
 // With LienCible::Remplacer (the game's own files, such as the editor's recovery copy), a symlink
 // at `chemin` is never followed: the link itself is replaced by the new file, so that a link

@@ -39,7 +39,7 @@ void couleurTeinte(float u, const float c[4], float rgba[4]) {
 
 ColorGUI::ColorGUI(int x, int y, int largeur, int hauteur, RappelGUI rappel, int donnee) {
   setRappel(std::move(rappel), donnee);
-  zone_.reset(gui->nouvelleZone());
+  zone_ = gui->nouvelleZone();
   zone_->setPropriete(PROP_X, x);
   zone_->setPropriete(PROP_Y, y);
   zone_->setPropriete(PROP_LARGEUR, largeur);

@@ -3,7 +3,7 @@
 #include "gui/gui.h"
 
 DialogueGUI::DialogueGUI(int largeur, int hauteur) : largeur_(largeur), hauteur_(hauteur) {
-  fond_.reset(gui->nouvelleZone());
+  fond_ = gui->nouvelleZone();
   fond_->appliquerStyle(gui->stylePanneau);
   fond_->setPropriete(PROP_X, (gui->largeur - largeur) / 2);
   fond_->setPropriete(PROP_Y, (gui->hauteur - hauteur) / 2);

@@ -18,18 +18,18 @@ void Gui::redimensionner(int32_t l, int32_t h) {
   ratio = h != 0 ? static_cast<float>(l) / static_cast<float>(h) : 1.0f;
 }
 
-ZoneGUI* Gui::nouvelleZone() {
+std::unique_ptr<ZoneGUI> Gui::nouvelleZone() {
   uint16_t zMax = 0;
   for (const ZoneGUI* z : zones_)
     if (z && z->z > zMax) zMax = z->z;
-  ZoneGUI* zone = new ZoneGUI(this);
+  std::unique_ptr<ZoneGUI> zone(new ZoneGUI(this));
   auto vide = std::find(zones_.begin(), zones_.end(), nullptr);
   if (vide != zones_.end()) {
     zone->z = static_cast<uint16_t>(zMax + 10);
-    *vide = zone;
+    *vide = zone.get();
   } else {
     zone->z = static_cast<uint16_t>(zMax + 1);
-    zones_.push_back(zone);
+    zones_.push_back(zone.get());
   }
   return zone;
 }

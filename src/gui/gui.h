@@ -49,8 +49,9 @@ class Gui {
   void projection();
 
   // A new zone in front of every existing one: the first empty slot gets z = highest + 10,
-  // else it is appended with z = highest + 1. Owned by the caller (delete it when done).
-  ZoneGUI* nouvelleZone();
+  // else it is appended with z = highest + 1. Owned by the caller; its destruction takes it off
+  // the list.
+  std::unique_ptr<ZoneGUI> nouvelleZone();
 
   // The zone at (x, y) (edges included) with the highest depth, the earlier one on a tie;
   // zones of depth 0 are never found.

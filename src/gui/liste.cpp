@@ -11,7 +11,7 @@ ListGUI::ListGUI(int x, int y, int largeur, int nbLignes)
   const StyleGUI& s = gui->styleListe;
   const int hauteurLigne = std::max<int>(gui->styleLabel.hauteur, gui->styleBouton.hauteur);
   const int hauteurFond = nbLignes_ * hauteurLigne + s.bordureHaut + s.bordureBas;
-  fond_.reset(gui->nouvelleZone());
+  fond_ = gui->nouvelleZone();
   fond_->appliquerStyle(s);
   fond_->setPropriete(PROP_X, x);
   fond_->setPropriete(PROP_Y, y);

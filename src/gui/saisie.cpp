@@ -33,7 +33,7 @@ InputGUI::InputGUI(int x, int y, int largeur, const std::string& texteAffiche, i
                    RappelGUI rappel, int donnee)
     : longueurMax_(longueurMax) {
   setRappel(std::move(rappel), donnee);
-  zone_.reset(gui->nouvelleZone());
+  zone_ = gui->nouvelleZone();
   zone_->appliquerStyle(gui->styleSaisie);
   zone_->setPropriete(PROP_X, x);
   zone_->setPropriete(PROP_Y, y);

@@ -5,7 +5,7 @@
 WidgetZoneGUI::WidgetZoneGUI(const StyleGUI& style, int x, int y, int largeur,
                              const std::string& texte, RappelGUI rappel, int donnee) {
   setRappel(std::move(rappel), donnee);
-  zone_.reset(gui->nouvelleZone());
+  zone_ = gui->nouvelleZone();
   zone_->appliquerStyle(style);
   zone_->setPropriete(PROP_X, x);
   zone_->setPropriete(PROP_Y, y);

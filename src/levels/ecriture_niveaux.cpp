@@ -1,5 +1,6 @@
 // Writing level files. A file is always written whole to a temporary file beside the target
 // and then renamed over it: a full disk or a crash mid-write leaves the old file intact.
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -24,7 +25,12 @@ void ecrirePreambule(std::string& s) {
 bool ecrireRemplacer(const std::string& chemin, const std::string& octets) {
   journal("Sauvegarde de tout " + chemin);
   const bool ok = remplacerFichier(chemin, octets);
-  if (!ok) journal("***** Erreur : écriture impossible de " + chemin);
+  if (!ok) {
+    // The reason stays for the caller: the log line's own write may change errno.
+    const int erreur = errno;
+    journal("***** Erreur : écriture impossible de " + chemin);
+    errno = erreur;
+  }
   return ok;
 }
 

@@ -89,7 +89,8 @@ std::string octetsFichierVide();
 
 // Writers: the bytes go to a temporary file beside `chemin`, which then replaces it, so a
 // failed write never destroys the old file. Log "Sauvegarde de tout " + chemin, and on failure
-// "***** Erreur : écriture impossible de " + chemin. True when the file was written.
+// "***** Erreur : écriture impossible de " + chemin, errno left at the failing call's reason.
+// True when the file was written.
 bool sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux);
 bool creerFichierVide(const std::string& chemin);
 

@@ -66,7 +66,7 @@ Cache& cache() {
 
 bool actifs = true;
 
-GLuint textureBrique(uint8_t code, bool editeur) {
+GLuint textureBrique(uint8_t code, bool editeur, const TableTextures& textures) {
   switch (code) {
     case Casse:
       return textures.texCasse;
@@ -82,7 +82,8 @@ GLuint textureBrique(uint8_t code, bool editeur) {
 }
 
 // Everything but the grid: a change there rebuilds every tile.
-bool memeCadre(const Cle& c, const InstantaneTerrain& t, bool editeur) {
+bool memeCadre(const Cle& c, const InstantaneTerrain& t, bool editeur,
+               const TableTextures& textures) {
   return c.largeur == t.largeur && c.hauteur == t.hauteur && c.editeur == editeur &&
          c.textures[0] == textures.texCasse && c.textures[1] == textures.texBlinde &&
          c.textures[2] == textures.texUn && c.textures[3] == textures.texDeux &&
@@ -108,7 +109,8 @@ void sommet(Groupe& g, float x, float y, float z, float s, float tt, const float
 // The same vertices, in the same order, as the immediate box drawing: the sides where the
 // neighbour inside the grid holds another code (sides turned away from the eye included: the
 // arrays serve every eye, and behind the opaque front those never show), then the front.
-void construireTuile(const InstantaneTerrain& t, bool editeur, Tuile& tuile) {
+void construireTuile(const InstantaneTerrain& t, bool editeur, const TableTextures& textures,
+                     Tuile& tuile) {
   for (Groupe& g : tuile.groupes) g.positions.clear(), g.coords.clear(), g.couleurs.clear(), g.lignes.clear();
   const int W = t.largeur, H = t.hauteur;
   // Row by row for the fronts and the top and bottom sides, column by column for the left and
@@ -121,7 +123,7 @@ void construireTuile(const InstantaneTerrain& t, bool editeur, Tuile& tuile) {
       const int r = passe == 0 ? i1 : i2, c = passe == 0 ? i2 : i1;
       const uint8_t code = t.grille[static_cast<size_t>(r) * W + c];
       if (!briqueEnCache(code)) continue;
-      const GLuint tex = textureBrique(code, editeur);
+      const GLuint tex = textureBrique(code, editeur, textures);
       float couleur[4];
       interpolerCouleur(static_cast<float>(c) / W, static_cast<float>(r) / H, t.couleurs[0],
                         t.couleurs[1], t.couleurs[2], t.couleurs[3], couleur);
@@ -156,10 +158,10 @@ void construireTuile(const InstantaneTerrain& t, bool editeur, Tuile& tuile) {
 
 // Brings the tiles up to `t`: all of them after a change of size, colours or textures, else
 // those around the cells that changed. Returns whether anything was rebuilt.
-bool mettreAJour(const InstantaneTerrain& t, bool editeur) {
+bool mettreAJour(const InstantaneTerrain& t, bool editeur, const TableTextures& textures) {
   Cache& k = cache();
   const int W = t.largeur, H = t.hauteur;
-  if (k.valide && memeCadre(k.cle, t, editeur)) {
+  if (k.valide && memeCadre(k.cle, t, editeur, textures)) {
     if (k.cle.grille == t.grille) return false;
     auto marquer = [&](int c, int r) {
       if (c < 0 || r < 0 || c >= W || r >= H) return;
@@ -183,7 +185,7 @@ bool mettreAJour(const InstantaneTerrain& t, bool editeur) {
       }
   }
   for (Tuile& u : k.tuiles)
-    if (u.aRefaire) construireTuile(t, editeur, u);
+    if (u.aRefaire) construireTuile(t, editeur, textures, u);
   Cle& cle = k.cle;
   cle.largeur = W, cle.hauteur = H, cle.editeur = editeur;
   cle.grille = t.grille;
@@ -271,10 +273,11 @@ uint32_t constructionsBriquesCache() { return cache().constructions; }
 uint32_t tuilesConstruitesBriquesCache() { return cache().tuilesConstruites; }
 
 void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets,
-                          const float oeil[3], float angleCiel, const ZoneVisible& zone) {
+                          const float oeil[3], float angleCiel, const ZoneVisible& zone,
+                          const TableTextures& textures, const GlExt* glext) {
   if (!actifs) return;
   Cache& k = cache();
-  mettreAJour(t, editeur);
+  mettreAJour(t, editeur, textures);
   reflets = reflets && glext && glext->glActiveTexture;
   if (reflets) {
     glext->glActiveTexture(GL_TEXTURE1);

@@ -8,7 +8,10 @@
 
 #include "game/instantane.h"
 #include "render/gl.h"
-#include "render/plateau.h"
+#include "render/zone_visible.h"
+
+class GlExt;
+struct TableTextures;
 
 // Whether the cell code is drawn from the arrays (the board's cell pass then skips it); false for
 // every code while the arrays are off.
@@ -20,8 +23,11 @@ bool briqueEnCache(uint8_t code);
 // texture matrix the sky's turn) and the reflected view direction is generated from the vertex
 // position for the eye at `oeil`; the unit's texture matrix is the sky's turn again afterwards.
 // Only the tiles of arrays that meet `zone` are drawn; a changed cell rebuilds the tiles around it.
+// The bricks' textures come from `textures`, the texture unit switch from `glext` (none: no
+// reflections).
 void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets,
-                          const float oeil[3], float angleCiel, const ZoneVisible& zone);
+                          const float oeil[3], float angleCiel, const ZoneVisible& zone,
+                          const TableTextures& textures, const GlExt* glext);
 
 // Off: every brick is sent vertex by vertex again, as before the arrays (tests and the
 // benchmark compare the two). On by default.

@@ -5,7 +5,7 @@
 
 #include "base/journal.h"
 #include "platform/options.h"
-#include "render/cache_pak.h"
+#include "render/puissance2.h"
 #include "render/ciel.h"
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"
@@ -93,9 +93,9 @@ void afficherFondShader(GLuint texture) {
   verifierErreursGL("Err drawFondMap");
 }
 
-void preparerBloom(const InstantaneTerrain& t, uint32_t ticks) {
+void preparerBloom(const InstantaneTerrain& t, uint32_t ticks, const ReglagesScene& reglages) {
   appliquerCamera(t.camera, ratioFenetre());
-  dessinerScene(t, ticks);
+  dessinerScene(t, ticks, reglages);
   if (textures.texBloom == 0) return;
   const Vue vue = vueCourante();
   lierTexture(textures.texBloom);
@@ -218,6 +218,8 @@ void dessinerBloom() {
 }
 
 void dessinerImage(const InstantaneTerrain& t, uint32_t ticks) {
+  // The board's settings, read once for the whole picture.
+  const ReglagesScene reglages = reglagesScene();
   verifierErreursGL("Err Av");
   glClearColor(0, 0, 0, 0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -235,11 +237,11 @@ void dessinerImage(const InstantaneTerrain& t, uint32_t ticks) {
     matricesIdentite();
   }
   if (options.Bloom && textures.texBloom != 0) {
-    preparerBloom(t, ticks);
+    preparerBloom(t, ticks, reglages);
     dessinerBloom();
   } else {
     appliquerCamera(t.camera, ratioFenetre());
-    dessinerScene(t, ticks);
+    dessinerScene(t, ticks, reglages);
   }
   glMatrixMode(GL_PROJECTION);
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "game/instantane.h"
+#include "render/reglages_scene.h"
 #include "render/gl.h"
 
 // The whole frame below the GUI, from the options Fond, FondShader, FondShaderTaille,
@@ -19,7 +20,7 @@ void calculerFondShader(int tranche, int tranches, double temps);
 // The last fractal picture stretched over the whole window.
 void afficherFondShader(GLuint texture);
 // The board drawn into the frame, then the frame copied into texBloom.
-void preparerBloom(const InstantaneTerrain& t, uint32_t ticks);
+void preparerBloom(const InstantaneTerrain& t, uint32_t ticks, const ReglagesScene& reglages);
 // texBloom drawn back over the window through the glow program (blending left on).
 void dessinerBloom();
 

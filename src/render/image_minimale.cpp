@@ -20,5 +20,5 @@ void dessinerImageMinimale(const InstantaneTerrain& t, uint32_t ticks) {
     glLoadIdentity();
   }
   appliquerCamera(t.camera, ratio);
-  dessinerScene(t, ticks);
+  dessinerScene(t, ticks, reglagesScene());
 }

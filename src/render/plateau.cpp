@@ -1,12 +1,9 @@
 #include "render/plateau.h"
 
-#include <SDL.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "base/etat.h"
-#include "platform/options.h"
 #include "base/utilitaires.h"
 #include "game/cases.h"
 #include "render/atlas_couleurs.h"
@@ -35,6 +32,7 @@ struct EtatDessin {
   Reflet reflet;
   bool daltonien;
   bool editeur;
+  const TableTextures& textures;
   bool ouvert = false;  // inside glBegin(GL_QUADS): cells sharing texture and blending
 
   // The material follows the current colour (colour material on ambient and diffuse), so that
@@ -96,20 +94,20 @@ void dessinerCase(EtatDessin& e, int c, int r) {
     case Blinde:
       e.degrade(c, r, degrade);
       e.fixerMateriau(degrade);
-      e.lier(code == Casse ? textures.texCasse : code == Blinde ? textures.texBlinde : 0);
+      e.lier(code == Casse ? e.textures.texCasse : code == Blinde ? e.textures.texBlinde : 0);
       e.fixerMelange(false);
       e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
       return;
     case Win:
     case Lost:
       e.fixerMateriau(e.daltonien ? BLANC : code == Win ? VERT_BUT : ROUGE_DANGER);
-      e.lier(e.daltonien ? (code == Win ? textures.texWin : textures.texLost) : 0);
+      e.lier(e.daltonien ? (code == Win ? e.textures.texWin : e.textures.texLost) : 0);
       e.fixerMelange(true);
       e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
       return;
     case Ressort:
       e.fixerMateriau(BLANC);
-      e.lier(textures.texRessort);
+      e.lier(e.textures.texRessort);
       e.fixerMelange(true);
       e.ouvrir();
       sommetsRessort(c, r, 16, e.reflet);
@@ -125,13 +123,13 @@ void dessinerCase(EtatDessin& e, int c, int r) {
       return;
     }
     case PanneauBoom:
-      e.lier(textures.texBoomMsg[(e.ticks / 500) % 2]);
+      e.lier(e.textures.texBoomMsg[(e.ticks / 500) % 2]);
       e.fixerMelange(true);
       e.plaque(x, y, x + 4, y + 4);
       return;
     case PanneauMove: {
       static const int images[4] = {0, 1, 0, 2};
-      e.lier(textures.texMove[images[(e.ticks / 500) % 4]]);
+      e.lier(e.textures.texMove[images[(e.ticks / 500) % 4]]);
       e.fixerMelange(true);
       e.plaque(x, y, x + 4, y + 1.5f);
       return;
@@ -145,19 +143,19 @@ void dessinerCase(EtatDessin& e, int c, int r) {
     e.fixerMateriau(degrade);
     if (code <= CouleurBleu) {
       e.fixerMelange(true);
-      if (textures.texCouleurAtlas != 0) {
+      if (e.textures.texCouleurAtlas != 0) {
         // One texture for the four colours: the quad list goes on from brick to brick.
         float ox, oy;
         coinAtlasCouleurs((code - 9) / 2, ox, oy);
-        e.lier(textures.texCouleurAtlas);
+        e.lier(e.textures.texCouleurAtlas);
         transformerCoordsTexture(ox, oy, 0.5f);
         e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
         transformerCoordsTexture(0, 0, 1);
         return;
       }
-      e.lier(textures.texCouleur[(code - 9) / 2]);
+      e.lier(e.textures.texCouleur[(code - 9) / 2]);
     } else {
-      e.lier(e.editeur ? (code == CouleurUn ? textures.texUn : textures.texDeux) : 0);
+      e.lier(e.editeur ? (code == CouleurUn ? e.textures.texUn : e.textures.texDeux) : 0);
       e.fixerMelange(false);
     }
     e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
@@ -167,27 +165,27 @@ void dessinerCase(EtatDessin& e, int c, int r) {
   // then the lever.
   if (code <= InterrupteurBleu) {
     e.fixerMateriau(BLANC);
-    e.lier(textures.texCouleurT[(code - 8) / 2]);
+    e.lier(e.textures.texCouleurT[(code - 8) / 2]);
     e.fixerMelange(true);
     e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
   }
   e.fixerMateriau(COULEURS_LEVIER[code / 2]);
   e.fixerMelange(false);
   if (e.editeur && code >= InterrupteurUn) {
-    e.lier(code == InterrupteurUn ? textures.texUn : textures.texDeux);
+    e.lier(code == InterrupteurUn ? e.textures.texUn : e.textures.texDeux);
     e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
   }
   e.lier(0);
   e.boite(x + 0.25f, y + 0.8f, 0.5f, 0.2f, 0.25f, 0.75f, code, e.voisins(c, r));
 }
 
-void dessinerFlash(const InstantaneTerrain& t) {
+void dessinerFlash(const InstantaneTerrain& t, GLuint texture) {
   const float s = 2.0f * (100 - t.minuteurExplosion) + 15.0f;
   glPushMatrix();
   glTranslatef(t.explosionX, t.explosionY, 0.5f);
   glRotatef(t.explosionAlea, 0, 0, 1);
   glEnable(GL_TEXTURE_2D);
-  lierTexture(textures.texBoom);
+  lierTexture(texture);
   activerMelange(true);
   fonctionMelange(GL_SRC_ALPHA, GL_ONE);
   glColor4f(1, 1, 1, t.minuteurExplosion / 100.0f);
@@ -277,9 +275,7 @@ void dessinerParticule(const Particule& p, GLuint texture) {
   glDisable(GL_TEXTURE_2D);
 }
 
-void dessinerScene(const InstantaneTerrain& t) { dessinerScene(t, SDL_GetTicks()); }
-
-void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
+void dessinerScene(const InstantaneTerrain& t, uint32_t ticks, const ReglagesScene& reglages) {
   if (!t.aGrille() || t.largeur < 1 || t.hauteur < 1 ||
       t.grille.size() < static_cast<size_t>(t.largeur) * t.hauteur)
     return;
@@ -303,9 +299,12 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
     glEnable(GL_LIGHT1);
   }
 
-  EtatDessin e{t, ticks, Reflet{}, options.ModeDaltonien, modeEditeur};
+  static const TableTextures aucune{};
+  const TableTextures& textures = reglages.textures ? *reglages.textures : aucune;
+  const GlExt* glext = reglages.glext;
+  EtatDessin e{t, ticks, Reflet{}, reglages.daltonien, reglages.editeur, textures};
   e.reflet.oeil[0] = k.oeilX, e.reflet.oeil[1] = k.oeilY, e.reflet.oeil[2] = k.oeilZ;
-  const bool reflets = options.Reflets && textures.texRefletCube != 0 && glext &&
+  const bool reflets = reglages.reflets && textures.texRefletCube != 0 && glext &&
                        glext->glActiveTexture && glext->glMultiTexCoord3f;
   activerMelange(false);
 
@@ -352,7 +351,8 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   // The opaque bricks first, from their arrays: they need no order.
   const int W = t.largeur, H = t.hauteur;
   const ZoneVisible z = zoneVisible(k, ratioFenetre(), W, H);
-  dessinerBriquesCache(t, modeEditeur, reflets, e.reflet.oeil, ticks * 0.005f, z);
+  dessinerBriquesCache(t, reglages.editeur, reflets, e.reflet.oeil, ticks * 0.005f, z, textures,
+                       glext);
   const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   auto ligne = [&](int r) {
     for (int c = z.c0; c <= std::min({ex, W - 1, z.c1}); ++c) dessinerCase(e, c, r);
@@ -389,7 +389,7 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks) {
   glDisable(GL_COLOR_MATERIAL);
   if (t.minuteurExplosion != 0) {
     glDisable(GL_LIGHT1);
-    dessinerFlash(t);
+    dessinerFlash(t, textures.texBoom);
   }
 }
 

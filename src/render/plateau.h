@@ -9,6 +9,8 @@
 #include "game/particule.h"
 #include "game/visee.h"
 #include "render/gl.h"
+#include "render/reglages_scene.h"
+#include "render/zone_visible.h"
 
 // Width / height of the current viewport (1 when it is empty).
 float ratioFenetre();
@@ -18,20 +20,12 @@ void appliquerCamera(const Camera& camera, float ratio);
 
 // The whole board: frame, ball, cells, particles, explosion flash. Does nothing without a grid.
 // Leaves depth test, lighting and texturing off. `ticks` drives the animated signs and the
-// turning reflections.
-void dessinerScene(const InstantaneTerrain& t, uint32_t ticks);
-void dessinerScene(const InstantaneTerrain& t);  // with SDL_GetTicks()
+// turning reflections. Reads no global: what it needs comes in `reglages`.
+void dessinerScene(const InstantaneTerrain& t, uint32_t ticks, const ReglagesScene& reglages);
 
 // One particle, if alive, as a square with `texture` in its plane (colour and blending: the
 // caller's).
 void dessinerParticule(const Particule& p, GLuint texture);
-
-// Cells whose drawing can reach the picture under this camera (columns c0..c1, rows r0..r1,
-// inclusive and clamped to the grid); the whole grid when the view cannot be bounded.
-struct ZoneVisible {
-  int c0, c1, r0, r1;
-};
-ZoneVisible zoneVisible(const Camera& camera, float ratio, int largeur, int hauteur);
 
 // The cell under the mouse at (mx, my), window pixels from the top-left, or none (frame, outside
 // the grid, no grid): the ray through that pixel of the current viewport (caseVisee), no GL

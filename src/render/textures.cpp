@@ -14,6 +14,7 @@
 
 #include "base/journal.h"
 #include "render/atlas_couleurs.h"
+#include "render/cache_pak.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/utilitaires.h"
@@ -21,6 +22,7 @@
 #include "render/erreurs_gl.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
+#include "render/puissance2.h"
 #include "render/reduction.h"
 #include "render/ciel.h"
 
@@ -439,6 +441,10 @@ void prechargerCiel() {
   cielEnAvance.coteMax = ciel ? coteUtile(options.resYSure(), ChampCiel) : CoteReflets;
   // Without a thread the picture is simply decoded later, on the main thread.
   cielEnAvance.fil = SDL_CreateThread(prechargerCielFil, &cielEnAvance);
+}
+
+void abandonnerCielEnAvance() {
+  if (cielEnAvance.fil) cielEnAvance.attendre();
 }
 
 GLuint chargerCubeMap(const std::string& chemin, int coteMax) {

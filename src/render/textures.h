@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "render/cache_pak.h"
 #include "render/gl.h"
 
 // Texture flags of chargerTexture.
@@ -69,6 +68,9 @@ GLuint chargerCiel(const std::string& chemin, int coteMax);
 // so that it overlaps the window's opening; chargerImages takes it. Needs `repertoires` and the
 // options read. Without this call chargerImages decodes it itself.
 void prechargerCiel();
+// Joins a worker that chargerImages never took (a start-up that gave up before the textures) and
+// drops its picture; nothing to do otherwise. Called before SDL_Quit.
+void abandonnerCielEnAvance();
 
 // Fills `textures` from the data directory as the options ask (ModeDaltonien, FondShader, Bloom,
 // Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames

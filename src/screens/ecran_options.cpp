@@ -73,7 +73,7 @@ int ecranOptions() {
   ChoixOptions choix = choixDepuisOptions(options, modesEcran(), cubeMap, shaders);
   auto t = [](const char* cle) { return traducteur->traduire(cle); };
 
-  std::unique_ptr<ZoneGUI> panneau(gui->nouvelleZone());
+  std::unique_ptr<ZoneGUI> panneau = gui->nouvelleZone();
   panneau->appliquerStyle(gui->stylePanneau);
   panneau->setPropriete(PROP_X, 10);
   panneau->setPropriete(PROP_Y, 10);

@@ -1,7 +1,7 @@
 #include "screens/fond_menu.h"
 
 #include "base/journal.h"
-#include "game/fond_menu.h"
+#include "game/animation_fond_menu.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/repertoires.h"

@@ -255,7 +255,7 @@ TEST_F(EcranEditeur, UneCasePeinteRefaitSesTuiles) {
   t.camera.oeilX = t.camera.centreX = t.camera.oeilY = t.camera.centreY = 100;
   auto dessiner = [&] {
     appliquerCamera(t.camera, ratioFenetre());
-    dessinerScene(t, 16);
+    dessinerScene(t, 16, reglagesScene());
   };
   dessiner();
   const uint32_t tuiles = tuilesConstruitesBriquesCache();

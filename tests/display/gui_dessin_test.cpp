@@ -3,6 +3,7 @@
 // character; against the frame images and the font sheet themselves.
 #include <SDL_image.h>
 
+#include <cstring>
 #include <memory>
 #include <set>
 

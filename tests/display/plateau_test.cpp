@@ -55,7 +55,7 @@ class Plateau : public FenetreRendu {
       glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     appliquerCamera(t.camera, ratioFenetre());
-    dessinerScene(t, ticks);
+    dessinerScene(t, ticks, reglagesScene());
     glFinish();
   }
   std::vector<uint8_t> image() {

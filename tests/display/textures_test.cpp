@@ -6,6 +6,7 @@
 
 #include "rendu_commun.h"
 #include "gui/chargement.h"
+#include "render/cache_pak.h"
 #include "render/etat_gl.h"
 #include "render/shaders.h"
 

@@ -102,4 +102,12 @@ rc=$?
 [ "$rc" -eq 255 ] || echec "other data version: exit code $rc, expected 255"
 grep -q "Données du jeu dans une autre version" "$tmp/version.err" || echec "no version message"
 
+# 5. No window can be had: exit code 1, and the shutdown still runs to SDL_Quit.
+env -u DISPLAY -u WAYLAND_DISPLAY SDL_VIDEODRIVER=x11 "$exe" --dirhome "$tmp/home" \
+  >"$tmp/sansfenetre.out" 2>"$tmp/sansfenetre.err"
+rc=$?
+[ "$rc" -eq 1 ] || echec "no window: exit code $rc, expected 1"
+dans_l_ordre "$tmp/sansfenetre.out" "Init Graph" "Termine gui" "Termine SDL" "Termine"
+grep -q "^Fin OK" "$tmp/sansfenetre.out" && echec "a failed start-up logged Fin OK"
+
 echo "ok"

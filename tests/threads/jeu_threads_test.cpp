@@ -13,7 +13,7 @@
 #include "fixtures.h"
 #include "game/action.h"
 #include "game/donnees_action.h"
-#include "game/fond_menu.h"
+#include "game/animation_fond_menu.h"
 
 namespace {
 
@@ -79,12 +79,14 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
       copierQuelquesTrames(t, copie, 1);
     }
     EXPECT_EQ(donnees.resultat.load(), Gagne);
-    // The steps go on behind the result; a stop is seen within one step.
+    // The steps go on behind the result; a stop is seen within one step: once the stop is
+    // set, only the step already past its check may still finish (the count is read after the
+    // stop, so a stall of this thread cannot add steps to the margin).
     SDL_Delay(30);
-    const uint32_t avantArret = donnees.pas.load();
     donnees.arret = true;
+    const uint32_t auMomentDeLArret = donnees.pas.load();
     action.join();
-    EXPECT_LE(donnees.pas.load(), avantArret + 1);
+    EXPECT_LE(donnees.pas.load(), auMomentDeLArret + 1);
     t.libererGrille();
     t.libererParticules();
   }
@@ -93,19 +95,47 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
   EXPECT_EQ(arrets, 3);
 }
 
+// Waits, by the thread's own step count, until `fini` holds or 30 s have passed.
+template <class F>
+bool attendrePas(F fini) {
+  const auto debut = std::chrono::steady_clock::now();
+  while (!fini()) {
+    if (std::chrono::steady_clock::now() - debut > std::chrono::seconds(30)) return false;
+    SDL_Delay(1);
+  }
+  return true;
+}
+
 TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
+  // The ball falls onto the deadly cell by itself (no key: a kept result makes the thread
+  // ignore them). Run once without a result first, to know at which step the loss comes.
+  const std::vector<std::string> chute = {"@@@@@", "@...@", "@...@", "@.X.@", "@@@@@"};
+  uint32_t pasPerte = 0;
+  {
+    Terrain t;
+    Niveau n;
+    dessinerTerrain(n, chute, 2.5f, 1.5f);
+    t.commencerNiveau(n);
+    DonneesAction donnees;
+    std::thread action([&] { threadAction(donnees, t, nullptr); });
+    const bool fini = attendrePas([&] { return donnees.resultat.load() != 0; });
+    arreterThreadAction(action, donnees, nullptr);
+    ASSERT_TRUE(fini) << "the ball never reached the deadly cell";
+    ASSERT_EQ(donnees.resultat.load(), Perdu);
+    pasPerte = donnees.pasResultat.load();
+  }
   CaptureJournal journal;
   Terrain t;
   {
     Niveau n;
-    dessinerTerrain(n, {"@@@@@", "@.X.@", "@@@@@"}, 1.5f, 1.5f);
+    dessinerTerrain(n, chute, 2.5f, 1.5f);
     t.commencerNiveau(n);
   }
   DonneesAction donnees;
   donnees.proposerResultat(Gagne);  // the win code, before the thread starts
   std::thread action([&] { threadAction(donnees, t, nullptr); });
-  donnees.deposerTouches(Touches{false, true, false});  // into the loss cell
-  SDL_Delay(100);
+  // Well past the step where the same fall lost.
+  ASSERT_TRUE(attendrePas([&] { return donnees.pas.load() > pasPerte + 10; }));
   EXPECT_EQ(donnees.resultat.load(), Gagne);
   // The level loses its grid under the thread: it ends by itself.
   t.libererGrille();

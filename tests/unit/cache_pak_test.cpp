@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/cache_pak.h"
+#include "render/puissance2.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "app/pages_aide.h"
 #include "fixtures.h"
-#include "game/fond_menu.h"
+#include "game/animation_fond_menu.h"
 #include "game/musique.h"
 #include "grilles_test.h"
 #include "platform/repertoires.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <cstring>
@@ -231,6 +232,28 @@ TEST(RemplacerFichier, LectureSeuleRefusee) {
   // Not a regular file: refused as well.
   mkdir((d / "dossier").c_str(), 0755);
   EXPECT_FALSE(remplacerFichier(d / "dossier", "x"));
+}
+
+// A refused or failed write leaves errno at its own reason, whatever the clean-up did after it.
+TEST(RemplacerFichier, RaisonDeLEchec) {
+  DossierTemporaire d;
+  ecrireFichierTest(d / "protege.map", "ancien");
+  chmod((d / "protege.map").c_str(), 0444);
+  mkdir((d / "dossier").c_str(), 0755);
+  struct Cas {
+    const char* chemin;
+    int erreur;
+  };
+  const Cas cas[] = {
+      {"protege.map", EACCES},
+      {"dossier", EISDIR},
+      {"absent/f.map", ENOENT},  // the temporary file cannot be made
+  };
+  for (const Cas& c : cas) {
+    errno = 0;
+    EXPECT_FALSE(remplacerFichier(d / c.chemin, "x")) << c.chemin;
+    EXPECT_EQ(errno, c.erreur) << c.chemin << ": " << std::strerror(errno);
+  }
 }
 
 TEST(RemplacerFichier, LienSuiviEtGarde) {

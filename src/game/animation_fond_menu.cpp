@@ -1,4 +1,4 @@
-#include "game/fond_menu.h"
+#include "game/animation_fond_menu.h"
 
 #include <SDL.h>
 
