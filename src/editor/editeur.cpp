@@ -51,6 +51,13 @@ bool editeur(const std::string& fichier) {
       etat.echap();
       return;
     }
+    if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
+      const SDLKey k = e.key.keysym.sym;
+      if (k == SDLK_z && (e.key.keysym.mod & KMOD_SHIFT)) etat.refaire();
+      else if (k == SDLK_z) etat.annuler();
+      else if (k == SDLK_y) etat.refaire();
+      if (k == SDLK_z || k == SDLK_y) return;
+    }
     if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
     const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
     const int mx = appui ? e.button.x : e.motion.x;
@@ -61,6 +68,8 @@ bool editeur(const std::string& fichier) {
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    // A drag is one step: the changes become a step once every button is up.
+    if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();
     etat.surligner(ticks);
     const uint32_t dt = dureeDefilement(ticks - precedent);
     precedent = ticks;

@@ -64,6 +64,8 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
   for (const auto& c : commandes)
     commandes_.push_back(
         std::make_unique<ImageGUI>(c.x, ecranH_ - 33, 32, 32, c.texture, rappel(), c.donnee));
+  historique_ = &HistoriquesSession::instance().pour(chemin_);
+  base_ = instantane();
 }
 
 EtatEditeur::~EtatEditeur() {
@@ -113,7 +115,7 @@ void EtatEditeur::surligner(uint32_t ticks) {
 
 bool EtatEditeur::peindre(int colonne, int ligne) {
   if (!appliquerOutil(courant(), outil_, colonne, ligne)) return false;
-  modifie_ = true;
+  marquerModifie();
   return true;
 }
 
@@ -312,7 +314,7 @@ void EtatEditeur::appliquerProprietesDialogue() {
   if (!ligneLargeur_ || !ligneHauteur_ || !ligneBombes_) return;
   appliquerProprietes(courant(), ligneLargeur_->valeur(), ligneHauteur_->valeur(),
                       ligneBombes_->valeur(), travail_);
-  modifie_ = true;
+  marquerModifie();
   journal("Modif niv " + std::to_string(spinner_->valeur()));
 }
 
@@ -390,7 +392,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);
       spinner_->rafraichir();
-      modifie_ = true;
+      marquerModifie();
       fermerDialogue();
       break;
     }
@@ -398,7 +400,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
       if (ouvert != DialogueEditeur::Supprimer) break;
       const size_t avant = niveaux_.size();
       const int v = supprimerNiveau(niveaux_, spinner_->valeur());
-      if (niveaux_.size() != avant) modifie_ = true;
+      if (niveaux_.size() != avant) marquerModifie();
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);
       spinner_->rafraichir();
@@ -440,7 +442,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
           break;
         }
         journal("Copie de secours chargée : " + cheminRecuperation(chemin_));
-        modifie_ = true;
+        marquerModifie();
         spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
         spinner_->setValeur(1);
         spinner_->rafraichir();
@@ -458,4 +460,45 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     default:
       break;
   }
+}
+
+// ---- undo and redo ---------------------------------------------------------------------------
+
+void EtatEditeur::marquerModifie() {
+  modifie_ = true;
+  ++revision_;
+}
+
+InstantaneEditeur EtatEditeur::instantane() const { return {niveaux_, indiceCourant()}; }
+
+void EtatEditeur::validerHistorique() {
+  if (revision_ == revisionBase_) return;
+  InstantaneEditeur apres = instantane();
+  historique_->enregistrer(base_, apres);
+  base_ = std::move(apres);
+  revisionBase_ = revision_;
+}
+
+bool EtatEditeur::annuler() { return revenir(true); }
+bool EtatEditeur::refaire() { return revenir(false); }
+
+// A dialog open on a level must not see that level change under it: no undo meanwhile.
+bool EtatEditeur::revenir(bool enArriere) {
+  if (dialogue_ || choixCouleur_) return false;
+  validerHistorique();
+  InstantaneEditeur etat = instantane();
+  if (!(enArriere ? historique_->annuler(etat) : historique_->refaire(etat))) return false;
+  // The view is not part of a step: each level keeps the camera it has now.
+  for (size_t i = 0; i < etat.niveaux.size() && i < niveaux_.size(); ++i)
+    etat.niveaux[i].camera = niveaux_[i].camera;
+  niveaux_ = etat.niveaux;
+  spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
+  spinner_->setValeur(etat.indice + 1);
+  spinner_->rafraichir();
+  base_ = std::move(etat);
+  modifie_ = true;
+  revisionBase_ = ++revision_;
+  journal(std::string(enArriere ? "Annuler : niveau " : "Refaire : niveau ") +
+          std::to_string(indiceCourant() + 1));
+  return true;
 }

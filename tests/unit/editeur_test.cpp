@@ -631,3 +631,35 @@ TEST_F(Editeur, OutilChoisiPulse) {
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->x, 607);
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->y, 33);
 }
+
+// Undo and redo through the editor: a drag of several cells is one step, an inserted level goes
+// and comes back, nothing moves while a dialog is open, and reopening the file keeps its history.
+TEST_F(Editeur, AnnulerEtRefaire) {
+  {
+    auto e = ouvrir();
+    e->choisirOutil(4, EV_RELACHE);
+    e->peindre(1, 1);
+    e->peindre(2, 1);  // same drag
+    e->validerHistorique();
+    e->spinner()->setValeur(2);
+    cmd(*e, CmdAjouter);
+    EXPECT_FALSE(e->annuler());  // the dialog is open
+    cmd(*e, CmdAjouterApres);
+    e->validerHistorique();
+    ASSERT_EQ(e->niveaux().size(), 4u);
+
+    ASSERT_TRUE(e->annuler());
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+    ASSERT_TRUE(e->annuler());
+    EXPECT_EQ(e->spinner()->valeur(), 1);  // back on the level the drag changed
+    EXPECT_EQ(e->courant().lireCase(1, 1), 0);
+    EXPECT_EQ(e->courant().lireCase(2, 1), 0);
+    EXPECT_FALSE(e->annuler());
+    ASSERT_TRUE(e->refaire());
+    EXPECT_EQ(e->courant().lireCase(1, 1), 4);
+    EXPECT_EQ(e->courant().lireCase(2, 1), 4);
+  }
+  auto e = ouvrir();  // the same file again in this session
+  ASSERT_TRUE(e->refaire());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+}
