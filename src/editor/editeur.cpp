@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 #include "base/journal.h"
@@ -57,6 +58,20 @@ bool editeur(const std::string& fichier) {
       else if (k == SDLK_z) etat.annuler();
       else if (k == SDLK_y) etat.refaire();
       if (k == SDLK_z || k == SDLK_y) return;
+    }
+    if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
+        (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {
+      synchroniser(vue, etat.courant());
+      Camera& camera = etat.courant().camera;
+      const int sens = e.button.button == SDL_BUTTON_WHEELUP ? -1 : 1;
+      if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y)) {
+        const float x = static_cast<float>(c->colonne) + 0.5f, y = static_cast<float>(c->ligne) + 0.5f;
+        zoomerVers(camera, sens, &x, &y);
+      } else {
+        zoomerVers(camera, sens, nullptr, nullptr);
+      }
+      journal("Zoom : profondeur " + std::to_string(static_cast<int>(-camera.profondeurOeil)));
+      return;
     }
     if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
     const bool appui = e.type == SDL_MOUSEBUTTONDOWN;

@@ -83,9 +83,24 @@ bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
 
 bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget) {
   if (dialogueOuvert || survolWidget) return false;
-  if (e.type == SDL_MOUSEBUTTONDOWN) return true;
+  // The wheel zooms: an author trying it must not damage the level.
+  if (e.type == SDL_MOUSEBUTTONDOWN)
+    return e.button.button != SDL_BUTTON_WHEELUP && e.button.button != SDL_BUTTON_WHEELDOWN;
   if (e.type == SDL_MOUSEMOTION) return e.motion.state == SDL_BUTTON(SDL_BUTTON_LEFT);
   return false;
+}
+
+void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibleY) {
+  const float avant = camera.profondeurOeil;
+  const float apres = std::max(ProfondeurZoomMax,
+                               std::min(ProfondeurZoomMin, avant * (sens < 0 ? 0.85f : 1.0f / 0.85f)));
+  camera.profondeurOeil = apres;
+  if (!cibleX || !cibleY) return;
+  // The point under the pointer stays under it: the look-at point moves toward it by the share
+  // of the distance the eye came closer.
+  const float part = 1.0f - apres / avant;
+  camera.centreX += (*cibleX - camera.centreX) * part;
+  camera.centreY += (*cibleY - camera.centreY) * part;
 }
 
 uint32_t dureeDefilement(uint32_t dt) { return dt > 500 ? 1 : dt; }

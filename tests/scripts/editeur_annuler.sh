@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # As an author: a drag over three cells and a click on a fourth; Ctrl+Z takes the click back,
 # a second Ctrl+Z the whole drag, Ctrl+Y brings the drag back and Ctrl+Shift+Z is redo too; the
-# saved file has exactly the cells left.
+# wheel over an empty cell zooms and paints nothing; the saved file has exactly the cells left.
 # Usage: editeur_annuler.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -10,7 +10,7 @@ fichier="$home/mapsusr/annuler.map"
 case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
-  sed -n "$(($1 + 1))p" | cut -c 2-5; }
+  sed -n "$(($1 + 1))p" | cut -c 2-7; }
 
 demarrer
 cliquer 90 "$(menu_label_y 188)"
@@ -45,11 +45,16 @@ touche ctrl+z
 attendre_ligne '^Annuler : niveau 1$' 3
 touche ctrl+shift+z
 attendre_ligne '^Refaire : niveau 1$' 2
+# The wheel over an empty cell of the same row: in, in, out; still the brick tool.
+xdotool mousemove --window "$fenetre" "$(case_x 6)" "$y4"
+sleep 0.1
+xdotool click 4 click 4 click 5
+attendre_ligne '^Zoom : profondeur [0-9]+$' 3
 capture editeur-annuler
 cliquer "$(commande_x 3)" "$(commande_y)"
 attendre_ligne "^Sauvegarde de tout .*annuler\.map$"
 quitter_editeur
-[ "$(ligne 4)" = "###." ] || echec "after undo and redo row 4 is '$(ligne 4)', not '###.'"
+[ "$(ligne 4)" = "###..." ] || echec "row 4 is '$(ligne 4)', not '###...'"
 
 fermer_fenetre
 attendre_fin

@@ -127,7 +127,8 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
   const Cas cas[] = {
       {"appui gauche", appui(SDL_BUTTON_LEFT), false, false, true},
       {"appui droit", appui(SDL_BUTTON_RIGHT), false, false, true},
-      {"molette", appui(SDL_BUTTON_WHEELUP), false, false, true},
+      {"molette vers le haut", appui(SDL_BUTTON_WHEELUP), false, false, false},
+      {"molette vers le bas", appui(SDL_BUTTON_WHEELDOWN), false, false, false},
       {"glisser gauche", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT)), false, false, true},
       {"glisser droit", mouvement(SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
       {"glisser deux boutons", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT) | SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
@@ -137,6 +138,26 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
       {"sur un bouton", appui(SDL_BUTTON_LEFT), false, true, false},
   };
   for (const Cas& c : cas) EXPECT_EQ(evenementPeint(c.e, c.dialogue, c.survol), c.peint) << c.nom;
+}
+
+// The wheel zooms toward the pointed point, within its bounds, both ways alike.
+TEST(ReglesEditeur, ZoomVersLePointeur) {
+  Camera c;
+  c.centreX = 10.0f;
+  c.centreY = 10.0f;
+  c.profondeurOeil = -20.0f;
+  const float x = 20.0f, y = 0.0f;
+  zoomerVers(c, -1, &x, &y);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, -17.0f);
+  EXPECT_FLOAT_EQ(c.centreX, 11.5f);  // 15 % of the way toward the pointer
+  EXPECT_FLOAT_EQ(c.centreY, 8.5f);
+  zoomerVers(c, 1, nullptr, nullptr);  // no cell under the pointer: depth only
+  EXPECT_NEAR(c.profondeurOeil, -20.0f, 1e-4f);
+  EXPECT_FLOAT_EQ(c.centreX, 11.5f);
+  for (int i = 0; i < 100; ++i) zoomerVers(c, -1, &x, &y);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, ProfondeurZoomMin);
+  for (int i = 0; i < 100; ++i) zoomerVers(c, 1, nullptr, nullptr);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, ProfondeurZoomMax);
 }
 
 TEST(ReglesEditeur, DefilementAuxBords) {
