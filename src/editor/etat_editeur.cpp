@@ -126,6 +126,8 @@ DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur)
   fermerDialogue();
   dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
   typeDialogue_ = type;
+  // The spinner stays usable meanwhile: the dialog's answer goes to the level it was asked for.
+  niveauDialogue_ = indiceCourant() + 1;
   return dialogue_.get();
 }
 
@@ -312,10 +314,12 @@ void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
 
 void EtatEditeur::appliquerProprietesDialogue() {
   if (!ligneLargeur_ || !ligneHauteur_ || !ligneBombes_) return;
-  appliquerProprietes(courant(), ligneLargeur_->valeur(), ligneHauteur_->valeur(),
+  const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
+  appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
+                      ligneHauteur_->valeur(),
                       ligneBombes_->valeur(), travail_);
   marquerModifie();
-  journal("Modif niv " + std::to_string(spinner_->valeur()));
+  journal("Modif niv " + std::to_string(numero));
 }
 
 void EtatEditeur::echap() {
@@ -388,7 +392,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     case CmdAjouterAvant:
     case CmdAjouterApres: {
       if (ouvert != DialogueEditeur::Ajouter) break;
-      const int v = insererNiveau(niveaux_, spinner_->valeur(), donnee == CmdAjouterApres);
+      const int v = insererNiveau(niveaux_, niveauDialogue_, donnee == CmdAjouterApres);
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);
       spinner_->rafraichir();
@@ -399,7 +403,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     case CmdSupprimerOK: {
       if (ouvert != DialogueEditeur::Supprimer) break;
       const size_t avant = niveaux_.size();
-      const int v = supprimerNiveau(niveaux_, spinner_->valeur());
+      const int v = supprimerNiveau(niveaux_, niveauDialogue_);
       if (niveaux_.size() != avant) marquerModifie();
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);

@@ -684,3 +684,30 @@ TEST_F(Editeur, AnnulerEtRefaire) {
   ASSERT_TRUE(e->refaire());
   EXPECT_EQ(e->niveaux().size(), 4u);
 }
+
+// The spinner moved while a dialog is open: the answer goes to the level the dialog was opened
+// on, for each dialog that acts on a level.
+TEST_F(Editeur, UnDialogueAgitSurSonNiveau) {
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdProprietes);
+    e->ligneBombes()->setValeur(9);
+    e->spinner()->setValeur(2);
+    cmd(*e, CmdProprietesOK);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{9, 2, 3}));
+  }
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdSupprimer);
+    e->spinner()->setValeur(3);
+    cmd(*e, CmdSupprimerOK);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{2, 3}));
+  }
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdAjouter);
+    e->spinner()->setValeur(3);
+    cmd(*e, CmdAjouterApres);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 0, 2, 3}));
+  }
+}
