@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,7 @@ bool editeur(const std::string& fichier) {
   synchroniser(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
 
+  std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
@@ -73,12 +75,27 @@ bool editeur(const std::string& fichier) {
       journal("Zoom : profondeur " + std::to_string(static_cast<int>(-camera.profondeurOeil)));
       return;
     }
-    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
+    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) {
+      dernier.reset();  // the drag is over (or never reached the board)
+      return;
+    }
     const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
     const int mx = appui ? e.button.x : e.motion.x;
     const int my = appui ? e.button.y : e.motion.y;
     synchroniser(vue, etat.courant());
-    if (const auto c = choisirCase(vue, gui->ratio, mx, my)) etat.peindre(c->colonne, c->ligne);
+    const auto c = choisirCase(vue, gui->ratio, mx, my);
+    if (!c) {
+      dernier.reset();  // off the board: the next cell starts a new line
+      return;
+    }
+    // Motion events come a few per frame: the cells between two of them are painted too.
+    if (appui || !dernier) {
+      etat.peindre(c->colonne, c->ligne);
+    } else {
+      for (const auto& [col, lig] : casesEntre(dernier->colonne, dernier->ligne, c->colonne, c->ligne))
+        etat.peindre(col, lig);
+    }
+    dernier = c;
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {

@@ -1,6 +1,7 @@
 #include "editor/regles_editeur.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -88,6 +89,21 @@ bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget) 
     return e.button.button != SDL_BUTTON_WHEELUP && e.button.button != SDL_BUTTON_WHEELDOWN;
   if (e.type == SDL_MOUSEMOTION) return e.motion.state == SDL_BUTTON(SDL_BUTTON_LEFT);
   return false;
+}
+
+std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1) {
+  std::vector<std::pair<int, int>> cases;
+  const int dc = std::abs(c1 - c0), dl = -std::abs(l1 - l0);
+  const int sc = c0 < c1 ? 1 : -1, sl = l0 < l1 ? 1 : -1;
+  int erreur = dc + dl;
+  for (;;) {
+    cases.emplace_back(c0, l0);
+    if (c0 == c1 && l0 == l1) break;
+    const int e2 = 2 * erreur;
+    if (e2 >= dl) { erreur += dl; c0 += sc; }
+    if (e2 <= dc) { erreur += dc; l0 += sl; }
+  }
+  return cases;
 }
 
 void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibleY) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/camera.h"
@@ -43,6 +44,10 @@ bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne);
 // Whether this mouse event paints: any button press but the wheel's, or a motion with exactly the left button
 // held; never while a dialog is open or the pointer is over a widget.
 bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget);
+
+// The cells of the straight line from (c0, l0) to (c1, l1), both ends included, each touching
+// the previous one by a side or a corner (Bresenham): a fast drag paints without gaps.
+std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1);
 
 // The wheel's zoom: sens < 0 (wheel up) brings the eye 15 % closer, sens > 0 takes it back,
 // within [ProfondeurZoomMax, ProfondeurZoomMin]; with a target (the board point under the

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# As an author: a drag over three cells and a click on a fourth; Ctrl+Z takes the click back,
-# a second Ctrl+Z the whole drag, Ctrl+Y brings the drag back and Ctrl+Shift+Z is redo too; the
-# wheel over an empty cell zooms and paints nothing; the saved file has exactly the cells left.
+# As an author: a fast drag paints its whole line; then a drag over three cells and a click on a
+# fourth: Ctrl+Z takes the click back, a second Ctrl+Z the whole drag, Ctrl+Y brings the drag
+# back and Ctrl+Shift+Z is redo too; the wheel over an empty cell zooms and paints nothing; the
+# saved file has exactly the cells left.
 # Usage: editeur_annuler.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -21,6 +22,16 @@ attendre_ligne '^Chargement de tout .*annuler\.map$'
 
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
+# A fast drag: one jump of the pointer from cell 1 to cell 6 of row 6 paints the whole line.
+y6=$(case_y 6)
+xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y6"
+sleep 0.1
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove --window "$fenetre" "$(case_x 6)" "$y6"
+sleep 0.1
+xdotool mouseup 1
+sleep 0.2
 y4=$(case_y 4)
 xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y4"
 sleep 0.1
@@ -55,6 +66,7 @@ cliquer "$(commande_x 3)" "$(commande_y)"
 attendre_ligne "^Sauvegarde de tout .*annuler\.map$"
 quitter_editeur
 [ "$(ligne 4)" = "###..." ] || echec "row 4 is '$(ligne 4)', not '###...'"
+[ "$(ligne 6)" = "######" ] || echec "the fast drag left row 6 as '$(ligne 6)'"
 
 fermer_fenetre
 attendre_fin

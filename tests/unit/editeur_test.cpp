@@ -140,6 +140,33 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
   for (const Cas& c : cas) EXPECT_EQ(evenementPeint(c.e, c.dialogue, c.survol), c.peint) << c.nom;
 }
 
+// A drag's line: every cell from one motion point to the next, ends included, no gaps.
+TEST(ReglesEditeur, CasesEntreDeuxPoints) {
+  using C = std::vector<std::pair<int, int>>;
+  struct Cas { int c0, l0, c1, l1; C attendu; };
+  const Cas cas[] = {
+      {3, 3, 3, 3, {{3, 3}}},
+      {1, 4, 5, 4, {{1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}}},
+      {5, 4, 1, 4, {{5, 4}, {4, 4}, {3, 4}, {2, 4}, {1, 4}}},
+      {2, 0, 2, 3, {{2, 0}, {2, 1}, {2, 2}, {2, 3}}},
+      {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+      {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+      {0, 0, -2, 5, {{0, 0}, {0, 1}, {-1, 2}, {-1, 3}, {-2, 4}, {-2, 5}}},
+  };
+  for (const Cas& c : cas)
+    EXPECT_EQ(casesEntre(c.c0, c.l0, c.c1, c.l1), c.attendu) << c.c0 << "," << c.l0 << " -> " << c.c1 << "," << c.l1;
+  // Long lines: each step to a neighbour, the count that of the longer side plus one.
+  for (const auto& [c1, l1] : C{{254, 0}, {254, 254}, {17, 254}, {-200, 31}}) {
+    const C l = casesEntre(0, 0, c1, l1);
+    EXPECT_EQ(l.size(), static_cast<size_t>(std::max(std::abs(c1), std::abs(l1)) + 1));
+    for (size_t i = 1; i < l.size(); ++i) {
+      EXPECT_LE(std::abs(l[i].first - l[i - 1].first), 1);
+      EXPECT_LE(std::abs(l[i].second - l[i - 1].second), 1);
+    }
+    EXPECT_EQ(l.back(), std::make_pair(c1, l1));
+  }
+}
+
 // The wheel zooms toward the pointed point, within its bounds, both ways alike.
 TEST(ReglesEditeur, ZoomVersLePointeur) {
   Camera c;
