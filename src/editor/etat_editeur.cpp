@@ -1,5 +1,7 @@
 #include "editor/etat_editeur.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -308,6 +310,7 @@ void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
   fermerChoixCouleur();
   choixCouleur_ = std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300, rappel(),
                                                     "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
+  choixCouleur_->getCouleur(couleurOuverture_, 3);
   journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
           std::to_string(cy) + ")");
 }
@@ -422,7 +425,14 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
       break;
     case CmdCouleurOK:
       if (!choixCouleur_) break;
-      choixCouleur_->getCouleur(travail_[quartier_], 3);
+    {
+      // The chooser shows the nearest colour its rainbow and bar hold: confirmed untouched, it
+      // gives back the corner's own colour rather than that approximation.
+      float choisie[4] = {0, 0, 0, 1};
+      choixCouleur_->getCouleur(choisie, 3);
+      if (!std::equal(choisie, choisie + 3, couleurOuverture_))
+        std::copy(choisie, choisie + 3, travail_[quartier_]);
+    }
       if (coins_) coins_->setCoins(&travail_[0][0]);
       fermerChoixCouleur();
       journal("DEL formcolor");

@@ -176,6 +176,7 @@ class EtatEditeur {
   IntGUI* ligneBombes_ = nullptr;
   float travail_[4][4] = {};
   int quartier_ = 0;
+  float couleurOuverture_[4] = {};  // what the colour chooser showed when it opened
   int niveauDialogue_ = 1;  // the level (from 1) shown when the open dialog was opened
 
   HistoriqueEditeur* historique_ = nullptr;

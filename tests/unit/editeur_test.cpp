@@ -738,3 +738,22 @@ TEST_F(Editeur, UnDialogueAgitSurSonNiveau) {
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 0, 2, 3}));
   }
 }
+
+// The colour chooser opened on each default grey corner and confirmed untouched gives back the
+// very same colour (it used to save its nearest shade, 0.772 for 0.7).
+TEST_F(Editeur, CouleurInchangeeSansChoix) {
+  for (int q = 0; q < 4; ++q) {
+    auto e = ouvrir();
+    const Niveau avant = e->courant();
+    cmd(*e, CmdProprietes);
+    ZoneGUI* z = e->widgetCoins()->zone();
+    cmd(*e, CmdQuartier, z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
+    ASSERT_NE(e->choixCouleur(), nullptr);
+    cmd(*e, CmdCouleurOK);
+    cmd(*e, CmdProprietesOK);
+    for (int k = 0; k < 4; ++k)
+      for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
+    e->detruireFermes();
+  }
+}
