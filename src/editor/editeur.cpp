@@ -59,7 +59,9 @@ bool editeur(const std::string& fichier) {
       if (k == SDLK_z && (e.key.keysym.mod & KMOD_SHIFT)) etat.refaire();
       else if (k == SDLK_z) etat.annuler();
       else if (k == SDLK_y) etat.refaire();
-      if (k == SDLK_z || k == SDLK_y) return;
+      else if (k == SDLK_s && !etat.dialogueOuvert())
+        etat.commandeEditeur(nullptr, CmdSauver, EV_RELACHE, 0, 0);
+      if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
     }
     if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
         (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {

@@ -2,7 +2,7 @@
 # As an author: a fast drag paints its whole line; then a drag over three cells and a click on a
 # fourth: Ctrl+Z takes the click back, a second Ctrl+Z the whole drag, Ctrl+Y brings the drag
 # back and Ctrl+Shift+Z is redo too; the wheel over an empty cell zooms and paints nothing; the
-# saved file has exactly the cells left.
+# file saved by Ctrl+S has exactly the cells left.
 # Usage: editeur_annuler.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -62,7 +62,7 @@ sleep 0.1
 xdotool click 4 click 4 click 5
 attendre_ligne '^Zoom : profondeur [0-9]+$' 3
 capture editeur-annuler
-cliquer "$(commande_x 3)" "$(commande_y)"
+touche ctrl+s
 attendre_ligne "^Sauvegarde de tout .*annuler\.map$"
 quitter_editeur
 [ "$(ligne 4)" = "###..." ] || echec "row 4 is '$(ligne 4)', not '###...'"
