@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "base/journal.h"
@@ -45,22 +47,63 @@ bool editeur(const std::string& fichier) {
   synchroniser(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
 
+  std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
       etat.echap();
       return;
     }
-    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) return;
+    if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
+      const SDLKey k = e.key.keysym.sym;
+      if (k == SDLK_z && (e.key.keysym.mod & KMOD_SHIFT)) etat.refaire();
+      else if (k == SDLK_z) etat.annuler();
+      else if (k == SDLK_y) etat.refaire();
+      else if (k == SDLK_s && !etat.dialogueOuvert())
+        etat.commandeEditeur(nullptr, CmdSauver, EV_RELACHE, 0, 0);
+      if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
+    }
+    if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
+        (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {
+      synchroniser(vue, etat.courant());
+      Camera& camera = etat.courant().camera;
+      const int sens = e.button.button == SDL_BUTTON_WHEELUP ? -1 : 1;
+      if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y)) {
+        const float x = static_cast<float>(c->colonne) + 0.5f, y = static_cast<float>(c->ligne) + 0.5f;
+        zoomerVers(camera, sens, &x, &y);
+      } else {
+        zoomerVers(camera, sens, nullptr, nullptr);
+      }
+      journal("Zoom : profondeur " + std::to_string(static_cast<int>(-camera.profondeurOeil)));
+      return;
+    }
+    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) {
+      dernier.reset();  // the drag is over (or never reached the board)
+      return;
+    }
     const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
     const int mx = appui ? e.button.x : e.motion.x;
     const int my = appui ? e.button.y : e.motion.y;
     synchroniser(vue, etat.courant());
-    if (const auto c = choisirCase(vue, gui->ratio, mx, my)) etat.peindre(c->colonne, c->ligne);
+    const auto c = choisirCase(vue, gui->ratio, mx, my);
+    if (!c) {
+      dernier.reset();  // off the board: the next cell starts a new line
+      return;
+    }
+    // Motion events come a few per frame: the cells between two of them are painted too.
+    if (appui || !dernier) {
+      etat.peindre(c->colonne, c->ligne);
+    } else {
+      for (const auto& [col, lig] : casesEntre(dernier->colonne, dernier->ligne, c->colonne, c->ligne))
+        etat.peindre(col, lig);
+    }
+    dernier = c;
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    // A drag is one step: the changes become a step once every button is up.
+    if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();
     etat.surligner(ticks);
     const uint32_t dt = dureeDefilement(ticks - precedent);
     precedent = ticks;

@@ -1,5 +1,7 @@
 #include "editor/etat_editeur.h"
 
+#include <algorithm>
+
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -64,6 +66,8 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
   for (const auto& c : commandes)
     commandes_.push_back(
         std::make_unique<ImageGUI>(c.x, ecranH_ - 33, 32, 32, c.texture, rappel(), c.donnee));
+  historique_ = &HistoriquesSession::instance().pour(chemin_);
+  base_ = instantane();
 }
 
 EtatEditeur::~EtatEditeur() {
@@ -113,7 +117,7 @@ void EtatEditeur::surligner(uint32_t ticks) {
 
 bool EtatEditeur::peindre(int colonne, int ligne) {
   if (!appliquerOutil(courant(), outil_, colonne, ligne)) return false;
-  modifie_ = true;
+  marquerModifie();
   return true;
 }
 
@@ -124,6 +128,8 @@ DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur)
   fermerDialogue();
   dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
   typeDialogue_ = type;
+  // The spinner stays usable meanwhile: the dialog's answer goes to the level it was asked for.
+  niveauDialogue_ = indiceCourant() + 1;
   return dialogue_.get();
 }
 
@@ -304,16 +310,19 @@ void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
   fermerChoixCouleur();
   choixCouleur_ = std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300, rappel(),
                                                     "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
+  choixCouleur_->getCouleur(couleurOuverture_, 3);
   journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
           std::to_string(cy) + ")");
 }
 
 void EtatEditeur::appliquerProprietesDialogue() {
   if (!ligneLargeur_ || !ligneHauteur_ || !ligneBombes_) return;
-  appliquerProprietes(courant(), ligneLargeur_->valeur(), ligneHauteur_->valeur(),
+  const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
+  appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
+                      ligneHauteur_->valeur(),
                       ligneBombes_->valeur(), travail_);
-  modifie_ = true;
-  journal("Modif niv " + std::to_string(spinner_->valeur()));
+  marquerModifie();
+  journal("Modif niv " + std::to_string(numero));
 }
 
 void EtatEditeur::echap() {
@@ -386,19 +395,19 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     case CmdAjouterAvant:
     case CmdAjouterApres: {
       if (ouvert != DialogueEditeur::Ajouter) break;
-      const int v = insererNiveau(niveaux_, spinner_->valeur(), donnee == CmdAjouterApres);
+      const int v = insererNiveau(niveaux_, niveauDialogue_, donnee == CmdAjouterApres);
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);
       spinner_->rafraichir();
-      modifie_ = true;
+      marquerModifie();
       fermerDialogue();
       break;
     }
     case CmdSupprimerOK: {
       if (ouvert != DialogueEditeur::Supprimer) break;
       const size_t avant = niveaux_.size();
-      const int v = supprimerNiveau(niveaux_, spinner_->valeur());
-      if (niveaux_.size() != avant) modifie_ = true;
+      const int v = supprimerNiveau(niveaux_, niveauDialogue_);
+      if (niveaux_.size() != avant) marquerModifie();
       spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
       spinner_->setValeur(v);
       spinner_->rafraichir();
@@ -416,7 +425,14 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
       break;
     case CmdCouleurOK:
       if (!choixCouleur_) break;
-      choixCouleur_->getCouleur(travail_[quartier_], 3);
+    {
+      // The chooser shows the nearest colour its rainbow and bar hold: confirmed untouched, it
+      // gives back the corner's own colour rather than that approximation.
+      float choisie[4] = {0, 0, 0, 1};
+      choixCouleur_->getCouleur(choisie, 3);
+      if (!std::equal(choisie, choisie + 3, couleurOuverture_))
+        std::copy(choisie, choisie + 3, travail_[quartier_]);
+    }
       if (coins_) coins_->setCoins(&travail_[0][0]);
       fermerChoixCouleur();
       journal("DEL formcolor");
@@ -440,7 +456,7 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
           break;
         }
         journal("Copie de secours chargée : " + cheminRecuperation(chemin_));
-        modifie_ = true;
+        marquerModifie();
         spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
         spinner_->setValeur(1);
         spinner_->rafraichir();
@@ -458,4 +474,45 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     default:
       break;
   }
+}
+
+// ---- undo and redo ---------------------------------------------------------------------------
+
+void EtatEditeur::marquerModifie() {
+  modifie_ = true;
+  ++revision_;
+}
+
+InstantaneEditeur EtatEditeur::instantane() const { return {niveaux_, indiceCourant()}; }
+
+void EtatEditeur::validerHistorique() {
+  if (revision_ == revisionBase_) return;
+  InstantaneEditeur apres = instantane();
+  historique_->enregistrer(base_, apres);
+  base_ = std::move(apres);
+  revisionBase_ = revision_;
+}
+
+bool EtatEditeur::annuler() { return revenir(true); }
+bool EtatEditeur::refaire() { return revenir(false); }
+
+// A dialog open on a level must not see that level change under it: no undo meanwhile.
+bool EtatEditeur::revenir(bool enArriere) {
+  if (dialogue_ || choixCouleur_) return false;
+  validerHistorique();
+  InstantaneEditeur etat = instantane();
+  if (!(enArriere ? historique_->annuler(etat) : historique_->refaire(etat))) return false;
+  // The view is not part of a step: each level keeps the camera it has now.
+  for (size_t i = 0; i < etat.niveaux.size() && i < niveaux_.size(); ++i)
+    etat.niveaux[i].camera = niveaux_[i].camera;
+  niveaux_ = etat.niveaux;
+  spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
+  spinner_->setValeur(etat.indice + 1);
+  spinner_->rafraichir();
+  base_ = std::move(etat);
+  modifie_ = true;
+  revisionBase_ = ++revision_;
+  journal(std::string(enArriere ? "Annuler : niveau " : "Refaire : niveau ") +
+          std::to_string(indiceCourant() + 1));
+  return true;
 }

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/historique_editeur.h"
 #include "editor/regles_editeur.h"
 #include "game/niveau.h"
 #include "gui/dialogue.h"
@@ -102,6 +103,14 @@ class EtatEditeur {
   // button's callback. Until then a closed dialog's buttons do nothing.
   void detruireFermes();
 
+  // Undo and redo (one history per file for the session). Every change since the last step
+  // becomes one step when validerHistorique() runs: the screen calls it whenever no mouse
+  // button is held, so a whole drag is one step. Refused while a dialog is open. True when the
+  // levels changed (logged "Annuler : niveau N" / "Refaire : niveau N").
+  void validerHistorique();
+  bool annuler();
+  bool refaire();
+
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
 
@@ -138,6 +147,9 @@ class EtatEditeur {
   bool ecrire(const std::string& chemin);
   void ouvrirConflit();
   void apresSauvegarde();
+  void marquerModifie();
+  InstantaneEditeur instantane() const;
+  bool revenir(bool enArriere);
 
   std::string chemin_;
   std::vector<Niveau> niveaux_;
@@ -164,4 +176,10 @@ class EtatEditeur {
   IntGUI* ligneBombes_ = nullptr;
   float travail_[4][4] = {};
   int quartier_ = 0;
+  float couleurOuverture_[4] = {};  // what the colour chooser showed when it opened
+  int niveauDialogue_ = 1;  // the level (from 1) shown when the open dialog was opened
+
+  HistoriqueEditeur* historique_ = nullptr;
+  InstantaneEditeur base_;  // the levels as the last step left them
+  uint64_t revision_ = 0, revisionBase_ = 0;
 };

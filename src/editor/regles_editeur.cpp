@@ -1,6 +1,7 @@
 #include "editor/regles_editeur.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -83,9 +84,39 @@ bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
 
 bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget) {
   if (dialogueOuvert || survolWidget) return false;
-  if (e.type == SDL_MOUSEBUTTONDOWN) return true;
+  // The wheel zooms: an author trying it must not damage the level.
+  if (e.type == SDL_MOUSEBUTTONDOWN)
+    return e.button.button != SDL_BUTTON_WHEELUP && e.button.button != SDL_BUTTON_WHEELDOWN;
   if (e.type == SDL_MOUSEMOTION) return e.motion.state == SDL_BUTTON(SDL_BUTTON_LEFT);
   return false;
+}
+
+std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1) {
+  std::vector<std::pair<int, int>> cases;
+  const int dc = std::abs(c1 - c0), dl = -std::abs(l1 - l0);
+  const int sc = c0 < c1 ? 1 : -1, sl = l0 < l1 ? 1 : -1;
+  int erreur = dc + dl;
+  for (;;) {
+    cases.emplace_back(c0, l0);
+    if (c0 == c1 && l0 == l1) break;
+    const int e2 = 2 * erreur;
+    if (e2 >= dl) { erreur += dl; c0 += sc; }
+    if (e2 <= dc) { erreur += dc; l0 += sl; }
+  }
+  return cases;
+}
+
+void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibleY) {
+  const float avant = camera.profondeurOeil;
+  const float apres = std::max(ProfondeurZoomMax,
+                               std::min(ProfondeurZoomMin, avant * (sens < 0 ? 0.85f : 1.0f / 0.85f)));
+  camera.profondeurOeil = apres;
+  if (!cibleX || !cibleY) return;
+  // The point under the pointer stays under it: the look-at point moves toward it by the share
+  // of the distance the eye came closer.
+  const float part = 1.0f - apres / avant;
+  camera.centreX += (*cibleX - camera.centreX) * part;
+  camera.centreY += (*cibleY - camera.centreY) * part;
 }
 
 uint32_t dureeDefilement(uint32_t dt) { return dt > 500 ? 1 : dt; }

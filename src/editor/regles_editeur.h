@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/camera.h"
@@ -40,9 +41,20 @@ void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTrav
 // the cell's centre. False when nothing changed (outside the grid, same code, same place).
 bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne);
 
-// Whether this mouse event paints: any button press, or a motion with exactly the left button
+// Whether this mouse event paints: any button press but the wheel's, or a motion with exactly the left button
 // held; never while a dialog is open or the pointer is over a widget.
 bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget);
+
+// The cells of the straight line from (c0, l0) to (c1, l1), both ends included, each touching
+// the previous one by a side or a corner (Bresenham): a fast drag paints without gaps.
+std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1);
+
+// The wheel's zoom: sens < 0 (wheel up) brings the eye 15 % closer, sens > 0 takes it back,
+// within [ProfondeurZoomMax, ProfondeurZoomMin]; with a target (the board point under the
+// pointer) the look-at point moves toward it so that the zoom goes toward the pointer.
+constexpr float ProfondeurZoomMin = -4.0f;
+constexpr float ProfondeurZoomMax = -120.0f;
+void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibleY);
 
 // Frame time for scrolling: a frame longer than 500 ms (a stall) counts as 1 ms.
 uint32_t dureeDefilement(uint32_t dt);

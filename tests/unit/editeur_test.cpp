@@ -127,7 +127,8 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
   const Cas cas[] = {
       {"appui gauche", appui(SDL_BUTTON_LEFT), false, false, true},
       {"appui droit", appui(SDL_BUTTON_RIGHT), false, false, true},
-      {"molette", appui(SDL_BUTTON_WHEELUP), false, false, true},
+      {"molette vers le haut", appui(SDL_BUTTON_WHEELUP), false, false, false},
+      {"molette vers le bas", appui(SDL_BUTTON_WHEELDOWN), false, false, false},
       {"glisser gauche", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT)), false, false, true},
       {"glisser droit", mouvement(SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
       {"glisser deux boutons", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT) | SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
@@ -137,6 +138,53 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
       {"sur un bouton", appui(SDL_BUTTON_LEFT), false, true, false},
   };
   for (const Cas& c : cas) EXPECT_EQ(evenementPeint(c.e, c.dialogue, c.survol), c.peint) << c.nom;
+}
+
+// A drag's line: every cell from one motion point to the next, ends included, no gaps.
+TEST(ReglesEditeur, CasesEntreDeuxPoints) {
+  using C = std::vector<std::pair<int, int>>;
+  struct Cas { int c0, l0, c1, l1; C attendu; };
+  const Cas cas[] = {
+      {3, 3, 3, 3, {{3, 3}}},
+      {1, 4, 5, 4, {{1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}}},
+      {5, 4, 1, 4, {{5, 4}, {4, 4}, {3, 4}, {2, 4}, {1, 4}}},
+      {2, 0, 2, 3, {{2, 0}, {2, 1}, {2, 2}, {2, 3}}},
+      {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}, {3, 3}}},
+      {0, 0, 3, 1, {{0, 0}, {1, 0}, {2, 1}, {3, 1}}},
+      {0, 0, -2, 5, {{0, 0}, {0, 1}, {-1, 2}, {-1, 3}, {-2, 4}, {-2, 5}}},
+  };
+  for (const Cas& c : cas)
+    EXPECT_EQ(casesEntre(c.c0, c.l0, c.c1, c.l1), c.attendu) << c.c0 << "," << c.l0 << " -> " << c.c1 << "," << c.l1;
+  // Long lines: each step to a neighbour, the count that of the longer side plus one.
+  for (const auto& [c1, l1] : C{{254, 0}, {254, 254}, {17, 254}, {-200, 31}}) {
+    const C l = casesEntre(0, 0, c1, l1);
+    EXPECT_EQ(l.size(), static_cast<size_t>(std::max(std::abs(c1), std::abs(l1)) + 1));
+    for (size_t i = 1; i < l.size(); ++i) {
+      EXPECT_LE(std::abs(l[i].first - l[i - 1].first), 1);
+      EXPECT_LE(std::abs(l[i].second - l[i - 1].second), 1);
+    }
+    EXPECT_EQ(l.back(), std::make_pair(c1, l1));
+  }
+}
+
+// The wheel zooms toward the pointed point, within its bounds, both ways alike.
+TEST(ReglesEditeur, ZoomVersLePointeur) {
+  Camera c;
+  c.centreX = 10.0f;
+  c.centreY = 10.0f;
+  c.profondeurOeil = -20.0f;
+  const float x = 20.0f, y = 0.0f;
+  zoomerVers(c, -1, &x, &y);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, -17.0f);
+  EXPECT_FLOAT_EQ(c.centreX, 11.5f);  // 15 % of the way toward the pointer
+  EXPECT_FLOAT_EQ(c.centreY, 8.5f);
+  zoomerVers(c, 1, nullptr, nullptr);  // no cell under the pointer: depth only
+  EXPECT_NEAR(c.profondeurOeil, -20.0f, 1e-4f);
+  EXPECT_FLOAT_EQ(c.centreX, 11.5f);
+  for (int i = 0; i < 100; ++i) zoomerVers(c, -1, &x, &y);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, ProfondeurZoomMin);
+  for (int i = 0; i < 100; ++i) zoomerVers(c, 1, nullptr, nullptr);
+  EXPECT_FLOAT_EQ(c.profondeurOeil, ProfondeurZoomMax);
 }
 
 TEST(ReglesEditeur, DefilementAuxBords) {
@@ -630,4 +678,82 @@ TEST_F(Editeur, OutilChoisiPulse) {
   EXPECT_EQ(sept->zone()->bordureDroite, 0);
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->x, 607);
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->y, 33);
+}
+
+// Undo and redo through the editor: a drag of several cells is one step, an inserted level goes
+// and comes back, nothing moves while a dialog is open, and reopening the file keeps its history.
+TEST_F(Editeur, AnnulerEtRefaire) {
+  {
+    auto e = ouvrir();
+    e->choisirOutil(4, EV_RELACHE);
+    e->peindre(1, 1);
+    e->peindre(2, 1);  // same drag
+    e->validerHistorique();
+    e->spinner()->setValeur(2);
+    cmd(*e, CmdAjouter);
+    EXPECT_FALSE(e->annuler());  // the dialog is open
+    cmd(*e, CmdAjouterApres);
+    e->validerHistorique();
+    ASSERT_EQ(e->niveaux().size(), 4u);
+
+    ASSERT_TRUE(e->annuler());
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+    ASSERT_TRUE(e->annuler());
+    EXPECT_EQ(e->spinner()->valeur(), 1);  // back on the level the drag changed
+    EXPECT_EQ(e->courant().lireCase(1, 1), 0);
+    EXPECT_EQ(e->courant().lireCase(2, 1), 0);
+    EXPECT_FALSE(e->annuler());
+    ASSERT_TRUE(e->refaire());
+    EXPECT_EQ(e->courant().lireCase(1, 1), 4);
+    EXPECT_EQ(e->courant().lireCase(2, 1), 4);
+  }
+  auto e = ouvrir();  // the same file again in this session
+  ASSERT_TRUE(e->refaire());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+}
+
+// The spinner moved while a dialog is open: the answer goes to the level the dialog was opened
+// on, for each dialog that acts on a level.
+TEST_F(Editeur, UnDialogueAgitSurSonNiveau) {
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdProprietes);
+    e->ligneBombes()->setValeur(9);
+    e->spinner()->setValeur(2);
+    cmd(*e, CmdProprietesOK);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{9, 2, 3}));
+  }
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdSupprimer);
+    e->spinner()->setValeur(3);
+    cmd(*e, CmdSupprimerOK);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{2, 3}));
+  }
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdAjouter);
+    e->spinner()->setValeur(3);
+    cmd(*e, CmdAjouterApres);
+    EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 0, 2, 3}));
+  }
+}
+
+// The colour chooser opened on each default grey corner and confirmed untouched gives back the
+// very same colour (it used to save its nearest shade, 0.772 for 0.7).
+TEST_F(Editeur, CouleurInchangeeSansChoix) {
+  for (int q = 0; q < 4; ++q) {
+    auto e = ouvrir();
+    const Niveau avant = e->courant();
+    cmd(*e, CmdProprietes);
+    ZoneGUI* z = e->widgetCoins()->zone();
+    cmd(*e, CmdQuartier, z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
+    ASSERT_NE(e->choixCouleur(), nullptr);
+    cmd(*e, CmdCouleurOK);
+    cmd(*e, CmdProprietesOK);
+    for (int k = 0; k < 4; ++k)
+      for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
+    e->detruireFermes();
+  }
 }

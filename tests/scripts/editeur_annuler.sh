@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# As an author: a fast drag paints its whole line; then a drag over three cells and a click on a
+# fourth: Ctrl+Z takes the click back, a second Ctrl+Z the whole drag, Ctrl+Y brings the drag
+# back and Ctrl+Shift+Z is redo too; the wheel over an empty cell zooms and paints nothing; the
+# file saved by Ctrl+S has exactly the cells left.
+# Usage: editeur_annuler.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+fichier="$home/mapsusr/annuler.map"
+# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
+case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
+  sed -n "$(($1 + 1))p" | cut -c 2-7; }
+
+demarrer
+cliquer 90 "$(menu_label_y 188)"
+sleep 0.3
+taper "annuler"
+touche Return
+attendre_ligne '^Chargement de tout .*annuler\.map$'
+
+cliquer "$(outil_x 1)" 17
+attendre_ligne '^Obj : 1$'
+# A fast drag: one jump of the pointer from cell 1 to cell 6 of row 6 paints the whole line.
+y6=$(case_y 6)
+xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y6"
+sleep 0.1
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove --window "$fenetre" "$(case_x 6)" "$y6"
+sleep 0.1
+xdotool mouseup 1
+sleep 0.2
+y4=$(case_y 4)
+xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y4"
+sleep 0.1
+xdotool mousedown 1
+for c in 2 3; do
+  sleep 0.1
+  xdotool mousemove --window "$fenetre" "$(case_x $c)" "$y4"
+done
+sleep 0.1
+xdotool mouseup 1
+sleep 0.2
+cliquer "$(case_x 4)" "$y4"
+sleep 0.2
+
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$'
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$' 2
+touche ctrl+y
+attendre_ligne '^Refaire : niveau 1$'
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$' 3
+touche ctrl+shift+z
+attendre_ligne '^Refaire : niveau 1$' 2
+# The wheel over an empty cell of the same row: in, in, out; still the brick tool.
+xdotool mousemove --window "$fenetre" "$(case_x 6)" "$y4"
+sleep 0.1
+xdotool click 4 click 4 click 5
+attendre_ligne '^Zoom : profondeur [0-9]+$' 3
+capture editeur-annuler
+touche ctrl+s
+attendre_ligne "^Sauvegarde de tout .*annuler\.map$"
+quitter_editeur
+[ "$(ligne 4)" = "###..." ] || echec "row 4 is '$(ligne 4)', not '###...'"
+[ "$(ligne 6)" = "######" ] || echec "the fast drag left row 6 as '$(ligne 6)'"
+
+fermer_fenetre
+attendre_fin
+[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur-annuler.png" "$CAPTURES/"
+echo "ok"
