@@ -67,6 +67,9 @@ attendre_ligne "^Sauvegarde de tout .*essai\.map$"
 quitter_editeur
 [ "$(ligne 2)" = "###" ] || echec "row 2 is '$(ligne 2)', not '###'"
 [ "$(ligne 1)" = "..." ] || echec "row 1 is '$(ligne 1)': the undone win cell came back"
+# The click on the button painted nothing under it: no win cell anywhere.
+"$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' | grep -q W &&
+  echec "a win cell painted somewhere"
 
 fermer_fenetre
 attendre_fin
