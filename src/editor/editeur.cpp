@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "base/journal.h"
+#include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
 #include "game/instantane.h"
@@ -46,12 +47,17 @@ bool editeur(const std::string& fichier) {
   InstantaneTerrain vue;
   synchroniser(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
+  EssaiEditeur essai(gui->largeur, gui->hauteur);
 
   std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
       etat.echap();
+      return;
+    }
+    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F5) {
+      essai.demander();
       return;
     }
     if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
@@ -102,6 +108,7 @@ bool editeur(const std::string& fichier) {
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    essai.executer(etat);
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();
     etat.surligner(ticks);

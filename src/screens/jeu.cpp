@@ -51,7 +51,12 @@ enum class IssueNiveau {
 // One level, from its start to its release.
 class PartieNiveau {
  public:
-  PartieNiveau(const Niveau& depart, SuiviPartie& suivi) : depart_(depart), suivi_(suivi) {}
+  // `essai`: the editor's test-play: running at once, no records, no hint; a result or Escape
+  // ends it at once.
+  PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false)
+      : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {}
+
+  FinEssai finEssai() const { return finEssai_; }
 
   IssueNiveau jouer() {
     donneesAction.reinitialiser();
@@ -64,6 +69,7 @@ class PartieNiveau {
     terrain->allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
+    if (essai_) lancer();
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
@@ -73,7 +79,10 @@ class PartieNiveau {
       dessiner(vue, ticks);
       widgets_.montrerBombes(vue.bombes);
     };
-    if (bouclerEcran(ecran, terrain) == FinEcran::Quitter) issue_ = IssueNiveau::Fenetre;
+    if (bouclerEcran(ecran, terrain) == FinEcran::Quitter) {
+      issue_ = IssueNiveau::Fenetre;
+      finEssai_ = FinEssai::Fenetre;
+    }
     terminer();
     return issue_;
   }
@@ -106,6 +115,12 @@ class PartieNiveau {
     donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
     if (demo_) {
       avancerDemo(maintenant);
+      return;
+    }
+    if (essai_ && resultat() && continuer_) {
+      // The quit button stops the thread with a loss: that is the author leaving.
+      finirEssai(abandonne() ? FinEssai::Abandon
+                 : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
       return;
     }
     if (texResultat_ == 0 && resultat()) montrerResultat();
@@ -230,7 +245,9 @@ class PartieNiveau {
       if (estTouchePause(touche) || estToucheRecommencer(touche)) rendreNiveau();
       return;
     }
-    if (touche == SDLK_h && (pause_ || boutonIndice_)) {
+    if (essai_ && touche == SDLK_ESCAPE) {
+      finirEssai(FinEssai::Abandon);
+    } else if (touche == SDLK_h && (pause_ || boutonIndice_)) {
       demande_ = Demande::Indice;
     } else if (estToucheEntree(touche)) {
       entree();
@@ -304,7 +321,23 @@ class PartieNiveau {
     donneesAction.pause = false;
   }
 
+  // The test-play over: straight back to the editor, whatever the result.
+  void finirEssai(FinEssai fin) {
+    fermerPause();
+    finEssai_ = fin;
+    continuer_ = false;
+    const char* nom = fin == FinEssai::Gagne ? "gagné" : fin == FinEssai::Perdu ? "perdu" : "abandon";
+    journal(std::string("Fin essai : ") + nom + " au pas " +
+            std::to_string(fin == FinEssai::Abandon ? donneesAction.pas.load()
+                                                    : donneesAction.pasResultat.load()));
+  }
+
   void allerAuMenu() {
+    if (essai_) {
+      // The pause panel's way out leads back to the editor.
+      finirEssai(FinEssai::Abandon);
+      return;
+    }
     fermerPause();
     issue_ = IssueNiveau::Menu;
     continuer_ = false;
@@ -404,6 +437,8 @@ class PartieNiveau {
 
   const Niveau& depart_;
   SuiviPartie& suivi_;
+  const bool essai_;
+  FinEssai finEssai_ = FinEssai::Abandon;
   WidgetsNiveau widgets_;
   std::unique_ptr<PanneauPause> pause_;
   Demande demande_ = Demande::Aucune;
@@ -415,7 +450,7 @@ class PartieNiveau {
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
   int pertes_ = 0;              // losses by play on this level
-  bool indiceVerifie_ = false;  // solution_ holds a winning solution, or none
+  bool indiceVerifie_;          // solution_ holds a winning solution, or none
   Solution solution_;
   bool demo_ = false;           // the hint is playing
   uint32_t finDemo_ = 0;        // when the hint's result came (0: not yet)
@@ -453,4 +488,16 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
   journal("Fichier terminé");
   lecteur.fermer();
   return quitter;
+}
+
+FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero) {
+  journal("Essai niveau " + std::to_string(numero));
+  if (!terrain) return FinEssai::Abandon;
+  donneesAction.reinitialiser();
+  SuiviPartie suivi(fichier);
+  suivi.niveau(numero);
+  terrain->commencerNiveau(niveau);
+  PartieNiveau partie(niveau, suivi, true);
+  partie.jouer();
+  return partie.finEssai();
 }

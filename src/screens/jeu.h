@@ -4,6 +4,8 @@
 // play can be retried, any level restarted or paused; wins and best times go to the progress file.
 #include <string>
 
+#include "game/niveau.h"
+
 // The two code letters, typed then confirmed with F11: one more bomb once the level runs, or
 // the level won at once.
 constexpr char LettreCodeBombe = 'k';
@@ -13,3 +15,17 @@ constexpr char LettreCodeGagne = 'v';
 // sound player, translator and GUI manager. True when the window was closed during the play,
 // false otherwise (also when the file cannot be opened). The menu background must be stopped.
 bool jouerFichier(const std::string& fichier, int premierNiveau = 1);
+
+// How a test-play from the editor ended.
+enum class FinEssai {
+  Gagne,    // the ball reached a win cell
+  Perdu,    // the level was lost
+  Abandon,  // Escape, or the pause panel's way out
+  Fenetre,  // the window was closed
+};
+
+// Plays `niveau` alone, running at once from its start, with the play screen's keys and
+// physics (the editor's test-play; `fichier` and `numero` only name it on the info line). No
+// record is written. Ends at the first result or at Escape; logs "Essai niveau N", then
+// "Fin essai : gagné|perdu|abandon au pas N".
+FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero);

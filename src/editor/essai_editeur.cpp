@@ -1,0 +1,79 @@
+#include "editor/essai_editeur.h"
+
+#include <SDL.h>
+
+#include <utility>
+#include <vector>
+
+#include "base/etat.h"
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "editor/etat_editeur.h"
+#include "gui/gui.h"
+#include "screens/jeu.h"
+
+namespace {
+
+constexpr int LargeurBouton = 100;
+// How far the editor's zones move out of the window while the level is played.
+constexpr int Ecart = 20000;
+
+// Every zone that exists now, out of sight and out of reach until the destructor puts it back:
+// the play screen's own widgets, made meanwhile, are the only ones shown.
+class MiseAEcart {
+ public:
+  MiseAEcart() {
+    for (ZoneGUI* z : gui->zones()) {
+      if (!z) continue;
+      zones_.emplace_back(z, z->x);
+      z->x = static_cast<int16_t>(z->x - Ecart);
+    }
+  }
+  ~MiseAEcart() {
+    for (auto& [z, x] : zones_) z->x = x;
+  }
+  MiseAEcart(const MiseAEcart&) = delete;
+  MiseAEcart& operator=(const MiseAEcart&) = delete;
+
+ private:
+  std::vector<std::pair<ZoneGUI*, int16_t>> zones_;
+};
+
+}  // namespace
+
+EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran) {
+  const std::string texte = traducteur ? traducteur->traduire("Essai") : "Essai";
+  bouton_ = std::make_unique<BoutonGUI>(
+      largeurEcran - LargeurBouton - 1, hauteurEcran - 30, LargeurBouton, texte,
+      [this](ZoneGUI*, int, int type, int, int) {
+        if (type == EV_RELACHE) demander();
+      },
+      0);
+}
+
+void EssaiEditeur::executer(EtatEditeur& etat) {
+  if (!demande_) return;
+  demande_ = false;
+  if (etat.dialogueOuvert() || etat.choixCouleur()) {
+    journal("Essai refusé : dialogue ouvert");
+    return;
+  }
+  // Edits so far are one step of their own, before and after the play alike.
+  etat.validerHistorique();
+  const Niveau niveau = etat.courant();
+  const int numero = etat.indiceCourant() + 1;
+  gui->viderCorbeille();
+  FinEssai fin;
+  {
+    MiseAEcart ecart;
+    modeEditeur = false;  // the cells only the editor shows stay hidden, as in play
+    fin = essayerNiveau(niveau, etat.chemin(), numero);
+    modeEditeur = true;
+  }
+  journal("Retour à l'éditeur : niveau " + std::to_string(numero));
+  if (fin == FinEssai::Fenetre) {
+    SDL_Event quitter{};
+    quitter.type = SDL_QUIT;
+    SDL_PushEvent(&quitter);
+  }
+}

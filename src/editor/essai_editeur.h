@@ -1,0 +1,29 @@
+#pragma once
+// Test-play from the editor: the level being edited, as it is in memory, played with the play
+// screen's physics and keys, then straight back to the editor with its levels, history and view
+// untouched. Asked by the "Essai" button (bottom right) or F5; run from the editor's frame, never
+// inside an event.
+#include <memory>
+
+#include "gui/widgets.h"
+
+class EtatEditeur;
+
+class EssaiEditeur {
+ public:
+  // Makes the button (`largeurEcran` x `hauteurEcran`: the window).
+  EssaiEditeur(int largeurEcran, int hauteurEcran);
+
+  void demander() { demande_ = true; }
+
+  // A pending test-play of `etat`'s current level, run now; refused while a dialog is open.
+  // The editor's widgets are put aside meanwhile. A window closed during the play is handed
+  // back to the editor's loop as SDL_QUIT.
+  void executer(EtatEditeur& etat);
+
+  BoutonGUI* bouton() const { return bouton_.get(); }
+
+ private:
+  std::unique_ptr<BoutonGUI> bouton_;
+  bool demande_ = false;
+};
