@@ -42,6 +42,11 @@ ZoneGUI* Gui::zoneSous(int x, int y) const {
 }
 
 void Gui::oublierZone(ZoneGUI* zone) {
+  if (zone && zoneSurvol_ == zone) {
+    survolSupprime_ = true;
+    xSupprime_ = xDernier_;
+    ySupprime_ = yDernier_;
+  }
   zoneSurvol_ = nullptr;
   zoneFocus_ = nullptr;
   if (zoneVisee_ == zone) zoneVisee_ = nullptr;
@@ -79,6 +84,8 @@ void Gui::gererEvenement(const SDL_Event& e) {
 }
 
 void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maintenant) {
+  xDernier_ = s.x;
+  yDernier_ = s.y;
   // 1. Keys go to the zone last pressed; the navigation keys, which carry no character, also by
   // their symbol.
   if (zoneFocus_ && (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)) {
@@ -113,12 +120,16 @@ void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maint
 
   // 4. Hover change; leaving a zone with the button held cancels the click. A release seen
   // together with the change happened over the new zone, which was never pressed: no click
-  // there either.
+  // there either. But when the hovered zone was deleted under a mouse that has not moved
+  // since (the OK of a dialog over another dialog's OK), a press there is a real press: the
+  // pointer was already over the zone now found beneath it.
   zoneVisee_ = sous;
+  const bool immobile = survolSupprime_ && s.x == xSupprime_ && s.y == ySupprime_;
+  if (!immobile || sous != zoneSurvol_) survolSupprime_ = false;
   if (sous != zoneSurvol_) {
     ZoneGUI* ancienne = zoneSurvol_;
     zoneSurvol_ = sous;
-    boutonEnfonce_ = false;
+    boutonEnfonce_ = appui && immobile && !ancienne;
     relache = false;
     entree = true;
     if (ancienne) ancienne->transmettre(EV_SORTIE, s.x - ancienne->x, s.y - ancienne->y);

@@ -107,6 +107,10 @@ class Gui {
 
   std::vector<ZoneGUI*> zones_;  // a slot may be empty
   ZoneGUI* zoneSurvol_ = nullptr;
+  // The hovered zone was deleted under a still mouse (a dialog closed by its own button).
+  bool survolSupprime_ = false;
+  int xSupprime_ = 0, ySupprime_ = 0;  // where the mouse was then
+  int xDernier_ = 0, yDernier_ = 0;    // the mouse at the last event routed
   ZoneGUI* zoneFocus_ = nullptr;
   // The zone under the mouse while one event is delivered: a handler may delete it (or any
   // other zone), and the rest of the event must then skip it.

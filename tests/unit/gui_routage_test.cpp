@@ -276,6 +276,39 @@ TEST_F(Routage, DialogueSupprimeALaProchaineImage) {
   for (const ZoneGUI* z : g_->zones()) EXPECT_EQ(z, nullptr);
 }
 
+// Two dialogs of one size put their OK buttons on the same pixels: once the top one closes
+// under a still mouse, the next click there belongs to the one beneath. A mouse that moved in
+// between follows the usual hover rules.
+TEST_F(Routage, ClicJusteApresLaFermetureDUnDialogue) {
+  for (const bool bouge : {false, true}) {
+    recus_.clear();
+    DialogueGUI dessous(300, 100);
+    dessous.ajouterBouton("OK", enregistreur(), 1);
+    DialogueGUI* dessus = new DialogueGUI(300, 100);
+    dessus->ajouterBouton("OK",
+                          [&](ZoneGUI*, int, int t, int, int) {
+                            if (t == EV_RELACHE) gui->supprimerPlusTard(dessus);
+                          },
+                          2);
+    const ZoneGUI* bouton = g_->zones().back();
+    const int x = bouton->x + 5, y = bouton->y + 5;
+    clic(x, y);
+    g_->viderCorbeille();
+    if (bouge) {
+      souris(x + 1, y, false);
+      souris(x, y, false);
+    }
+    souris(x, y, true);
+    souris(x, y, false);
+    // Still: the press comes with the new hover (press, then entry); moved: entry first.
+    const std::vector<Recu> attendu =
+        bouge ? std::vector<Recu>{{1, EV_ENTREE, 6, 5}, {1, EV_APPUI, 5, 5}, {1, EV_RELACHE, 5, 5}}
+              : std::vector<Recu>{{1, EV_APPUI, 5, 5}, {1, EV_ENTREE, 5, 5}, {1, EV_RELACHE, 5, 5}};
+    ASSERT_GE(recus_.size(), 3u) << "bouge " << bouge;
+    EXPECT_EQ(std::vector<Recu>(recus_.end() - 3, recus_.end()), attendu) << "bouge " << bouge;
+  }
+}
+
 TEST_F(Routage, ZonesQuiSurviventAuGestionnaire) {
   auto b = std::make_unique<BoutonGUI>(10, 20, 80, "b", nullptr, 0);
   g_.reset();
