@@ -334,7 +334,10 @@ void EtatEditeur::echap() {
     commandeEditeur(nullptr, typeDialogue_ == DialogueEditeur::Erreur ? CmdErreurOK : CmdFermer,
                     EV_RELACHE, 0, 0);
   } else {
+    // A stray Escape must not close the editor silently: it always asks.
+    demanderToujours_ = true;
     commandeEditeur(nullptr, CmdQuitter, EV_RELACHE, 0, 0);
+    demanderToujours_ = false;
   }
 }
 
@@ -349,6 +352,13 @@ void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, in
     case CmdQuitter: {
       if (dialogue_) break;
       journal("Quit");
+      // Nothing to lose since the file was opened or saved: the button leaves without a
+      // question that would only be noise.
+      if (!modifie_ && !demanderToujours_) {
+        journal("Quitter sans modification");
+        sortie_ = true;
+        break;
+      }
       DialogueGUI* d = ouvrir(DialogueEditeur::Quitter, 300, 60);
       journal("new confirm");
       d->setTitre(traduire("DemandRec"));

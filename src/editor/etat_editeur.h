@@ -157,6 +157,7 @@ class EtatEditeur {
   uint8_t outil_ = 0;
   bool sortie_ = false;
   bool modifie_ = false;
+  bool demanderToujours_ = false;  // the quit question even with nothing changed (Escape)
   SignatureFichier signature_;          // the file as read or last saved
   bool sortirApresSauvegarde_ = false;  // the save came from the quit dialog's "Oui"
   std::string dossierUtilisateur_;

@@ -401,6 +401,32 @@ TEST_F(Editeur, NonSortSansEcrire) {
   EXPECT_EQ(lireFichierTest(chemin_), avant);
 }
 
+// The quit button asks only when something would be lost: not on a file left as opened, not
+// right after a save; an edit asks again. (Escape always asks: see EchapEstLeRetour.)
+TEST_F(Editeur, QuitterSansQuestionQuandRienNeSePerd) {
+  {
+    auto e = ouvrir();
+    cmd(*e, CmdQuitter);
+    EXPECT_TRUE(e->sortie());
+    EXPECT_FALSE(e->dialogueOuvert());
+  }
+  auto e = ouvrir();
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(5, 6));
+  cmd(*e, CmdSauver);
+  ASSERT_FALSE(e->dialogueOuvert());
+  cmd(*e, CmdQuitter);
+  EXPECT_TRUE(e->sortie());
+  EXPECT_FALSE(e->dialogueOuvert());
+  auto f = ouvrir();
+  f->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(f->peindre(6, 6));
+  cmd(*f, CmdQuitter);
+  EXPECT_FALSE(f->sortie());
+  EXPECT_EQ(f->typeDialogue(), DialogueEditeur::Quitter);
+  f->detruireFermes();
+}
+
 // Saving can fail in several ways; each keeps the edits in memory, says so in a dialog, and
 // leaves the old file whole. "Oui" of the quit dialog then stays in the editor.
 TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {

@@ -156,13 +156,23 @@ commande_x() {  # 0 add, 1 delete, 2 properties, 3 save, 4 quit
 commande_y() { echo $((H - 33 + 16)); }
 bouton_dialogue_x() { echo $(((W - 300) / 2 + 5 + 85 * $1 + 40)); }
 bouton_dialogue_y() { echo $(((H - 60) / 2 + 60 - 15)); }
-# Leaves the editor without saving (quit, then "No") and waits for the menu again.
+# Leaves the editor without saving (quit, then "No" when it asks: it does not when nothing
+# changed since the file was opened or saved) and waits for the menu again.
 quitter_editeur() {
-  local menus confirmations
+  local menus confirmations sorties
   menus=$(compter '^[0-9]+ langues$')
   confirmations=$(compter '^new confirm$')
+  sorties=$(compter '^Quitter sans modification$')
   cliquer "$(commande_x 4)" "$(commande_y)"
-  attendre_ligne '^new confirm$' $((confirmations + 1))
-  cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
+  local fin=$((SECONDS + 30))
+  while :; do
+    if [ "$(compter '^new confirm$')" -gt "$confirmations" ]; then
+      cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
+      break
+    fi
+    [ "$(compter '^Quitter sans modification$')" -gt "$sorties" ] && break
+    [ "$SECONDS" -lt "$fin" ] || echec "the editor neither asked nor left"
+    sleep 0.1
+  done
   attendre_ligne '^[0-9]+ langues$' $((menus + 1))
 }
