@@ -112,6 +112,7 @@ bool editeur(const std::string& fichier) {
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();
     etat.surligner(ticks);
+    etat.avancerAvis(ticks);
     const uint32_t dt = dureeDefilement(ticks - precedent);
     precedent = ticks;
     Niveau& n = etat.courant();

@@ -115,6 +115,12 @@ void EtatEditeur::surligner(uint32_t ticks) {
   bordures(b->zone(), static_cast<uint8_t>(std::max(0, std::min(8, static_cast<int>(v)))));
 }
 
+void EtatEditeur::avancerAvis(uint32_t ticks) {
+  if (!avis_) return;
+  if (avisDebut_ == 0) avisDebut_ = ticks ? ticks : 1;
+  if (ticks - avisDebut_ >= 2000) avis_.reset();
+}
+
 bool EtatEditeur::peindre(int colonne, int ligne) {
   if (!appliquerOutil(courant(), outil_, colonne, ligne)) return false;
   marquerModifie();
@@ -179,6 +185,9 @@ bool EtatEditeur::ecrire(const std::string& chemin) {
 // The file now holds the edits: the recovery copy (a loaded one included) has served.
 void EtatEditeur::apresSauvegarde() {
   modifie_ = false;
+  avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, traduire("Enregistre"),
+                                     nullptr, 0);
+  avisDebut_ = 0;
   signature_ = signatureFichier(chemin_);
   if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
 }

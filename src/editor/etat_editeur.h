@@ -71,6 +71,9 @@ class EtatEditeur {
   void choisirOutil(int outil, int type);
   // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side.
   void surligner(uint32_t ticks);
+  // The "saved" notice shown after a save, gone two seconds after its first frame.
+  void avancerAvis(uint32_t ticks);
+  bool avisAffiche() const { return avis_ != nullptr; }
 
   // Saves the whole file; on failure opens the save-failure dialog (closing any other) and
   // keeps every edit. When the file changed on disk since it was read or last saved (another
@@ -157,6 +160,8 @@ class EtatEditeur {
   uint8_t outil_ = 0;
   bool sortie_ = false;
   bool modifie_ = false;
+  std::unique_ptr<BoutonGUI> avis_;  // a boxed text, readable over the board
+  uint32_t avisDebut_ = 0;
   bool demanderToujours_ = false;  // the quit question even with nothing changed (Escape)
   SignatureFichier signature_;          // the file as read or last saved
   bool sortirApresSauvegarde_ = false;  // the save came from the quit dialog's "Oui"

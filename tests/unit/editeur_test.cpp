@@ -427,6 +427,24 @@ TEST_F(Editeur, QuitterSansQuestionQuandRienNeSePerd) {
   f->detruireFermes();
 }
 
+// A save that worked says so for two seconds from the first frame that shows it; a failed one
+// shows its error dialog instead.
+TEST_F(Editeur, AvisApresSauvegarde) {
+  auto e = ouvrir();
+  EXPECT_FALSE(e->avisAffiche());
+  cmd(*e, CmdSauver);
+  ASSERT_TRUE(e->avisAffiche());
+  bool vu = false;
+  for (const auto& l : g_->zones())
+    if (l && l->texte() == "Enregistre") vu = true;
+  EXPECT_TRUE(vu);
+  e->avancerAvis(5000);
+  e->avancerAvis(6999);
+  EXPECT_TRUE(e->avisAffiche());
+  e->avancerAvis(7000);
+  EXPECT_FALSE(e->avisAffiche());
+}
+
 // Saving can fail in several ways; each keeps the edits in memory, says so in a dialog, and
 // leaves the old file whole. "Oui" of the quit dialog then stays in the editor.
 TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {
