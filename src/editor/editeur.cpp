@@ -122,6 +122,13 @@ bool editeur(const std::string& fichier) {
       SDL_GetMouseState(&mx, &my);
       defilerBords(n.camera, n.largeur, n.hauteur, mx, my, gui->largeur, gui->hauteur, dt);
     }
+    // The arrow keys pan too, unless a dialog (its spinners, its fields) is open.
+    if (!etat.dialogueOuvert()) {
+      const Uint8* k = SDL_GetKeyState(nullptr);
+      const int dx = (k[SDLK_RIGHT] ? 1 : 0) - (k[SDLK_LEFT] ? 1 : 0);
+      const int dy = (k[SDLK_DOWN] ? 1 : 0) - (k[SDLK_UP] ? 1 : 0);
+      if (dx || dy) defilerVers(n.camera, n.largeur, n.hauteur, dx, dy, dt);
+    }
     synchroniser(vue, n);
   };
   ecran.dessiner = [&](const InstantaneTerrain&, uint32_t ticks) { dessinerImage(vue, ticks); };

@@ -121,15 +121,20 @@ void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibl
 
 uint32_t dureeDefilement(uint32_t dt) { return dt > 500 ? 1 : dt; }
 
-void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
-                  uint32_t dt) {
+void defilerVers(Camera& camera, int largeur, int hauteur, int dx, int dy, uint32_t dt) {
   const float s = static_cast<float>(dt) / 80.0f;
   float& tx = camera.centreX;
   float& ty = camera.centreY;
-  if (mx > ecranL - 16 && tx < (largeur - 0.2f) - s) tx += s;
-  if (mx <= 15 && tx > s + 0.2f) tx -= s;
-  if (my > ecranH - 16 && ty < (hauteur - 0.2f) - s) ty += s;
-  if (my <= 15 && ty > s + 0.2f) ty -= s;
+  if (dx > 0 && tx < (largeur - 0.2f) - s) tx += s;
+  if (dx < 0 && tx > s + 0.2f) tx -= s;
+  if (dy > 0 && ty < (hauteur - 0.2f) - s) ty += s;
+  if (dy < 0 && ty > s + 0.2f) ty -= s;
+}
+
+void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
+                  uint32_t dt) {
+  defilerVers(camera, largeur, hauteur, (mx > ecranL - 16) - (mx <= 15), (my > ecranH - 16) - (my <= 15),
+              dt);
 }
 
 void placeOutilBalle(int ecranL, int& x, int& y) {

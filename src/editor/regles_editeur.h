@@ -62,6 +62,9 @@ uint32_t dureeDefilement(uint32_t dt);
 // cell per ms toward an edge the pointer touches (16 pixels), the centre kept 0.2 inside.
 void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
                   uint32_t dt);
+// The same scrolling in a direction given by the arrow keys (-1, 0, 1 on each axis; y grows
+// downwards on the screen).
+void defilerVers(Camera& camera, int largeur, int hauteur, int dx, int dy, uint32_t dt);
 
 // The ball tool's button: top-right, dropping to a second row below 672 pixels.
 void placeOutilBalle(int ecranL, int& x, int& y);

@@ -206,6 +206,20 @@ TEST(ReglesEditeur, DefilementAuxBords) {
   k.centreX = 29.5f;
   defilerBords(k, 30, 30, 799, 300, 800, 600, 80);
   EXPECT_FLOAT_EQ(k.centreX, 29.5f);
+  // The arrow keys: the same speed and the same limits.
+  struct Fleche { int dx, dy; float cx, cy; };
+  for (const Fleche& f : {Fleche{1, 0, 11, 10}, Fleche{-1, 1, 9, 11}, Fleche{0, -1, 10, 9},
+                          Fleche{0, 0, 10, 10}}) {
+    Camera c;
+    c.centreX = c.centreY = 10;
+    defilerVers(c, 30, 30, f.dx, f.dy, 80);
+    EXPECT_FLOAT_EQ(c.centreX, f.cx) << f.dx << "," << f.dy;
+    EXPECT_FLOAT_EQ(c.centreY, f.cy) << f.dx << "," << f.dy;
+  }
+  Camera bord;
+  bord.centreX = 0.5f;
+  defilerVers(bord, 30, 30, -1, 0, 80);
+  EXPECT_FLOAT_EQ(bord.centreX, 0.5f);
   int x = 0, y = 0;
   placeOutilBalle(640, x, y);
   EXPECT_EQ(x, 607);
