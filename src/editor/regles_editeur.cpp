@@ -86,7 +86,8 @@ bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget) 
   if (dialogueOuvert || survolWidget) return false;
   // The wheel zooms: an author trying it must not damage the level.
   if (e.type == SDL_MOUSEBUTTONDOWN)
-    return e.button.button != SDL_BUTTON_WHEELUP && e.button.button != SDL_BUTTON_WHEELDOWN;
+    return e.button.button != SDL_BUTTON_WHEELUP && e.button.button != SDL_BUTTON_WHEELDOWN &&
+           e.button.button != SDL_BUTTON_MIDDLE;
   if (e.type == SDL_MOUSEMOTION) return e.motion.state == SDL_BUTTON(SDL_BUTTON_LEFT);
   return false;
 }
@@ -102,6 +103,47 @@ std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1) {
     const int e2 = 2 * erreur;
     if (e2 >= dl) { erreur += dl; c0 += sc; }
     if (e2 <= dc) { erreur += dc; l0 += sl; }
+  }
+  return cases;
+}
+
+std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur, int hauteur) {
+  std::vector<std::pair<int, int>> cases;
+  const int cMin = std::max(0, std::min(c0, c1)), cMax = std::min(largeur - 1, std::max(c0, c1));
+  const int lMin = std::max(0, std::min(l0, l1)), lMax = std::min(hauteur - 1, std::max(l0, l1));
+  if (cMin > cMax || lMin > lMax) return cases;
+  cases.reserve(static_cast<size_t>(cMax - cMin + 1) * static_cast<size_t>(lMax - lMin + 1));
+  for (int l = lMin; l <= lMax; ++l)
+    for (int c = cMin; c <= cMax; ++c) cases.emplace_back(c, l);
+  return cases;
+}
+
+std::vector<std::pair<int, int>> casesRemplissage(const Niveau& niveau, uint8_t outil, int colonne,
+                                                  int ligne) {
+  std::vector<std::pair<int, int>> cases;
+  const int L = niveau.largeur, H = niveau.hauteur;
+  if (outil == OutilBalle || L < 1 || H < 1 || colonne < 0 || ligne < 0 || colonne >= L ||
+      ligne >= H || niveau.grille.size() < static_cast<size_t>(L) * static_cast<size_t>(H))
+    return cases;
+  auto indice = [L](int c, int l) { return static_cast<size_t>(l) * static_cast<size_t>(L) + static_cast<size_t>(c); };
+  const uint8_t cible = niveau.grille[indice(colonne, ligne)];
+  if (cible == outil) return cases;
+  // An explicit stack: a 255 x 255 region would overflow a recursion.
+  std::vector<bool> vu(static_cast<size_t>(L) * static_cast<size_t>(H), false);
+  std::vector<std::pair<int, int>> pile{{colonne, ligne}};
+  vu[indice(colonne, ligne)] = true;
+  while (!pile.empty()) {
+    const auto [c, l] = pile.back();
+    pile.pop_back();
+    cases.emplace_back(c, l);
+    const int voisins[4][2] = {{c + 1, l}, {c - 1, l}, {c, l + 1}, {c, l - 1}};
+    for (const auto& v : voisins) {
+      if (v[0] < 0 || v[1] < 0 || v[0] >= L || v[1] >= H) continue;
+      const size_t i = indice(v[0], v[1]);
+      if (vu[i] || niveau.grille[i] != cible) continue;
+      vu[i] = true;
+      pile.emplace_back(v[0], v[1]);
+    }
   }
   return cases;
 }
@@ -135,6 +177,17 @@ void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int 
                   uint32_t dt) {
   defilerVers(camera, largeur, hauteur, (mx > ecranL - 16) - (mx <= 15), (my > ecranH - 16) - (my <= 15),
               dt);
+}
+
+void glisserVue(Camera& camera, int largeur, int hauteur, int dx, int dy, int ecranH) {
+  if (ecranH <= 0) return;
+  // The picture's height spans 2 tan(30 degrees) cells per unit of distance from the eye.
+  const float distance = std::max(1.0f, camera.centreZ - camera.oeilZ);
+  const float cellesParPixel = 2.0f * 0.57735027f * distance / static_cast<float>(ecranH);
+  camera.centreX = std::clamp(camera.centreX - static_cast<float>(dx) * cellesParPixel, 0.2f,
+                              std::max(0.2f, static_cast<float>(largeur) - 0.2f));
+  camera.centreY = std::clamp(camera.centreY - static_cast<float>(dy) * cellesParPixel, 0.2f,
+                              std::max(0.2f, static_cast<float>(hauteur) - 0.2f));
 }
 
 void placeOutilBalle(int ecranL, int& x, int& y) {

@@ -41,13 +41,25 @@ void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTrav
 // the cell's centre. False when nothing changed (outside the grid, same code, same place).
 bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne);
 
-// Whether this mouse event paints: any button press but the wheel's, or a motion with exactly the left button
+// Whether this mouse event paints: a left or right button press (the wheel zooms, the middle
+// button pans), or a motion with exactly the left button
 // held; never while a dialog is open or the pointer is over a widget.
 bool evenementPeint(const SDL_Event& e, bool dialogueOuvert, bool survolWidget);
 
 // The cells of the straight line from (c0, l0) to (c1, l1), both ends included, each touching
 // the previous one by a side or a corner (Bresenham): a fast drag paints without gaps.
 std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1);
+
+// The cells of the rectangle with corners (c0, l0) and (c1, l1), in either order, clipped to a
+// level of largeur x hauteur cells: what a Shift + drag paints.
+std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur, int hauteur);
+
+// The cells a flood fill with `outil` from (colonne, ligne) changes: the region of cells holding
+// the clicked cell's code, joined by their sides, within the level. None outside the level, with
+// the ball tool (the start is not a cell code), or when the clicked cell already holds the
+// tool's code.
+std::vector<std::pair<int, int>> casesRemplissage(const Niveau& niveau, uint8_t outil, int colonne,
+                                                  int ligne);
 
 // The wheel's zoom: sens < 0 (wheel up) brings the eye 15 % closer, sens > 0 takes it back,
 // within [ProfondeurZoomMax, ProfondeurZoomMin]; with a target (the board point under the
@@ -65,6 +77,11 @@ void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int 
 // The same scrolling in a direction given by the arrow keys (-1, 0, 1 on each axis; y grows
 // downwards on the screen).
 void defilerVers(Camera& camera, int largeur, int hauteur, int dx, int dy, uint32_t dt);
+
+// Middle-drag panning: the pointer moved (dx, dy) pixels on a window ecranH pixels high; the
+// board moves with it (its centre the other way, by the cells those pixels span at the eye's
+// distance), the centre kept 0.2 inside the level as the scrolling keeps it.
+void glisserVue(Camera& camera, int largeur, int hauteur, int dx, int dy, int ecranH);
 
 // The ball tool's button: top-right, dropping to a second row below 672 pixels.
 void placeOutilBalle(int ecranL, int& x, int& y);

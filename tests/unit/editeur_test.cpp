@@ -127,6 +127,7 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
   const Cas cas[] = {
       {"appui gauche", appui(SDL_BUTTON_LEFT), false, false, true},
       {"appui droit", appui(SDL_BUTTON_RIGHT), false, false, true},
+      {"appui milieu (glisser la vue)", appui(SDL_BUTTON_MIDDLE), false, false, false},
       {"molette vers le haut", appui(SDL_BUTTON_WHEELUP), false, false, false},
       {"molette vers le bas", appui(SDL_BUTTON_WHEELDOWN), false, false, false},
       {"glisser gauche", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT)), false, false, true},
