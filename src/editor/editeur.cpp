@@ -10,22 +10,33 @@
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/souris_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/repertoires.h"
+#include "render/cadre_cases.h"
 #include "render/image.h"
 #include "render/plateau.h"
 #include "screens/boucle_ecran.h"
 
 namespace {
 
-// The level the frame shows and the picking aims at: the current level, its ball on the start.
-// The copy reuses its buffers, so a large level costs one memory copy a frame.
-void synchroniser(InstantaneTerrain& vue, const Niveau& n) {
-  static_cast<Niveau&>(vue) = n;
-  vue.balle.x = n.departX;
-  vue.balle.y = n.departY;
+// The marks over the board: the rectangle a Shift + drag would paint, else the cell under the
+// pointer (not over a widget, not under a dialog, not while the view is dragged).
+void dessinerMarques(const InstantaneTerrain& vue, const SourisEditeur& souris, const EtatEditeur& etat) {
+  static const float rectangle[4] = {1.0f, 0.85f, 0.2f, 0.9f};
+  static const float survol[4] = {1.0f, 1.0f, 1.0f, 0.8f};
+  if (const auto r = souris.rectangle()) {
+    dessinerCadreCases(vue.camera, gui->ratio, r->debut.colonne, r->debut.ligne, r->fin.colonne,
+                       r->fin.ligne, rectangle);
+    return;
+  }
+  if (etat.dialogueOuvert() || gui->zoneSurvol() || souris.glisseVue()) return;
+  int mx = 0, my = 0;
+  SDL_GetMouseState(&mx, &my);
+  if (const auto c = choisirCase(vue, gui->ratio, mx, my))
+    dessinerCadreCases(vue.camera, gui->ratio, c->colonne, c->ligne, c->colonne, c->ligne, survol);
 }
 
 }  // namespace
@@ -45,11 +56,11 @@ bool editeur(const std::string& fichier) {
   etat.setDossierUtilisateur(repertoires->chemin("mapsusr/"));
   etat.proposerRecuperation();
   InstantaneTerrain vue;
-  synchroniser(vue, etat.courant());
+  synchroniserVue(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
   EssaiEditeur essai(gui->largeur, gui->hauteur);
 
-  std::optional<CaseChoisie> dernier;  // the drag's last painted cell
+  SourisEditeur souris;
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
@@ -69,41 +80,7 @@ bool editeur(const std::string& fichier) {
         etat.commandeEditeur(nullptr, CmdSauver, EV_RELACHE, 0, 0);
       if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
     }
-    if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
-        (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {
-      synchroniser(vue, etat.courant());
-      Camera& camera = etat.courant().camera;
-      const int sens = e.button.button == SDL_BUTTON_WHEELUP ? -1 : 1;
-      if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y)) {
-        const float x = static_cast<float>(c->colonne) + 0.5f, y = static_cast<float>(c->ligne) + 0.5f;
-        zoomerVers(camera, sens, &x, &y);
-      } else {
-        zoomerVers(camera, sens, nullptr, nullptr);
-      }
-      journal("Zoom : profondeur " + std::to_string(static_cast<int>(-camera.profondeurOeil)));
-      return;
-    }
-    if (!evenementPeint(e, etat.dialogueOuvert(), gui->zoneSurvol() != nullptr)) {
-      dernier.reset();  // the drag is over (or never reached the board)
-      return;
-    }
-    const bool appui = e.type == SDL_MOUSEBUTTONDOWN;
-    const int mx = appui ? e.button.x : e.motion.x;
-    const int my = appui ? e.button.y : e.motion.y;
-    synchroniser(vue, etat.courant());
-    const auto c = choisirCase(vue, gui->ratio, mx, my);
-    if (!c) {
-      dernier.reset();  // off the board: the next cell starts a new line
-      return;
-    }
-    // Motion events come a few per frame: the cells between two of them are painted too.
-    if (appui || !dernier) {
-      etat.peindre(c->colonne, c->ligne);
-    } else {
-      for (const auto& [col, lig] : casesEntre(dernier->colonne, dernier->ligne, c->colonne, c->ligne))
-        etat.peindre(col, lig);
-    }
-    dernier = c;
+    souris.evenement(e, etat, vue);
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
@@ -129,9 +106,12 @@ bool editeur(const std::string& fichier) {
       const int dy = (k[SDLK_DOWN] ? 1 : 0) - (k[SDLK_UP] ? 1 : 0);
       if (dx || dy) defilerVers(n.camera, n.largeur, n.hauteur, dx, dy, dt);
     }
-    synchroniser(vue, n);
+    synchroniserVue(vue, n);
   };
-  ecran.dessiner = [&](const InstantaneTerrain&, uint32_t ticks) { dessinerImage(vue, ticks); };
+  ecran.dessiner = [&](const InstantaneTerrain&, uint32_t ticks) {
+    dessinerImage(vue, ticks);
+    dessinerMarques(vue, souris, etat);
+  };
 
   const bool quitter = bouclerEcran(ecran, nullptr) == FinEcran::Quitter;
   // Closing the window ends the program without saving: the edits go to the recovery copy.

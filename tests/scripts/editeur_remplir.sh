@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# As an author: Shift + drag paints the rectangle between the press and the release (a brick
+# block, then an empty block inside it: a ring); Ctrl + click fills the ring's inside with
+# another tool and stops at its walls; each gesture is one undo step; the saved file holds the
+# result.
+# Usage: editeur_remplir.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+fichier="$home/mapsusr/remplir.map"
+# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
+case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
+  sed -n "$(($1 + 1))p" | cut -c 1-8; }
+# Shift + drag from cell (c0, l0) to (c1, l1), through a point on the way.
+rectangle() {  # c0 l0 c1 l1
+  xdotool mousemove --window "$fenetre" "$(case_x "$1")" "$(case_y "$2")"
+  sleep 0.1
+  xdotool keydown shift
+  xdotool mousedown 1
+  sleep 0.1
+  xdotool mousemove --window "$fenetre" "$(case_x "$3")" "$(case_y "$2")"
+  sleep 0.1
+  xdotool mousemove --window "$fenetre" "$(case_x "$3")" "$(case_y "$4")"
+  sleep 0.1
+  [ "${5:-}" = capture ] && capture editeur-rectangle
+  xdotool mouseup 1
+  xdotool keyup shift
+}
+
+demarrer
+cliquer 90 "$(menu_label_y 188)"
+sleep 0.3
+taper "remplir"
+touche Return
+attendre_ligne '^Chargement de tout .*remplir\.map$'
+
+cliquer "$(outil_x 1)" 17
+attendre_ligne '^Obj : 1$'
+rectangle 1 1 5 5
+attendre_ligne '^Rectangle : 25 cases$'
+cliquer "$(outil_x 0)" 17
+attendre_ligne '^Obj : 0$'
+rectangle 4 4 2 2 capture
+attendre_ligne '^Rectangle : 9 cases$'
+cliquer "$(outil_x 4)" 17
+attendre_ligne '^Obj : 4$'
+xdotool mousemove --window "$fenetre" "$(case_x 3)" "$(case_y 3)"
+sleep 0.1
+xdotool keydown ctrl click 1 keyup ctrl
+attendre_ligne '^Remplissage : 9 cases$'
+# Ctrl + click on a brick of the ring with the brick tool: already its code, nothing.
+cliquer "$(outil_x 1)" 17
+attendre_ligne '^Obj : 1$' 2
+xdotool mousemove --window "$fenetre" "$(case_x 1)" "$(case_y 1)"
+sleep 0.1
+xdotool keydown ctrl click 1 keyup ctrl
+attendre_ligne '^Remplissage : 0 cases$'
+
+# The fill is one step, the inner rectangle another.
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$'
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$' 2
+touche ctrl+y
+touche ctrl+y
+attendre_ligne '^Refaire : niveau 1$' 2
+touche ctrl+s
+attendre_ligne "^Sauvegarde de tout .*remplir\.map$"
+quitter_editeur
+attendus=("........" ".#####.." ".#%%%#.." ".#%%%#.." ".#%%%#.." ".#####.." "........")
+for l in 0 1 2 3 4 5 6; do
+  [ "$(ligne $l)" = "${attendus[$l]}" ] || echec "row $l is '$(ligne $l)', not '${attendus[$l]}'"
+done
+
+fermer_fenetre
+attendre_fin
+[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur-rectangle.png" "$CAPTURES/"
+echo "ok"
