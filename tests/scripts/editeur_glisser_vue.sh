@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# As an author: holding the middle button and moving pans the view (the board follows the
+# pointer) and paints nothing; the cell under the pointer is highlighted, and not while the
+# pointer rests on a tool button.
+# Usage: editeur_glisser_vue.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+# Pixels that differ (the turning sky alone makes a few thousand between two pictures).
+ecart() { compare -metric AE -fuzz 10% "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | cut -d' ' -f1; }
+# Mean brightness (0..1000) of the 20 x 20 pixels around (x, y) of a capture.
+clarte() {  # name x y
+  convert "$tmp/$1.png" -crop "20x20+$(($2 - 10))+$(($3 - 10))" -colorspace Gray \
+    -format '%[fx:round(1000*mean)]' info:
+}
+
+demarrer
+cliquer 90 "$(menu_label_y 188)"
+sleep 0.3
+taper "glisser"
+touche Return
+attendre_ligne '^Chargement de tout .*glisser\.map$'
+sleep 1  # the camera settles on the level
+capture avant
+
+# 200 pixels left and 100 up, the middle button held: at 27.7 pixels a cell the view's centre
+# goes from (1.5, 1.5) to about (8.7, 5.1).
+xdotool mousemove --window "$fenetre" 420 300
+sleep 0.1
+xdotool mousedown 2
+for i in 1 2 3 4; do
+  sleep 0.05
+  xdotool mousemove --window "$fenetre" $((420 - 50 * i)) $((300 - 25 * i))
+done
+sleep 0.1
+xdotool mouseup 2
+attendre_ligne '^Vue glissée : centre 8 5$'
+sleep 1.2  # the eye follows the centre
+capture apres
+[ "$(ecart avant apres)" -gt 15000 ] || echec "the middle-drag did not move the view"
+
+# The highlight: the cell under the pointer is lighter than with the pointer on a tool button.
+xdotool mousemove --window "$fenetre" 320 240
+sleep 0.5
+capture survol
+xdotool mousemove --window "$fenetre" "$(outil_x 5)" 17
+sleep 0.5
+capture outil
+a=$(clarte survol 320 240)
+b=$(clarte outil 320 240)
+[ "$a" -gt $((b + 40)) ] || echec "no highlight under the pointer ($a against $b without it)"
+
+quitter_editeur  # nothing painted: it leaves without asking
+grep -qx 'Quitter sans modification' "$journal" || echec "the middle-drag changed the level"
+fermer_fenetre
+attendre_fin
+[ -n "${CAPTURES:-}" ] && cp "$tmp/avant.png" "$tmp/apres.png" "$tmp/survol.png" "$CAPTURES/"
+echo "ok"
