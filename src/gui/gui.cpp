@@ -84,6 +84,13 @@ void Gui::gererEvenement(const SDL_Event& e) {
 }
 
 void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maintenant) {
+  // The tooltip: a move starts the wait again, a button hides it until the next move.
+  if (e.type == SDL_MOUSEMOTION && (s.x != xDernier_ || s.y != yDernier_)) {
+    debutRepos_ = maintenant;
+    infobulleCachee_ = false;
+  }
+  if (s.boutons != 0 || e.type == SDL_MOUSEBUTTONDOWN || e.type == SDL_MOUSEBUTTONUP)
+    infobulleCachee_ = true;
   xDernier_ = s.x;
   yDernier_ = s.y;
   // 1. Keys go to the zone last pressed; the navigation keys, which carry no character, also by
@@ -129,6 +136,7 @@ void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maint
   if (sous != zoneSurvol_) {
     ZoneGUI* ancienne = zoneSurvol_;
     zoneSurvol_ = sous;
+    debutRepos_ = maintenant;
     boutonEnfonce_ = appui && immobile && !ancienne;
     relache = false;
     entree = true;
@@ -153,6 +161,16 @@ void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maint
     z->transmettre(EV_ENTREE, s.x - z->x, s.y - z->y);
   }
   zoneVisee_ = nullptr;
+}
+
+ZoneGUI* Gui::zoneInfobulle(uint32_t maintenant) const {
+  if (!zoneSurvol_ || zoneSurvol_->infobulle().empty() || infobulleCachee_) return nullptr;
+  return maintenant - debutRepos_ >= DelaiInfobulle ? zoneSurvol_ : nullptr;
+}
+
+void Gui::placerInfobulle(int mx, int my, int w, int h, int& x, int& y) const {
+  x = std::max(0, std::min(mx + 12, largeur - w));
+  y = my + 20 + h <= hauteur ? my + 20 : std::max(0, my - 4 - h);
 }
 
 void Gui::repeter(const EtatSouris& s, uint32_t maintenant) {

@@ -70,6 +70,15 @@ class Gui {
   // left button is held there, 300 ms after the press, then every 50 ms.
   void repeter(const EtatSouris& souris, uint32_t maintenant);
 
+  // The zone whose tooltip shows at `maintenant`: the hovered zone, when it has a tooltip and
+  // the pointer has rested DelaiInfobulle ms on it with no button held; a move starts the wait
+  // again, a press or a release hides it until the next move.
+  static constexpr uint32_t DelaiInfobulle = 500;
+  ZoneGUI* zoneInfobulle(uint32_t maintenant) const;
+  // Where a w x h tooltip goes for the pointer at (mx, my): below and right of it, kept inside
+  // the window (above the pointer when there is no room below).
+  void placerInfobulle(int mx, int my, int w, int h, int& x, int& y) const;
+
   // Deletes `objet` at the start of the next frame (a dialog closing from its own button).
   template <class T>
   void supprimerPlusTard(T* objet) {
@@ -104,6 +113,7 @@ class Gui {
   void oublierZone(ZoneGUI* zone);
   // Frames, then texts, of zones that do not overlap, in a few batches.
   void dessinerCouche(const std::vector<ZoneGUI*>& couche);
+  void dessinerInfobulle(uint32_t maintenant);
 
   std::vector<ZoneGUI*> zones_;  // a slot may be empty
   ZoneGUI* zoneSurvol_ = nullptr;
@@ -117,6 +127,9 @@ class Gui {
   ZoneGUI* zoneVisee_ = nullptr;
   bool boutonEnfonce_ = false;
   uint32_t prochaineRepetition_ = 0;
+  uint32_t debutRepos_ = 0;    // when the pointer last moved or entered a zone
+  bool infobulleCachee_ = true;  // a press or release since then, or a button held
+  std::unique_ptr<ZoneGUI> bulle_;  // the tooltip's box, listed nowhere (never hit)
   EtatSouris souris_;          // as the last mouse event left it
   bool sourisConnue_ = false;  // a mouse event was seen
   std::unique_ptr<FontGUI> police_;

@@ -3,6 +3,7 @@
 
 #include "render/etat_gl.h"
 #include "gui/gui.h"
+#include "gui/mise_en_page.h"
 
 namespace {
 
@@ -61,7 +62,30 @@ void Gui::dessiner() {
         zones_[ordre_[k]]->transmettre(EV_DESSINE, 0, 0);
   }
 
+  dessinerInfobulle(SDL_GetTicks());
+
   EtatSouris s;
   s.boutons = SDL_GetMouseState(&s.x, &s.y);
   repeter(s, SDL_GetTicks());
+}
+
+void Gui::dessinerInfobulle(uint32_t maintenant) {
+  const ZoneGUI* z = zoneInfobulle(maintenant);
+  if (!z || !police_) return;
+  // A box of the buttons' look, as wide as its one line of text, over every zone.
+  if (!bulle_) bulle_.reset(new ZoneGUI(nullptr));
+  ZoneGUI& b = *bulle_;
+  b.appliquerStyle(styleBouton);
+  if (b.texte() != z->infobulle()) b.setTexte(z->infobulle());
+  static std::vector<GlyphePlace> glyphes;
+  mettreEnPage(b.codes(), *police_, b.styleTexte, b.couleurTexte, 100000, glyphes);
+  int texte = 0;
+  for (const GlyphePlace& g : glyphes) texte = std::max(texte, g.x + g.avance);
+  const int w = std::min<int>(largeur, texte + b.bordureGauche + b.bordureDroite + 4);
+  int x = 0, y = 0;
+  placerInfobulle(xDernier_, yDernier_, w, b.hauteur, x, y);
+  b.x = static_cast<int16_t>(x);
+  b.y = static_cast<int16_t>(y);
+  b.largeur = static_cast<uint16_t>(w);
+  dessinerCouche({&b});
 }

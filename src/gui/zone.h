@@ -42,6 +42,10 @@ class ZoneGUI {
   const std::string& texte() const { return texte_; }
   const std::vector<int32_t>& codes() const { return codes_; }
 
+  // The short text the manager shows near the pointer once it rests on the zone (empty: none).
+  void setInfobulle(std::string texte) { infobulle_ = std::move(texte); }
+  const std::string& infobulle() const { return infobulle_; }
+
   // Takes the style's borders, height, frame, repetition, text style, colour and blending;
   // keeps position, width, depth, text, part code and owner.
   void appliquerStyle(const StyleGUI& style);
@@ -79,4 +83,5 @@ class ZoneGUI {
   ObjHelpGUI* proprietaire_ = nullptr;
   std::string texte_;
   std::vector<int32_t> codes_;
+  std::string infobulle_;
 };

@@ -317,3 +317,43 @@ TEST_F(Routage, ZonesQuiSurviventAuGestionnaire) {
 }
 
 }  // namespace
+
+// A tooltip shows once the pointer has rested half a second on a zone that has one; a move
+// starts the wait again, a click hides it until the next move, leaving the zone takes it away.
+TEST_F(Routage, InfobulleApresUnRepos) {
+  BoutonGUI avec(10, 20, 80, "a", nullptr, 1);  // 10..90 x 20..40
+  BoutonGUI sans(10, 60, 80, "b", nullptr, 2);  // 10..90 x 60..80
+  avec.zone()->setInfobulle("Ajouter un niveau");
+  const uint32_t D = Gui::DelaiInfobulle;
+  // The mouse event at time t, then the question at time t + attente.
+  struct Pas { const char* quoi; int x, y; bool bouton; uint32_t t, attente; bool montree; };
+  const Pas pas[] = {
+      {"entrée", 15, 25, false, 1000, 0, false},
+      {"presque le délai", 15, 25, false, 1000, D - 1, false},
+      {"le délai", 15, 25, false, 1000, D, true},
+      {"un mouvement sur la zone", 20, 25, false, 9000, 0, false},
+      {"repos après le mouvement", 20, 25, false, 9000, D, true},
+      {"appui", 20, 25, true, 9700, D, false},
+      {"relâché : toujours cachée", 20, 25, false, 9800, 5000, false},
+      {"mouvement puis repos", 21, 25, false, 20000, D, true},
+      {"glisser bouton tenu", 22, 26, true, 21000, D, false},
+      {"relâché sans bouger", 22, 26, false, 22000, D, false},
+      {"zone sans infobulle", 20, 65, false, 23000, D, false},
+      {"hors de toute zone", 200, 200, false, 24000, D, false},
+      {"retour sur la zone", 15, 25, false, 25000, D - 1, false},
+      {"retour, le délai", 15, 25, false, 25000, D, true},
+  };
+  for (const Pas& p : pas) {
+    souris(p.x, p.y, p.bouton, p.t);
+    EXPECT_EQ(g_->zoneInfobulle(p.t + p.attente) == avec.zone(), p.montree) << p.quoi;
+  }
+  // The tooltip goes below and right of the pointer, kept inside the 640 x 480 window.
+  struct Place { int mx, my, x, y; } places[] = {
+      {100, 100, 112, 120}, {600, 100, 540, 120}, {100, 470, 112, 446}, {-5, 0, 7, 20}};
+  for (const Place& p : places) {
+    int x = 0, y = 0;
+    g_->placerInfobulle(p.mx, p.my, 100, 20, x, y);
+    EXPECT_EQ(x, p.x) << p.mx << "," << p.my;
+    EXPECT_EQ(y, p.y) << p.mx << "," << p.my;
+  }
+}
