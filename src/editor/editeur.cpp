@@ -9,6 +9,7 @@
 #include "base/journal.h"
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
+#include "editor/infobulles_editeur.h"
 #include "editor/regles_editeur.h"
 #include "editor/souris_editeur.h"
 #include "game/instantane.h"
@@ -53,6 +54,7 @@ bool editeur(const std::string& fichier) {
   }
 
   EtatEditeur etat(fichier, std::move(niveaux), gui->largeur, gui->hauteur);
+  poserInfobulles(etat);
   etat.setDossierUtilisateur(repertoires->chemin("mapsusr/"));
   etat.proposerRecuperation();
   InstantaneTerrain vue;

@@ -1,6 +1,7 @@
 // The manager's frame: projection and drawing every zone (needs the GL context).
 #include <algorithm>
 
+#include "base/journal.h"
 #include "render/etat_gl.h"
 #include "gui/gui.h"
 #include "gui/mise_en_page.h"
@@ -70,8 +71,10 @@ void Gui::dessiner() {
 }
 
 void Gui::dessinerInfobulle(uint32_t maintenant) {
-  const ZoneGUI* z = zoneInfobulle(maintenant);
-  if (!z || !police_) return;
+  const ZoneGUI* z = police_ ? zoneInfobulle(maintenant) : nullptr;
+  if (z != infobulleMontree_ && z) journal("Infobulle : " + z->infobulle());
+  infobulleMontree_ = z;
+  if (!z) return;
   // A box of the buttons' look, as wide as its one line of text, over every zone.
   if (!bulle_) bulle_.reset(new ZoneGUI(nullptr));
   ZoneGUI& b = *bulle_;

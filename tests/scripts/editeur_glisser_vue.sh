@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # As an author: holding the middle button and moving pans the view (the board follows the
 # pointer) and paints nothing; the cell under the pointer is highlighted, and not while the
-# pointer rests on a tool button.
+# pointer rests on a tool button; resting on a button shows its tooltip.
 # Usage: editeur_glisser_vue.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -49,9 +49,20 @@ a=$(clarte survol 320 240)
 b=$(clarte outil 320 240)
 [ "$a" -gt $((b + 40)) ] || echec "no highlight under the pointer ($a against $b without it)"
 
+# The tooltips: the save button's after a short rest, then the brick tool's.
+xdotool mousemove --window "$fenetre" "$(commande_x 3)" "$(commande_y)"
+attendre_ligne '^Infobulle : Enregistrer le fichier \(Ctrl\+S\)$'
+sleep 0.2
+capture infobulle
+xdotool mousemove --window "$fenetre" "$(outil_x 1)" 17
+attendre_ligne '^Infobulle : Brique \(Maj\+glisser : rectangle, Ctrl\+clic : remplir\)$'
+sleep 0.2
+capture infobulle-outil
+
 quitter_editeur  # nothing painted: it leaves without asking
 grep -qx 'Quitter sans modification' "$journal" || echec "the middle-drag changed the level"
 fermer_fenetre
 attendre_fin
-[ -n "${CAPTURES:-}" ] && cp "$tmp/avant.png" "$tmp/apres.png" "$tmp/survol.png" "$CAPTURES/"
+[ -n "${CAPTURES:-}" ] && cp "$tmp/avant.png" "$tmp/apres.png" "$tmp/survol.png" "$tmp/infobulle.png" \
+  "$tmp/infobulle-outil.png" "$CAPTURES/"
 echo "ok"

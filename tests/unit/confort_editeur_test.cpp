@@ -1,14 +1,19 @@
 // The editor's pointer comforts without a window: the rectangle a Shift + drag paints, the region
-// a Ctrl + click fills, the view a middle-drag pans.
+// a Ctrl + click fills, the view a middle-drag pans, the buttons' tooltips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "editor/etat_editeur.h"
+#include "editor/infobulles_editeur.h"
 #include "editor/regles_editeur.h"
+#include "fixtures.h"
 #include "grilles_test.h"
+#include "gui_commun.h"
 #include "levels/texte_niveaux.h"
 
 namespace {
@@ -107,4 +112,35 @@ TEST(ConfortEditeur, GlisserLaVue) {
   EXPECT_FLOAT_EQ(k.centreY, 0.2f);
   glisserVue(k, 30, 30, 500, 500, 0);
   EXPECT_FLOAT_EQ(k.centreX, 29.8f);
+}
+
+// Every tool and command button has its tooltip (the translator is absent: the keys show), and
+// the pointer resting on one shows it.
+class InfobullesEditeur : public GuiSansFenetre {};
+
+TEST_F(InfobullesEditeur, ChaqueBoutonASonInfobulle) {
+  DossierTemporaire dossier;
+  EtatEditeur etat(dossier / "infobulles.map", {nouveauNiveau()}, 640, 480);
+  poserInfobulles(etat);
+  std::vector<std::string> vues;
+  for (int code = 0; code < NombreOutilsCases; ++code) {
+    ASSERT_NE(etat.boutonOutil(code), nullptr) << code;
+    vues.push_back(etat.boutonOutil(code)->zone()->infobulle());
+  }
+  EXPECT_EQ(vues[1], "InfoBrique (InfoGestes)");
+  EXPECT_EQ(vues[19], "InfoBlocDeux (InfoGestes)");
+  EXPECT_EQ(etat.boutonOutil(OutilBalle)->zone()->infobulle(), "InfoBalle");
+  for (int c : {CmdAjouter, CmdSupprimer, CmdProprietes, CmdSauver, CmdQuitter}) {
+    ASSERT_NE(etat.boutonCommande(c), nullptr) << c;
+    vues.push_back(etat.boutonCommande(c)->zone()->infobulle());
+  }
+  EXPECT_EQ(etat.boutonCommande(CmdSauver)->zone()->infobulle(), "InfoSauver");
+  // All different: no button borrows another's text.
+  std::vector<std::string> triees = vues;
+  std::sort(triees.begin(), triees.end());
+  EXPECT_EQ(std::unique(triees.begin(), triees.end()), triees.end());
+
+  const ZoneGUI* sauver = etat.boutonCommande(CmdSauver)->zone();
+  souris(sauver->x + 5, sauver->y + 5, false, 100);
+  EXPECT_EQ(g_->zoneInfobulle(100 + Gui::DelaiInfobulle), sauver);
 }
