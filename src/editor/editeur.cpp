@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 
-#include <optional>
 #include <string>
 #include <vector>
 
