@@ -24,7 +24,8 @@ namespace {
 
 // The marks over the board: the rectangle a Shift + drag would paint, else the cell under the
 // pointer (not over a widget, not under a dialog, not while the view is dragged).
-void dessinerMarques(const InstantaneTerrain& vue, const SourisEditeur& souris, const EtatEditeur& etat) {
+void dessinerMarques(const InstantaneTerrain& vue, const SourisEditeur& souris,
+                     const EtatEditeur& etat) {
   static const float rectangle[4] = {1.0f, 0.85f, 0.2f, 0.9f};
   static const float survol[4] = {1.0f, 1.0f, 1.0f, 0.8f};
   if (const auto r = souris.rectangle()) {

@@ -42,11 +42,8 @@ const struct {
   int donnee;
   const char* cle;
 } Commandes[] = {
-    {CmdAjouter, "InfoAjouter"},
-    {CmdSupprimer, "InfoSupprimer"},
-    {CmdProprietes, "InfoProprietes"},
-    {CmdSauver, "InfoSauver"},
-    {CmdQuitter, "InfoQuitter"},
+    {CmdAjouter, "InfoAjouter"}, {CmdSupprimer, "InfoSupprimer"}, {CmdProprietes, "InfoProprietes"},
+    {CmdSauver, "InfoSauver"},   {CmdQuitter, "InfoQuitter"},
 };
 
 }  // namespace

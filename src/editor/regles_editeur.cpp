@@ -107,7 +107,8 @@ std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1) {
   return cases;
 }
 
-std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur, int hauteur) {
+std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur,
+                                                int hauteur) {
   std::vector<std::pair<int, int>> cases;
   const int cMin = std::max(0, std::min(c0, c1)), cMax = std::min(largeur - 1, std::max(c0, c1));
   const int lMin = std::max(0, std::min(l0, l1)), lMax = std::min(hauteur - 1, std::max(l0, l1));
@@ -125,7 +126,9 @@ std::vector<std::pair<int, int>> casesRemplissage(const Niveau& niveau, uint8_t 
   if (outil == OutilBalle || L < 1 || H < 1 || colonne < 0 || ligne < 0 || colonne >= L ||
       ligne >= H || niveau.grille.size() < static_cast<size_t>(L) * static_cast<size_t>(H))
     return cases;
-  auto indice = [L](int c, int l) { return static_cast<size_t>(l) * static_cast<size_t>(L) + static_cast<size_t>(c); };
+  auto indice = [L](int c, int l) {
+    return static_cast<size_t>(l) * static_cast<size_t>(L) + static_cast<size_t>(c);
+  };
   const uint8_t cible = niveau.grille[indice(colonne, ligne)];
   if (cible == outil) return cases;
   // An explicit stack: a 255 x 255 region would overflow a recursion.

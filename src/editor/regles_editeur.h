@@ -52,7 +52,8 @@ std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1);
 
 // The cells of the rectangle with corners (c0, l0) and (c1, l1), in either order, clipped to a
 // level of largeur x hauteur cells: what a Shift + drag paints.
-std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur, int hauteur);
+std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, int largeur,
+                                                int hauteur);
 
 // The cells a flood fill with `outil` from (colonne, ligne) changes: the region of cells holding
 // the clicked cell's code, joined by their sides, within the level. None outside the level, with

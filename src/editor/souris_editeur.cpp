@@ -43,7 +43,8 @@ void SourisEditeur::evenement(const SDL_Event& e, EtatEditeur& etat, InstantaneT
   }
 }
 
-void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat, InstantaneTerrain& vue) {
+void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat,
+                          InstantaneTerrain& vue) {
   SDL_Event e{};
   e.type = SDL_MOUSEBUTTONDOWN;
   e.button = b;
@@ -52,7 +53,8 @@ void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat, Inst
     Camera& camera = etat.courant().camera;
     const int sens = b.button == SDL_BUTTON_WHEELUP ? -1 : 1;
     if (const auto c = caseSous(etat, vue, b.x, b.y)) {
-      const float x = static_cast<float>(c->colonne) + 0.5f, y = static_cast<float>(c->ligne) + 0.5f;
+      const float x = static_cast<float>(c->colonne) + 0.5f,
+                  y = static_cast<float>(c->ligne) + 0.5f;
       zoomerVers(camera, sens, &x, &y);
     } else {
       zoomerVers(camera, sens, nullptr, nullptr);
@@ -75,7 +77,8 @@ void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat, Inst
   const SDLMod mod = SDL_GetModState();
   const bool outilCase = etat.outil() != OutilBalle;
   if (outilCase && b.button == SDL_BUTTON_LEFT && (mod & KMOD_CTRL)) {
-    const int n = peindreCases(etat, casesRemplissage(etat.courant(), etat.outil(), c->colonne, c->ligne));
+    const int n =
+        peindreCases(etat, casesRemplissage(etat.courant(), etat.outil(), c->colonne, c->ligne));
     journal("Remplissage : " + std::to_string(n) + " cases");
     geste_ = Geste::Rempli;  // the rest of this press paints nothing
     return;
@@ -90,7 +93,8 @@ void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat, Inst
   geste_ = Geste::Trait;
 }
 
-void SourisEditeur::relache(const SDL_MouseButtonEvent& b, EtatEditeur& etat, InstantaneTerrain& vue) {
+void SourisEditeur::relache(const SDL_MouseButtonEvent& b, EtatEditeur& etat,
+                            InstantaneTerrain& vue) {
   if (b.button == SDL_BUTTON_MIDDLE && geste_ == Geste::Vue) {
     geste_ = Geste::Aucun;
     const Camera& k = etat.courant().camera;
@@ -106,14 +110,15 @@ void SourisEditeur::relache(const SDL_MouseButtonEvent& b, EtatEditeur& etat, In
       if (const auto c = caseSous(etat, vue, b.x, b.y)) rectangle_.fin = *c;
     const Niveau& n = etat.courant();
     const int changees = peindreCases(
-        etat, casesRectangle(rectangle_.debut.colonne, rectangle_.debut.ligne, rectangle_.fin.colonne,
-                             rectangle_.fin.ligne, n.largeur, n.hauteur));
+        etat, casesRectangle(rectangle_.debut.colonne, rectangle_.debut.ligne,
+                             rectangle_.fin.colonne, rectangle_.fin.ligne, n.largeur, n.hauteur));
     journal("Rectangle : " + std::to_string(changees) + " cases");
   }
   geste_ = Geste::Aucun;
 }
 
-void SourisEditeur::mouvement(const SDL_MouseMotionEvent& m, EtatEditeur& etat, InstantaneTerrain& vue) {
+void SourisEditeur::mouvement(const SDL_MouseMotionEvent& m, EtatEditeur& etat,
+                              InstantaneTerrain& vue) {
   if (geste_ == Geste::Vue) {
     if (!(m.state & SDL_BUTTON(SDL_BUTTON_MIDDLE))) {
       geste_ = Geste::Aucun;  // its release was lost (outside the window)
@@ -150,7 +155,8 @@ void SourisEditeur::mouvement(const SDL_MouseMotionEvent& m, EtatEditeur& etat, 
   if (!dernier_) {
     etat.peindre(c->colonne, c->ligne);
   } else {
-    for (const auto& [col, lig] : casesEntre(dernier_->colonne, dernier_->ligne, c->colonne, c->ligne))
+    for (const auto& [col, lig] :
+         casesEntre(dernier_->colonne, dernier_->ligne, c->colonne, c->ligne))
       etat.peindre(col, lig);
   }
   dernier_ = c;

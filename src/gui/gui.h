@@ -127,9 +127,9 @@ class Gui {
   ZoneGUI* zoneVisee_ = nullptr;
   bool boutonEnfonce_ = false;
   uint32_t prochaineRepetition_ = 0;
-  uint32_t debutRepos_ = 0;    // when the pointer last moved or entered a zone
-  bool infobulleCachee_ = true;  // a press or release since then, or a button held
-  std::unique_ptr<ZoneGUI> bulle_;  // the tooltip's box, listed nowhere (never hit)
+  uint32_t debutRepos_ = 0;                    // when the pointer last moved or entered a zone
+  bool infobulleCachee_ = true;                // a press or release since then, or a button held
+  std::unique_ptr<ZoneGUI> bulle_;             // the tooltip's box, listed nowhere (never hit)
   const ZoneGUI* infobulleMontree_ = nullptr;  // the zone whose tooltip the last frame showed
   EtatSouris souris_;          // as the last mouse event left it
   bool sourisConnue_ = false;  // a mouse event was seen

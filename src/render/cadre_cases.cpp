@@ -7,8 +7,10 @@
 
 void dessinerCadreCases(const Camera& camera, float ratio, int c0, int l0, int c1, int l1,
                         const float couleur[4]) {
-  const float x0 = static_cast<float>(std::min(c0, c1)), x1 = static_cast<float>(std::max(c0, c1) + 1);
-  const float y0 = static_cast<float>(std::min(l0, l1)), y1 = static_cast<float>(std::max(l0, l1) + 1);
+  const float x0 = static_cast<float>(std::min(c0, c1)),
+              x1 = static_cast<float>(std::max(c0, c1) + 1);
+  const float y0 = static_cast<float>(std::min(l0, l1)),
+              y1 = static_cast<float>(std::max(l0, l1) + 1);
   // On the cells' front faces, a hair nearer the eye so that the wall tops do not hide it.
   const float z = -0.01f;
   appliquerCamera(camera, ratio);

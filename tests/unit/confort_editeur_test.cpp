@@ -25,14 +25,19 @@ std::vector<std::string> peint(Niveau n, uint8_t outil, const Cases& cases) {
   for (const auto& [c, l] : cases) appliquerOutil(n, outil, c, l);
   std::vector<std::string> lignes(static_cast<size_t>(n.hauteur));
   for (int l = 0; l < n.hauteur; ++l)
-    for (int c = 0; c < n.largeur; ++c) lignes[static_cast<size_t>(l)] += caractereDeCase(n.lireCase(c, l));
+    for (int c = 0; c < n.largeur; ++c)
+      lignes[static_cast<size_t>(l)] += caractereDeCase(n.lireCase(c, l));
   return lignes;
 }
 
 }  // namespace
 
 TEST(ConfortEditeur, RectangleEntreAppuiEtRelache) {
-  struct Cas { const char* nom; int c0, l0, c1, l1; Cases attendu; };
+  struct Cas {
+    const char* nom;
+    int c0, l0, c1, l1;
+    Cases attendu;
+  };
   const Cas cas[] = {
       {"une case", 2, 3, 2, 3, {{2, 3}}},
       {"haut-gauche vers bas-droite", 1, 1, 2, 2, {{1, 1}, {2, 1}, {1, 2}, {2, 2}}},
@@ -49,14 +54,15 @@ TEST(ConfortEditeur, RectangleEntreAppuiEtRelache) {
 TEST(ConfortEditeur, RemplissageDeLaRegion) {
   Niveau n;
   const std::vector<std::string> grille = {
-      "..#..",
-      "..#..",
-      "###..",
-      "...#.",
-      "..#..",
+      "..#..", "..#..", "###..", "...#.", "..#..",
   };
   dessinerTerrain(n, grille, 0.5f, 0.5f);
-  struct Cas { const char* nom; uint8_t outil; int c, l; std::vector<std::string> attendu; };
+  struct Cas {
+    const char* nom;
+    uint8_t outil;
+    int c, l;
+    std::vector<std::string> attendu;
+  };
   const Cas cas[] = {
       // The walls bound the region; cells touching by a corner only are not joined.
       {"coin fermé", Brique, 0, 0, {"###..", "###..", "###..", "...#.", "..#.."}},
@@ -81,13 +87,17 @@ TEST(ConfortEditeur, RemplissageDUnGrandNiveauRapide) {
   n.grille.assign(255u * 255u, Vide);
   // A comb of walls: the region winds through every row, the deepest a search can go.
   for (int l = 1; l < 255; l += 2)
-    for (int c = 0; c < 255; ++c) n.grille[static_cast<size_t>(l) * 255 + static_cast<size_t>(c)] = (l % 4 == 1 ? c < 254 : c > 0) ? Brique : Vide;
+    for (int c = 0; c < 255; ++c)
+      n.grille[static_cast<size_t>(l) * 255 + static_cast<size_t>(c)] =
+          (l % 4 == 1 ? c < 254 : c > 0) ? Brique : Vide;
   const auto debut = std::chrono::steady_clock::now();
   const Cases vide = casesRemplissage(n, Casse, 0, 0);
   const Cases sansGrille = casesRemplissage(Niveau(), Brique, 0, 0);  // a level without its cells
   n.grille.assign(255u * 255u, Vide);
   const Cases tout = casesRemplissage(n, Brique, 100, 100);
-  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - debut).count();
+  const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                      std::chrono::steady_clock::now() - debut)
+                      .count();
   EXPECT_EQ(vide.size(), 128u * 255u + 127u * 1u);  // the even rows and one gap per wall
   EXPECT_TRUE(sansGrille.empty());
   EXPECT_EQ(tout.size(), 255u * 255u);
