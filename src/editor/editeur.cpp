@@ -23,7 +23,8 @@
 namespace {
 
 // The marks over the board: the rectangle a Shift + drag would paint, else the cell under the
-// pointer (not over a widget, not under a dialog, not while the view is dragged).
+// pointer (not over a widget, not under a dialog, not while the view is dragged, not once the
+// pointer has left the window).
 void dessinerMarques(const InstantaneTerrain& vue, const SourisEditeur& souris,
                      const EtatEditeur& etat) {
   static const float rectangle[4] = {1.0f, 0.85f, 0.2f, 0.9f};
@@ -33,7 +34,8 @@ void dessinerMarques(const InstantaneTerrain& vue, const SourisEditeur& souris,
                        r->fin.ligne, rectangle);
     return;
   }
-  if (etat.dialogueOuvert() || gui->zoneSurvol() || souris.glisseVue()) return;
+  if (etat.dialogueOuvert() || gui->zoneSurvol() || souris.glisseVue() || !souris.dansFenetre())
+    return;
   int mx = 0, my = 0;
   SDL_GetMouseState(&mx, &my);
   if (const auto c = choisirCase(vue, gui->ratio, mx, my))

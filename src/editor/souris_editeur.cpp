@@ -38,7 +38,13 @@ void SourisEditeur::evenement(const SDL_Event& e, EtatEditeur& etat, InstantaneT
   switch (e.type) {
     case SDL_MOUSEBUTTONDOWN: appui(e.button, etat, vue); break;
     case SDL_MOUSEBUTTONUP: relache(e.button, etat, vue); break;
-    case SDL_MOUSEMOTION: mouvement(e.motion, etat, vue); break;
+    case SDL_MOUSEMOTION:
+      dansFenetre_ = true;
+      mouvement(e.motion, etat, vue);
+      break;
+    case SDL_ACTIVEEVENT:
+      if (e.active.state & SDL_APPMOUSEFOCUS) dansFenetre_ = e.active.gain != 0;
+      break;
     default: break;
   }
 }

@@ -27,6 +27,8 @@ class SourisEditeur {
   std::optional<RectangleCases> rectangle() const;
   // Whether the middle button pans the view (no highlight meanwhile).
   bool glisseVue() const { return geste_ == Geste::Vue; }
+  // Whether the pointer is in the window (it left: no cell is under it).
+  bool dansFenetre() const { return dansFenetre_; }
 
  private:
   enum class Geste { Aucun, Trait, Rectangle, Rempli, Vue };
@@ -38,6 +40,7 @@ class SourisEditeur {
   std::optional<CaseChoisie> dernier_;  // the drag's last painted cell
   RectangleCases rectangle_{};
   int x_ = 0, y_ = 0;  // the pointer at the last panning step
+  bool dansFenetre_ = true;
 };
 
 // The level the frame shows and the picking aims at: the current level, its ball on the start.

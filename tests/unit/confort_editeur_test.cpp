@@ -11,6 +11,7 @@
 #include "editor/etat_editeur.h"
 #include "editor/infobulles_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/souris_editeur.h"
 #include "fixtures.h"
 #include "grilles_test.h"
 #include "gui_commun.h"
@@ -124,11 +125,12 @@ TEST(ConfortEditeur, GlisserLaVue) {
   EXPECT_FLOAT_EQ(k.centreX, 29.8f);
 }
 
+// The editor's state on a manager without a window.
+class EditeurConfort : public GuiSansFenetre {};
+
 // Every tool and command button has its tooltip (the translator is absent: the keys show), and
 // the pointer resting on one shows it.
-class InfobullesEditeur : public GuiSansFenetre {};
-
-TEST_F(InfobullesEditeur, ChaqueBoutonASonInfobulle) {
+TEST_F(EditeurConfort, ChaqueBoutonASonInfobulle) {
   DossierTemporaire dossier;
   EtatEditeur etat(dossier / "infobulles.map", {nouveauNiveau()}, 640, 480);
   poserInfobulles(etat);
@@ -153,4 +155,25 @@ TEST_F(InfobullesEditeur, ChaqueBoutonASonInfobulle) {
   const ZoneGUI* sauver = etat.boutonCommande(CmdSauver)->zone();
   souris(sauver->x + 5, sauver->y + 5, false, 100);
   EXPECT_EQ(g_->zoneInfobulle(100 + Gui::DelaiInfobulle), sauver);
+}
+
+// The pointer leaving the window takes the highlight away; coming back (a motion) brings it.
+TEST_F(EditeurConfort, PointeurHorsDeLaFenetre) {
+  DossierTemporaire dossier;
+  EtatEditeur etat(dossier / "dehors.map", {nouveauNiveau()}, 640, 480);
+  InstantaneTerrain vue;
+  SourisEditeur souris;
+  EXPECT_TRUE(souris.dansFenetre());
+  SDL_Event e{};
+  e.type = SDL_ACTIVEEVENT;
+  e.active.state = SDL_APPINPUTFOCUS;  // the keyboard's focus: not the pointer
+  e.active.gain = 0;
+  souris.evenement(e, etat, vue);
+  EXPECT_TRUE(souris.dansFenetre());
+  e.active.state = SDL_APPMOUSEFOCUS;
+  souris.evenement(e, etat, vue);
+  EXPECT_FALSE(souris.dansFenetre());
+  e.active.gain = 1;
+  souris.evenement(e, etat, vue);
+  EXPECT_TRUE(souris.dansFenetre());
 }
