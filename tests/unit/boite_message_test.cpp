@@ -25,20 +25,6 @@ TEST(BoiteMessage, ArgumentsParProgramme) {
 // Environment changes undone at the end of each test.
 class BoiteMessageEnvironnement : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* n : {"PATH", "DISPLAY", "WAYLAND_DISPLAY", "ZARVINEL_SANS_DIALOGUE"}) {
-      const char* v = std::getenv(n);
-      anciens_.push_back({n, v ? std::optional<std::string>(v) : std::nullopt});
-    }
-  }
-  void TearDown() override {
-    for (auto& [n, v] : anciens_) {
-      if (v)
-        setenv(n.c_str(), v->c_str(), 1);
-      else
-        unsetenv(n.c_str());
-    }
-  }
   // A fake zenity that takes a while, then records its arguments.
   void fauxZenity() {
     ecrireFichierTest(d_ / "zenity", "#!/bin/sh\n/bin/sleep 0.3\nprintf '%s|' \"$@\" > " +
@@ -46,8 +32,8 @@ class BoiteMessageEnvironnement : public ::testing::Test {
     chmod((d_ / "zenity").c_str(), 0755);
     setenv("PATH", d_.chemin().c_str(), 1);
   }
+  EnvironnementSauve environnement_{"PATH", "DISPLAY", "WAYLAND_DISPLAY", "ZARVINEL_SANS_DIALOGUE"};
   DossierTemporaire d_;
-  std::vector<std::pair<std::string, std::optional<std::string>>> anciens_;
 };
 
 TEST_F(BoiteMessageEnvironnement, MontreEtAttend) {
