@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 
 // True with the whole input in `contenu`. Otherwise prints "TOOL: cannot read PATH (REASON)" to
 // standard error and returns false.

@@ -8,7 +8,7 @@
 
 #include "entree_outil.h"
 #include "ouverture_outil.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/texte_niveaux.h"

@@ -5,7 +5,7 @@
 
 #include "base/journal.h"
 #include "platform/repertoires.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
 #include "platform/processus.h"
 
 std::string avecSlashFinal(const std::string& dossier) {

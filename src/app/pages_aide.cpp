@@ -1,7 +1,7 @@
 #include "app/pages_aide.h"
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "platform/processus.h"
 #include "platform/repertoires.h"
 

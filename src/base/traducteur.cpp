@@ -1,7 +1,7 @@
 #include "base/traducteur.h"
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 
 Traducteur* traducteur = nullptr;
 

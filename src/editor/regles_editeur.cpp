@@ -8,7 +8,8 @@
 #include <system_error>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
+#include "base/fichiers.h"
 #include "levels/fichier_niveaux.h"
 
 Niveau nouveauNiveau() {

@@ -6,7 +6,7 @@
 
 #include "game/terrain.h"
 #include "base/requetes_sons.h"
-#include "base/utilitaires.h"
+#include "base/maths.h"
 
 namespace {
 

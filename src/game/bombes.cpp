@@ -1,6 +1,6 @@
 #include "game/bombes.h"
 
-#include "base/utilitaires.h"
+#include "base/texte.h"
 
 std::string texteBombes(const std::string& traduction, int32_t bombes) {
   char chiffres[4] = {0, 0, 0, 0};

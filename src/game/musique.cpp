@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 
 std::string choisirMusique(const std::string& dossier, const std::string& extension,
                            const std::string& prefixe) {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/utilitaires.h"
+#include "base/maths.h"
 #include "gui/gui.h"
 
 namespace {

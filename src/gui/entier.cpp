@@ -1,6 +1,6 @@
 #include "gui/entier.h"
 
-#include "base/utilitaires.h"
+#include "base/texte.h"
 #include "gui/gui.h"
 
 IntGUI::IntGUI(int32_t valeur, int32_t min, int32_t max, int x, int y, int largeur,

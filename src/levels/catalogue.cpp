@@ -4,7 +4,7 @@
 #include <sys/stat.h>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/ordre_naturel.h"
 #include "platform/repertoires.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
 #include "levels/fichier_niveaux.h"
 
 namespace {

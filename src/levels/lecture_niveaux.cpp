@@ -7,7 +7,7 @@
 #include <istream>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 

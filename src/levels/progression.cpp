@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
+#include "base/fichiers.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/repertoires.h"
 

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 
 namespace {
 std::string sansSlashFinal(std::string s) {

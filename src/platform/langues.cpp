@@ -5,7 +5,8 @@
 
 #include "base/journal.h"
 #include "base/traducteur.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
+#include "base/texte.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 

@@ -6,7 +6,9 @@
 
 #include "base/journal.h"
 #include "platform/repertoires.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
+#include "base/fichiers.h"
+#include "base/texte.h"
 
 Options options;
 

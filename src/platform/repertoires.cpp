@@ -5,8 +5,8 @@
 #include <iostream>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
-#include "platform/dialogue.h"
+#include "base/fichiers.h"
+#include "platform/boite_message.h"
 
 Repertoires* repertoires = nullptr;
 
@@ -67,6 +67,6 @@ bool Repertoires::verifierDonnees() const {
 
 void afficherErreur(const std::string& message) {
   std::cerr << message << std::endl;
-  montrerDialogueErreur(message);
+  montrerBoiteMessage(message);
   journal(message);
 }

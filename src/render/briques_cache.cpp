@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "base/utilitaires.h"
+#include "base/maths.h"
 #include "game/cases.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/gl.h"

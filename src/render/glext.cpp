@@ -6,7 +6,7 @@
 
 #include "base/journal.h"
 #include "platform/options.h"
-#include "base/utilitaires.h"
+#include "base/texte.h"
 
 GlExt* glext = nullptr;
 

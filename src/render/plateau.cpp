@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/utilitaires.h"
+#include "base/maths.h"
 #include "game/cases.h"
 #include "render/atlas_couleurs.h"
 #include "render/briques_cache.h"

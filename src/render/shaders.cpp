@@ -3,7 +3,8 @@
 #include "base/journal.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
+#include "base/texte.h"
 #include "render/erreurs_gl.h"
 #include "render/glext.h"
 

@@ -1,7 +1,7 @@
 #include "screens/boucle_ecran.h"
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/texte.h"
 #include "game/manette.h"
 #include "game/touches.h"
 #include "gui/gui.h"

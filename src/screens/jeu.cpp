@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "base/traducteur.h"
 #include "game/action.h"
 #include "game/donnees_action.h"

@@ -6,7 +6,7 @@
 #include <cstdio>
 
 #include "base/journal.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "platform/repertoires.h"
 
 Sons* sons = nullptr;

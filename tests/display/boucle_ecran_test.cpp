@@ -5,6 +5,7 @@
 
 #include "rendu_commun.h"
 #include "gui/chargement.h"
+#include "pilote_sdl.h"
 #include "screens/boucle_ecran.h"
 #include "sound/sons.h"
 
@@ -27,12 +28,6 @@ class BoucleEcran : public FenetreRendu {
     delete sons;
     sons = nullptr;
     FenetreRendu::TearDown();
-  }
-  static void pousserTouche(SDLKey touche) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = touche;
-    SDL_PushEvent(&e);
   }
 };
 
@@ -76,9 +71,7 @@ TEST_F(BoucleEcran, FiniApresTroisImagesAvecSonsCopieEtDessin) {
 
 TEST_F(BoucleEcran, FermerLaFenetreQuitteSansAutreImage) {
   pousserTouche(SDLK_a);
-  SDL_Event quitter{};
-  quitter.type = SDL_QUIT;
-  SDL_PushEvent(&quitter);
+  pousserFermeture();
   pousserTouche(SDLK_b);  // after the close: never handed to the screen
   std::vector<int> touches;
   int images = 0;
@@ -115,19 +108,6 @@ class BoucleEcranGui : public BoucleEcran {
     gui = nullptr;
     BoucleEcran::TearDown();
   }
-  static void pousserSouris(Uint8 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-      e.motion.x = static_cast<Uint16>(x);
-      e.motion.y = static_cast<Uint16>(y);
-    } else {
-      e.button.button = SDL_BUTTON_LEFT;
-      e.button.x = static_cast<Uint16>(x);
-      e.button.y = static_cast<Uint16>(y);
-    }
-    SDL_PushEvent(&e);
-  }
 };
 
 TEST_F(BoucleEcranGui, UnClicAtteintLeBoutonEtLEcranVoitTout) {
@@ -135,9 +115,7 @@ TEST_F(BoucleEcranGui, UnClicAtteintLeBoutonEtLEcranVoitTout) {
   BoutonGUI b(10, 10, 80, "OK", [&](ZoneGUI*, int, int type, int, int) { clics += type == EV_RELACHE; },
               0);
   labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
-  pousserSouris(SDL_MOUSEMOTION, 20, 15);
-  pousserSouris(SDL_MOUSEBUTTONDOWN, 20, 15);
-  pousserSouris(SDL_MOUSEBUTTONUP, 20, 15);
+  pousserClic(20, 15);
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event&) { ++vusParLEcran; };
   ecran.fini = [&] { return images == 2; };

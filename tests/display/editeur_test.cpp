@@ -6,19 +6,15 @@
 
 #include <cmath>
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/etat.h"
-#include "base/journal.h"
-#include "base/traducteur.h"
 #include "editor/editeur.h"
 #include "editor/regles_editeur.h"
 #include "game/cases.h"
-#include "gui/chargement.h"
-#include "gui/gui.h"
+#include "fenetre_editeur.h"
 #include "levels/fichier_niveaux.h"
 #include "render/briques_cache.h"
 #include "render/plateau.h"
@@ -26,89 +22,14 @@
 
 namespace {
 
-void pousserSouris(Uint8 type, int x, int y, Uint8 bouton = SDL_BUTTON_LEFT, Uint8 etat = 0) {
-  SDL_Event e{};
-  e.type = type;
-  if (type == SDL_MOUSEMOTION) {
-    e.motion.x = static_cast<Uint16>(x);
-    e.motion.y = static_cast<Uint16>(y);
-    e.motion.state = etat;
-  } else {
-    e.button.button = bouton;
-    e.button.x = static_cast<Uint16>(x);
-    e.button.y = static_cast<Uint16>(y);
-  }
-  SDL_PushEvent(&e);
-}
-void pousserClic(int x, int y) {
-  pousserSouris(SDL_MOUSEMOTION, x, y);
-  pousserSouris(SDL_MOUSEBUTTONDOWN, x, y);
-  pousserSouris(SDL_MOUSEBUTTONUP, x, y);
-  pousserSouris(SDL_MOUSEMOTION, 320, 240);  // away from the widgets again
-}
-void pousserFermeture() {
-  SDL_Event e{};
-  e.type = SDL_QUIT;
-  SDL_PushEvent(&e);
-}
-
 // The level seen straight on from 15 cells: a cell is 480 / (2 * 15 * tan 30 degrees) pixels,
 // the window's centre shows the camera's centre.
 constexpr double PixelsParCase = 480.0 / (2.0 * 15.0 * 0.57735026918962576);
 int px(double x, double centreX) { return static_cast<int>(std::lround(320 + (x - centreX) * PixelsParCase)); }
 int py(double y, double centreY) { return static_cast<int>(std::lround(240 + (y - centreY) * PixelsParCase)); }
 
-// Buttons of a centred dialog of height h on the 640 x 480 screen: the i-th one's centre.
-int xBouton(int i) { return 175 + 85 * i + 40; }
-int yBouton(int h) { return (480 - h) / 2 + h - 15; }
-
-class EcranEditeur : public FenetreRendu {
+class EcranEditeur : public FenetreEditeur {
  protected:
-  void SetUp() override {
-    FenetreRendu::SetUp();
-    ouvrir(640, 480);
-    CaptureJournal silence;
-    gui = new Gui(640, 480);
-    chargerImagesGui(*gui);
-    chargerImages();
-    traducteur = new Traducteur();
-    traducteur->charger(DONNEES_SOURCE + "lang/en.txt");
-    std::filesystem::create_directories(repertoires->chemin("mapsusr/"));
-    chemin_ = repertoires->chemin("mapsusr/essai.map");
-    modeEditeur = true;
-    SDL_WarpMouse(320, 240);  // edge scrolling reads the real pointer: keep it in the middle
-  }
-  void TearDown() override {
-    modeEditeur = false;
-    journalDetourner({});
-    delete traducteur;
-    traducteur = nullptr;
-    delete gui;
-    gui = nullptr;
-    FenetreRendu::TearDown();
-  }
-
-  // Runs the editor on `chemin`; each time a log line contains a key of `reactions` (in order,
-  // each reaction once), its action runs on the spot.
-  bool editer(const std::string& chemin,
-              std::vector<std::pair<std::string, std::function<void()>>> reactions) {
-    lignes_.clear();
-    journalDetourner([this, reactions](const std::string& l) mutable {
-      lignes_.push_back(l);
-      for (auto& r : reactions) {
-        if (!r.second) continue;
-        if (l.find(r.first) != std::string::npos) {
-          auto action = std::move(r.second);
-          r.second = nullptr;
-          action();
-        }
-        break;  // strictly in order
-      }
-    });
-    const bool quitte = editeur(chemin);
-    journalDetourner({});
-    return quitte;
-  }
   bool contient(const std::string& morceau) const {
     for (const auto& l : lignes_)
       if (l.find(morceau) != std::string::npos) return true;
@@ -119,9 +40,6 @@ class EcranEditeur : public FenetreRendu {
     chargerTout(chemin_, n);
     return n;
   }
-
-  std::string chemin_;
-  std::vector<std::string> lignes_;
 };
 
 // A 30 x 30 level with a row of plain bricks under the tool bar, its start cell at (10, 10).
@@ -141,7 +59,7 @@ TEST_F(EcranEditeur, PeindreSauverQuitter) {
       {"Chargement de tout", [&] {
          // Tool 7, whose button covers cell (7, 2): the click paints nothing there.
          ASSERT_EQ(px(7.5, c) / 32, 7);
-         pousserClic(px(7.5, c), py(2.5, c) < 33 ? py(2.5, c) : 16);
+         pousserClicAuCentre(px(7.5, c), py(2.5, c) < 33 ? py(2.5, c) : 16);
        }},
       {"Obj : 7", [&] {
          // Left press and drag over three cells of row 10.
@@ -156,14 +74,14 @@ TEST_F(EcranEditeur, PeindreSauverQuitter) {
          pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
          pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
          // The ball tool (top-right; second row on 640 pixels), then a cell.
-         pousserClic(607 + 16, 33 + 16);
+         pousserClicAuCentre(607 + 16, 33 + 16);
        }},
       {"Obj : 255", [&] {
-         pousserClic(px(4.5, c), py(14.5, c));
-         pousserClic(97 + 16, 480 - 33 + 16);  // save
+         pousserClicAuCentre(px(4.5, c), py(14.5, c));
+         pousserClicAuCentre(97 + 16, 480 - 33 + 16);  // save
        }},
-      {"Sauvegarde de tout", [&] { pousserClic(129 + 16, 480 - 33 + 16); }},  // quit
-      {"new confirm", [&] { pousserClic(xBouton(1), yBouton(60)); }},          // "No"
+      {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
+      {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},          // "No"
   });
   EXPECT_FALSE(quitte);
   const std::vector<Niveau> n = relire();
@@ -185,19 +103,19 @@ TEST_F(EcranEditeur, PeindreSauverQuitter) {
 // the deletions, each a frame after its button); the properties reach the level only through OK.
 TEST_F(EcranEditeur, ChaqueDialogue) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai()}));
-  auto commande = [](int x) { pousserClic(x + 16, 480 - 33 + 16); };
+  auto commande = [](int x) { pousserClicAuCentre(x + 16, 480 - 33 + 16); };
   const std::string fermeture = "Fermeture dialogue";
   const bool quitte = editer(chemin_, {
-      {"Chargement de tout", [&] { commande(1); pousserClic(xBouton(1), yBouton(60)); }},  // add, after
-      {fermeture, [&] { commande(33); pousserClic(xBouton(0), yBouton(60)); }},  // delete, OK
-      {fermeture, [&] { commande(33); pousserClic(xBouton(1), yBouton(60)); }},  // delete, Ann
-      {fermeture, [&] { commande(65); pousserClic(330, 350); }},  // properties, lower-left corner
-      {"formcolor for #2", [&] { pousserClic(250, 150); pousserClic(xBouton(0), yBouton(300)); }},
-      {fermeture, [&] { pousserClic(460, 265); }},  // upper-right corner
-      {"formcolor for #1", [&] { pousserClic(xBouton(1), yBouton(300)); }},  // Annuler
-      {fermeture, [&] { pousserClic(xBouton(0), yBouton(300)); }},  // properties OK
-      {fermeture, [&] { commande(129); pousserClic(xBouton(2), yBouton(60)); }},  // quit, Ret
-      {fermeture, [&] { commande(129); pousserClic(xBouton(0), yBouton(60)); }},  // quit, Oui
+      {"Chargement de tout", [&] { commande(1); pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // add, after
+      {fermeture, [&] { commande(33); pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // delete, OK
+      {fermeture, [&] { commande(33); pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // delete, Ann
+      {fermeture, [&] { commande(65); pousserClicAuCentre(330, 350); }},  // properties, lower-left corner
+      {"formcolor for #2", [&] { pousserClicAuCentre(250, 150); pousserClicAuCentre(xBouton(0), yBouton(300)); }},
+      {fermeture, [&] { pousserClicAuCentre(460, 265); }},  // upper-right corner
+      {"formcolor for #1", [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Annuler
+      {fermeture, [&] { pousserClicAuCentre(xBouton(0), yBouton(300)); }},  // properties OK
+      {fermeture, [&] { commande(129); pousserClicAuCentre(xBouton(2), yBouton(60)); }},  // quit, Ret
+      {fermeture, [&] { commande(129); pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // quit, Oui
   });
   EXPECT_FALSE(quitte);
   EXPECT_TRUE(contient("Modif niv 1"));
@@ -218,18 +136,18 @@ TEST_F(EcranEditeur, FermetureEtCopieDeSecours) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai()}));
   const std::string avant = lireFichierTest(chemin_);
   EXPECT_TRUE(editer(chemin_, {
-      {"Chargement de tout", [&] { pousserClic(1 + 32 + 16, 17); }},  // tool 1
-      {"Obj : 1", [&] { pousserClic(320, 240); pousserFermeture(); }},
+      {"Chargement de tout", [&] { pousserClicAuCentre(1 + 32 + 16, 17); }},  // tool 1
+      {"Obj : 1", [&] { pousserClicAuCentre(320, 240); pousserFermeture(); }},
   }));
   EXPECT_EQ(lireFichierTest(chemin_), avant);
   ASSERT_TRUE(recuperationExiste(chemin_));
   EXPECT_TRUE(contient("Copie de secours : " + cheminRecuperation(chemin_)));
 
   EXPECT_FALSE(editer(chemin_, {
-      {"Copie de secours trouvée", [&] { pousserClic(xBouton(0), yBouton(60)); }},  // Oui
-      {"Copie de secours chargée", [&] { pousserClic(97 + 16, 480 - 33 + 16); }},  // save
-      {"Sauvegarde de tout", [&] { pousserClic(129 + 16, 480 - 33 + 16); }},  // quit
-      {"new confirm", [&] { pousserClic(xBouton(1), yBouton(60)); }},  // No
+      {"Copie de secours trouvée", [&] { pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // Oui
+      {"Copie de secours chargée", [&] { pousserClicAuCentre(97 + 16, 480 - 33 + 16); }},  // save
+      {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
+      {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // No
   }));
   EXPECT_EQ(relire()[0].lireCase(10, 10), Brique);
   EXPECT_FALSE(recuperationExiste(chemin_));

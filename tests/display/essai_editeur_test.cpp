@@ -5,59 +5,21 @@
 #include <SDL.h>
 
 #include <filesystem>
-#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "base/etat.h"
-#include "base/journal.h"
-#include "base/traducteur.h"
 #include "editor/editeur.h"
 #include "editor/regles_editeur.h"
 #include "game/cases.h"
 #include "game/donnees_action.h"
 #include "game/terrain.h"
-#include "gui/chargement.h"
-#include "gui/gui.h"
+#include "fenetre_editeur.h"
 #include "levels/fichier_niveaux.h"
 #include "rendu_commun.h"
-#include "sound/sons.h"
 
 namespace {
-
-void pousserTouche(SDLKey touche, SDLMod mod = KMOD_NONE) {
-  SDL_Event e{};
-  e.type = SDL_KEYDOWN;
-  e.key.keysym.sym = touche;
-  e.key.keysym.mod = mod;
-  SDL_PushEvent(&e);
-}
-void pousserClic(int x, int y) {
-  for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-      e.motion.x = static_cast<Uint16>(x);
-      e.motion.y = static_cast<Uint16>(y);
-    } else {
-      e.button.button = SDL_BUTTON_LEFT;
-      e.button.x = static_cast<Uint16>(x);
-      e.button.y = static_cast<Uint16>(y);
-    }
-    SDL_PushEvent(&e);
-  }
-  SDL_Event e{};
-  e.type = SDL_MOUSEMOTION;
-  e.motion.x = 320;
-  e.motion.y = 240;
-  SDL_PushEvent(&e);
-}
-void pousserFermeture() {
-  SDL_Event e{};
-  e.type = SDL_QUIT;
-  SDL_PushEvent(&e);
-}
 
 // A 30 x 30 level, its start cell at (10, 10) seen in the window's centre, `dessous` under it.
 Niveau niveauEssai(uint8_t dessous) {
@@ -75,63 +37,11 @@ constexpr int XCase5 = 320 - 5 * 480 * 1000 / (30 * 577), YCase5 = 240 - 5 * 480
 constexpr int XOutil1 = 1 + 32 + 16, YOutils = 17;
 constexpr int XSauver = 97 + 16, XQuitter = 129 + 16, YCommandes = 480 - 33 + 16;
 constexpr int XProprietes = 65 + 16;
-int xBouton(int i) { return 175 + 85 * i + 40; }
-int yBouton(int h) { return (480 - h) / 2 + h - 15; }
 
-class EssaiEditeur : public FenetreRendu {
+class EssaiEditeur : public FenetreEditeur {
  protected:
-  void SetUp() override {
-    FenetreRendu::SetUp();
-    ouvrir(640, 480);
-    CaptureJournal silence;
-    gui = new Gui(640, 480);
-    chargerImagesGui(*gui);
-    chargerImages();
-    terrain = new Terrain();
-    sons = new Sons(PeripheriqueSon::Simule);
-    requetesSons = sons;
-    traducteur = new Traducteur();
-    traducteur->charger(DONNEES_SOURCE + "lang/en.txt");
-    std::filesystem::create_directories(repertoires->chemin("mapsusr/"));
-    chemin_ = repertoires->chemin("mapsusr/essai.map");
-    modeEditeur = true;
-    SDL_WarpMouse(320, 240);  // edge scrolling reads the real pointer: keep it in the middle
-  }
-  void TearDown() override {
-    modeEditeur = false;
-    journalDetourner({});
-    delete traducteur;
-    traducteur = nullptr;
-    requetesSons = nullptr;
-    delete sons;
-    sons = nullptr;
-    delete terrain;
-    terrain = nullptr;
-    delete gui;
-    gui = nullptr;
-    FenetreRendu::TearDown();
-  }
+  EssaiEditeur() : FenetreEditeur(ServicesEcran::AvecJeu) {}
 
-  // Runs the editor; each reaction's action runs once, in order, at the first log line holding
-  // its key.
-  bool editer(std::vector<std::pair<std::string, std::function<void()>>> reactions) {
-    lignes_.clear();
-    journalDetourner([this, reactions](const std::string& l) mutable {
-      lignes_.push_back(l);
-      for (auto& r : reactions) {
-        if (!r.second) continue;
-        if (l.find(r.first) != std::string::npos) {
-          auto action = std::move(r.second);
-          r.second = nullptr;
-          action();
-        }
-        break;
-      }
-    });
-    const bool quitte = editeur(chemin_);
-    journalDetourner({});
-    return quitte;
-  }
   bool contient(const std::string& ligne) const {
     for (const auto& l : lignes_)
       if (l == ligne) return true;
@@ -142,9 +52,6 @@ class EssaiEditeur : public FenetreRendu {
     EXPECT_EQ(chargerTout(chemin, n), 1);
     return n.empty() ? Niveau() : n[0];
   }
-
-  std::string chemin_;
-  std::vector<std::string> lignes_;
 };
 
 // A brick painted, not saved; F5: the level played is the edited one (its brick is a cell of
@@ -163,8 +70,8 @@ TEST_F(EssaiEditeur, ChaqueFinRevientALEditeur) {
     ecrireFichierTest(chemin_, octetsFichier({niveauEssai(c.dessous)}));
     bool brique = false, modeJeu = true;
     const bool quitte = editer({
-        {"Chargement de tout", [&] { pousserClic(XOutil1, YOutils); }},
-        {"Obj : 1", [&] { pousserClic(XCase5, YCase5); pousserTouche(SDLK_F5); }},
+        {"Chargement de tout", [&] { pousserClicAuCentre(XOutil1, YOutils); }},
+        {"Obj : 1", [&] { pousserClicAuCentre(XCase5, YCase5); pousserTouche(SDLK_F5); }},
         {"Lancement du thread d'action", [&] {
            brique = terrain->lireCase(5, 5) == Brique;
            modeJeu = modeEditeur;
@@ -172,9 +79,9 @@ TEST_F(EssaiEditeur, ChaqueFinRevientALEditeur) {
          }},
         {c.fin, [&] {}},
         {"Retour à l'éditeur : niveau 1", [&] { pousserTouche(SDLK_z, KMOD_LCTRL); }},
-        {"Annuler : niveau 1", [&] { pousserClic(XSauver, YCommandes); }},
-        {"Sauvegarde de tout", [&] { pousserClic(XQuitter, YCommandes); }},
-        {"new confirm", [&] { pousserClic(xBouton(1), yBouton(60)); }},  // "No"
+        {"Annuler : niveau 1", [&] { pousserClicAuCentre(XSauver, YCommandes); }},
+        {"Sauvegarde de tout", [&] { pousserClicAuCentre(XQuitter, YCommandes); }},
+        {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // "No"
     });
     EXPECT_FALSE(quitte);
     EXPECT_TRUE(brique) << "the unsaved brick is in the played level";
@@ -191,8 +98,8 @@ TEST_F(EssaiEditeur, FenetreFermeePendantLEssai) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai(Vide)}));
   const std::string avant = lireFichierTest(chemin_);
   EXPECT_TRUE(editer({
-      {"Chargement de tout", [&] { pousserClic(XOutil1, YOutils); }},
-      {"Obj : 1", [&] { pousserClic(XCase5, YCase5); pousserTouche(SDLK_F5); }},
+      {"Chargement de tout", [&] { pousserClicAuCentre(XOutil1, YOutils); }},
+      {"Obj : 1", [&] { pousserClicAuCentre(XCase5, YCase5); pousserTouche(SDLK_F5); }},
       {"Lancement du thread d'action", [&] { pousserFermeture(); }},
   }));
   EXPECT_EQ(lireFichierTest(chemin_), avant);
@@ -204,10 +111,10 @@ TEST_F(EssaiEditeur, FenetreFermeePendantLEssai) {
 TEST_F(EssaiEditeur, RefuseAvecUnDialogue) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai(Vide)}));
   EXPECT_FALSE(editer({
-      {"Chargement de tout", [&] { pousserClic(XProprietes, YCommandes); pousserTouche(SDLK_F5); }},
-      {"Essai refusé : dialogue ouvert", [&] { pousserClic(xBouton(1), yBouton(300)); }},  // Cancel
-      {"Fermeture dialogue", [&] { pousserClic(XQuitter, YCommandes); }},
-      {"new confirm", [&] { pousserClic(xBouton(1), yBouton(60)); }},
+      {"Chargement de tout", [&] { pousserClicAuCentre(XProprietes, YCommandes); pousserTouche(SDLK_F5); }},
+      {"Essai refusé : dialogue ouvert", [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Cancel
+      {"Fermeture dialogue", [&] { pousserClicAuCentre(XQuitter, YCommandes); }},
+      {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},
   }));
   EXPECT_FALSE(contient("Essai niveau 1"));
 }

@@ -2,57 +2,27 @@
 // (never by waiting): Enter, the quit button, the two codes, the window closed, and the log of
 // a two-level file in its order.
 #include <filesystem>
-#include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/journal.h"
 #include "base/traducteur.h"
 #include "game/cases.h"
 #include "game/donnees_action.h"
-#include "game/terrain.h"
-#include "gui/chargement.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
+#include "pilote_sdl.h"
 #include "render/shaders.h"
 #include "rendu_commun.h"
 #include "screens/jeu.h"
-#include "sound/sons.h"
 
 namespace {
 
-void pousserTouche(SDLKey touche, uint16_t caractere = 0) {
-  SDL_Event e{};
-  e.type = SDL_KEYDOWN;
-  e.key.keysym.sym = touche;
-  e.key.keysym.unicode = caractere;
-  SDL_PushEvent(&e);
-}
 void pousserCode(char lettre) {
-  pousserTouche(static_cast<SDLKey>(lettre), static_cast<uint16_t>(lettre));
+  pousserTouche(static_cast<SDLKey>(lettre), KMOD_NONE, static_cast<uint16_t>(lettre));
   pousserTouche(SDLK_F11);
-}
-void pousserClic(int x, int y) {
-  for (Uint8 type : {Uint8(SDL_MOUSEMOTION), Uint8(SDL_MOUSEBUTTONDOWN), Uint8(SDL_MOUSEBUTTONUP)}) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_MOUSEMOTION) {
-      e.motion.x = static_cast<Uint16>(x);
-      e.motion.y = static_cast<Uint16>(y);
-    } else {
-      e.button.button = SDL_BUTTON_LEFT;
-      e.button.x = static_cast<Uint16>(x);
-      e.button.y = static_cast<Uint16>(y);
-    }
-    SDL_PushEvent(&e);
-  }
-}
-void pousserFermeture() {
-  SDL_Event e{};
-  e.type = SDL_QUIT;
-  SDL_PushEvent(&e);
 }
 
 // A level where the ball rests on the floor, out of reach of anything.
@@ -78,27 +48,10 @@ class EcranJeu : public FenetreRendu {
     std::filesystem::create_directories(d_ / "data/ziks");
     ecrireFichierTest(d_ / "data/ziks/a.ogg", "");
     ecrireFichierTest(d_ / "data/ziks/b.ogg", "");
-    CaptureJournal silence;
-    gui = new Gui(640, 480);
-    chargerImagesGui(*gui);
-    chargerImages();
-    terrain = new Terrain();
-    sons = new Sons(PeripheriqueSon::Simule);
-    requetesSons = sons;
-    traducteur = new Traducteur();
-    traducteur->charger(DONNEES_SOURCE + "lang/en.txt");
+    services_ = std::make_unique<ServicesEcran>(640, 480, ServicesEcran::AvecJeu);
   }
   void TearDown() override {
-    journalDetourner({});
-    delete traducteur;
-    traducteur = nullptr;
-    requetesSons = nullptr;
-    delete sons;
-    sons = nullptr;
-    delete terrain;
-    terrain = nullptr;
-    delete gui;
-    gui = nullptr;
+    services_.reset();
     FenetreRendu::TearDown();
   }
 
@@ -111,22 +64,9 @@ class EcranJeu : public FenetreRendu {
 
   // Plays `chemin`; each time a log line contains a key of `reactions` (the n-th time for the
   // n-th reaction of that key), its action runs on the spot.
-  bool jouer(const std::string& chemin,
-             std::vector<std::pair<std::string, std::function<void()>>> reactions) {
-    lignes_.clear();
-    journalDetourner([this, reactions](const std::string& l) mutable {
-      lignes_.push_back(l);
-      for (auto& r : reactions)
-        if (r.second && l.find(r.first) != std::string::npos) {
-          auto action = std::move(r.second);
-          r.second = nullptr;
-          action();
-          break;
-        }
-    });
-    const bool quitte = jouerFichier(chemin);
-    journalDetourner({});
-    return quitte;
+  bool jouer(const std::string& chemin, Reactions reactions) {
+    return lancerAvecReactions(std::move(reactions), OrdreReactions::PremiereTrouvee, lignes_,
+                               [&chemin] { return jouerFichier(chemin); });
   }
   int compter(const std::string& ligne) const {
     int n = 0;
@@ -154,6 +94,7 @@ class EcranJeu : public FenetreRendu {
     return "";
   }
 
+  std::unique_ptr<ServicesEcran> services_;
   std::vector<std::string> lignes_;  // only the main thread's callback and the joined action thread write it
 };
 

@@ -13,7 +13,8 @@
 
 #include "platform/options.h"
 #include "platform/repertoires.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
+#include "base/texte.h"
 #include "fixtures.h"
 #include "render/fenetre.h"
 #include "render/gl.h"

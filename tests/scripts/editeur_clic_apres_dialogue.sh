@@ -6,11 +6,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "clicapres"
-touche Return
-attendre_ligne '^Chargement de tout .*clicapres\.map$'
+nouveau_niveau clicapres
 
 cliquer "$(commande_x 2)" "$(commande_y)"
 sleep 0.5

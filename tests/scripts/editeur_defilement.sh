@@ -13,11 +13,7 @@ tenir() {  # key seconds
 ecart() { compare -metric AE -fuzz 10% "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | cut -d' ' -f1; }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "panorama"
-touche Return
-attendre_ligne '^Chargement de tout .*panorama\.map$'
+nouveau_niveau panorama
 sleep 1  # the camera settles on the level
 capture avant
 tenir Right 1

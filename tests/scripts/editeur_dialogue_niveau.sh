@@ -5,11 +5,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "proprietes"
-touche Return
-attendre_ligne '^Chargement de tout .*proprietes\.map$'
+nouveau_niveau proprietes
 
 # Add a level after the first: the spinner shows 2.
 cliquer "$(commande_x 0)" "$(commande_y)"

@@ -8,18 +8,11 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/essai.map"
-# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
   sed -n "$(($1 + 1))p" | cut -c 2-4; }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "essai"
-touche Return
-attendre_ligne '^Chargement de tout .*essai\.map$'
+nouveau_niveau essai
 
 # The floor: bricks dragged over row 2, columns 1 to 3.
 cliquer "$(outil_x 1)" 17

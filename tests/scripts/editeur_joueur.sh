@@ -8,10 +8,6 @@ source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 cartes="$home/mapsusr"
 fichier="$cartes/atelier.map"
-# The new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15
-# cells away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels.
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 # The file's grid as rows of cell characters (zv-niveau's text form).
 grille() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
 cellule() {  # column row
@@ -20,12 +16,8 @@ cellule() {  # column row
 
 demarrer
 # "New", a name, confirm: the editor opens on the new file.
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "atelier"
-touche Return
+nouveau_niveau atelier
 attendre_ligne "^Demarre l'editeur$"
-attendre_ligne '^Chargement de tout .*atelier\.map$'
 
 # The plain brick, clicked on row 4 and dragged over two more cells of it.
 cliquer "$(outil_x 1)" 17

@@ -41,12 +41,8 @@ peindre() {  # n
 }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "memoire"
-touche Return
+nouveau_niveau memoire
 attendre_ligne "^Demarre l'editeur$"
-attendre_ligne '^Chargement de tout .*memoire\.map$'
 
 synchroniser
 peindre 20  # the driver's first allocations for the board

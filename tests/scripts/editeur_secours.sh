@@ -42,11 +42,7 @@ sleep 0.5
   echec "the link to a shipped level opened in the editor"
 
 # A new file, one brick painted; meanwhile another game saves the file.
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "conflit"
-touche Return
-attendre_ligne '^Chargement de tout .*/conflit\.map$'
+nouveau_niveau conflit
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
 cliquer "$(case_x 3)" "$(case_y 3)"

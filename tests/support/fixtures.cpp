@@ -48,3 +48,19 @@ CaptureJournal::~CaptureJournal() { journalDetourner({}); }
 bool CaptureJournal::contient(const std::string& ligne) const {
   return std::find(lignes_.begin(), lignes_.end(), ligne) != lignes_.end();
 }
+
+EnvironnementSauve::EnvironnementSauve(std::initializer_list<const char*> noms) {
+  for (const char* n : noms) {
+    const char* v = std::getenv(n);
+    anciens_.push_back({n, v ? std::optional<std::string>(v) : std::nullopt});
+  }
+}
+
+EnvironnementSauve::~EnvironnementSauve() {
+  for (const auto& [n, v] : anciens_) {
+    if (v)
+      setenv(n.c_str(), v->c_str(), 1);
+    else
+      unsetenv(n.c_str());
+  }
+}

@@ -1,7 +1,10 @@
 #pragma once
 // Small helpers shared by the test suites: a temporary directory that cleans itself up,
-// file writing/reading, and a capture of the game's log.
+// file writing/reading, a capture of the game's log, and environment variables put back.
+#include <initializer_list>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class DossierTemporaire {
@@ -32,4 +35,16 @@ class CaptureJournal {
 
  private:
   std::vector<std::string> lignes_;
+};
+
+// Notes the named environment variables and puts each back as it was (set or unset) when it goes.
+class EnvironnementSauve {
+ public:
+  explicit EnvironnementSauve(std::initializer_list<const char*> noms);
+  ~EnvironnementSauve();
+  EnvironnementSauve(const EnvironnementSauve&) = delete;
+  EnvironnementSauve& operator=(const EnvironnementSauve&) = delete;
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> anciens_;
 };

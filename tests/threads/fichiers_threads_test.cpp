@@ -12,7 +12,8 @@
 #include <unistd.h>
 
 #include "base/traducteur.h"
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
+#include "base/fichiers.h"
 #include "fixtures.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"

@@ -4,7 +4,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/utilitaires.h"
 #include "levels/catalogue.h"
 #include "platform/repertoires.h"
 #include "fixtures.h"

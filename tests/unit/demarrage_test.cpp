@@ -64,26 +64,16 @@ TEST(Demarrage, ArgumentsDuRedemarrage) {
 class PreparerRepertoires : public ::testing::Test {
  protected:
   void SetUp() override {
-    for (const char* n : {"XDG_DATA_HOME", "HOME"}) {
-      const char* v = std::getenv(n);
-      anciens_.push_back({n, v ? std::optional<std::string>(v) : std::nullopt});
-    }
     creerDossier(d_ / "data");
     ecrireFichierTest(d_ / "data/zarvinel.dir", "Zarvinel1 is here");
     setenv("XDG_DATA_HOME", (d_ / "xdg").c_str(), 1);
   }
   void TearDown() override {
-    for (auto& [n, v] : anciens_) {
-      if (v)
-        setenv(n.c_str(), v->c_str(), 1);
-      else
-        unsetenv(n.c_str());
-    }
     delete repertoires;
     repertoires = nullptr;
   }
   DossierTemporaire d_;
-  std::vector<std::pair<std::string, std::optional<std::string>>> anciens_;
+  EnvironnementSauve environnement_{"XDG_DATA_HOME", "HOME"};
 };
 
 TEST_F(PreparerRepertoires, JournalEtRepertoires) {

@@ -4,7 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
+#include "base/texte.h"
 #include "fixtures.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "platform/options.h"
 #include "platform/repertoires.h"
-#include "base/utilitaires.h"
+#include "base/fichiers.h"
 #include "fixtures.h"
 
 namespace {

@@ -11,7 +11,10 @@
 #include <unistd.h>
 #include <algorithm>
 
-#include "base/utilitaires.h"
+#include "base/ecriture_atomique.h"
+#include "base/fichiers.h"
+#include "base/maths.h"
+#include "base/texte.h"
 #include "platform/processus.h"
 #include "fixtures.h"
 

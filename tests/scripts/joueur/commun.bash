@@ -176,3 +176,17 @@ quitter_editeur() {
   done
   attendre_ligne '^[0-9]+ langues$' $((menus + 1))
 }
+
+# "New" in the menu, the file name typed and confirmed: returns once the editor has loaded the
+# new file.
+nouveau_niveau() {  # name
+  cliquer 90 "$(menu_label_y 188)"
+  sleep 0.3
+  taper "$1"
+  touche Return
+  attendre_ligne "^Chargement de tout .*/$1\\.map\$"
+}
+# A new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15 cells
+# away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels. The centre of column / row k:
+case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }

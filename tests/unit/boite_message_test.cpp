@@ -5,40 +5,26 @@
 
 #include "platform/repertoires.h"
 #include "fixtures.h"
-#include "platform/dialogue.h"
+#include "platform/boite_message.h"
 
 namespace {
 
-TEST(Dialogue, ArgumentsParProgramme) {
+TEST(BoiteMessage, ArgumentsParProgramme) {
   const std::string m = "Ligne 1\nLigne <b>2</b> & $(rm -rf x)";
-  EXPECT_EQ(argumentsDialogue("/usr/bin/zenity", m),
+  EXPECT_EQ(argumentsBoiteMessage("/usr/bin/zenity", m),
             (std::vector<std::string>{"/usr/bin/zenity", "--error", "--no-markup", "--text=" + m}));
-  EXPECT_EQ(argumentsDialogue("/usr/bin/kdialog", m),
+  EXPECT_EQ(argumentsBoiteMessage("/usr/bin/kdialog", m),
             (std::vector<std::string>{"/usr/bin/kdialog", "--error", m}));
-  EXPECT_EQ(argumentsDialogue("/usr/bin/xmessage", m),
+  EXPECT_EQ(argumentsBoiteMessage("/usr/bin/xmessage", m),
             (std::vector<std::string>{"/usr/bin/xmessage", "-center", "-buttons", "OK", m}));
   // A message starting like an option is not read as one.
-  EXPECT_EQ(argumentsDialogue("/usr/bin/kdialog", "--help").back(), " --help");
-  EXPECT_TRUE(argumentsDialogue("/usr/bin/autre", m).empty());
+  EXPECT_EQ(argumentsBoiteMessage("/usr/bin/kdialog", "--help").back(), " --help");
+  EXPECT_TRUE(argumentsBoiteMessage("/usr/bin/autre", m).empty());
 }
 
 // Environment changes undone at the end of each test.
-class DialogueEnvironnement : public ::testing::Test {
+class BoiteMessageEnvironnement : public ::testing::Test {
  protected:
-  void SetUp() override {
-    for (const char* n : {"PATH", "DISPLAY", "WAYLAND_DISPLAY", "ZARVINEL_SANS_DIALOGUE"}) {
-      const char* v = std::getenv(n);
-      anciens_.push_back({n, v ? std::optional<std::string>(v) : std::nullopt});
-    }
-  }
-  void TearDown() override {
-    for (auto& [n, v] : anciens_) {
-      if (v)
-        setenv(n.c_str(), v->c_str(), 1);
-      else
-        unsetenv(n.c_str());
-    }
-  }
   // A fake zenity that takes a while, then records its arguments.
   void fauxZenity() {
     ecrireFichierTest(d_ / "zenity", "#!/bin/sh\n/bin/sleep 0.3\nprintf '%s|' \"$@\" > " +
@@ -46,11 +32,11 @@ class DialogueEnvironnement : public ::testing::Test {
     chmod((d_ / "zenity").c_str(), 0755);
     setenv("PATH", d_.chemin().c_str(), 1);
   }
+  EnvironnementSauve environnement_{"PATH", "DISPLAY", "WAYLAND_DISPLAY", "ZARVINEL_SANS_DIALOGUE"};
   DossierTemporaire d_;
-  std::vector<std::pair<std::string, std::optional<std::string>>> anciens_;
 };
 
-TEST_F(DialogueEnvironnement, MontreEtAttend) {
+TEST_F(BoiteMessageEnvironnement, MontreEtAttend) {
   fauxZenity();
   setenv("DISPLAY", ":99", 1);
   unsetenv("ZARVINEL_SANS_DIALOGUE");
@@ -61,20 +47,20 @@ TEST_F(DialogueEnvironnement, MontreEtAttend) {
   EXPECT_EQ(capture.lignes(), std::vector<std::string>{"Erreur grave"});
 }
 
-TEST_F(DialogueEnvironnement, PasDeDialogueSansEcranNiQuandCoupe) {
+TEST_F(BoiteMessageEnvironnement, PasDeDialogueSansEcranNiQuandCoupe) {
   fauxZenity();
   unsetenv("ZARVINEL_SANS_DIALOGUE");
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
-  EXPECT_FALSE(montrerDialogueErreur("x"));
+  EXPECT_FALSE(montrerBoiteMessage("x"));
   setenv("DISPLAY", ":99", 1);
   setenv("ZARVINEL_SANS_DIALOGUE", "1", 1);
-  EXPECT_FALSE(montrerDialogueErreur("x"));
+  EXPECT_FALSE(montrerBoiteMessage("x"));
   EXPECT_FALSE(existeTest(d_ / "montre"));
   // With a display but no dialog program: standard error alone.
   unsetenv("ZARVINEL_SANS_DIALOGUE");
   setenv("PATH", (d_ / "vide").c_str(), 1);
-  EXPECT_FALSE(montrerDialogueErreur("x"));
+  EXPECT_FALSE(montrerBoiteMessage("x"));
 }
 
 }  // namespace

@@ -1,12 +1,12 @@
-#include "platform/dialogue.h"
+#include "platform/boite_message.h"
 
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/processus.h"
 
-std::vector<std::string> argumentsDialogue(const std::string& programme,
-                                           const std::string& message) {
+std::vector<std::string> argumentsBoiteMessage(const std::string& programme,
+                                              const std::string& message) {
   std::string nom = programme.substr(programme.find_last_of('/') + 1);
   // A message that starts with '-' would be read as an option by the dialog program.
   std::string texte = !message.empty() && message[0] == '-' ? " " + message : message;
@@ -16,7 +16,7 @@ std::vector<std::string> argumentsDialogue(const std::string& programme,
   return {};
 }
 
-bool montrerDialogueErreur(const std::string& message) {
+bool montrerBoiteMessage(const std::string& message) {
   const char* sans = std::getenv("ZARVINEL_SANS_DIALOGUE");
   if (sans && std::strcmp(sans, "1") == 0) return false;
   const char* display = std::getenv("DISPLAY");
@@ -25,7 +25,7 @@ bool montrerDialogueErreur(const std::string& message) {
   for (const char* nom : {"zenity", "kdialog", "xmessage"}) {
     std::string programme = chercherProgramme(nom);
     if (programme.empty()) continue;
-    if (lancerProgramme(argumentsDialogue(programme, message), true) == 0) return true;
+    if (lancerProgramme(argumentsBoiteMessage(programme, message), true) == 0) return true;
   }
   return false;
 }
