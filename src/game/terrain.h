@@ -86,9 +86,7 @@ class Terrain : public Niveau {
   void libererGrille();
 
  private:
-  int avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape);
   void reinitialiserJeuSansVerrou();
-  void exploser(float x, float y, RequetesSons* sonsEtape);
 
   // etapeVie's work grid and solid-cell mask, kept to avoid reallocating every generation.
   std::vector<uint8_t> grilleTravail;
