@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "base/utilitaires.h"
-#include "game/cases.h"
+#include "render/aspect_cases.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
 #include "render/textures.h"
@@ -66,19 +66,11 @@ Cache& cache() {
 
 bool actifs = true;
 
+// The brick's picture from the cell-look table. Bricks have no colour-blind variant (the table's
+// tests hold it), so the arrays need not know the mode.
 GLuint textureBrique(uint8_t code, bool editeur, const TableTextures& textures) {
-  switch (code) {
-    case Casse:
-      return textures.texCasse;
-    case Blinde:
-      return textures.texBlinde;
-    case CouleurUn:
-      return editeur ? textures.texUn : 0;
-    case CouleurDeux:
-      return editeur ? textures.texDeux : 0;
-    default:
-      return 0;
-  }
+  const Apparence ap = apparenceCase(aspectCase(code), editeur, false);
+  return textureCase(ap.image, code, 0, textures);
 }
 
 // Everything but the grid: a change there rebuilds every tile.
@@ -264,10 +256,7 @@ void texgenPosition(bool actif) {
 void activerBriquesCache(bool actif) { actifs = actif; }
 bool briquesCacheActif() { return actifs; }
 
-bool briqueEnCache(uint8_t code) {
-  return actifs && (code == Brique || code == Casse || code == Blinde || code == CouleurUn ||
-         code == CouleurDeux);
-}
+bool briqueEnCache(uint8_t code) { return actifs && aspectCase(code).brique; }
 
 uint32_t constructionsBriquesCache() { return cache().constructions; }
 uint32_t tuilesConstruitesBriquesCache() { return cache().tuilesConstruites; }
