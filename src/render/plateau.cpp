@@ -78,7 +78,8 @@ struct EtatDessin {
 // A switch: its plate (the coloured one, or the editor's marker of a grey colour), then the
 // lever.
 void dessinerInterrupteur(EtatDessin& e, const AspectCase& a, const Apparence& ap, uint8_t code,
-                          float x, float y) {
+                          int c, int r) {
+  const float x = static_cast<float>(c), y = static_cast<float>(r);
   const float* levier = couleurFixeCase(TeinteCase::Levier, code);
   const float* couleurPlaque = levier;
   if (ap.image != ImageCase::Aucune) {
@@ -92,7 +93,6 @@ void dessinerInterrupteur(EtatDessin& e, const AspectCase& a, const Apparence& a
   if (ap.image == ImageCase::Aucune || couleurPlaque != levier) e.fixerMateriau(levier);
   e.fixerMelange(false);
   e.lier(0);
-  const int c = static_cast<int>(x), r = static_cast<int>(y);
   e.boite(x + 0.25f, y + 0.8f, 0.5f, 0.2f, 0.25f, 0.75f, code, e.voisins(c, r));
 }
 
@@ -100,12 +100,12 @@ void dessinerCase(EtatDessin& e, int c, int r) {
   const uint8_t code = e.t.lireCase(c, r);
   const AspectCase& a = aspectCase(code);
   if (a.forme == FormeCase::Rien || briqueEnCache(code)) return;
-  const float x = static_cast<float>(c), y = static_cast<float>(r);
   const Apparence ap = apparenceCase(a, e.editeur, e.daltonien);
   if (a.forme == FormeCase::Interrupteur) {
-    dessinerInterrupteur(e, a, ap, code, x, y);
+    dessinerInterrupteur(e, a, ap, code, c, r);
     return;
   }
+  const float x = static_cast<float>(c), y = static_cast<float>(r);
   if (ap.teinte == TeinteCase::Degrade) {
     float degrade[4];
     e.degrade(c, r, degrade);
