@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/journal.h"
+#include "game/animation_fond_menu.h"
 #include "game/terrain.h"
 
 namespace {
@@ -82,7 +83,8 @@ void BM_EtapeVie(benchmark::State& state) {
   preparer(t);
   std::srand(1);
   for (uint8_t& cellule : t.grille) cellule = std::rand() % 3 == 0 ? Brique : Vide;
-  for (auto _ : state) t.etapeVie();
+  TamponsVie tampons;
+  for (auto _ : state) etapeVie(t, tampons);
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(BM_EtapeVie);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/journal.h"
+#include "game/animation_fond_menu.h"
 #include "game/terrain.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
@@ -28,13 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (lecteur.ouvrirDepuis(std::make_unique<std::istringstream>(octets), "fuzz")) {
     // A small ring: it wraps after a blast or two, and keeps the runs quick.
     t.allouerParticules(64);
+    TamponsVie tampons;
     for (int niveau = 0; niveau < 8 && !lecteur.chargerNiveauSuivant(t); ++niveau) {
       for (int pas = 0; pas < 250; ++pas) {
         const uint8_t k = size ? data[(static_cast<size_t>(pas) * 7 + niveau) % size] : 0;
         t.avancer(Touches{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0}, nullptr);
       }
-      t.etapeVie();
-      t.ajouterPlaneur();
+      etapeVie(t, tampons);
+      ajouterPlaneur(t);
     }
     t.libererParticules();
     t.libererGrille();

@@ -3,7 +3,10 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <mutex>
+
+#include "game/cases.h"
 
 namespace {
 
@@ -22,6 +25,50 @@ void bande(float cible, int taille, float& poussee, bool& tourne) {
 
 }  // namespace
 
+void etapeVie(Terrain& niveau, TamponsVie& tampons) {
+  std::lock_guard<std::mutex> garde(niveau.verrou);
+  const int W = niveau.largeur, H = niveau.hauteur;
+  if (W <= 0 || H <= 0) return;
+  const size_t n = static_cast<size_t>(W) * static_cast<size_t>(H);
+  std::vector<uint8_t>& grille = niveau.grille;
+  if (grille.size() != n) return;
+
+  std::vector<uint8_t>& masque = tampons.masque;
+  masque.resize(n);
+  for (size_t i = 0; i < n; ++i) masque[i] = estSolide(grille[i]) ? 1 : 0;
+  tampons.grilleTravail.resize(n);  // every cell is written below
+
+  for (int r = 0; r < H; ++r) {
+    const uint8_t* haut = &masque[static_cast<size_t>((r + H - 1) % H) * W];
+    const uint8_t* ici = &masque[static_cast<size_t>(r) * W];
+    const uint8_t* bas = &masque[static_cast<size_t>((r + 1) % H) * W];
+    const uint8_t* avant = &grille[static_cast<size_t>(r) * W];
+    uint8_t* apres = &tampons.grilleTravail[static_cast<size_t>(r) * W];
+    for (int c = 0; c < W; ++c) {
+      const int g = c > 0 ? c - 1 : W - 1, d = c + 1 < W ? c + 1 : 0;
+      const int voisins = haut[g] + haut[c] + haut[d] + ici[g] + ici[d] + bas[g] + bas[c] + bas[d];
+      apres[c] = voisins == 2 ? avant[c] : voisins == 3 ? static_cast<uint8_t>(Brique) : 0;
+    }
+  }
+  // The old grid's buffer becomes the next generation's work grid.
+  grille.swap(tampons.grilleTravail);
+}
+
+void ajouterPlaneur(Terrain& niveau) {
+  std::lock_guard<std::mutex> garde(niveau.verrou);
+  const int W = niveau.largeur, H = niveau.hauteur;
+  // The modulo below needs at least three cells on each axis.
+  if (W < 3 || H < 3) return;
+  std::vector<uint8_t>& grille = niveau.grille;
+  if (grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) return;
+  const int x = std::rand() % (W - 2);
+  const int y = std::rand() % (H - 2);
+  const int cellules[5][2] = {{x + 1, y}, {x + 2, y + 1}, {x, y + 2}, {x + 1, y + 2}, {x + 2, y + 2}};
+  for (const auto& cellule : cellules) {
+    grille[static_cast<size_t>(cellule[1]) * W + cellule[0]] = Brique;
+  }
+}
+
 float distanceFondMenu(int pas) {
   // A real division: the camera closes in smoothly, not by a jump every 500 steps.
   if (pas <= 0) return 300.0f;
@@ -37,8 +84,8 @@ void pasFondMenu(EtatFondMenu& e, Terrain& niveau, int largeur, int hauteur) {
   e.cibleX += e.vitesseX * s / 300.0f;
   e.cibleY += e.vitesseY * s / 300.0f;
   niveau.suivreCameraVers(e.cibleX, e.cibleY, -20.0f - s);
-  if (e.pas > 1000 && e.pas % 4 == 0) niveau.etapeVie();
-  if (e.pas > 3000 && e.pas % 2 == 0) niveau.ajouterPlaneur();
+  if (e.pas > 1000 && e.pas % 4 == 0) etapeVie(niveau, e.tampons);
+  if (e.pas > 3000 && e.pas % 2 == 0) ajouterPlaneur(niveau);
   ++e.pas;
 }
 

@@ -1,12 +1,29 @@
 #pragma once
 // The animation behind the menus: a camera wandering over the demonstration level held in a
 // live Terrain and, after a while, the level's bricks living as a cellular automaton with
-// gliders dropped in. It runs on a thread of its own; every change to the Terrain goes through
-// the Terrain's locked operations, and the main thread draws from its frame copy.
+// gliders dropped in. It runs on a thread of its own; every change to the Terrain holds the
+// Terrain's lock, and the main thread draws from its frame copy.
 #include <atomic>
+#include <cstdint>
 #include <thread>
+#include <vector>
 
 #include "game/terrain.h"
+
+// The automaton's work grid and solid-cell mask, kept between generations so that a generation
+// allocates nothing.
+struct TamponsVie {
+  std::vector<uint8_t> grilleTravail;
+  std::vector<uint8_t> masque;
+};
+
+// One generation of the cellular automaton on `niveau`'s grid, under its lock: solid cells
+// live, a cell with two live neighbours keeps its code, one with three becomes a brick, any
+// other becomes empty; the grid wraps at its edges. Nothing without a grid.
+void etapeVie(Terrain& niveau, TamponsVie& tampons);
+// Drops a glider at a random place, under the lock; needs a grid of at least 3 x 3 (otherwise
+// nothing).
+void ajouterPlaneur(Terrain& niveau);
 
 // The animation's own state, new at each start.
 struct EtatFondMenu {
@@ -15,6 +32,7 @@ struct EtatFondMenu {
   float pousseeX = 0.01f, pousseeY = -0.01f;  // added to the speed each step
   bool tourneX = false, tourneY = false;   // the push was reversed during this excursion
   int pas = 0;                             // steps since the start
+  TamponsVie tampons;
 };
 
 // The eye's distance factor at step `pas`: 250 / (pas / 500) capped at 300, so 300 up to step

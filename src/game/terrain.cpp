@@ -1,6 +1,5 @@
 #include "game/terrain.h"
 
-#include <cstdlib>
 #include <istream>
 
 #include "base/journal.h"
@@ -25,46 +24,6 @@ void Terrain::suivreCameraBalle() {
 void Terrain::suivreCameraVers(float x, float y, float z) {
   std::lock_guard<std::mutex> garde(verrou);
   suivreCamera(camera, x, y, z);
-}
-
-void Terrain::etapeVie() {
-  std::lock_guard<std::mutex> garde(verrou);
-  const int W = largeur, H = hauteur;
-  if (W <= 0 || H <= 0) return;
-  const size_t n = static_cast<size_t>(W) * static_cast<size_t>(H);
-  if (grille.size() != n) return;
-
-  masqueVie.resize(n);
-  for (size_t i = 0; i < n; ++i) masqueVie[i] = estSolide(grille[i]) ? 1 : 0;
-  grilleTravail.resize(n);  // every cell is written below
-
-  for (int r = 0; r < H; ++r) {
-    const uint8_t* haut = &masqueVie[static_cast<size_t>((r + H - 1) % H) * W];
-    const uint8_t* ici = &masqueVie[static_cast<size_t>(r) * W];
-    const uint8_t* bas = &masqueVie[static_cast<size_t>((r + 1) % H) * W];
-    const uint8_t* avant = &grille[static_cast<size_t>(r) * W];
-    uint8_t* apres = &grilleTravail[static_cast<size_t>(r) * W];
-    for (int c = 0; c < W; ++c) {
-      const int g = c > 0 ? c - 1 : W - 1, d = c + 1 < W ? c + 1 : 0;
-      const int voisins = haut[g] + haut[c] + haut[d] + ici[g] + ici[d] + bas[g] + bas[c] + bas[d];
-      apres[c] = voisins == 2 ? avant[c] : voisins == 3 ? static_cast<uint8_t>(Brique) : 0;
-    }
-  }
-  grille.swap(grilleTravail);
-}
-
-void Terrain::ajouterPlaneur() {
-  std::lock_guard<std::mutex> garde(verrou);
-  const int W = largeur, H = hauteur;
-  // The modulo below needs at least three cells on each axis.
-  if (W < 3 || H < 3) return;
-  if (grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) return;
-  const int x = std::rand() % (W - 2);
-  const int y = std::rand() % (H - 2);
-  const int cellules[5][2] = {{x + 1, y}, {x + 2, y + 1}, {x, y + 2}, {x + 1, y + 2}, {x + 2, y + 2}};
-  for (const auto& cellule : cellules) {
-    grille[static_cast<size_t>(cellule[1]) * W + cellule[0]] = Brique;
-  }
 }
 
 void Terrain::allouerParticules(int32_t n) {

@@ -5,8 +5,9 @@
 //
 // Threads: the physics step (action thread) and the menu background's automaton change the
 // live Terrain while the main thread draws it. Every operation that may run on such a thread
-// (avancer, etapeVie, ajouterPlaneur, suivreCameraVers, ajouterBombe) holds `verrou`, and the
-// main thread draws from a copy taken with prendreInstantane under the same lock. Starting a
+// (avancer, suivreCameraVers, ajouterBombe, and the menu background's etapeVie and
+// ajouterPlaneur) holds `verrou`, and the main thread draws from a copy taken with
+// prendreInstantane under the same lock. Starting a
 // level (commencerNiveau) also takes the lock; particles are allocated and released only while
 // no other thread uses the Terrain.
 #include <cstdint>
@@ -54,11 +55,6 @@ class Terrain : public Niveau {
   // A camera update toward (x, y, z) under the lock (the menu background's flight).
   void suivreCameraVers(float x, float y, float z);
 
-  // One generation of the cellular automaton (solid cells live, the grid wraps at its edges).
-  void etapeVie();
-  // Drops a glider at a random place; needs a grid of at least 3 x 3 (otherwise nothing).
-  void ajouterPlaneur();
-
   // One physics step: 0 go on, 1 won, 2 lost. Sound requests go to `sonsEtape` (none: silent).
   // Does nothing and returns 0 without a grid.
   int avancer(const Touches& touches, RequetesSons* sonsEtape = requetesSons);
@@ -86,13 +82,7 @@ class Terrain : public Niveau {
   void libererGrille();
 
  private:
-  int avancerSansVerrou(const Touches& touches, RequetesSons* sonsEtape);
   void reinitialiserJeuSansVerrou();
-  void exploser(float x, float y, RequetesSons* sonsEtape);
-
-  // etapeVie's work grid and solid-cell mask, kept to avoid reallocating every generation.
-  std::vector<uint8_t> grilleTravail;
-  std::vector<uint8_t> masqueVie;
 };
 
 extern Terrain* terrain;

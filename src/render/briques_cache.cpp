@@ -1,12 +1,13 @@
 #include "render/briques_cache.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <utility>
 #include <vector>
 
 #include "base/maths.h"
-#include "game/cases.h"
+#include "render/aspect_cases.h"
 #include "render/etat_gl.h"
 #include "render/glext.h"
 #include "render/textures.h"
@@ -36,7 +37,7 @@ struct Cle {
   std::vector<uint8_t> grille;
   float couleurs[4][4] = {};
   bool editeur = false;
-  GLuint textures[4] = {};
+  std::array<GLuint, 256> textures{};  // each brick code's picture, by code
 };
 
 // The board in square tiles of arrays: a painted cell rebuilds the tiles it touches (its own,
@@ -66,27 +67,28 @@ Cache& cache() {
 
 bool actifs = true;
 
+// The brick's picture from the cell-look table. Bricks have no colour-blind variant (the table's
+// tests hold it), so the arrays need not know the mode.
 GLuint textureBrique(uint8_t code, bool editeur, const TableTextures& textures) {
-  switch (code) {
-    case Casse:
-      return textures.texCasse;
-    case Blinde:
-      return textures.texBlinde;
-    case CouleurUn:
-      return editeur ? textures.texUn : 0;
-    case CouleurDeux:
-      return editeur ? textures.texDeux : 0;
-    default:
-      return 0;
+  const Apparence ap = apparenceCase(aspectCase(code), editeur, false);
+  return textureCase(ap.image, code, 0, textures);
+}
+
+// The picture of each code the arrays draw, by code (0 for the others).
+std::array<GLuint, 256> texturesBriques(bool editeur, const TableTextures& textures) {
+  std::array<GLuint, 256> t{};
+  for (int code = 0; code < 256; ++code) {
+    const uint8_t c = static_cast<uint8_t>(code);
+    if (aspectCase(c).brique) t[c] = textureBrique(c, editeur, textures);
   }
+  return t;
 }
 
 // Everything but the grid: a change there rebuilds every tile.
 bool memeCadre(const Cle& c, const InstantaneTerrain& t, bool editeur,
                const TableTextures& textures) {
   return c.largeur == t.largeur && c.hauteur == t.hauteur && c.editeur == editeur &&
-         c.textures[0] == textures.texCasse && c.textures[1] == textures.texBlinde &&
-         c.textures[2] == textures.texUn && c.textures[3] == textures.texDeux &&
+         c.textures == texturesBriques(editeur, textures) &&
          std::memcmp(c.couleurs, t.couleurs, sizeof c.couleurs) == 0 &&
          c.grille.size() == t.grille.size();
 }
@@ -190,8 +192,7 @@ bool mettreAJour(const InstantaneTerrain& t, bool editeur, const TableTextures& 
   cle.largeur = W, cle.hauteur = H, cle.editeur = editeur;
   cle.grille = t.grille;
   std::memcpy(cle.couleurs, t.couleurs, sizeof cle.couleurs);
-  cle.textures[0] = textures.texCasse, cle.textures[1] = textures.texBlinde;
-  cle.textures[2] = textures.texUn, cle.textures[3] = textures.texDeux;
+  cle.textures = texturesBriques(editeur, textures);
   k.valide = true;
   ++k.constructions;
   return true;
@@ -264,10 +265,7 @@ void texgenPosition(bool actif) {
 void activerBriquesCache(bool actif) { actifs = actif; }
 bool briquesCacheActif() { return actifs; }
 
-bool briqueEnCache(uint8_t code) {
-  return actifs && (code == Brique || code == Casse || code == Blinde || code == CouleurUn ||
-         code == CouleurDeux);
-}
+bool briqueEnCache(uint8_t code) { return actifs && aspectCase(code).brique; }
 
 uint32_t constructionsBriquesCache() { return cache().constructions; }
 uint32_t tuilesConstruitesBriquesCache() { return cache().tuilesConstruites; }

@@ -1,11 +1,11 @@
 #include "render/plateau.h"
 
-
 #include <algorithm>
 #include <cmath>
 
 #include "base/maths.h"
 #include "game/cases.h"
+#include "render/aspect_cases.h"
 #include "render/atlas_couleurs.h"
 #include "render/briques_cache.h"
 #include "render/etat_gl.h"
@@ -16,14 +16,6 @@
 namespace {
 
 const float BLANC[4] = {1, 1, 1, 1};
-const float BLEU_BOMBE[4] = {0.3f, 0.3f, 0.5f, 1};
-const float VERT_BUT[4] = {0, 1, 0, 0.5f};
-const float ROUGE_DANGER[4] = {1, 0, 0, 0.5f};
-// Lever colours by code / 2 (codes 8 to 19).
-const float COULEURS_LEVIER[10][4] = {
-    {0, 0, 0, 1},         {0, 0, 0, 1},       {0, 0, 0, 1},     {0, 0, 0, 1},
-    {1, 0, 0, 1},         {1, 1, 0, 1},       {0, 1, 0, 1},     {0, 0, 1, 1},
-    {0.5f, 0.5f, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}};
 
 // GL state the cell drawing changes often, set only when it differs.
 struct EtatDessin {
@@ -83,100 +75,78 @@ struct EtatDessin {
   }
 };
 
+// A switch: its plate (the coloured one, or the editor's marker of a grey colour), then the
+// lever.
+void dessinerInterrupteur(EtatDessin& e, const AspectCase& a, const Apparence& ap, uint8_t code,
+                          int c, int r) {
+  const float x = static_cast<float>(c), y = static_cast<float>(r);
+  const float* levier = couleurFixeCase(TeinteCase::Levier, code);
+  const float* couleurPlaque = levier;
+  if (ap.image != ImageCase::Aucune) {
+    couleurPlaque = couleurFixeCase(ap.teinte, code);
+    e.fixerMateriau(couleurPlaque);
+    e.lier(textureCase(ap.image, code, e.ticks, e.textures));
+    e.fixerMelange(a.translucide);
+    e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
+  }
+  // A marker drawn in the lever's colour leaves it set: no second call for the same colour.
+  if (ap.image == ImageCase::Aucune || couleurPlaque != levier) e.fixerMateriau(levier);
+  e.fixerMelange(false);
+  e.lier(0);
+  e.boite(x + 0.25f, y + 0.8f, 0.5f, 0.2f, 0.25f, 0.75f, code, e.voisins(c, r));
+}
+
 void dessinerCase(EtatDessin& e, int c, int r) {
   const uint8_t code = e.t.lireCase(c, r);
-  if (code == Vide || (code >= 20 && code <= 253) || briqueEnCache(code)) return;
+  const AspectCase& a = aspectCase(code);
+  if (a.forme == FormeCase::Rien || briqueEnCache(code)) return;
+  const Apparence ap = apparenceCase(a, e.editeur, e.daltonien);
+  if (a.forme == FormeCase::Interrupteur) {
+    dessinerInterrupteur(e, a, ap, code, c, r);
+    return;
+  }
   const float x = static_cast<float>(c), y = static_cast<float>(r);
-  float degrade[4];
-  switch (code) {
-    case Brique:
-    case Casse:
-    case Blinde:
-      e.degrade(c, r, degrade);
-      e.fixerMateriau(degrade);
-      e.lier(code == Casse ? e.textures.texCasse : code == Blinde ? e.textures.texBlinde : 0);
-      e.fixerMelange(false);
+  if (ap.teinte == TeinteCase::Degrade) {
+    float degrade[4];
+    e.degrade(c, r, degrade);
+    e.fixerMateriau(degrade);
+  } else if (const float* couleur = couleurFixeCase(ap.teinte, code)) {
+    e.fixerMateriau(couleur);
+  }
+  if (ap.image == ImageCase::Couleur && e.textures.texCouleurAtlas != 0) {
+    // One texture for the four colours: the quad list goes on from brick to brick.
+    float ox, oy;
+    coinAtlasCouleurs(couleurDeCase(code), ox, oy);
+    e.lier(e.textures.texCouleurAtlas);
+    e.fixerMelange(a.translucide);
+    transformerCoordsTexture(ox, oy, 0.5f);
+    e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
+    transformerCoordsTexture(0, 0, 1);
+    return;
+  }
+  e.lier(textureCase(ap.image, code, e.ticks, e.textures));
+  e.fixerMelange(a.translucide);
+  switch (a.forme) {
+    case FormeCase::Boite:
       e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
       return;
-    case Win:
-    case Lost:
-      e.fixerMateriau(e.daltonien ? BLANC : code == Win ? VERT_BUT : ROUGE_DANGER);
-      e.lier(e.daltonien ? (code == Win ? e.textures.texWin : e.textures.texLost) : 0);
-      e.fixerMelange(true);
-      e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
-      return;
-    case Ressort:
-      e.fixerMateriau(BLANC);
-      e.lier(e.textures.texRessort);
-      e.fixerMelange(true);
+    case FormeCase::Ressort:
       e.ouvrir();
       sommetsRessort(c, r, 16, e.reflet);
       return;
-    case Bombe: {
-      e.fixerMateriau(BLEU_BOMBE);
-      e.lier(0);
-      e.fixerMelange(false);
+    case FormeCase::Sphere: {
       const float vue[3] = {e.reflet.oeil[0] - x, e.reflet.oeil[1] - y, e.reflet.oeil[2] - 0.5f};
       const float centre[3] = {x + 0.5f, y + 0.5f, 0.5f};
       e.ouvrir();
       sommetsSphere(centre, 0.3f, 8, 4, e.reflet, vue);
       return;
     }
-    case PanneauBoom:
-      e.lier(e.textures.texBoomMsg[(e.ticks / 500) % 2]);
-      e.fixerMelange(true);
-      e.plaque(x, y, x + 4, y + 4);
+    case FormeCase::Panneau:
+      e.plaque(x, y, x + a.largeur, y + a.hauteur);
       return;
-    case PanneauMove: {
-      static const int images[4] = {0, 1, 0, 2};
-      e.lier(e.textures.texMove[images[(e.ticks / 500) % 4]]);
-      e.fixerMelange(true);
-      e.plaque(x, y, x + 4, y + 1.5f);
-      return;
-    }
     default:
-      break;
+      return;
   }
-  // Codes 8 to 19.
-  if (estCouleur(code)) {
-    e.degrade(c, r, degrade);
-    e.fixerMateriau(degrade);
-    if (code <= CouleurBleu) {
-      e.fixerMelange(true);
-      if (e.textures.texCouleurAtlas != 0) {
-        // One texture for the four colours: the quad list goes on from brick to brick.
-        float ox, oy;
-        coinAtlasCouleurs((code - 9) / 2, ox, oy);
-        e.lier(e.textures.texCouleurAtlas);
-        transformerCoordsTexture(ox, oy, 0.5f);
-        e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
-        transformerCoordsTexture(0, 0, 1);
-        return;
-      }
-      e.lier(e.textures.texCouleur[(code - 9) / 2]);
-    } else {
-      e.lier(e.editeur ? (code == CouleurUn ? e.textures.texUn : e.textures.texDeux) : 0);
-      e.fixerMelange(false);
-    }
-    e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
-    return;
-  }
-  // A switch: its coloured plate (colours 0 to 3), the editor's marker (colours Un and Deux),
-  // then the lever.
-  if (code <= InterrupteurBleu) {
-    e.fixerMateriau(BLANC);
-    e.lier(e.textures.texCouleurT[(code - 8) / 2]);
-    e.fixerMelange(true);
-    e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
-  }
-  e.fixerMateriau(COULEURS_LEVIER[code / 2]);
-  e.fixerMelange(false);
-  if (e.editeur && code >= InterrupteurUn) {
-    e.lier(code == InterrupteurUn ? e.textures.texUn : e.textures.texDeux);
-    e.plaque(x + 0.1f, y + 0.1f, x + 0.9f, y + 0.9f);
-  }
-  e.lier(0);
-  e.boite(x + 0.25f, y + 0.8f, 0.5f, 0.2f, 0.25f, 0.75f, code, e.voisins(c, r));
 }
 
 void dessinerFlash(const InstantaneTerrain& t, GLuint texture) {

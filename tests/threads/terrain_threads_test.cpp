@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "../unit/grilles_test.h"
+#include "game/animation_fond_menu.h"
 #include "game/donnees_action.h"
 
 namespace {
@@ -69,13 +70,14 @@ TEST(TerrainThreads, AutomateEtCameraPendantLesCopies) {
   std::atomic<bool> arret{false};
   std::atomic<int> generations{0};
   std::thread fond([&] {
+    TamponsVie tampons;
     for (int pas = 0; !arret.load(); ++pas) {
       t.suivreCameraVers(40.0f + pas % 7, 30.0f, -20.0f);
       if (pas % 4 == 0) {
-        t.etapeVie();
+        etapeVie(t, tampons);
         ++generations;
       }
-      if (pas % 2 == 0) t.ajouterPlaneur();
+      if (pas % 2 == 0) ajouterPlaneur(t);
     }
   });
   InstantaneTerrain copie;

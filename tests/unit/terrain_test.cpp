@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "fixtures.h"
+#include "game/animation_fond_menu.h"
 #include "game/bombes.h"
 #include "grilles_test.h"
 
@@ -102,8 +103,9 @@ class Vie : public ::testing::TestWithParam<CasVie> {};
 
 TEST_P(Vie, UneGeneration) {
   Terrain t;
+  TamponsVie tampons;
   dessinerTerrain(t, GetParam().avant, 0.5f, 0.5f);
-  t.etapeVie();
+  etapeVie(t, tampons);
   EXPECT_EQ(dessinDe(t), GetParam().apres);
 }
 
@@ -120,10 +122,11 @@ TEST(Terrain, PlaneurRevientDecaleApresQuatreGenerationsEtTraverseLesBords) {
       "...............", "..#............", "...#...........", ".###...........",
   };
   Terrain t;
+  TamponsVie tampons;
   std::vector<std::string> g = planeur;
   g.resize(15, std::string(15, '.'));
   dessinerTerrain(t, g, 0.5f, 0.5f);
-  for (int i = 0; i < 4; ++i) t.etapeVie();
+  for (int i = 0; i < 4; ++i) etapeVie(t, tampons);
   std::vector<std::string> decale(15, std::string(15, '.'));
   for (int r = 0; r < 4; ++r)
     for (int c = 0; c < 14; ++c)
@@ -132,7 +135,7 @@ TEST(Terrain, PlaneurRevientDecaleApresQuatreGenerationsEtTraverseLesBords) {
 
   // 60 generations move it 15 cells down and right: once around the torus, back home.
   dessinerTerrain(t, g, 0.5f, 0.5f);
-  for (int i = 0; i < 60; ++i) t.etapeVie();
+  for (int i = 0; i < 60; ++i) etapeVie(t, tampons);
   EXPECT_EQ(dessinDe(t), g);
 }
 
@@ -141,7 +144,7 @@ TEST(Terrain, AjouterPlaneurSurTroisSurTrois) {
   for (int graine = 1; graine < 20; ++graine) {
     std::srand(static_cast<unsigned>(graine));
     dessinerTerrain(t, {"...", "...", "..."}, 0.5f, 0.5f);
-    t.ajouterPlaneur();
+    ajouterPlaneur(t);
     EXPECT_EQ(dessinDe(t), (std::vector<std::string>{".#.", "..#", "###"}));
   }
 }
@@ -149,11 +152,12 @@ TEST(Terrain, AjouterPlaneurSurTroisSurTrois) {
 TEST(Terrain, AjouterPlaneurTropPetitNeFaitRien) {
   Terrain t;
   dessinerTerrain(t, {"..", ".."}, 0.5f, 0.5f);
-  t.ajouterPlaneur();
+  ajouterPlaneur(t);
   EXPECT_EQ(dessinDe(t), (std::vector<std::string>{"..", ".."}));
   Terrain vide;
-  vide.ajouterPlaneur();
-  vide.etapeVie();
+  ajouterPlaneur(vide);
+  TamponsVie tampons;
+  etapeVie(vide, tampons);
   EXPECT_FALSE(vide.aGrille());
 }
 
