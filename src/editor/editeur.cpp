@@ -66,7 +66,7 @@ bool editeur(const std::string& fichier) {
       else if (k == SDLK_z) etat.annuler();
       else if (k == SDLK_y) etat.refaire();
       else if (k == SDLK_s && !etat.dialogueOuvert())
-        etat.commandeEditeur(nullptr, CmdSauver, EV_RELACHE, 0, 0);
+        etat.commande(CmdSauver);
       if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
     }
     if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&

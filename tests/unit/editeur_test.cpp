@@ -273,9 +273,24 @@ class Editeur : public GuiSansFenetre {
     ASSERT_NE(cible, nullptr) << texte;
     clic(cible->x + 2, cible->y + 2);
   }
-  void cmd(EtatEditeur& e, int donnee, ZoneGUI* zone = nullptr, int x = 0, int y = 0) {
-    e.commandeEditeur(zone, donnee, EV_RELACHE, x, y);
+  // A tool-bar command.
+  void cmd(EtatEditeur& e, int code) { e.commande(code); }
+  // The next frame (the dialogs closed meanwhile go), then a click on the button showing `texte`.
+  void bouton(EtatEditeur& e, const std::string& texte) {
+    e.detruireFermes();
+    clicTexte(texte);
   }
+  // The rearmost zone showing `texte` (a button covered by another dialog), pressed directly as
+  // the GUI would if it could reach it.
+  void presserDerriere(const std::string& texte) {
+    ZoneGUI* cible = nullptr;
+    for (ZoneGUI* z : g_->zones())
+      if (z && z->texte() == texte && (!cible || z->z < cible->z)) cible = z;
+    ASSERT_NE(cible, nullptr) << texte;
+    cible->transmettre(EV_RELACHE, 2, 2);
+  }
+  // A click at (x, y) inside a zone, through the GUI.
+  void clicDans(ZoneGUI* z, int x, int y) { clic(z->x + x, z->y + y); }
   DossierTemporaire dossier_;
   std::string chemin_;
 };
@@ -287,17 +302,19 @@ TEST_F(Editeur, AjoutEtSuppressionParLesDialogues) {
   ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
   cmd(*e, CmdSupprimer);  // one dialog at a time
   EXPECT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
-  cmd(*e, CmdAjouterApres);
+  bouton(*e, "Ap");
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0, 3}));
   EXPECT_EQ(e->spinner()->valeur(), 3);
   EXPECT_EQ(e->spinner()->max(), 4);
   EXPECT_FALSE(e->dialogueOuvert());
-  cmd(*e, CmdAjouterAvant);  // its dialog is gone: nothing
+  clicTexte("Av");  // its dialog is closed, its widgets not yet gone: nothing
   EXPECT_EQ(e->niveaux().size(), 4u);
+  e->detruireFermes();
+  for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Av");
 
   e->spinner()->setValeur(4);
   cmd(*e, CmdSupprimer);
-  cmd(*e, CmdSupprimerOK);
+  bouton(*e, "OK");
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(e->spinner()->valeur(), 3);
   EXPECT_TRUE(e->modifie());
@@ -311,18 +328,18 @@ TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
     ASSERT_NE(e->widgetCoins(), nullptr);
     ZoneGUI* z = e->widgetCoins()->zone();
     const int cx = (q % 2) ? z->largeur - 3 : 3, cy = (q / 2) ? z->hauteur - 3 : 3;
-    cmd(*e, CmdQuartier, z, cx, cy);
+    clicDans(z, cx, cy);
     ASSERT_NE(e->choixCouleur(), nullptr);
-    cmd(*e, CmdProprietesOK);  // covered by the chooser: nothing yet
+    presserDerriere("OK");  // the properties' OK, covered by the chooser: nothing yet
     ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Proprietes);
     // Pick a colour in the chooser by clicking its rainbow through the GUI.
     ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
     clic(arc->x + 10 + 30 * q, arc->y + 10);
     float choisie[4] = {0, 0, 0, 0};
     e->choixCouleur()->getCouleur(choisie, 3);
-    cmd(*e, CmdCouleurOK);
+    bouton(*e, "OK");
     EXPECT_EQ(e->choixCouleur(), nullptr);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
     const Niveau& n = e->courant();
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i) {
@@ -339,10 +356,10 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   cmd(*e, CmdProprietes);
   e->ligneLargeur()->setValeur(40);
   e->ligneBombes()->setValeur(9);
-  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  clicDans(e->widgetCoins()->zone(), 1, 1);
   ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
   clic(arc->x + 20, arc->y + 20);
-  cmd(*e, CmdCouleurOK);
+  bouton(*e, "OK");
   e->detruireFermes();  // the next frame: the chooser no longer covers the dialog
   clicTexte("Ann");
   EXPECT_FALSE(e->dialogueOuvert());
@@ -372,7 +389,7 @@ TEST_F(Editeur, EchapEstLeRetour) {
   const Niveau avant = e->courant();
   cmd(*e, CmdProprietes);
   e->ligneLargeur()->setValeur(40);
-  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  clicDans(e->widgetCoins()->zone(), 1, 1);
   ASSERT_NE(e->choixCouleur(), nullptr);
   e->echap();
   EXPECT_EQ(e->choixCouleur(), nullptr);
@@ -750,7 +767,7 @@ TEST_F(Editeur, AnnulerEtRefaire) {
     e->spinner()->setValeur(2);
     cmd(*e, CmdAjouter);
     EXPECT_FALSE(e->annuler());  // the dialog is open
-    cmd(*e, CmdAjouterApres);
+    bouton(*e, "Ap");
     e->validerHistorique();
     ASSERT_EQ(e->niveaux().size(), 4u);
 
@@ -778,21 +795,21 @@ TEST_F(Editeur, UnDialogueAgitSurSonNiveau) {
     cmd(*e, CmdProprietes);
     e->ligneBombes()->setValeur(9);
     e->spinner()->setValeur(2);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{9, 2, 3}));
   }
   {
     auto e = ouvrir();
     cmd(*e, CmdSupprimer);
     e->spinner()->setValeur(3);
-    cmd(*e, CmdSupprimerOK);
+    bouton(*e, "OK");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{2, 3}));
   }
   {
     auto e = ouvrir();
     cmd(*e, CmdAjouter);
     e->spinner()->setValeur(3);
-    cmd(*e, CmdAjouterApres);
+    bouton(*e, "Ap");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 0, 2, 3}));
   }
 }
@@ -805,10 +822,10 @@ TEST_F(Editeur, CouleurInchangeeSansChoix) {
     const Niveau avant = e->courant();
     cmd(*e, CmdProprietes);
     ZoneGUI* z = e->widgetCoins()->zone();
-    cmd(*e, CmdQuartier, z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
+    clicDans(z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
     ASSERT_NE(e->choixCouleur(), nullptr);
-    cmd(*e, CmdCouleurOK);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
+    bouton(*e, "OK");
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i)
         EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
