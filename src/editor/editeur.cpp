@@ -10,6 +10,7 @@
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/titre_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
@@ -48,6 +49,7 @@ bool editeur(const std::string& fichier) {
   synchroniser(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
   EssaiEditeur essai(gui->largeur, gui->hauteur);
+  TitreEditeur titre;
 
   std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
@@ -108,6 +110,7 @@ bool editeur(const std::string& fichier) {
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    titre.mettreAJour(etat.chemin(), etat.modifie());
     essai.executer(etat);
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "base/journal.h"
 #include "base/traducteur.h"
@@ -63,6 +64,21 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
           if (t == EV_RELACHE) commande(d);
         },
         c.donnee));
+  // Right of the spinner, above the command buttons: clear of the notice and of the test-play
+  // button along the bottom edge.
+  const auto boutonHistorique = [this](int x, const char* cle, bool enArriere) {
+    return std::make_unique<BoutonGUI>(
+        x, ecranH_ - 53, 86, traduire(cle),
+        [this, enArriere](ZoneGUI*, int, int t, int, int) {
+          if (t != EV_RELACHE || (enArriere ? annuler() : refaire()) || dialogueOuvert()) return;
+          journal(enArriere ? "Rien à annuler" : "Rien à refaire");
+        },
+        0);
+  };
+  boutonAnnuler_ = boutonHistorique(67, "Defaire", true);
+  boutonRefaire_ = boutonHistorique(155, "Refaire", false);
+  std::copy(boutonAnnuler_->zone()->couleurTexte, boutonAnnuler_->zone()->couleurTexte + 3,
+            couleurBouton_);
   historique_ = &HistoriquesSession::instance().pour(chemin_);
   base_ = instantane();
 }
@@ -73,6 +89,8 @@ EtatEditeur::~EtatEditeur() {
   choixFermes_.clear();
   dialoguesFermes_.clear();
   commandes_.clear();
+  boutonAnnuler_.reset();
+  boutonRefaire_.reset();
   for (auto& o : outils_) o.reset();
   spinner_.reset();
   if (gui) gui->viderCorbeille();
@@ -102,6 +120,12 @@ void EtatEditeur::choisirOutil(int outil, int type) {
 }
 
 void EtatEditeur::surligner(uint32_t ticks) {
+  const std::pair<BoutonGUI*, bool> historique[] = {{boutonAnnuler_.get(), peutAnnuler()},
+                                                    {boutonRefaire_.get(), peutRefaire()}};
+  for (const auto& [bouton, actif] : historique) {
+    float* c = bouton->zone()->couleurTexte;
+    for (int i = 0; i < 3; ++i) c[i] = actif ? couleurBouton_[i] : 0.45f;
+  }
   ImageGUI* b = boutonOutil(outil_);
   if (!b) return;
   const double v = 4.0 + 4.0 * std::sin(static_cast<double>(ticks) / 200.0);
@@ -261,6 +285,14 @@ void EtatEditeur::validerHistorique() {
   historique_->enregistrer(base_, apres);
   base_ = std::move(apres);
   revisionBase_ = revision_;
+}
+
+// A change not yet made a step (a drag going on) can be undone too; it would empty the redo list.
+bool EtatEditeur::peutAnnuler() const {
+  return !dialogue_ && !choixCouleur_ && (historique_->peutAnnuler() || revision_ != revisionBase_);
+}
+bool EtatEditeur::peutRefaire() const {
+  return !dialogue_ && !choixCouleur_ && historique_->peutRefaire() && revision_ == revisionBase_;
 }
 
 bool EtatEditeur::annuler() { return revenir(true); }

@@ -61,7 +61,8 @@ class EtatEditeur {
   void echap();
   // The tool buttons' callback (EV_RELACHE only).
   void choisirOutil(int outil, int type);
-  // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side.
+  // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side; the undo and redo
+  // buttons' text greyed while they have nothing to do.
   void surligner(uint32_t ticks);
   // The "saved" notice shown after a save, gone two seconds after its first frame.
   void avancerAvis(uint32_t ticks);
@@ -96,6 +97,8 @@ class EtatEditeur {
   void validerHistorique();
   bool annuler();
   bool refaire();
+  bool peutAnnuler() const;
+  bool peutRefaire() const;
 
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
@@ -112,6 +115,8 @@ class EtatEditeur {
 
   // For tests and the screen.
   IntGUI* spinner() const { return spinner_.get(); }
+  BoutonGUI* boutonAnnuler() const { return boutonAnnuler_.get(); }
+  BoutonGUI* boutonRefaire() const { return boutonRefaire_.get(); }
   ImageGUI* boutonOutil(int code) const;
   ImageGUI* boutonCommande(int donnee) const;
   DialogueGUI* dialogue() const { return dialogue_.get(); }
@@ -186,6 +191,9 @@ class EtatEditeur {
   std::array<std::unique_ptr<ImageGUI>, 256> outils_;
   std::vector<std::unique_ptr<ImageGUI>> commandes_;
   std::unique_ptr<IntGUI> spinner_;
+  // Undo and redo, right of the spinner: the same as Ctrl+Z and Ctrl+Y.
+  std::unique_ptr<BoutonGUI> boutonAnnuler_, boutonRefaire_;
+  float couleurBouton_[3] = {};  // their text colour when they can act
 
   std::unique_ptr<DialogueGUI> dialogue_;
   uint64_t serieDialogue_ = 0, serieChoix_ = 0;  // bumped at each opening and closing

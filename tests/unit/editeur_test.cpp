@@ -11,6 +11,7 @@
 
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/titre_editeur.h"
 #include "gui_commun.h"
 #include "levels/fichier_niveaux.h"
 #include "fixtures.h"
@@ -831,4 +832,45 @@ TEST_F(Editeur, CouleurInchangeeSansChoix) {
         EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
     e->detruireFermes();
   }
+}
+
+// The undo and redo buttons do what Ctrl+Z and Ctrl+Y do, and their text is greyed while they
+// have nothing to do (a dialog open included).
+TEST_F(Editeur, BoutonsAnnulerEtRefaire) {
+  auto e = ouvrir();
+  const auto gris = [](BoutonGUI* b) { return b->zone()->couleurTexte[0] == 0.45f; };
+  e->surligner(0);
+  EXPECT_FALSE(e->peutAnnuler());
+  EXPECT_FALSE(e->peutRefaire());
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  EXPECT_TRUE(gris(e->boutonRefaire()));
+  clicTexte("Defaire");  // nothing to undo: nothing moves
+  EXPECT_FALSE(e->modifie());
+
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(5, 6));
+  e->surligner(0);
+  EXPECT_TRUE(e->peutAnnuler());  // not yet a step: still undoable
+  EXPECT_FALSE(gris(e->boutonAnnuler()));
+  clicTexte("Defaire");
+  EXPECT_EQ(e->courant().lireCase(5, 6), 0);
+  e->surligner(0);
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  EXPECT_FALSE(gris(e->boutonRefaire()));
+  clicTexte("Refaire");
+  EXPECT_EQ(e->courant().lireCase(5, 6), 4);
+  EXPECT_FALSE(e->peutRefaire());
+
+  cmd(*e, CmdAjouter);
+  e->surligner(0);
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  clicTexte("Defaire");  // the dialog's level must not change under it
+  EXPECT_EQ(e->courant().lireCase(5, 6), 4);
+  e->echap();
+  e->detruireFermes();
+}
+
+TEST(TitreEditeur, MarqueLesModificationsNonEnregistrees) {
+  EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", false), "Zarvinel - essai.map");
+  EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", true), "Zarvinel - essai.map *");
 }

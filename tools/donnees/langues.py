@@ -89,6 +89,8 @@ TEXTES = {
         "ErreurCopie": "Copie de secours impossible",
         "Reessayer": "Réessayer", "Ailleurs": "Ailleurs", "SansSauver": "Perdre",
         "ModifsNonGardees": "Vos modifications ne sont pas gardées.",
+        "Defaire": "Annuler", "Refaire": "Rétablir",
+        "ChoisirDepart": "Cliquez la case de départ de l'essai",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -159,6 +161,8 @@ TEXTES = {
         "ErreurCopie": "Recovery copy impossible",
         "Reessayer": "Retry", "Ailleurs": "Elsewhere", "SansSauver": "Discard",
         "ModifsNonGardees": "Your changes are not kept yet.",
+        "Defaire": "Undo", "Refaire": "Redo",
+        "ChoisirDepart": "Click the cell to test from",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -229,6 +233,8 @@ TEXTES = {
         "ErreurCopie": "Sicherungskopie unmöglich",
         "Reessayer": "Nochmal", "Ailleurs": "Anderswo", "SansSauver": "Verwerfen",
         "ModifsNonGardees": "Ihre Änderungen sind nicht gesichert.",
+        "Defaire": "Rückgängig", "Refaire": "Wiederholen",
+        "ChoisirDepart": "Startfeld für den Test anklicken",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -299,6 +305,8 @@ TEXTES = {
         "ErreurCopie": "Copia de seguridad imposible",
         "Reessayer": "Reintentar", "Ailleurs": "Otro sitio", "SansSauver": "Descartar",
         "ModifsNonGardees": "Sus cambios no están guardados.",
+        "Defaire": "Deshacer", "Refaire": "Rehacer",
+        "ChoisirDepart": "Pulse la casilla de salida",
     },
 }
 
