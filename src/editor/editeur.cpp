@@ -11,6 +11,7 @@
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
 #include "editor/titre_editeur.h"
+#include "editor/touches_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
@@ -55,11 +56,13 @@ bool editeur(const std::string& fichier) {
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
-      etat.echap();
+      if (essai.choixDepartEnCours()) essai.annulerChoixDepart();
+      else etat.echap();
       return;
     }
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F5) {
-      essai.demander();
+      if (e.key.keysym.mod & KMOD_SHIFT) essai.choisirDepart();
+      else essai.demander();
       return;
     }
     if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
@@ -69,7 +72,31 @@ bool editeur(const std::string& fichier) {
       else if (k == SDLK_y) etat.refaire();
       else if (k == SDLK_s && !etat.dialogueOuvert())
         etat.commande(CmdSauver);
-      if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
+      else if (k == SDLK_d) etat.copierNiveau();
+      if (k == SDLK_z || k == SDLK_y || k == SDLK_s || k == SDLK_d) return;
+    }
+    // Digits and letters pick tools, unless a dialog (its fields) is open.
+    if (e.type == SDL_KEYDOWN && !(e.key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) && !etat.dialogueOuvert()) {
+      const SDLKey k = e.key.keysym.sym;
+      if (const int outil = outilPourTouche(k); outil >= 0) {
+        journal("Touche " + nomToucheOutil(k) + " : outil " + std::to_string(outil));
+        etat.choisirOutil(outil, EV_RELACHE);
+        return;
+      }
+    }
+    // While a test-play's start cell is being chosen (or the play waits for the next frame), a
+    // click picks that cell and nothing is painted.
+    if (essai.occupe() && (e.type == SDL_MOUSEMOTION ||
+                           (e.type == SDL_MOUSEBUTTONDOWN && e.button.button != SDL_BUTTON_WHEELUP &&
+                            e.button.button != SDL_BUTTON_WHEELDOWN))) {
+      dernier.reset();
+      if (e.type != SDL_MOUSEBUTTONDOWN || e.button.button != SDL_BUTTON_LEFT ||
+          !essai.choixDepartEnCours() || etat.dialogueOuvert() || gui->zoneSurvol())
+        return;
+      synchroniser(vue, etat.courant());
+      if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y))
+        essai.demanderDepuis(c->colonne, c->ligne);
+      return;
     }
     if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
         (e.button.button == SDL_BUTTON_WHEELUP || e.button.button == SDL_BUTTON_WHEELDOWN)) {

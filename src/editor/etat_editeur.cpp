@@ -144,6 +144,18 @@ bool EtatEditeur::peindre(int colonne, int ligne) {
   return true;
 }
 
+bool EtatEditeur::copierNiveau() {
+  if (dialogue_ || choixCouleur_) return false;
+  validerHistorique();  // an edit still open is a step of its own
+  const int i = indiceCourant();
+  niveaux_.insert(niveaux_.begin() + i + 1, niveaux_[static_cast<size_t>(i)]);
+  montrerNiveau(i + 2);
+  marquerModifie();
+  validerHistorique();
+  journal("Copie du niveau " + std::to_string(i + 1) + " : niveau " + std::to_string(i + 2));
+  return true;
+}
+
 // ---- saving --------------------------------------------------------------------------------
 
 bool EtatEditeur::sauvegarder() {

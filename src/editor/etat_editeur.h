@@ -102,6 +102,9 @@ class EtatEditeur {
 
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
+  // A copy of the current level inserted right after it and shown, as one undo step of its own
+  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open.
+  bool copierNiveau();
 
   Niveau& courant() { return niveaux_[static_cast<size_t>(indiceCourant())]; }
   const std::vector<Niveau>& niveaux() const { return niveaux_; }

@@ -12,6 +12,7 @@
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
 #include "editor/titre_editeur.h"
+#include "editor/touches_editeur.h"
 #include "gui_commun.h"
 #include "levels/fichier_niveaux.h"
 #include "fixtures.h"
@@ -873,4 +874,48 @@ TEST_F(Editeur, BoutonsAnnulerEtRefaire) {
 TEST(TitreEditeur, MarqueLesModificationsNonEnregistrees) {
   EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", false), "Zarvinel - essai.map");
   EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", true), "Zarvinel - essai.map *");
+}
+
+// A copied level lands right after the current one and is shown; it is one undo step; a dialog
+// open refuses it.
+TEST_F(Editeur, CopierUnNiveau) {
+  auto e = ouvrir();
+  e->spinner()->setValeur(2);
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(3, 3));  // an edit still open: its own step
+  ASSERT_TRUE(e->copierNiveau());
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 2, 3}));
+  EXPECT_EQ(e->spinner()->valeur(), 3);
+  EXPECT_EQ(e->spinner()->max(), 4);
+  EXPECT_EQ(e->courant().lireCase(3, 3), 4);
+  EXPECT_TRUE(e->modifie());
+  ASSERT_TRUE(e->annuler());
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(e->courant().lireCase(3, 3), 4);  // the paint is the step before
+  ASSERT_TRUE(e->refaire());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+  cmd(*e, CmdProprietes);
+  EXPECT_FALSE(e->copierNiveau());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+  e->echap();
+  e->detruireFermes();
+}
+
+TEST(TouchesEditeur, ChiffresEtLettres) {
+  const struct {
+    SDLKey touche;
+    int outil;
+    const char* nom;
+  } cas[] = {{SDLK_0, 0, "0"}, {SDLK_1, 1, "1"},  {SDLK_9, 9, "9"},
+             {SDLK_a, 10, "a"}, {SDLK_j, 19, "j"}, {SDLK_p, OutilBalle, "p"},
+             {SDLK_k, -1, ""},  {SDLK_z, -1, ""},  {SDLK_F5, -1, ""}, {SDLK_ESCAPE, -1, ""}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(outilPourTouche(c.touche), c.outil) << c.nom;
+    EXPECT_EQ(nomToucheOutil(c.touche), c.nom) << c.outil;
+  }
+  // Every key picks a tool that exists, or none.
+  for (int k = SDLK_SPACE; k <= SDLK_z; ++k) {
+    const int o = outilPourTouche(static_cast<SDLKey>(k));
+    EXPECT_TRUE(o == -1 || o == OutilBalle || (o >= 0 && o < NombreOutilsCases)) << k;
+  }
 }

@@ -1,0 +1,15 @@
+#include "editor/touches_editeur.h"
+
+#include "editor/regles_editeur.h"
+
+int outilPourTouche(SDLKey touche) {
+  if (touche >= SDLK_0 && touche <= SDLK_9) return touche - SDLK_0;
+  if (touche >= SDLK_a && touche <= SDLK_j) return 10 + (touche - SDLK_a);
+  if (touche == SDLK_p) return OutilBalle;
+  return -1;
+}
+
+std::string nomToucheOutil(SDLKey touche) {
+  if (outilPourTouche(touche) < 0) return "";
+  return std::string(1, static_cast<char>(touche));  // SDL's codes of digits and letters are ASCII
+}
