@@ -1,11 +1,12 @@
 #pragma once
-// The keys that pick a tool: "0" to "9" the tools of those codes (0 erases), "a" to "j" the
-// tools 10 to 19, "p" the ball's start. Ctrl and Alt combinations are not tool keys.
+// The keys that pick a tool: "0" to "9" (main keys or keypad: where the main row needs Shift
+// for digits) the tools of those codes (0 erases), "a" to "j" the tools 10 to 19, "p" the
+// ball's start. Ctrl and Alt combinations are not tool keys.
 #include <SDL.h>
 
 #include <string>
 
 // The tool of a key, or -1.
 int outilPourTouche(SDLKey touche);
-// The key's name as the log and the manual give it ("4", "a", "p").
+// The key's name as the log gives it ("4", "a", "p", "pavé 4").
 std::string nomToucheOutil(SDLKey touche);
