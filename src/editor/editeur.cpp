@@ -55,35 +55,7 @@ bool editeur(const std::string& fichier) {
   std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
-    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
-      if (essai.choixDepartEnCours()) essai.annulerChoixDepart();
-      else etat.echap();
-      return;
-    }
-    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F5) {
-      if (e.key.keysym.mod & KMOD_SHIFT) essai.choisirDepart();
-      else essai.demander();
-      return;
-    }
-    if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
-      const SDLKey k = e.key.keysym.sym;
-      if (k == SDLK_z && (e.key.keysym.mod & KMOD_SHIFT)) etat.refaire();
-      else if (k == SDLK_z) etat.annuler();
-      else if (k == SDLK_y) etat.refaire();
-      else if (k == SDLK_s && !etat.dialogueOuvert())
-        etat.commande(CmdSauver);
-      else if (k == SDLK_d) etat.copierNiveau();
-      if (k == SDLK_z || k == SDLK_y || k == SDLK_s || k == SDLK_d) return;
-    }
-    // Digits and letters pick tools, unless a dialog (its fields) is open.
-    if (e.type == SDL_KEYDOWN && !(e.key.keysym.mod & (KMOD_CTRL | KMOD_ALT)) && !etat.dialogueOuvert()) {
-      const SDLKey k = e.key.keysym.sym;
-      if (const int outil = outilPourTouche(k); outil >= 0) {
-        journal("Touche " + nomToucheOutil(k) + " : outil " + std::to_string(outil));
-        etat.choisirOutil(outil, EV_RELACHE);
-        return;
-      }
-    }
+    if (toucheEditeur(e, etat, essai)) return;
     // While a test-play's start cell is being chosen (or the play waits for the next frame), a
     // click picks that cell and nothing is painted.
     if (essai.occupe() && (e.type == SDL_MOUSEMOTION ||
