@@ -51,12 +51,13 @@ void EtatEditeur::echap() {
 
 // ---- opening and closing ----------------------------------------------------------------------
 
-RappelGUI EtatEditeur::rappelDe(Couche couche,
-                                std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action) {
+RappelGUI EtatEditeur::rappelDe(
+    Couche couche, std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action) {
   const uint64_t serie = couche == Couche::Choix ? serieChoix_ : serieDialogue_;
-  return [this, couche, serie, action = std::move(action)](ZoneGUI* z, int d, int type, int x, int y) {
-    if (type == EV_RELACHE && auPremierPlan(couche, serie)) action(z, d, x, y);
-  };
+  return
+      [this, couche, serie, action = std::move(action)](ZoneGUI* z, int d, int type, int x, int y) {
+        if (type == EV_RELACHE && auPremierPlan(couche, serie)) action(z, d, x, y);
+      };
 }
 
 RappelGUI EtatEditeur::rappelDe(Couche couche, std::function<void()> action) {
@@ -94,7 +95,8 @@ void EtatEditeur::fermerChoixCouleur() {
 }
 
 void EtatEditeur::detruireFermes() {
-  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i) journal("Fermeture dialogue");
+  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i)
+    journal("Fermeture dialogue");
   choixFermes_.clear();
   dialoguesFermes_.clear();
 }
@@ -114,10 +116,8 @@ void EtatEditeur::demanderQuitter() {
   journal("new confirm");
   d->setTitre(traduire("DemandRec"));
   d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { quitterEnSauvant(); }), 0);
-  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] {
-                     sortie_ = true;
-                     fermerDialogue();
-                   }), 0);
+  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { sortirSansEnregistrer(); }),
+                   0);
   d->ajouterBouton(traduire("Ret"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
 }
 
@@ -141,10 +141,8 @@ void EtatEditeur::ouvrirProprietes() {
   const Niveau& n = courant();
   DialogueGUI* d = ouvrir(DialogueEditeur::Proprietes, 300, 300);
   d->setTitre(traduire("EditOptions"));
-  d->ajouterBouton(traduire("OK"), rappelDe(Couche::Dialogue, [this] {
-                     appliquerProprietesDialogue();
-                     fermerDialogue();
-                   }), 0);
+  d->ajouterBouton(traduire("OK"),
+                   rappelDe(Couche::Dialogue, [this] { appliquerProprietesDialogue(); }), 0);
   d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
   coins_ = d->ajouterCouleur("Blocs", 100, 0, &travail_[0][0],
                              rappelDe(Couche::Dialogue,
@@ -165,14 +163,15 @@ void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
   journal("Cliqué sur : " + std::to_string(cx) + " x " + std::to_string(cy));
   quartier_ = quartierCouleur(w, h, cx, cy);
   fermerChoixCouleur();
-  choixCouleur_ = std::make_unique<ChoixCouleurGUI>(
-      "Couleur", travail_[quartier_], 300, 300,
-      rappelDe(Couche::Choix,
-               [this](ZoneGUI*, int donnee, int, int) {
-                 if (donnee == CmdCouleurOK) confirmerCouleur();
-                 else if (donnee == CmdCouleurAnnuler) annulerCouleur();
-               }),
-      "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
+  choixCouleur_ =
+      std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300,
+                                        rappelDe(Couche::Choix,
+                                                 [this](ZoneGUI*, int donnee, int, int) {
+                                                   if (donnee == CmdCouleurOK) confirmerCouleur();
+                                                   else if (donnee == CmdCouleurAnnuler)
+                                                     annulerCouleur();
+                                                 }),
+                                        "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
   choixCouleur_->getCouleur(couleurOuverture_, 3);
   journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
           std::to_string(cy) + ")");
@@ -193,10 +192,8 @@ void EtatEditeur::proposerRecuperation() {
   DialogueGUI* d = ouvrir(DialogueEditeur::Recuperation, 300, 60);
   d->setTitre(traduire("DemandRecup"));
   d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { recuperer(); }), 0);
-  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] {
-                     supprimerRecuperation(chemin_);
-                     fermerDialogue();
-                   }), 0);
+  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { refuserRecuperation(); }),
+                   0);
 }
 
 void EtatEditeur::ouvrirConflit() {
@@ -213,8 +210,10 @@ void EtatEditeur::proposerEchecCopie() {
   sortie_ = false;
   DialogueGUI* d = ouvrir(DialogueEditeur::EchecCopie, 300, 100);
   d->setTitre(traduire("ErreurCopie"));
-  d->ajouterBouton(traduire("Reessayer"), rappelDe(Couche::Dialogue, [this] { reessayerCopie(); }), 0);
-  d->ajouterBouton(traduire("Ailleurs"), rappelDe(Couche::Dialogue, [this] { sauverAilleurs(); }), 0);
+  d->ajouterBouton(traduire("Reessayer"), rappelDe(Couche::Dialogue, [this] { reessayerCopie(); }),
+                   0);
+  d->ajouterBouton(traduire("Ailleurs"), rappelDe(Couche::Dialogue, [this] { sauverAilleurs(); }),
+                   0);
   d->ajouterBouton(traduire("SansSauver"),
                    rappelDe(Couche::Dialogue, [this] { quitterSansSauver(); }), 0);
   d->ajouterTexte(std::filesystem::path(cheminRecuperation(chemin_)).filename().string());
@@ -222,6 +221,16 @@ void EtatEditeur::proposerEchecCopie() {
 }
 
 // ---- what their buttons do ------------------------------------------------------------------
+
+void EtatEditeur::sortirSansEnregistrer() {
+  sortie_ = true;
+  fermerDialogue();
+}
+
+void EtatEditeur::refuserRecuperation() {
+  supprimerRecuperation(chemin_);
+  fermerDialogue();
+}
 
 void EtatEditeur::inserer(bool apres) {
   const int v = insererNiveau(niveaux_, niveauDialogue_, apres);
@@ -239,12 +248,14 @@ void EtatEditeur::supprimer() {
 }
 
 void EtatEditeur::appliquerProprietesDialogue() {
-  if (!ligneLargeur_ || !ligneHauteur_ || !ligneBombes_) return;
-  const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
-  appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
-                      ligneHauteur_->valeur(), ligneBombes_->valeur(), travail_);
-  marquerModifie();
-  journal("Modif niv " + std::to_string(numero));
+  if (ligneLargeur_ && ligneHauteur_ && ligneBombes_) {
+    const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
+    appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
+                        ligneHauteur_->valeur(), ligneBombes_->valeur(), travail_);
+    marquerModifie();
+    journal("Modif niv " + std::to_string(numero));
+  }
+  fermerDialogue();
 }
 
 // The chooser shows the nearest colour its rainbow and bar hold: confirmed untouched, it gives

@@ -154,12 +154,14 @@ class EtatEditeur {
 
   // What their buttons do.
   void quitterEnSauvant();
+  void sortirSansEnregistrer();
   void inserer(bool apres);
   void supprimer();
-  void appliquerProprietesDialogue();
+  void appliquerProprietesDialogue();  // and closes the dialog
   void confirmerCouleur();
   void annulerCouleur();
   void recuperer();
+  void refuserRecuperation();
   // The conflict dialog's choices: write over the other program's version; write to a free name
   // beside it ("NAME-2.map"...) and go on editing that file; or write nothing. After the quit
   // dialog's "Oui", a choice that writes also leaves.
