@@ -57,17 +57,17 @@ bool editeur(const std::string& fichier) {
   ecran.evenement = [&](const SDL_Event& e) {
     if (toucheEditeur(e, etat, essai)) return;
     // While a test-play's start cell is being chosen (or the play waits for the next frame), a
-    // click picks that cell and nothing is painted.
-    if (essai.occupe() && (e.type == SDL_MOUSEMOTION ||
-                           (e.type == SDL_MOUSEBUTTONDOWN && e.button.button != SDL_BUTTON_WHEELUP &&
-                            e.button.button != SDL_BUTTON_WHEELDOWN))) {
+    // press picks that cell and no press or drag paints.
+    const bool presse = e.type == SDL_MOUSEBUTTONDOWN && e.button.button != SDL_BUTTON_WHEELUP &&
+                        e.button.button != SDL_BUTTON_WHEELDOWN;
+    if (essai.occupe() && (presse || (e.type == SDL_MOUSEMOTION && e.motion.state != 0))) {
       dernier.reset();
-      if (e.type != SDL_MOUSEBUTTONDOWN || e.button.button != SDL_BUTTON_LEFT ||
-          !essai.choixDepartEnCours() || etat.dialogueOuvert() || gui->zoneSurvol())
-        return;
-      synchroniser(vue, etat.courant());
-      if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y))
-        essai.demanderDepuis(c->colonne, c->ligne);
+      if (presse && e.button.button == SDL_BUTTON_LEFT && essai.choixDepartEnCours() &&
+          !etat.dialogueOuvert() && !gui->zoneSurvol()) {
+        synchroniser(vue, etat.courant());
+        if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y))
+          essai.demanderDepuis(c->colonne, c->ligne);
+      }
       return;
     }
     if (e.type == SDL_MOUSEBUTTONDOWN && !etat.dialogueOuvert() && !gui->zoneSurvol() &&
