@@ -11,6 +11,8 @@
 #include "editor/infobulles_editeur.h"
 #include "editor/regles_editeur.h"
 #include "editor/souris_editeur.h"
+#include "editor/titre_editeur.h"
+#include "editor/touches_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
@@ -63,32 +65,31 @@ bool editeur(const std::string& fichier) {
   synchroniserVue(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
   EssaiEditeur essai(gui->largeur, gui->hauteur);
+  TitreEditeur titre;
 
   SourisEditeur souris;
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
-    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
-      etat.echap();
+    if (toucheEditeur(e, etat, essai)) return;
+    // While a test-play's start cell is being chosen (or the play waits for the next frame), a
+    // press picks that cell and no press or drag paints.
+    const bool presse = e.type == SDL_MOUSEBUTTONDOWN && e.button.button != SDL_BUTTON_WHEELUP &&
+                        e.button.button != SDL_BUTTON_WHEELDOWN;
+    if (essai.occupe() && (presse || (e.type == SDL_MOUSEMOTION && e.motion.state != 0))) {
+      if (presse && e.button.button == SDL_BUTTON_LEFT && essai.choixDepartEnCours() &&
+          !etat.dialogueOuvert() && !gui->zoneSurvol()) {
+        synchroniserVue(vue, etat.courant());
+        if (const auto c = choisirCase(vue, gui->ratio, e.button.x, e.button.y))
+          essai.demanderDepuis(c->colonne, c->ligne);
+      }
       return;
-    }
-    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F5) {
-      essai.demander();
-      return;
-    }
-    if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
-      const SDLKey k = e.key.keysym.sym;
-      if (k == SDLK_z && (e.key.keysym.mod & KMOD_SHIFT)) etat.refaire();
-      else if (k == SDLK_z) etat.annuler();
-      else if (k == SDLK_y) etat.refaire();
-      else if (k == SDLK_s && !etat.dialogueOuvert())
-        etat.commandeEditeur(nullptr, CmdSauver, EV_RELACHE, 0, 0);
-      if (k == SDLK_z || k == SDLK_y || k == SDLK_s) return;
     }
     souris.evenement(e, etat, vue);
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    titre.mettreAJour(etat.chemin(), etat.modifie());
     essai.executer(etat);
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();

@@ -9,6 +9,7 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "editor/etat_editeur.h"
+#include "editor/regles_editeur.h"
 #include "gui/gui.h"
 #include "screens/jeu.h"
 
@@ -41,7 +42,8 @@ class MiseAEcart {
 
 }  // namespace
 
-EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran) {
+EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran)
+    : largeurEcran_(largeurEcran), hauteurEcran_(hauteurEcran) {
   const std::string texte = traducteur ? traducteur->traduire("Essai") : "Essai";
   bouton_ = std::make_unique<BoutonGUI>(
       largeurEcran - LargeurBouton - 1, hauteurEcran - 30, LargeurBouton, texte,
@@ -51,17 +53,43 @@ EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran) {
       0);
 }
 
+void EssaiEditeur::choisirDepart() {
+  depart_.reset();
+  const std::string texte = traducteur ? traducteur->traduire("ChoisirDepart") : "ChoisirDepart";
+  avisDepart_ = std::make_unique<BoutonGUI>(largeurEcran_ / 2 - 150, hauteurEcran_ - 26, 300, texte,
+                                            nullptr, 0);
+  journal("Essai : choix de la case de départ");
+}
+
+void EssaiEditeur::annulerChoixDepart() {
+  avisDepart_.reset();
+  journal("Essai : choix de la case de départ abandonné");
+}
+
+void EssaiEditeur::demanderDepuis(int colonne, int ligne) {
+  avisDepart_.reset();
+  depart_ = std::make_pair(colonne, ligne);
+  demande_ = true;
+}
+
 void EssaiEditeur::executer(EtatEditeur& etat) {
   if (!demande_) return;
   demande_ = false;
+  const auto depart = std::exchange(depart_, std::nullopt);
   if (etat.dialogueOuvert() || etat.choixCouleur()) {
     journal("Essai refusé : dialogue ouvert");
     return;
   }
   // Edits so far are one step of their own, before and after the play alike.
   etat.validerHistorique();
-  const Niveau niveau = etat.courant();
+  Niveau niveau = etat.courant();
   const int numero = etat.indiceCourant() + 1;
+  // The copy starts where the author clicked, as the ball tool would have put it.
+  if (depart) {
+    appliquerOutil(niveau, OutilBalle, depart->first, depart->second);
+    journal("Essai depuis la case " + std::to_string(depart->first) + ", " +
+            std::to_string(depart->second));
+  }
   gui->viderCorbeille();
   FinEssai fin;
   {

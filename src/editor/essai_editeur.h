@@ -2,8 +2,11 @@
 // Test-play from the editor: the level being edited, as it is in memory, played with the play
 // screen's physics and keys, then straight back to the editor with its levels, history and view
 // untouched. Asked by the "Essai" button (bottom right) or F5; run from the editor's frame, never
-// inside an event.
+// inside an event. Shift+F5 plays from a cell the author clicks instead of the level's start
+// (which stays as it is).
 #include <memory>
+#include <optional>
+#include <utility>
 
 #include "gui/widgets.h"
 
@@ -14,7 +17,19 @@ class EssaiEditeur {
   // Makes the button (`largeurEcran` x `hauteurEcran`: the window).
   EssaiEditeur(int largeurEcran, int hauteurEcran);
 
-  void demander() { demande_ = true; }
+  void demander() {
+    avisDepart_.reset();
+    depart_.reset();
+    demande_ = true;
+  }
+  // Shift+F5: a notice asks for a cell; the next click on the board (demanderDepuis) plays from
+  // there, Escape (annulerChoixDepart) gives up.
+  void choisirDepart();
+  bool choixDepartEnCours() const { return avisDepart_ != nullptr; }
+  void annulerChoixDepart();
+  void demanderDepuis(int colonne, int ligne);
+  // A play asked and not yet run, or a start cell being chosen: the board is not painted meanwhile.
+  bool occupe() const { return demande_ || avisDepart_; }
 
   // A pending test-play of `etat`'s current level, run now; refused while a dialog is open.
   // The editor's widgets are put aside meanwhile. A window closed during the play is handed
@@ -25,5 +40,8 @@ class EssaiEditeur {
 
  private:
   std::unique_ptr<BoutonGUI> bouton_;
+  std::unique_ptr<BoutonGUI> avisDepart_;
+  int largeurEcran_, hauteurEcran_;
   bool demande_ = false;
+  std::optional<std::pair<int, int>> depart_;  // column, row
 };

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <utility>
 
 #include "base/journal.h"
 #include "base/traducteur.h"
@@ -17,13 +18,6 @@
 namespace {
 
 std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
-
-// A button's own action, on the click only.
-RappelGUI surClic(std::function<void()> action) {
-  return [action = std::move(action)](ZoneGUI*, int, int type, int, int) {
-    if (type == EV_RELACHE) action();
-  };
-}
 
 void bordures(ZoneGUI* z, uint8_t v) {
   z->bordureHaut = z->bordureBas = z->bordureGauche = z->bordureDroite = v;
@@ -64,8 +58,27 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
                    {97, textures.texSave, CmdSauver},
                    {129, textures.texCroix, CmdQuitter}};
   for (const auto& c : commandes)
-    commandes_.push_back(
-        std::make_unique<ImageGUI>(c.x, ecranH_ - 33, 32, 32, c.texture, rappel(), c.donnee));
+    commandes_.push_back(std::make_unique<ImageGUI>(
+        c.x, ecranH_ - 33, 32, 32, c.texture,
+        [this](ZoneGUI*, int d, int t, int, int) {
+          if (t == EV_RELACHE) commande(d);
+        },
+        c.donnee));
+  // Right of the spinner, above the command buttons: clear of the notice and of the test-play
+  // button along the bottom edge.
+  const auto boutonHistorique = [this](int x, const char* cle, bool enArriere) {
+    return std::make_unique<BoutonGUI>(
+        x, ecranH_ - 53, 86, traduire(cle),
+        [this, enArriere](ZoneGUI*, int, int t, int, int) {
+          if (t != EV_RELACHE || (enArriere ? annuler() : refaire()) || dialogueOuvert()) return;
+          journal(enArriere ? "Rien à annuler" : "Rien à refaire");
+        },
+        0);
+  };
+  boutonAnnuler_ = boutonHistorique(67, "Defaire", true);
+  boutonRefaire_ = boutonHistorique(155, "Refaire", false);
+  std::copy(boutonAnnuler_->zone()->couleurTexte, boutonAnnuler_->zone()->couleurTexte + 3,
+            couleurBouton_);
   historique_ = &HistoriquesSession::instance().pour(chemin_);
   base_ = instantane();
 }
@@ -76,13 +89,11 @@ EtatEditeur::~EtatEditeur() {
   choixFermes_.clear();
   dialoguesFermes_.clear();
   commandes_.clear();
+  boutonAnnuler_.reset();
+  boutonRefaire_.reset();
   for (auto& o : outils_) o.reset();
   spinner_.reset();
   if (gui) gui->viderCorbeille();
-}
-
-RappelGUI EtatEditeur::rappel() {
-  return [this](ZoneGUI* z, int d, int t, int x, int y) { commandeEditeur(z, d, t, x, y); };
 }
 
 int EtatEditeur::indiceCourant() const {
@@ -109,6 +120,12 @@ void EtatEditeur::choisirOutil(int outil, int type) {
 }
 
 void EtatEditeur::surligner(uint32_t ticks) {
+  const std::pair<BoutonGUI*, bool> historique[] = {{boutonAnnuler_.get(), peutAnnuler()},
+                                                    {boutonRefaire_.get(), peutRefaire()}};
+  for (const auto& [bouton, actif] : historique) {
+    float* c = bouton->zone()->couleurTexte;
+    for (int i = 0; i < 3; ++i) c[i] = actif ? couleurBouton_[i] : 0.45f;
+  }
   ImageGUI* b = boutonOutil(outil_);
   if (!b) return;
   const double v = 4.0 + 4.0 * std::sin(static_cast<double>(ticks) / 200.0);
@@ -127,35 +144,19 @@ bool EtatEditeur::peindre(int colonne, int ligne) {
   return true;
 }
 
-// ---- dialogs --------------------------------------------------------------------------------
-
-DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur) {
-  fermerChoixCouleur();
-  fermerDialogue();
-  dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
-  typeDialogue_ = type;
-  // The spinner stays usable meanwhile: the dialog's answer goes to the level it was asked for.
-  niveauDialogue_ = indiceCourant() + 1;
-  return dialogue_.get();
+bool EtatEditeur::copierNiveau() {
+  if (dialogue_ || choixCouleur_) return false;
+  validerHistorique();  // an edit still open is a step of its own
+  const int i = indiceCourant();
+  niveaux_.insert(niveaux_.begin() + i + 1, niveaux_[static_cast<size_t>(i)]);
+  montrerNiveau(i + 2);
+  marquerModifie();
+  validerHistorique();
+  journal("Copie du niveau " + std::to_string(i + 1) + " : niveau " + std::to_string(i + 2));
+  return true;
 }
 
-// A dialog is usually closed from its own button's callback: kept until detruireFermes.
-void EtatEditeur::fermerDialogue() {
-  coins_ = nullptr;
-  ligneLargeur_ = ligneHauteur_ = ligneBombes_ = nullptr;
-  typeDialogue_ = DialogueEditeur::Aucun;
-  if (dialogue_) dialoguesFermes_.push_back(std::move(dialogue_));
-}
-
-void EtatEditeur::fermerChoixCouleur() {
-  if (choixCouleur_) choixFermes_.push_back(std::move(choixCouleur_));
-}
-
-void EtatEditeur::detruireFermes() {
-  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i) journal("Fermeture dialogue");
-  choixFermes_.clear();
-  dialoguesFermes_.clear();
-}
+// ---- saving --------------------------------------------------------------------------------
 
 bool EtatEditeur::sauvegarder() {
   if (signatureFichier(chemin_) != signature_) {
@@ -192,17 +193,17 @@ void EtatEditeur::apresSauvegarde() {
   if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
 }
 
-void EtatEditeur::ouvrirConflit() {
-  DialogueGUI* d = ouvrir(DialogueEditeur::Conflit, 300, 80);
-  d->setTitre(traduire("FichierChange"));
-  d->ajouterBouton(traduire("Ecraser"), surClic([this] { ecraser(); }), 0);
-  d->ajouterBouton(traduire("NouveauNom"), surClic([this] { sauverSousNouveauNom(); }), 0);
-  d->ajouterBouton(traduire("Ann"), surClic([this] { annulerConflit(); }), 0);
-  d->ajouterTexte(traduire("AutreVersion"));
+// Leaves only when the work is safe; a failed save shows its dialog instead, a file changed by
+// another program asks first (and leaves once its answer wrote it).
+void EtatEditeur::quitterEnSauvant() {
+  sortirApresSauvegarde_ = true;
+  if (sauvegarder()) {
+    sortie_ = true;
+    fermerDialogue();
+  }
 }
 
 void EtatEditeur::ecraser() {
-  if (typeDialogue_ != DialogueEditeur::Conflit) return;
   journal("Ecrase la version modifiée : " + chemin_);
   fermerDialogue();
   if (!ecrire(chemin_)) return;
@@ -211,7 +212,6 @@ void EtatEditeur::ecraser() {
 }
 
 void EtatEditeur::sauverSousNouveauNom() {
-  if (typeDialogue_ != DialogueEditeur::Conflit) return;
   fermerDialogue();
   const std::string nouveau =
       cheminLibre(std::filesystem::path(chemin_).parent_path().string(), chemin_);
@@ -229,53 +229,21 @@ void EtatEditeur::sauverSousNouveauNom() {
 }
 
 void EtatEditeur::annulerConflit() {
-  if (typeDialogue_ != DialogueEditeur::Conflit) return;
   sortirApresSauvegarde_ = false;
   fermerDialogue();
-}
-
-void EtatEditeur::afficherErreur(const std::string& raison) {
-  sortirApresSauvegarde_ = false;
-  DialogueGUI* d = ouvrir(DialogueEditeur::Erreur, 300, 100);
-  d->setTitre(traduire("ErreurSauv"));
-  d->ajouterBouton(traduire("OK"), rappel(), CmdErreurOK);
-  d->ajouterTexte(raison);
-  d->ajouterTexte(traduire("ModifsGardees"));
-}
-
-void EtatEditeur::proposerRecuperation() {
-  if (!recuperationExiste(chemin_)) return;
-  journal("Copie de secours trouvée : " + cheminRecuperation(chemin_));
-  DialogueGUI* d = ouvrir(DialogueEditeur::Recuperation, 300, 60);
-  d->setTitre(traduire("DemandRecup"));
-  d->ajouterBouton(traduire("Oui"), rappel(), CmdRecupererOui);
-  d->ajouterBouton(traduire("No"), rappel(), CmdRecupererNon);
 }
 
 bool EtatEditeur::ecrireRecuperationSiModifie() {
   return !modifie_ || ecrireRecuperation(chemin_, niveaux_);
 }
 
-void EtatEditeur::proposerEchecCopie() {
-  sortie_ = false;
-  DialogueGUI* d = ouvrir(DialogueEditeur::EchecCopie, 300, 100);
-  d->setTitre(traduire("ErreurCopie"));
-  d->ajouterBouton(traduire("Reessayer"), surClic([this] { reessayerCopie(); }), 0);
-  d->ajouterBouton(traduire("Ailleurs"), surClic([this] { sauverAilleurs(); }), 0);
-  d->ajouterBouton(traduire("SansSauver"), surClic([this] { quitterSansSauver(); }), 0);
-  d->ajouterTexte(std::filesystem::path(cheminRecuperation(chemin_)).filename().string());
-  d->ajouterTexte(traduire("ModifsNonGardees"));
-}
-
 void EtatEditeur::reessayerCopie() {
-  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
   if (!ecrireRecuperation(chemin_, niveaux_)) return;  // the dialog stays: another choice
   fermerDialogue();
   sortie_ = true;
 }
 
 void EtatEditeur::sauverAilleurs() {
-  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
   std::error_code erreur;
   std::filesystem::create_directories(dossierUtilisateur_, erreur);
   const std::string ailleurs = cheminLibre(dossierUtilisateur_, chemin_);
@@ -290,216 +258,35 @@ void EtatEditeur::sauverAilleurs() {
 }
 
 void EtatEditeur::quitterSansSauver() {
-  if (typeDialogue_ != DialogueEditeur::EchecCopie) return;
   journal("Modifications abandonnées : " + chemin_);
   fermerDialogue();
   sortie_ = true;
 }
 
-void EtatEditeur::ouvrirProprietes() {
-  lireCouleursTravail(courant(), travail_);
-  const Niveau& n = courant();
-  DialogueGUI* d = ouvrir(DialogueEditeur::Proprietes, 300, 300);
-  d->setTitre(traduire("EditOptions"));
-  d->ajouterBouton(traduire("OK"), rappel(), CmdProprietesOK);
-  d->ajouterBouton(traduire("Ann"), rappel(), CmdFermer);
-  coins_ = d->ajouterCouleur("Blocs", 100, 0, &travail_[0][0], rappel(), CmdQuartier);
-  d->ajouterTexte(traduire("ColorBlocs"));
-  d->monter(10);
-  ligneHauteur_ = d->ajouterEntier(traduire("TailleY"), n.hauteur, 2, 255);
-  ligneLargeur_ = d->ajouterEntier(traduire("TailleX"), n.largeur, 2, 255);
-  ligneBombes_ = d->ajouterEntier(traduire("Bomb"), n.bombes, 0, 255);
-  d->ajouterTexte(traduire("Niveau"));
-}
-
-void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
-  journal("Taille objet couleur : " + std::to_string(w) + " x " + std::to_string(h));
-  journal("Cliqué sur : " + std::to_string(cx) + " x " + std::to_string(cy));
-  quartier_ = quartierCouleur(w, h, cx, cy);
-  fermerChoixCouleur();
-  choixCouleur_ = std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300, rappel(),
-                                                    "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
-  choixCouleur_->getCouleur(couleurOuverture_, 3);
-  journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
-          std::to_string(cy) + ")");
-}
-
-void EtatEditeur::appliquerProprietesDialogue() {
-  if (!ligneLargeur_ || !ligneHauteur_ || !ligneBombes_) return;
-  const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
-  appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
-                      ligneHauteur_->valeur(),
-                      ligneBombes_->valeur(), travail_);
-  marquerModifie();
-  journal("Modif niv " + std::to_string(numero));
-}
-
-void EtatEditeur::echap() {
-  if (choixCouleur_) {
-    commandeEditeur(nullptr, CmdCouleurAnnuler, EV_RELACHE, 0, 0);
-  } else if (typeDialogue_ == DialogueEditeur::Recuperation) {
+void EtatEditeur::recuperer() {
+  if (!lireRecuperation(chemin_, niveaux_)) {
+    // Kept for another try or by hand: nothing of it is lost.
+    journal("***** Erreur : copie de secours illisible : " + cheminRecuperation(chemin_));
     fermerDialogue();
-  } else if (dialogue_) {
-    commandeEditeur(nullptr, typeDialogue_ == DialogueEditeur::Erreur ? CmdErreurOK : CmdFermer,
-                    EV_RELACHE, 0, 0);
-  } else {
-    // A stray Escape must not close the editor silently: it always asks.
-    demanderToujours_ = true;
-    commandeEditeur(nullptr, CmdQuitter, EV_RELACHE, 0, 0);
-    demanderToujours_ = false;
+    return;
   }
+  journal("Copie de secours chargée : " + cheminRecuperation(chemin_));
+  marquerModifie();
+  montrerNiveau(1);
+  // Kept until the file is saved: a crash now must not lose the recovered work.
+  fermerDialogue();
 }
-
-void EtatEditeur::commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, int y) {
-  if (type != EV_RELACHE) return;
-  const DialogueEditeur ouvert = typeDialogue_;
-  switch (donnee) {
-    case CmdSauver:
-      sortirApresSauvegarde_ = false;
-      sauvegarder();
-      break;
-    case CmdQuitter: {
-      if (dialogue_) break;
-      journal("Quit");
-      // Nothing to lose since the file was opened or saved: the button leaves without a
-      // question that would only be noise.
-      if (!modifie_ && !demanderToujours_) {
-        journal("Quitter sans modification");
-        sortie_ = true;
-        break;
-      }
-      DialogueGUI* d = ouvrir(DialogueEditeur::Quitter, 300, 60);
-      journal("new confirm");
-      d->setTitre(traduire("DemandRec"));
-      d->ajouterBouton(traduire("Oui"), rappel(), CmdQuitterOui);
-      d->ajouterBouton(traduire("No"), rappel(), CmdQuitterNon);
-      d->ajouterBouton(traduire("Ret"), rappel(), CmdFermer);
-      break;
-    }
-    case CmdAjouter: {
-      if (dialogue_) break;
-      DialogueGUI* d = ouvrir(DialogueEditeur::Ajouter, 300, 60);
-      d->setTitre(traduire("DemandAdd"));
-      d->ajouterBouton(traduire("Av"), rappel(), CmdAjouterAvant);
-      d->ajouterBouton(traduire("Ap"), rappel(), CmdAjouterApres);
-      d->ajouterBouton(traduire("Ret"), rappel(), CmdFermer);
-      break;
-    }
-    case CmdSupprimer: {
-      if (dialogue_) break;
-      DialogueGUI* d = ouvrir(DialogueEditeur::Supprimer, 300, 60);
-      d->setTitre(traduire("DemandSup"));
-      d->ajouterBouton(traduire("OK"), rappel(), CmdSupprimerOK);
-      d->ajouterBouton(traduire("Ann"), rappel(), CmdFermer);
-      break;
-    }
-    case CmdProprietes:
-      if (!dialogue_) ouvrirProprietes();
-      break;
-    case CmdQuitterOui:
-      if (ouvert != DialogueEditeur::Quitter) break;
-      // Leaves only when the work is safe; a failed save shows its dialog instead, a file
-      // changed by another program asks first (and leaves once its answer wrote it).
-      sortirApresSauvegarde_ = true;
-      if (sauvegarder()) {
-        sortie_ = true;
-        fermerDialogue();
-      }
-      break;
-    case CmdQuitterNon:
-      if (ouvert != DialogueEditeur::Quitter) break;
-      sortie_ = true;
-      fermerDialogue();
-      break;
-    case CmdAjouterAvant:
-    case CmdAjouterApres: {
-      if (ouvert != DialogueEditeur::Ajouter) break;
-      const int v = insererNiveau(niveaux_, niveauDialogue_, donnee == CmdAjouterApres);
-      spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
-      spinner_->setValeur(v);
-      spinner_->rafraichir();
-      marquerModifie();
-      fermerDialogue();
-      break;
-    }
-    case CmdSupprimerOK: {
-      if (ouvert != DialogueEditeur::Supprimer) break;
-      const size_t avant = niveaux_.size();
-      const int v = supprimerNiveau(niveaux_, niveauDialogue_);
-      if (niveaux_.size() != avant) marquerModifie();
-      spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
-      spinner_->setValeur(v);
-      spinner_->rafraichir();
-      fermerDialogue();
-      break;
-    }
-    case CmdProprietesOK:
-      if (ouvert != DialogueEditeur::Proprietes || choixCouleur_) break;
-      appliquerProprietesDialogue();
-      fermerDialogue();
-      break;
-    case CmdQuartier:
-      if (ouvert != DialogueEditeur::Proprietes || choixCouleur_ || !zone) break;
-      ouvrirChoixCouleur(zone->largeur, zone->hauteur, x, y);
-      break;
-    case CmdCouleurOK:
-      if (!choixCouleur_) break;
-    {
-      // The chooser shows the nearest colour its rainbow and bar hold: confirmed untouched, it
-      // gives back the corner's own colour rather than that approximation.
-      float choisie[4] = {0, 0, 0, 1};
-      choixCouleur_->getCouleur(choisie, 3);
-      if (!std::equal(choisie, choisie + 3, couleurOuverture_))
-        std::copy(choisie, choisie + 3, travail_[quartier_]);
-    }
-      if (coins_) coins_->setCoins(&travail_[0][0]);
-      fermerChoixCouleur();
-      journal("DEL formcolor");
-      break;
-    case CmdCouleurAnnuler:
-      if (!choixCouleur_) break;
-      fermerChoixCouleur();
-      journal("DEL formcolor");
-      break;
-    case CmdErreurOK:
-      if (ouvert == DialogueEditeur::Erreur) fermerDialogue();
-      break;
-    case CmdRecupererOui:
-    case CmdRecupererNon:
-      if (ouvert != DialogueEditeur::Recuperation) break;
-      if (donnee == CmdRecupererOui) {
-        if (!lireRecuperation(chemin_, niveaux_)) {
-          // Kept for another try or by hand: nothing of it is lost.
-          journal("***** Erreur : copie de secours illisible : " + cheminRecuperation(chemin_));
-          fermerDialogue();
-          break;
-        }
-        journal("Copie de secours chargée : " + cheminRecuperation(chemin_));
-        marquerModifie();
-        spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
-        spinner_->setValeur(1);
-        spinner_->rafraichir();
-        // Kept until the file is saved: a crash now must not lose the recovered work.
-        fermerDialogue();
-        break;
-      }
-      supprimerRecuperation(chemin_);
-      fermerDialogue();
-      break;
-    case CmdFermer:
-      // The colour chooser lies over the properties dialog: it must be closed first.
-      if (ouvert != DialogueEditeur::Aucun && !choixCouleur_) fermerDialogue();
-      break;
-    default:
-      break;
-  }
-}
-
 // ---- undo and redo ---------------------------------------------------------------------------
 
 void EtatEditeur::marquerModifie() {
   modifie_ = true;
   ++revision_;
+}
+
+void EtatEditeur::montrerNiveau(int valeur) {
+  spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
+  spinner_->setValeur(valeur);
+  spinner_->rafraichir();
 }
 
 InstantaneEditeur EtatEditeur::instantane() const { return {niveaux_, indiceCourant()}; }
@@ -510,6 +297,14 @@ void EtatEditeur::validerHistorique() {
   historique_->enregistrer(base_, apres);
   base_ = std::move(apres);
   revisionBase_ = revision_;
+}
+
+// A change not yet made a step (a drag going on) can be undone too; it would empty the redo list.
+bool EtatEditeur::peutAnnuler() const {
+  return !dialogue_ && !choixCouleur_ && (historique_->peutAnnuler() || revision_ != revisionBase_);
+}
+bool EtatEditeur::peutRefaire() const {
+  return !dialogue_ && !choixCouleur_ && historique_->peutRefaire() && revision_ == revisionBase_;
 }
 
 bool EtatEditeur::annuler() { return revenir(true); }
@@ -525,9 +320,7 @@ bool EtatEditeur::revenir(bool enArriere) {
   for (size_t i = 0; i < etat.niveaux.size() && i < niveaux_.size(); ++i)
     etat.niveaux[i].camera = niveaux_[i].camera;
   niveaux_ = etat.niveaux;
-  spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
-  spinner_->setValeur(etat.indice + 1);
-  spinner_->rafraichir();
+  montrerNiveau(etat.indice + 1);
   base_ = std::move(etat);
   modifie_ = true;
   revisionBase_ = ++revision_;

@@ -1,8 +1,9 @@
 #pragma once
 // The level editor's state and commands, without drawing: the level list, the tool buttons and
-// their pulsing frame, the spinner, the five command buttons, the dialogs (quit, add, delete,
-// properties with its colour chooser, save failure, recovery question) and the single callback
-// they all report to. The screen (editeur.cpp) runs the loop, the picking and the drawing on top.
+// their pulsing frame, the spinner, the five command buttons, and the dialogs (quit, add, delete,
+// properties with its colour chooser, save failure, recovery question, conflict, failed copy),
+// each built in one function whose buttons carry their own actions (dialogues_editeur.cpp).
+// The screen (editeur.cpp) runs the loop, the picking and the drawing on top.
 //
 // Never lose the player's work: a failed save says so in a dialog and keeps every edit; "Oui" of
 // the quit dialog leaves only when its save succeeded; unsaved edits are written to a recovery
@@ -12,6 +13,7 @@
 // overwritten without asking.
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,26 +24,15 @@
 #include "gui/dialogue.h"
 #include "gui/widgets.h"
 
-// User data of the commands and dialog buttons.
+// The tool bar's commands (each button's data), and the colour chooser's two buttons.
 enum CommandeEditeur : int {
   CmdQuitter = 0,
   CmdSauver = 3,
   CmdAjouter = 4,
   CmdSupprimer = 5,
   CmdProprietes = 6,
-  CmdQuitterOui = 1000,
-  CmdQuitterNon = 1001,
-  CmdAjouterAvant = 1010,
-  CmdAjouterApres = 1011,
-  CmdSupprimerOK = 1020,
-  CmdProprietesOK = 1030,
-  CmdQuartier = 1031,
   CmdCouleurOK = 1032,
   CmdCouleurAnnuler = 1033,
-  CmdErreurOK = 1040,      // the save-failure dialog's button
-  CmdRecupererOui = 1050,  // load the recovery copy
-  CmdRecupererNon = 1051,  // keep the file as saved
-  CmdFermer = 1999,
 };
 
 // Which dialog is open.
@@ -61,15 +52,17 @@ class EtatEditeur {
   EtatEditeur(const EtatEditeur&) = delete;
   EtatEditeur& operator=(const EtatEditeur&) = delete;
 
-  // The single callback of the commands and dialog buttons (acts on EV_RELACHE only).
-  void commandeEditeur(ZoneGUI* zone, int donnee, int type, int x, int y);
+  // A tool-bar command, as its button does (save at any time; the others not while a dialog
+  // is open: one dialog at a time).
+  void commande(int code);
   // Escape, the way back: the colour chooser, else the open dialog, closes as its cancel button
   // would (the recovery question is left unanswered: the copy stays for the next opening); with
   // nothing open it asks the quit question.
   void echap();
   // The tool buttons' callback (EV_RELACHE only).
   void choisirOutil(int outil, int type);
-  // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side.
+  // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side; the undo and redo
+  // buttons' text greyed while they have nothing to do.
   void surligner(uint32_t ticks);
   // The "saved" notice shown after a save, gone two seconds after its first frame.
   void avancerAvis(uint32_t ticks);
@@ -79,12 +72,6 @@ class EtatEditeur {
   // keeps every edit. When the file changed on disk since it was read or last saved (another
   // game saved it), nothing is written: the conflict dialog asks first. True when written.
   bool sauvegarder();
-  // The conflict dialog's choices: write over the other program's version; write to a free name
-  // beside it ("NAME-2.map"...) and go on editing that file; or write nothing. After the quit
-  // dialog's "Oui", a choice that writes also leaves.
-  void ecraser();
-  void sauverSousNouveauNom();
-  void annulerConflit();
   // When a recovery copy of the file exists, asks whether to load it.
   void proposerRecuperation();
   // The window is closing: unsaved edits go to the recovery copy (logged with its path). True
@@ -94,16 +81,13 @@ class EtatEditeur {
   // under a free name of the player's folder, or to quit without saving. Each choice that
   // settles it sets the exit flag.
   void proposerEchecCopie();
-  void reessayerCopie();
-  void sauverAilleurs();
-  void quitterSansSauver();
   // Where "elsewhere" saves (the player's "mapsusr/", created again if it went); the edited
   // file's folder by default.
   void setDossierUtilisateur(std::string dossier) { dossierUtilisateur_ = std::move(dossier); }
 
   // Destroys the dialogs closed since the last call (logs "Fermeture dialogue" for each): the
   // screen calls it once a frame after the events, so that no dialog is deleted inside its own
-  // button's callback. Until then a closed dialog's buttons do nothing.
+  // button's callback. Until then a closed dialog's buttons do nothing (see rappelDe).
   void detruireFermes();
 
   // Undo and redo (one history per file for the session). Every change since the last step
@@ -113,9 +97,14 @@ class EtatEditeur {
   void validerHistorique();
   bool annuler();
   bool refaire();
+  bool peutAnnuler() const;
+  bool peutRefaire() const;
 
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
+  // A copy of the current level inserted right after it and shown, as one undo step of its own
+  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open.
+  bool copierNiveau();
 
   Niveau& courant() { return niveaux_[static_cast<size_t>(indiceCourant())]; }
   const std::vector<Niveau>& niveaux() const { return niveaux_; }
@@ -129,6 +118,8 @@ class EtatEditeur {
 
   // For tests and the screen.
   IntGUI* spinner() const { return spinner_.get(); }
+  BoutonGUI* boutonAnnuler() const { return boutonAnnuler_.get(); }
+  BoutonGUI* boutonRefaire() const { return boutonRefaire_.get(); }
   ImageGUI* boutonOutil(int code) const;
   ImageGUI* boutonCommande(int donnee) const;
   DialogueGUI* dialogue() const { return dialogue_.get(); }
@@ -139,16 +130,51 @@ class EtatEditeur {
   IntGUI* ligneBombes() const { return ligneBombes_; }
 
  private:
-  RappelGUI rappel();
+  // Which layer a dialog button belongs to: the dialog, or the colour chooser lying over it.
+  enum class Couche { Dialogue, Choix };
+  // A dialog button's own action, run on the click only and only while its layer is the one in
+  // front (its dialog still open and nothing over it): a closed dialog's buttons are dead at
+  // once, though their widgets wait for detruireFermes.
+  RappelGUI rappelDe(Couche couche, std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action);
+  RappelGUI rappelDe(Couche couche, std::function<void()> action);
+  bool auPremierPlan(Couche couche, uint64_t serie) const;
+
   DialogueGUI* ouvrir(DialogueEditeur type, int largeur, int hauteur);
   void fermerDialogue();
   void fermerChoixCouleur();
+
+  // The dialogs, one function each (dialogues_editeur.cpp).
+  void demanderQuitter();
+  void demanderAjout();
+  void demanderSuppression();
   void ouvrirProprietes();
   void ouvrirChoixCouleur(int largeur, int hauteur, int cx, int cy);
-  void appliquerProprietesDialogue();
   void afficherErreur(const std::string& raison);
-  bool ecrire(const std::string& chemin);
   void ouvrirConflit();
+
+  // What their buttons do.
+  void quitterEnSauvant();
+  void sortirSansEnregistrer();
+  void inserer(bool apres);
+  void supprimer();
+  void appliquerProprietesDialogue();  // and closes the dialog
+  void confirmerCouleur();
+  void annulerCouleur();
+  void recuperer();
+  void refuserRecuperation();
+  // The conflict dialog's choices: write over the other program's version; write to a free name
+  // beside it ("NAME-2.map"...) and go on editing that file; or write nothing. After the quit
+  // dialog's "Oui", a choice that writes also leaves.
+  void ecraser();
+  void sauverSousNouveauNom();
+  void annulerConflit();
+  void reessayerCopie();
+  void sauverAilleurs();
+  void quitterSansSauver();
+
+  // The spinner after the level list changed: its bound, then the level shown (from 1).
+  void montrerNiveau(int valeur);
+  bool ecrire(const std::string& chemin);
   void apresSauvegarde();
   void marquerModifie();
   InstantaneEditeur instantane() const;
@@ -170,8 +196,12 @@ class EtatEditeur {
   std::array<std::unique_ptr<ImageGUI>, 256> outils_;
   std::vector<std::unique_ptr<ImageGUI>> commandes_;
   std::unique_ptr<IntGUI> spinner_;
+  // Undo and redo, right of the spinner: the same as Ctrl+Z and Ctrl+Y.
+  std::unique_ptr<BoutonGUI> boutonAnnuler_, boutonRefaire_;
+  float couleurBouton_[3] = {};  // their text colour when they can act
 
   std::unique_ptr<DialogueGUI> dialogue_;
+  uint64_t serieDialogue_ = 0, serieChoix_ = 0;  // bumped at each opening and closing
   DialogueEditeur typeDialogue_ = DialogueEditeur::Aucun;
   std::unique_ptr<ChoixCouleurGUI> choixCouleur_;
   std::vector<std::unique_ptr<DialogueGUI>> dialoguesFermes_;

@@ -119,4 +119,26 @@ TEST_F(EssaiEditeur, RefuseAvecUnDialogue) {
   EXPECT_FALSE(contient("Essai niveau 1"));
 }
 
+// Shift+F5, then a click on cell (5, 5): the ball starts there, above a win cell, and wins (from
+// the level's own start it would only fall to the floor); the level's start is not changed and
+// the click painted nothing. Escape gives up a choice without playing.
+TEST_F(EssaiEditeur, DepuisUneCaseCliquee) {
+  Niveau n = niveauEssai(Vide);
+  n.grille[static_cast<size_t>(6 * 30 + 5)] = Win;
+  ecrireFichierTest(chemin_, octetsFichier({n}));
+  const std::string avant = lireFichierTest(chemin_);
+  EXPECT_FALSE(editer({
+      {"Chargement de tout", [&] { pousserTouche(SDLK_F5, KMOD_LSHIFT); }},
+      {"Essai : choix de la case de départ", [&] { pousserTouche(SDLK_ESCAPE); }},
+      {"Essai : choix de la case de départ abandonné", [&] { pousserTouche(SDLK_F5, KMOD_LSHIFT); }},
+      {"Essai : choix de la case de départ", [&] { pousserClicAuCentre(XCase5, YCase5); }},
+      {"Fin essai : gagné", [&] {}},
+      {"Retour à l'éditeur : niveau 1", [&] { pousserClicAuCentre(XQuitter, YCommandes); }},
+  }));
+  EXPECT_TRUE(contient("Essai depuis la case 5, 5"));
+  EXPECT_TRUE(contient("Quitter sans modification"));
+  EXPECT_FALSE(contient("new confirm"));
+  EXPECT_EQ(lireFichierTest(chemin_), avant);
+}
+
 }  // namespace

@@ -11,6 +11,8 @@
 
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/titre_editeur.h"
+#include "editor/touches_editeur.h"
 #include "gui_commun.h"
 #include "levels/fichier_niveaux.h"
 #include "fixtures.h"
@@ -274,9 +276,24 @@ class Editeur : public GuiSansFenetre {
     ASSERT_NE(cible, nullptr) << texte;
     clic(cible->x + 2, cible->y + 2);
   }
-  void cmd(EtatEditeur& e, int donnee, ZoneGUI* zone = nullptr, int x = 0, int y = 0) {
-    e.commandeEditeur(zone, donnee, EV_RELACHE, x, y);
+  // A tool-bar command.
+  void cmd(EtatEditeur& e, int code) { e.commande(code); }
+  // The next frame (the dialogs closed meanwhile go), then a click on the button showing `texte`.
+  void bouton(EtatEditeur& e, const std::string& texte) {
+    e.detruireFermes();
+    clicTexte(texte);
   }
+  // The rearmost zone showing `texte` (a button covered by another dialog), pressed directly as
+  // the GUI would if it could reach it.
+  void presserDerriere(const std::string& texte) {
+    ZoneGUI* cible = nullptr;
+    for (ZoneGUI* z : g_->zones())
+      if (z && z->texte() == texte && (!cible || z->z < cible->z)) cible = z;
+    ASSERT_NE(cible, nullptr) << texte;
+    cible->transmettre(EV_RELACHE, 2, 2);
+  }
+  // A click at (x, y) inside a zone, through the GUI.
+  void clicDans(ZoneGUI* z, int x, int y) { clic(z->x + x, z->y + y); }
   DossierTemporaire dossier_;
   std::string chemin_;
 };
@@ -288,17 +305,19 @@ TEST_F(Editeur, AjoutEtSuppressionParLesDialogues) {
   ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
   cmd(*e, CmdSupprimer);  // one dialog at a time
   EXPECT_EQ(e->typeDialogue(), DialogueEditeur::Ajouter);
-  cmd(*e, CmdAjouterApres);
+  bouton(*e, "Ap");
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0, 3}));
   EXPECT_EQ(e->spinner()->valeur(), 3);
   EXPECT_EQ(e->spinner()->max(), 4);
   EXPECT_FALSE(e->dialogueOuvert());
-  cmd(*e, CmdAjouterAvant);  // its dialog is gone: nothing
+  clicTexte("Av");  // its dialog is closed, its widgets not yet gone: nothing
   EXPECT_EQ(e->niveaux().size(), 4u);
+  e->detruireFermes();
+  for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Av");
 
   e->spinner()->setValeur(4);
   cmd(*e, CmdSupprimer);
-  cmd(*e, CmdSupprimerOK);
+  bouton(*e, "OK");
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(e->spinner()->valeur(), 3);
   EXPECT_TRUE(e->modifie());
@@ -312,18 +331,18 @@ TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
     ASSERT_NE(e->widgetCoins(), nullptr);
     ZoneGUI* z = e->widgetCoins()->zone();
     const int cx = (q % 2) ? z->largeur - 3 : 3, cy = (q / 2) ? z->hauteur - 3 : 3;
-    cmd(*e, CmdQuartier, z, cx, cy);
+    clicDans(z, cx, cy);
     ASSERT_NE(e->choixCouleur(), nullptr);
-    cmd(*e, CmdProprietesOK);  // covered by the chooser: nothing yet
+    presserDerriere("OK");  // the properties' OK, covered by the chooser: nothing yet
     ASSERT_EQ(e->typeDialogue(), DialogueEditeur::Proprietes);
     // Pick a colour in the chooser by clicking its rainbow through the GUI.
     ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
     clic(arc->x + 10 + 30 * q, arc->y + 10);
     float choisie[4] = {0, 0, 0, 0};
     e->choixCouleur()->getCouleur(choisie, 3);
-    cmd(*e, CmdCouleurOK);
+    bouton(*e, "OK");
     EXPECT_EQ(e->choixCouleur(), nullptr);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
     const Niveau& n = e->courant();
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i) {
@@ -340,10 +359,10 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   cmd(*e, CmdProprietes);
   e->ligneLargeur()->setValeur(40);
   e->ligneBombes()->setValeur(9);
-  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  clicDans(e->widgetCoins()->zone(), 1, 1);
   ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
   clic(arc->x + 20, arc->y + 20);
-  cmd(*e, CmdCouleurOK);
+  bouton(*e, "OK");
   e->detruireFermes();  // the next frame: the chooser no longer covers the dialog
   clicTexte("Ann");
   EXPECT_FALSE(e->dialogueOuvert());
@@ -373,7 +392,7 @@ TEST_F(Editeur, EchapEstLeRetour) {
   const Niveau avant = e->courant();
   cmd(*e, CmdProprietes);
   e->ligneLargeur()->setValeur(40);
-  cmd(*e, CmdQuartier, e->widgetCoins()->zone(), 1, 1);
+  clicDans(e->widgetCoins()->zone(), 1, 1);
   ASSERT_NE(e->choixCouleur(), nullptr);
   e->echap();
   EXPECT_EQ(e->choixCouleur(), nullptr);
@@ -751,7 +770,7 @@ TEST_F(Editeur, AnnulerEtRefaire) {
     e->spinner()->setValeur(2);
     cmd(*e, CmdAjouter);
     EXPECT_FALSE(e->annuler());  // the dialog is open
-    cmd(*e, CmdAjouterApres);
+    bouton(*e, "Ap");
     e->validerHistorique();
     ASSERT_EQ(e->niveaux().size(), 4u);
 
@@ -779,21 +798,21 @@ TEST_F(Editeur, UnDialogueAgitSurSonNiveau) {
     cmd(*e, CmdProprietes);
     e->ligneBombes()->setValeur(9);
     e->spinner()->setValeur(2);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{9, 2, 3}));
   }
   {
     auto e = ouvrir();
     cmd(*e, CmdSupprimer);
     e->spinner()->setValeur(3);
-    cmd(*e, CmdSupprimerOK);
+    bouton(*e, "OK");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{2, 3}));
   }
   {
     auto e = ouvrir();
     cmd(*e, CmdAjouter);
     e->spinner()->setValeur(3);
-    cmd(*e, CmdAjouterApres);
+    bouton(*e, "Ap");
     EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 0, 2, 3}));
   }
 }
@@ -806,13 +825,99 @@ TEST_F(Editeur, CouleurInchangeeSansChoix) {
     const Niveau avant = e->courant();
     cmd(*e, CmdProprietes);
     ZoneGUI* z = e->widgetCoins()->zone();
-    cmd(*e, CmdQuartier, z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
+    clicDans(z, (q % 2) ? z->largeur - 3 : 3, (q / 2) ? z->hauteur - 3 : 3);
     ASSERT_NE(e->choixCouleur(), nullptr);
-    cmd(*e, CmdCouleurOK);
-    cmd(*e, CmdProprietesOK);
+    bouton(*e, "OK");
+    bouton(*e, "OK");
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i)
         EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
     e->detruireFermes();
+  }
+}
+
+// The undo and redo buttons do what Ctrl+Z and Ctrl+Y do, and their text is greyed while they
+// have nothing to do (a dialog open included).
+TEST_F(Editeur, BoutonsAnnulerEtRefaire) {
+  auto e = ouvrir();
+  const auto gris = [](BoutonGUI* b) { return b->zone()->couleurTexte[0] == 0.45f; };
+  e->surligner(0);
+  EXPECT_FALSE(e->peutAnnuler());
+  EXPECT_FALSE(e->peutRefaire());
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  EXPECT_TRUE(gris(e->boutonRefaire()));
+  clicTexte("Defaire");  // nothing to undo: nothing moves
+  EXPECT_FALSE(e->modifie());
+
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(5, 6));
+  e->surligner(0);
+  EXPECT_TRUE(e->peutAnnuler());  // not yet a step: still undoable
+  EXPECT_FALSE(gris(e->boutonAnnuler()));
+  clicTexte("Defaire");
+  EXPECT_EQ(e->courant().lireCase(5, 6), 0);
+  e->surligner(0);
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  EXPECT_FALSE(gris(e->boutonRefaire()));
+  clicTexte("Refaire");
+  EXPECT_EQ(e->courant().lireCase(5, 6), 4);
+  EXPECT_FALSE(e->peutRefaire());
+
+  cmd(*e, CmdAjouter);
+  e->surligner(0);
+  EXPECT_TRUE(gris(e->boutonAnnuler()));
+  clicTexte("Defaire");  // the dialog's level must not change under it
+  EXPECT_EQ(e->courant().lireCase(5, 6), 4);
+  e->echap();
+  e->detruireFermes();
+}
+
+TEST(TitreEditeur, MarqueLesModificationsNonEnregistrees) {
+  EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", false), "Zarvinel - essai.map");
+  EXPECT_EQ(titreEditeur("/home/a/mapsusr/essai.map", true), "Zarvinel - essai.map *");
+}
+
+// A copied level lands right after the current one and is shown; it is one undo step; a dialog
+// open refuses it.
+TEST_F(Editeur, CopierUnNiveau) {
+  auto e = ouvrir();
+  e->spinner()->setValeur(2);
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(3, 3));  // an edit still open: its own step
+  ASSERT_TRUE(e->copierNiveau());
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 2, 3}));
+  EXPECT_EQ(e->spinner()->valeur(), 3);
+  EXPECT_EQ(e->spinner()->max(), 4);
+  EXPECT_EQ(e->courant().lireCase(3, 3), 4);
+  EXPECT_TRUE(e->modifie());
+  ASSERT_TRUE(e->annuler());
+  EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(e->courant().lireCase(3, 3), 4);  // the paint is the step before
+  ASSERT_TRUE(e->refaire());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+  cmd(*e, CmdProprietes);
+  EXPECT_FALSE(e->copierNiveau());
+  EXPECT_EQ(e->niveaux().size(), 4u);
+  e->echap();
+  e->detruireFermes();
+}
+
+TEST(TouchesEditeur, ChiffresEtLettres) {
+  const struct {
+    SDLKey touche;
+    int outil;
+    const char* nom;
+  } cas[] = {{SDLK_0, 0, "0"}, {SDLK_1, 1, "1"},  {SDLK_9, 9, "9"},
+             {SDLK_a, 10, "a"}, {SDLK_j, 19, "j"}, {SDLK_p, OutilBalle, "p"},
+             {SDLK_KP0, 0, "pavé 0"}, {SDLK_KP7, 7, "pavé 7"},
+             {SDLK_k, -1, ""},  {SDLK_z, -1, ""},  {SDLK_F5, -1, ""}, {SDLK_ESCAPE, -1, ""}};
+  for (const auto& c : cas) {
+    EXPECT_EQ(outilPourTouche(c.touche), c.outil) << c.nom;
+    EXPECT_EQ(nomToucheOutil(c.touche), c.nom) << c.outil;
+  }
+  // Every key picks a tool that exists, or none.
+  for (int k = SDLK_SPACE; k <= SDLK_KP_EQUALS; ++k) {
+    const int o = outilPourTouche(static_cast<SDLKey>(k));
+    EXPECT_TRUE(o == -1 || o == OutilBalle || (o >= 0 && o < NombreOutilsCases)) << k;
   }
 }

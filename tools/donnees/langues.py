@@ -116,6 +116,8 @@ TEXTES = {
         "InfoProprietes": "Propriétés du niveau",
         "InfoSauver": "Enregistrer le fichier (Ctrl+S)",
         "InfoQuitter": "Quitter l'éditeur",
+        "Defaire": "Annuler", "Refaire": "Rétablir",
+        "ChoisirDepart": "Cliquez la case de départ de l'essai",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -213,6 +215,8 @@ TEXTES = {
         "InfoProprietes": "Level properties",
         "InfoSauver": "Save the file (Ctrl+S)",
         "InfoQuitter": "Leave the editor",
+        "Defaire": "Undo", "Refaire": "Redo",
+        "ChoisirDepart": "Click the cell to test from",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -310,6 +314,8 @@ TEXTES = {
         "InfoProprietes": "Level-Eigenschaften",
         "InfoSauver": "Datei speichern (Strg+S)",
         "InfoQuitter": "Editor verlassen",
+        "Defaire": "Rückgängig", "Refaire": "Wiederholen",
+        "ChoisirDepart": "Startfeld für den Test anklicken",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -407,6 +413,8 @@ TEXTES = {
         "InfoProprietes": "Propiedades del nivel",
         "InfoSauver": "Guardar el fichero (Ctrl+S)",
         "InfoQuitter": "Salir del editor",
+        "Defaire": "Deshacer", "Refaire": "Rehacer",
+        "ChoisirDepart": "Pulse la casilla de salida",
     },
 }
 

@@ -1,0 +1,276 @@
+// The editor's dialogs: each built in one function, its buttons carrying their own actions.
+// A dialog acts on the level it was opened for (niveauDialogue_), whatever the spinner shows
+// meanwhile.
+#include <algorithm>
+#include <filesystem>
+
+#include "base/journal.h"
+#include "base/traducteur.h"
+#include "editor/etat_editeur.h"
+#include "gui/gui.h"
+#include "levels/fichier_niveaux.h"
+
+namespace {
+
+std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
+
+}  // namespace
+
+// ---- the tool bar and Escape ------------------------------------------------------------------
+
+void EtatEditeur::commande(int code) {
+  if (code == CmdSauver) {
+    sortirApresSauvegarde_ = false;
+    sauvegarder();
+    return;
+  }
+  if (dialogue_) return;
+  switch (code) {
+    case CmdQuitter: demanderQuitter(); break;
+    case CmdAjouter: demanderAjout(); break;
+    case CmdSupprimer: demanderSuppression(); break;
+    case CmdProprietes: ouvrirProprietes(); break;
+    default: break;
+  }
+}
+
+// Every dialog's cancel only closes it (the recovery question is left unanswered: the copy stays
+// for the next opening).
+void EtatEditeur::echap() {
+  if (choixCouleur_) {
+    annulerCouleur();
+  } else if (dialogue_) {
+    fermerDialogue();
+  } else {
+    // A stray Escape must not close the editor silently: it always asks.
+    demanderToujours_ = true;
+    commande(CmdQuitter);
+    demanderToujours_ = false;
+  }
+}
+
+// ---- opening and closing ----------------------------------------------------------------------
+
+RappelGUI EtatEditeur::rappelDe(
+    Couche couche, std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action) {
+  const uint64_t serie = couche == Couche::Choix ? serieChoix_ : serieDialogue_;
+  return
+      [this, couche, serie, action = std::move(action)](ZoneGUI* z, int d, int type, int x, int y) {
+        if (type == EV_RELACHE && auPremierPlan(couche, serie)) action(z, d, x, y);
+      };
+}
+
+RappelGUI EtatEditeur::rappelDe(Couche couche, std::function<void()> action) {
+  return rappelDe(couche, [action = std::move(action)](ZoneGUI*, int, int, int) { action(); });
+}
+
+// The colour chooser lies over the properties dialog: the dialog's buttons wait for it to close.
+bool EtatEditeur::auPremierPlan(Couche couche, uint64_t serie) const {
+  if (couche == Couche::Choix) return choixCouleur_ && serie == serieChoix_;
+  return dialogue_ && !choixCouleur_ && serie == serieDialogue_;
+}
+
+DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur) {
+  fermerChoixCouleur();
+  fermerDialogue();
+  dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
+  typeDialogue_ = type;
+  // The spinner stays usable meanwhile: the dialog's answer goes to the level it was asked for.
+  niveauDialogue_ = indiceCourant() + 1;
+  return dialogue_.get();
+}
+
+// A dialog is usually closed from its own button's callback: kept until detruireFermes.
+void EtatEditeur::fermerDialogue() {
+  ++serieDialogue_;
+  coins_ = nullptr;
+  ligneLargeur_ = ligneHauteur_ = ligneBombes_ = nullptr;
+  typeDialogue_ = DialogueEditeur::Aucun;
+  if (dialogue_) dialoguesFermes_.push_back(std::move(dialogue_));
+}
+
+void EtatEditeur::fermerChoixCouleur() {
+  ++serieChoix_;
+  if (choixCouleur_) choixFermes_.push_back(std::move(choixCouleur_));
+}
+
+void EtatEditeur::detruireFermes() {
+  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i)
+    journal("Fermeture dialogue");
+  choixFermes_.clear();
+  dialoguesFermes_.clear();
+}
+
+// ---- the dialogs ------------------------------------------------------------------------------
+
+void EtatEditeur::demanderQuitter() {
+  journal("Quit");
+  // Nothing to lose since the file was opened or saved: the button leaves without a question
+  // that would only be noise.
+  if (!modifie_ && !demanderToujours_) {
+    journal("Quitter sans modification");
+    sortie_ = true;
+    return;
+  }
+  DialogueGUI* d = ouvrir(DialogueEditeur::Quitter, 300, 60);
+  journal("new confirm");
+  d->setTitre(traduire("DemandRec"));
+  d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { quitterEnSauvant(); }), 0);
+  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { sortirSansEnregistrer(); }),
+                   0);
+  d->ajouterBouton(traduire("Ret"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+}
+
+void EtatEditeur::demanderAjout() {
+  DialogueGUI* d = ouvrir(DialogueEditeur::Ajouter, 300, 60);
+  d->setTitre(traduire("DemandAdd"));
+  d->ajouterBouton(traduire("Av"), rappelDe(Couche::Dialogue, [this] { inserer(false); }), 0);
+  d->ajouterBouton(traduire("Ap"), rappelDe(Couche::Dialogue, [this] { inserer(true); }), 0);
+  d->ajouterBouton(traduire("Ret"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+}
+
+void EtatEditeur::demanderSuppression() {
+  DialogueGUI* d = ouvrir(DialogueEditeur::Supprimer, 300, 60);
+  d->setTitre(traduire("DemandSup"));
+  d->ajouterBouton(traduire("OK"), rappelDe(Couche::Dialogue, [this] { supprimer(); }), 0);
+  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+}
+
+void EtatEditeur::ouvrirProprietes() {
+  lireCouleursTravail(courant(), travail_);
+  const Niveau& n = courant();
+  DialogueGUI* d = ouvrir(DialogueEditeur::Proprietes, 300, 300);
+  d->setTitre(traduire("EditOptions"));
+  d->ajouterBouton(traduire("OK"),
+                   rappelDe(Couche::Dialogue, [this] { appliquerProprietesDialogue(); }), 0);
+  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  coins_ = d->ajouterCouleur("Blocs", 100, 0, &travail_[0][0],
+                             rappelDe(Couche::Dialogue,
+                                      [this](ZoneGUI* z, int, int x, int y) {
+                                        if (z) ouvrirChoixCouleur(z->largeur, z->hauteur, x, y);
+                                      }),
+                             0);
+  d->ajouterTexte(traduire("ColorBlocs"));
+  d->monter(10);
+  ligneHauteur_ = d->ajouterEntier(traduire("TailleY"), n.hauteur, 2, 255);
+  ligneLargeur_ = d->ajouterEntier(traduire("TailleX"), n.largeur, 2, 255);
+  ligneBombes_ = d->ajouterEntier(traduire("Bomb"), n.bombes, 0, 255);
+  d->ajouterTexte(traduire("Niveau"));
+}
+
+void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
+  journal("Taille objet couleur : " + std::to_string(w) + " x " + std::to_string(h));
+  journal("Cliqué sur : " + std::to_string(cx) + " x " + std::to_string(cy));
+  quartier_ = quartierCouleur(w, h, cx, cy);
+  fermerChoixCouleur();
+  choixCouleur_ =
+      std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300,
+                                        rappelDe(Couche::Choix,
+                                                 [this](ZoneGUI*, int donnee, int, int) {
+                                                   if (donnee == CmdCouleurOK) confirmerCouleur();
+                                                   else if (donnee == CmdCouleurAnnuler)
+                                                     annulerCouleur();
+                                                 }),
+                                        "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
+  choixCouleur_->getCouleur(couleurOuverture_, 3);
+  journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
+          std::to_string(cy) + ")");
+}
+
+void EtatEditeur::afficherErreur(const std::string& raison) {
+  sortirApresSauvegarde_ = false;
+  DialogueGUI* d = ouvrir(DialogueEditeur::Erreur, 300, 100);
+  d->setTitre(traduire("ErreurSauv"));
+  d->ajouterBouton(traduire("OK"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  d->ajouterTexte(raison);
+  d->ajouterTexte(traduire("ModifsGardees"));
+}
+
+void EtatEditeur::proposerRecuperation() {
+  if (!recuperationExiste(chemin_)) return;
+  journal("Copie de secours trouvée : " + cheminRecuperation(chemin_));
+  DialogueGUI* d = ouvrir(DialogueEditeur::Recuperation, 300, 60);
+  d->setTitre(traduire("DemandRecup"));
+  d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { recuperer(); }), 0);
+  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { refuserRecuperation(); }),
+                   0);
+}
+
+void EtatEditeur::ouvrirConflit() {
+  DialogueGUI* d = ouvrir(DialogueEditeur::Conflit, 300, 80);
+  d->setTitre(traduire("FichierChange"));
+  d->ajouterBouton(traduire("Ecraser"), rappelDe(Couche::Dialogue, [this] { ecraser(); }), 0);
+  d->ajouterBouton(traduire("NouveauNom"),
+                   rappelDe(Couche::Dialogue, [this] { sauverSousNouveauNom(); }), 0);
+  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { annulerConflit(); }), 0);
+  d->ajouterTexte(traduire("AutreVersion"));
+}
+
+void EtatEditeur::proposerEchecCopie() {
+  sortie_ = false;
+  DialogueGUI* d = ouvrir(DialogueEditeur::EchecCopie, 300, 100);
+  d->setTitre(traduire("ErreurCopie"));
+  d->ajouterBouton(traduire("Reessayer"), rappelDe(Couche::Dialogue, [this] { reessayerCopie(); }),
+                   0);
+  d->ajouterBouton(traduire("Ailleurs"), rappelDe(Couche::Dialogue, [this] { sauverAilleurs(); }),
+                   0);
+  d->ajouterBouton(traduire("SansSauver"),
+                   rappelDe(Couche::Dialogue, [this] { quitterSansSauver(); }), 0);
+  d->ajouterTexte(std::filesystem::path(cheminRecuperation(chemin_)).filename().string());
+  d->ajouterTexte(traduire("ModifsNonGardees"));
+}
+
+// ---- what their buttons do ------------------------------------------------------------------
+
+void EtatEditeur::sortirSansEnregistrer() {
+  sortie_ = true;
+  fermerDialogue();
+}
+
+void EtatEditeur::refuserRecuperation() {
+  supprimerRecuperation(chemin_);
+  fermerDialogue();
+}
+
+void EtatEditeur::inserer(bool apres) {
+  const int v = insererNiveau(niveaux_, niveauDialogue_, apres);
+  montrerNiveau(v);
+  marquerModifie();
+  fermerDialogue();
+}
+
+void EtatEditeur::supprimer() {
+  const size_t avant = niveaux_.size();
+  const int v = supprimerNiveau(niveaux_, niveauDialogue_);
+  if (niveaux_.size() != avant) marquerModifie();
+  montrerNiveau(v);
+  fermerDialogue();
+}
+
+void EtatEditeur::appliquerProprietesDialogue() {
+  if (ligneLargeur_ && ligneHauteur_ && ligneBombes_) {
+    const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
+    appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
+                        ligneHauteur_->valeur(), ligneBombes_->valeur(), travail_);
+    marquerModifie();
+    journal("Modif niv " + std::to_string(numero));
+  }
+  fermerDialogue();
+}
+
+// The chooser shows the nearest colour its rainbow and bar hold: confirmed untouched, it gives
+// back the corner's own colour rather than that approximation.
+void EtatEditeur::confirmerCouleur() {
+  float choisie[4] = {0, 0, 0, 1};
+  choixCouleur_->getCouleur(choisie, 3);
+  if (!std::equal(choisie, choisie + 3, couleurOuverture_))
+    std::copy(choisie, choisie + 3, travail_[quartier_]);
+  if (coins_) coins_->setCoins(&travail_[0][0]);
+  fermerChoixCouleur();
+  journal("DEL formcolor");
+}
+
+void EtatEditeur::annulerCouleur() {
+  fermerChoixCouleur();
+  journal("DEL formcolor");
+}

@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# As an author: the window's title names the file and marks unsaved edits with " *"; the Undo
+# and Redo buttons beside the spinner take a painted cell back and bring it again, and say when
+# there is nothing left; a save clears the mark, and leaving the editor gives the plain title
+# back. The saved file holds the redone cell.
+# Usage: editeur_historique_titre.sh SOURCE_DIR BINARY_DIR
+source "$(dirname "$0")/joueur/commun.bash" "$@"
+
+fichier="$home/mapsusr/boutons.map"
+# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
+case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
+  sed -n "$(($1 + 1))p" | cut -c 2-7; }
+# The window manager's copy of the title follows the log line a moment later.
+titre_est() {
+  local t i
+  for ((i = 0; i < 100; i++)); do
+    t=$(xdotool getwindowname "$fenetre")
+    [ "$t" = "$1" ] && return 0
+    sleep 0.05
+  done
+  echec "the window's title is '$t', not '$1'"
+}
+# Undo and Redo: 86 x 20 right of the spinner, above the command buttons.
+defaire_x=$((67 + 43))
+refaire_x=$((155 + 43))
+historique_y=$((H - 53 + 10))
+
+demarrer
+cliquer 90 "$(menu_label_y 188)"
+sleep 0.3
+taper "boutons"
+touche Return
+attendre_ligne '^Chargement de tout .*boutons\.map$'
+attendre_ligne '^Titre : Zarvinel - boutons\.map$'
+titre_est "Zarvinel - boutons.map"
+
+cliquer "$(outil_x 1)" 17
+attendre_ligne '^Obj : 1$'
+cliquer "$(case_x 4)" "$(case_y 4)"
+attendre_ligne '^Titre : Zarvinel - boutons\.map \*$'
+titre_est "Zarvinel - boutons.map *"
+
+cliquer "$defaire_x" "$historique_y"
+attendre_ligne '^Annuler : niveau 1$'
+cliquer "$refaire_x" "$historique_y"
+attendre_ligne '^Refaire : niveau 1$'
+cliquer "$refaire_x" "$historique_y"
+attendre_ligne '^Rien à refaire$'
+capture editeur-historique
+touche ctrl+s
+attendre_ligne "^Sauvegarde de tout .*boutons\.map$"
+attendre_ligne '^Titre : Zarvinel - boutons\.map$' 2
+titre_est "Zarvinel - boutons.map"
+quitter_editeur
+attendre_ligne '^Titre : Zarvinel$'
+titre_est "Zarvinel"
+[ "$(ligne 4)" = "...#.." ] || echec "row 4 is '$(ligne 4)', not '...#..'"
+
+fermer_fenetre
+attendre_fin
+[ -n "${CAPTURES:-}" ] && cp "$tmp/editeur-historique.png" "$CAPTURES/"
+echo "ok"
