@@ -46,13 +46,23 @@ const struct {
     {CmdSauver, "InfoSauver"},   {CmdQuitter, "InfoQuitter"},
 };
 
+// The key that picks a tool (0-9, then a-j), shown so the keys can be learnt from the buttons.
+std::string touche(int code) {
+  return code < 10 ? std::string(1, static_cast<char>('0' + code))
+                   : std::string(1, static_cast<char>('a' + code - 10));
+}
+
 }  // namespace
 
 void poserInfobulles(EtatEditeur& etat) {
   const std::string gestes = " (" + traduit("InfoGestes") + ")";
   for (const auto& o : Outils)
-    if (ImageGUI* b = etat.boutonOutil(o.code)) b->zone()->setInfobulle(traduit(o.cle) + gestes);
-  if (ImageGUI* b = etat.boutonOutil(OutilBalle)) b->zone()->setInfobulle(traduit("InfoBalle"));
+    if (ImageGUI* b = etat.boutonOutil(o.code))
+      b->zone()->setInfobulle("[" + touche(o.code) + "] " + traduit(o.cle) + gestes);
+  if (ImageGUI* b = etat.boutonOutil(OutilBalle))
+    b->zone()->setInfobulle("[p] " + traduit("InfoBalle"));
   for (const auto& c : Commandes)
     if (ImageGUI* b = etat.boutonCommande(c.donnee)) b->zone()->setInfobulle(traduit(c.cle));
+  if (BoutonGUI* b = etat.boutonAnnuler()) b->zone()->setInfobulle(traduit("InfoDefaire"));
+  if (BoutonGUI* b = etat.boutonRefaire()) b->zone()->setInfobulle(traduit("InfoRefaire"));
 }

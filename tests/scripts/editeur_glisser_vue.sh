@@ -59,7 +59,7 @@ a=$(clarte infobulle 220 449)
 b=$(clarte survol 220 449)
 [ "$a" -gt $((b + 60)) ] || echec "no tooltip box drawn ($a against $b without it)"
 xdotool mousemove --window "$fenetre" "$(outil_x 1)" 17
-attendre_ligne '^Infobulle : Brique \(Maj\+glisser : rectangle, Ctrl\+clic : remplir\)$'
+attendre_ligne '^Infobulle : \[1\] Brique \(Maj\+glisser : rectangle, Ctrl\+clic : remplir\)$'
 sleep 0.2
 capture infobulle-outil
 

@@ -139,14 +139,18 @@ TEST_F(EditeurConfort, ChaqueBoutonASonInfobulle) {
     ASSERT_NE(etat.boutonOutil(code), nullptr) << code;
     vues.push_back(etat.boutonOutil(code)->zone()->infobulle());
   }
-  EXPECT_EQ(vues[1], "InfoBrique (InfoGestes)");
-  EXPECT_EQ(vues[19], "InfoBlocDeux (InfoGestes)");
-  EXPECT_EQ(etat.boutonOutil(OutilBalle)->zone()->infobulle(), "InfoBalle");
+  // Each tool's text names the key that picks it.
+  EXPECT_EQ(vues[1], "[1] InfoBrique (InfoGestes)");
+  EXPECT_EQ(vues[19], "[j] InfoBlocDeux (InfoGestes)");
+  EXPECT_EQ(etat.boutonOutil(OutilBalle)->zone()->infobulle(), "[p] InfoBalle");
   for (int c : {CmdAjouter, CmdSupprimer, CmdProprietes, CmdSauver, CmdQuitter}) {
     ASSERT_NE(etat.boutonCommande(c), nullptr) << c;
     vues.push_back(etat.boutonCommande(c)->zone()->infobulle());
   }
   EXPECT_EQ(etat.boutonCommande(CmdSauver)->zone()->infobulle(), "InfoSauver");
+  vues.push_back(etat.boutonAnnuler()->zone()->infobulle());
+  vues.push_back(etat.boutonRefaire()->zone()->infobulle());
+  EXPECT_EQ(vues.back(), "InfoRefaire");
   // All different: no button borrows another's text.
   std::vector<std::string> triees = vues;
   std::sort(triees.begin(), triees.end());
