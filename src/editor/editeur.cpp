@@ -10,6 +10,7 @@
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/verification_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
@@ -48,16 +49,22 @@ bool editeur(const std::string& fichier) {
   synchroniser(vue, etat.courant());
   uint32_t precedent = SDL_GetTicks();
   EssaiEditeur essai(gui->largeur, gui->hauteur);
+  VerificationEditeur verification(gui->largeur, gui->hauteur);
 
   std::optional<CaseChoisie> dernier;  // the drag's last painted cell
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE) {
-      etat.echap();
+      if (verification.ouvert()) verification.annuler();  // a running search stops too
+      else etat.echap();
       return;
     }
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F5) {
       essai.demander();
+      return;
+    }
+    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F6) {
+      verification.demander();
       return;
     }
     if (e.type == SDL_KEYDOWN && (e.key.keysym.mod & KMOD_CTRL)) {
@@ -108,6 +115,7 @@ bool editeur(const std::string& fichier) {
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
+    verification.avancer(etat, essai);
     essai.executer(etat);
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();

@@ -51,23 +51,33 @@ EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran) {
       0);
 }
 
+void EssaiEditeur::montrer(const Niveau& niveau, int numero, Solution route) {
+  niveauRoute_ = std::make_unique<Niveau>(niveau);
+  numeroRoute_ = numero;
+  route_ = std::move(route);
+  demande_ = true;
+}
+
 void EssaiEditeur::executer(EtatEditeur& etat) {
   if (!demande_) return;
   demande_ = false;
+  const std::unique_ptr<Niveau> niveauRoute = std::move(niveauRoute_);
+  const Solution route = std::move(route_);
+  route_.clear();
   if (etat.dialogueOuvert() || etat.choixCouleur()) {
     journal("Essai refusé : dialogue ouvert");
     return;
   }
   // Edits so far are one step of their own, before and after the play alike.
   etat.validerHistorique();
-  const Niveau niveau = etat.courant();
-  const int numero = etat.indiceCourant() + 1;
+  const Niveau niveau = niveauRoute ? *niveauRoute : etat.courant();
+  const int numero = niveauRoute ? numeroRoute_ : etat.indiceCourant() + 1;
   gui->viderCorbeille();
   FinEssai fin;
   {
     MiseAEcart ecart;
     modeEditeur = false;  // the cells only the editor shows stay hidden, as in play
-    fin = essayerNiveau(niveau, etat.chemin(), numero);
+    fin = essayerNiveau(niveau, etat.chemin(), numero, niveauRoute ? &route : nullptr);
     modeEditeur = true;
   }
   journal("Retour à l'éditeur : niveau " + std::to_string(numero));

@@ -5,6 +5,8 @@
 // inside an event.
 #include <memory>
 
+#include "game/niveau.h"
+#include "game/solution.h"
 #include "gui/widgets.h"
 
 class EtatEditeur;
@@ -15,6 +17,8 @@ class EssaiEditeur {
   EssaiEditeur(int largeurEcran, int hauteurEcran);
 
   void demander() { demande_ = true; }
+  // A pending play of `niveau` (the level as it was checked) by `route`, as a hint is shown.
+  void montrer(const Niveau& niveau, int numero, Solution route);
 
   // A pending test-play of `etat`'s current level, run now; refused while a dialog is open.
   // The editor's widgets are put aside meanwhile. A window closed during the play is handed
@@ -26,4 +30,7 @@ class EssaiEditeur {
  private:
   std::unique_ptr<BoutonGUI> bouton_;
   bool demande_ = false;
+  std::unique_ptr<Niveau> niveauRoute_;  // with a route: the level it wins
+  int numeroRoute_ = 0;
+  Solution route_;
 };

@@ -89,6 +89,11 @@ TEXTES = {
         "ErreurCopie": "Copie de secours impossible",
         "Reessayer": "Réessayer", "Ailleurs": "Ailleurs", "SansSauver": "Perdre",
         "ModifsNonGardees": "Vos modifications ne sont pas gardées.",
+        "Verifier": "Vérifier (F6)", "VerifTitre": "Vérification du niveau",
+        "VerifRecherche": "Recherche de la victoire la plus rapide...",
+        "VerifEtats": "États :", "VerifPas": "Profondeur :", "VerifGagnable": "Gagnable en",
+        "VerifSansVictoire": "Aucune victoire dans les bornes de la recherche",
+        "VerifSansDepart": "La balle n'a pas de départ", "Montrer": "Montrer",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -159,6 +164,11 @@ TEXTES = {
         "ErreurCopie": "Recovery copy impossible",
         "Reessayer": "Retry", "Ailleurs": "Elsewhere", "SansSauver": "Discard",
         "ModifsNonGardees": "Your changes are not kept yet.",
+        "Verifier": "Check (F6)", "VerifTitre": "Check of level",
+        "VerifRecherche": "Searching for the fastest win...",
+        "VerifEtats": "States:", "VerifPas": "Depth:", "VerifGagnable": "Winnable in",
+        "VerifSansVictoire": "No win found within the search's bounds",
+        "VerifSansDepart": "The ball has no start", "Montrer": "Show",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -229,6 +239,11 @@ TEXTES = {
         "ErreurCopie": "Sicherungskopie unmöglich",
         "Reessayer": "Nochmal", "Ailleurs": "Anderswo", "SansSauver": "Verwerfen",
         "ModifsNonGardees": "Ihre Änderungen sind nicht gesichert.",
+        "Verifier": "Prüfen (F6)", "VerifTitre": "Prüfung von Level",
+        "VerifRecherche": "Suche nach dem schnellsten Sieg...",
+        "VerifEtats": "Zustände:", "VerifPas": "Tiefe:", "VerifGagnable": "Gewinnbar in",
+        "VerifSansVictoire": "Kein Sieg in den Grenzen der Suche gefunden",
+        "VerifSansDepart": "Die Kugel hat keinen Start", "Montrer": "Zeigen",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -299,6 +314,11 @@ TEXTES = {
         "ErreurCopie": "Copia de seguridad imposible",
         "Reessayer": "Reintentar", "Ailleurs": "Otro sitio", "SansSauver": "Descartar",
         "ModifsNonGardees": "Sus cambios no están guardados.",
+        "Verifier": "Revisar (F6)", "VerifTitre": "Comprobación del nivel",
+        "VerifRecherche": "Buscando la victoria más rápida...",
+        "VerifEtats": "Estados:", "VerifPas": "Profundidad:", "VerifGagnable": "Se gana en",
+        "VerifSansVictoire": "Ninguna victoria en los límites de la búsqueda",
+        "VerifSansDepart": "La bola no tiene salida", "Montrer": "Mostrar",
     },
 }
 
