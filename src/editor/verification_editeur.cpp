@@ -10,6 +10,7 @@
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
 #include "game/partie.h"
+#include "game/verification.h"
 #include "gui/gui.h"
 #include "levels/progression.h"
 
@@ -37,32 +38,15 @@ VerificationEditeur::VerificationEditeur(int largeurEcran, int hauteurEcran) {
       0);
 }
 
-VerificationEditeur::~VerificationEditeur() {
-  annuler_ = true;
-  if (fil_.joinable()) fil_.join();
-}
-
 void VerificationEditeur::ouvrir(const Niveau& niveau, int numero) {
-  if (ouvert() || fil_.joinable()) return;
+  if (ouvert() || verification_.enCours()) return;
   niveau_ = niveau;
   numero_ = numero;
-  annuler_ = false;
-  fini_ = false;
-  progres_.etats = 0;
-  progres_.pas = 0;
-  progres_.octets = 0;
   resultat_ = Resolution{};
   debut_ = SDL_GetTicks();
   journal("Vérification niveau " + std::to_string(numero));
   construireRecherche();
-  // The worker's own copy: the editor goes on changing its levels meanwhile.
-  auto partie = std::make_unique<Partie>();
-  partie->preparer(niveau_);
-  fil_ = std::thread([this, p = std::move(partie)] {
-    Resolution r = chercherPlusCourt(*p, bornesVerification(), &progres_, &annuler_);
-    resultat_ = std::move(r);
-    fini_.store(true, std::memory_order_release);
-  });
+  verification_.lancer(niveau_);
 }
 
 void VerificationEditeur::construireRecherche() {
@@ -108,7 +92,7 @@ void VerificationEditeur::construireResultat() {
 
 // The search over: its result in the log and in the dialog.
 void VerificationEditeur::terminer() {
-  fil_.join();
+  resultat_ = verification_.prendre();
   const std::string duree = std::to_string(SDL_GetTicks() - debut_) + " ms";
   const std::string etats = std::to_string(resultat_.etats) + " états";
   switch (resultat_.fin) {
@@ -129,10 +113,11 @@ void VerificationEditeur::terminer() {
 }
 
 void VerificationEditeur::fermer() {
-  if (fil_.joinable()) {
+  if (verification_.finie()) {
+    verification_.prendre();  // ended this very frame: a result nobody will read
+  } else if (verification_.enCours()) {
     const uint32_t debut = SDL_GetTicks();
-    annuler_ = true;
-    fil_.join();
+    verification_.annuler();
     journal("Vérification annulée en " + std::to_string(SDL_GetTicks() - debut) + " ms");
   }
   if (dialogue_) journal("Fermeture vérification");
@@ -156,15 +141,16 @@ void VerificationEditeur::avancer(EtatEditeur& etat, EssaiEditeur& essai) {
     fermer();
     essai.montrer(niveau_, numero_, enSolution(resultat_.script));
   }
-  if (!fil_.joinable()) return;
-  if (fini_.load(std::memory_order_acquire)) {
+  if (!verification_.enCours()) return;
+  if (verification_.finie()) {
     terminer();
     return;
   }
   // The search's progress, as far as it has gone.
-  const long pas = static_cast<long>(progres_.pas.load(std::memory_order_relaxed));
+  const ProgresRecherche& progres = verification_.progres();
+  const long pas = static_cast<long>(progres.pas.load(std::memory_order_relaxed));
   const std::string texte = traduire("VerifEtats") + " " +
-                            std::to_string(progres_.etats.load(std::memory_order_relaxed)) +
+                            std::to_string(progres.etats.load(std::memory_order_relaxed)) +
                             "   " + traduire("VerifPas") + " " +
                             texteSecondes(static_cast<uint32_t>(pas)) + " s";
   if (ligne2_ && texte != texte2_) ligne2_->zone()->setTexte(texte);

@@ -5,18 +5,14 @@
 // in N s" (and offers to show the winning route in the test-play), "no win within the
 // search's bounds" or "the ball has no start". Asked by its button ("Vérifier", bottom right,
 // left of the test-play's) or by F6; acted on in the editor's frame, never inside an event.
-//
-// Threads: the worker owns its copy of the level and writes only the progress record (atomics)
-// and, before it raises `fini_`, the result; the main thread reads the result once `fini_` is
-// up and joins the worker. Cancel raises the search's flag and joins (the search stops within
-// a tenth of a second).
-#include <atomic>
+// The worker and what it shares with the main thread: game/verification.h.
 #include <cstdint>
 #include <memory>
-#include <thread>
+#include <string>
 
 #include "game/niveau.h"
 #include "game/recherche.h"
+#include "game/verification.h"
 #include "gui/dialogue.h"
 #include "gui/widgets.h"
 
@@ -28,7 +24,7 @@ class VerificationEditeur {
   // Makes the button (`largeurEcran` x `hauteurEcran`: the window).
   VerificationEditeur(int largeurEcran, int hauteurEcran);
   // Cancels a running search.
-  ~VerificationEditeur();
+  ~VerificationEditeur() = default;
   VerificationEditeur(const VerificationEditeur&) = delete;
   VerificationEditeur& operator=(const VerificationEditeur&) = delete;
 
@@ -46,7 +42,7 @@ class VerificationEditeur {
   void fermer();
 
   bool ouvert() const { return dialogue_ != nullptr; }
-  bool enCours() const { return fil_.joinable(); }
+  bool enCours() const { return verification_.enCours(); }
   // The last result (FinRecherche::Bornee before any).
   const Resolution& resultat() const { return resultat_; }
   BoutonGUI* bouton() const { return bouton_.get(); }
@@ -64,11 +60,8 @@ class VerificationEditeur {
   Niveau niveau_;  // the level as it was checked
   int numero_ = 0;
   uint32_t debut_ = 0;
-  std::thread fil_;
-  ProgresRecherche progres_;
-  std::atomic<bool> annuler_{false};
-  std::atomic<bool> fini_{false};
-  Resolution resultat_;  // written by the worker before fini_
+  Verification verification_;
+  Resolution resultat_;
 
   std::unique_ptr<DialogueGUI> dialogue_;
   LabelGUI* ligne1_ = nullptr;
