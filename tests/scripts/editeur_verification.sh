@@ -2,7 +2,7 @@
 # As an author: Check (the button, then F6) proves a small level winnable, and Show plays the
 # route found to the same win; a wall in the way gives "no win within the search's bounds"; a
 # brick painted over the ball's start gives "the ball has no start"; on a 255 x 255 level the
-# long search stops at once on Escape and the editor goes on.
+# long search stops at once on Cancel or Escape and the editor goes on.
 # Usage: editeur_verification.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -75,19 +75,28 @@ attendre_ligne "^Vérification : la balle n'a pas de départ$"
 touche Escape
 attendre_ligne '^Fermeture vérification$' 2
 
-# Level 3, 255 x 255: the search runs on; Escape stops it at once, the editor stays.
+# Level 3, 255 x 255: the search runs on; the Cancel button, then Escape, stop it at once, and
+# the editor stays.
 spinner_plus
 sleep 0.3
-touche F6
-attendre_ligne '^Vérification niveau 3$'
-sleep 1
-capture editeur-verification-recherche
-touche Escape
-attendre_ligne '^Vérification annulée en [0-9]+ ms$'
-ms=$(sed -n 's/^Vérification annulée en \([0-9]*\) ms$/\1/p' "$journal")
-[ "$ms" -lt 500 ] || echec "the search took $ms ms to stop"
-[ "$(compter '^Vérification : (gagnable|aucune|la balle)')" -eq 3 ] || echec "the cancelled search gave a result"
-attendre_ligne '^Fermeture vérification$' 3
+for fin in bouton echap; do
+  touche F6
+  attendre_ligne '^Vérification niveau 3$' "$([ $fin = bouton ] && echo 1 || echo 2)"
+  sleep 1
+  if [ $fin = bouton ]; then
+    capture editeur-verification-recherche
+    cliquer "$(dialogue_x 0)" "$dialogue_y"
+    attendre_ligne '^Vérification annulée en [0-9]+ ms$'
+  else
+    touche Escape
+    attendre_ligne '^Vérification annulée en [0-9]+ ms$' 2
+  fi
+done
+for ms in $(sed -n 's/^Vérification annulée en \([0-9]*\) ms$/\1/p' "$journal"); do
+  [ "$ms" -lt 500 ] || echec "the search took $ms ms to stop"
+done
+[ "$(compter '^Vérification : (gagnable|aucune|la balle)')" -eq 3 ] || echec "a cancelled search gave a result"
+attendre_ligne '^Fermeture vérification$' 4
 
 quitter_editeur
 fermer_fenetre
