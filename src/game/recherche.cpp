@@ -181,10 +181,12 @@ size_t octets(const std::vector<T>& v) { return v.capacity() * sizeof(T); }
 }  // namespace
 
 bool departValable(const Niveau& n) {
-  if (!n.aGrille() || !(n.departX >= 0.0f) || !(n.departY >= 0.0f)) return false;
-  const int c = static_cast<int>(n.departX), r = static_cast<int>(n.departY);
-  if (c >= n.largeur || r >= n.hauteur) return false;
-  return !estSolide(n.lireCase(c, r));
+  // Compared as floats first: a start far outside (or not a number) is never cast.
+  if (!n.aGrille() || !(n.departX >= 0.0f && n.departX < static_cast<float>(n.largeur)) ||
+      !(n.departY >= 0.0f && n.departY < static_cast<float>(n.hauteur))) {
+    return false;
+  }
+  return !estSolide(n.lireCase(static_cast<int>(n.departX), static_cast<int>(n.departY)));
 }
 
 Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,

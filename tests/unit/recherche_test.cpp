@@ -83,7 +83,8 @@ TEST(Recherche, BalleSansDepart) {
     float x, y;
     bool valable;
   } cas[] = {{1.5f, 1.5f, true},  {2.5f, 1.5f, false}, {0.5f, 0.5f, false},
-             {9.5f, 1.5f, false}, {1.5f, 7.5f, false}, {-0.5f, 1.5f, false}};
+             {9.5f, 1.5f, false}, {1.5f, 7.5f, false}, {-0.5f, 1.5f, false},
+             {1e30f, 1.5f, false}, {1.5f, -1e30f, false}};
   for (const auto& c : cas) {
     Niveau n;
     dessinerTerrain(n, dessin, c.x, c.y);
