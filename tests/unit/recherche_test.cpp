@@ -103,7 +103,7 @@ TEST(Recherche, BalleSansDepart) {
 TEST(Recherche, LaBorneDOctetsTientSurUnGrandNiveau) {
   // 255 x 255 with bombs: every blast makes a grid of 65 kB. A few MiB are never passed, and
   // the states stay small (the grid is not copied into each).
-  for (size_t borne : {size_t{2} << 20, size_t{8} << 20}) {
+  for (size_t borne : {size_t{1} << 20, size_t{4} << 20}) {
     Partie p;
     p.preparer(grandNiveau());
     ProgresRecherche progres;
