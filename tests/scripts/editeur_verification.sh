@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # As an author: Check (the button, then F6) proves a small level winnable, and Show plays the
-# route found to the same win; a wall in the way gives "no win within the search's bounds"; a
+# route found to the same win; refused while another dialog is open; a wall in the way gives "no win within the search's bounds"; a
 # brick painted over the ball's start gives "the ball has no start"; on a 255 x 255 level the
 # long search stops at once on Cancel or Escape and the editor goes on.
 # Usage: editeur_verification.sh SOURCE_DIR BINARY_DIR
@@ -55,9 +55,15 @@ attendre_ligne "^Démonstration gagnée au pas $pas\$"
 attendre_ligne "^Fin essai : gagné au pas $pas\$"
 attendre_ligne "^Retour à l'éditeur : niveau 1$"
 
-# Level 2 by F6: a wall in the way.
+# Level 2 by F6: a wall in the way. While the properties dialog is open, no check.
 spinner_plus
 sleep 0.3
+cliquer "$(commande_x 2)" "$(commande_y)"
+sleep 0.5
+touche F6
+attendre_ligne '^Vérification refusée : dialogue ouvert$'
+touche Escape
+attendre_ligne '^Fermeture dialogue$'
 touche F6
 attendre_ligne '^Vérification niveau 2$'
 attendre_ligne '^Vérification : aucune victoire dans les bornes \([0-9]+ états'
