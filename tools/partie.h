@@ -1,7 +1,7 @@
 #pragma once
-// The level runner shared by the level tools (zv-jouer, zv-raccourcis, zv-resoudre): key
-// scripts ("STEP KEYS" lines), loading one level of a file, and replaying a script on it
-// through the game's own physics step. Header only: every tools/*.cpp is a program of its own.
+// What the level tools (zv-jouer, zv-raccourcis, zv-resoudre, zv-tolerance, zv-vue-depart) share
+// around the game's replays (game/partie.h): key scripts as text ("STEP KEYS" lines) and loading
+// one level of a file. Header only: every tools/*.cpp is a program of its own.
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -15,18 +15,12 @@
 #include <vector>
 
 #include "game/camera.h"
+#include "game/partie.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 
 // A script holds one short line per change of keys: more than this is no key script.
 constexpr size_t ScriptMax = 16u << 20;
-
-// From step `pas` on, `touches` are held until the next instruction.
-struct Consigne {
-  long pas = 0;
-  Touches touches;
-};
-using Script = std::vector<Consigne>;
 
 inline bool lireEntier(const char* texte, long& valeur) {
   if (!texte || !*texte) return false;
@@ -43,10 +37,6 @@ inline std::string texteTouches(const Touches& t) {
   if (t.droite) s += 'R';
   if (t.espace) s += 'S';
   return s.empty() ? "-" : s;
-}
-
-inline bool memesTouches(const Touches& a, const Touches& b) {
-  return a.gauche == b.gauche && a.droite == b.droite && a.espace == b.espace;
 }
 
 inline bool lireScript(std::istream& in, Script& consignes, std::string& erreur) {
@@ -117,58 +107,10 @@ inline bool chargerNiveau(const std::string& fichier, long numero, Terrain& t, s
   return true;
 }
 
-// Where a replay ended: the first step that returned won or lost, or still running.
-struct Issue {
-  int resultat = EnCours;
-  long pas = 0;  // the step of the result; the number of steps run when still running
-};
-
-// A level as it starts, replayed as often as wanted on a working Terrain of its own.
-// Particles do not touch the ball or the grid, so the replays run without a ring unless asked.
-class Partie {
- public:
-  bool charger(const std::string& fichier, long numero, std::string& erreur) {
-    if (!chargerNiveau(fichier, numero, t, erreur)) return false;
-    depart = t.niveau();
-    depart.camera = t.camera;
-    grille0 = t.grille;
-    balle0 = t.balle;
-    bombes0 = t.bombes;
-    return true;
-  }
-
-  void allouerParticules(int32_t n) { t.allouerParticules(n); }
-
-  // Back to the level's start: the grid, the ball on its start cell, the bombs, the blast
-  // timer and the camera as new.
-  void recommencer() { t.commencerNiveau(depart); }
-
-  // Plays `s` from the start for at most `pasMax` steps. With `jusquAuBout` every step runs
-  // (as zv-jouer does); otherwise the replay stops at the first result. `apresPas` sees every
-  // step (its number and what it returned).
-  Issue jouer(const Script& s, long pasMax, bool jusquAuBout = false,
-              const std::function<void(long, int)>& apresPas = nullptr) {
-    recommencer();
-    Issue issue;
-    issue.pas = pasMax;
-    size_t prochaine = 0;
-    Touches touches;
-    for (long p = 0; p < pasMax; ++p) {
-      while (prochaine < s.size() && s[prochaine].pas <= p) touches = s[prochaine++].touches;
-      const int r = t.avancer(touches, nullptr);
-      if (apresPas) apresPas(p, r);
-      if (issue.resultat == EnCours && r != EnCours) {
-        issue.resultat = r;
-        issue.pas = p;
-        if (!jusquAuBout) break;
-      }
-    }
-    return issue;
-  }
-
-  Terrain t;
-  Niveau depart;                 // the level as its file holds it
-  std::vector<uint8_t> grille0;  // the same grid, ball and bombs, for the searches
-  Balle balle0;
-  int32_t bombes0 = 0;
-};
+// Level `numero` of a level file as the start of `partie`.
+inline bool chargerPartie(Partie& partie, const std::string& fichier, long numero,
+                          std::string& erreur) {
+  if (!chargerNiveau(fichier, numero, partie.t, erreur)) return false;
+  partie.retenirDepart();
+  return true;
+}

@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
 
   std::srand(1);
   Partie partie;
-  if (!partie.charger(argv[1], numeroNiveau, erreur)) {
+  if (!chargerPartie(partie, argv[1], numeroNiveau, erreur)) {
     std::fprintf(stderr, "zv-jouer: %s\n", erreur.c_str());
     return 1;
   }

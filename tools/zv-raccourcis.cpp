@@ -17,7 +17,8 @@
 
 #include "base/journal.h"
 #include "entree_outil.h"
-#include "recherche.h"
+#include "game/recherche.h"
+#include "partie.h"
 
 namespace {
 
@@ -257,7 +258,7 @@ int main(int argc, char** argv) {
   for (;; ++n) {
     Partie partie;
     std::string erreur;
-    if (!partie.charger(fichier, n, erreur)) break;
+    if (!chargerPartie(partie, fichier, n, erreur)) break;
     const std::string chemin = prefixe + "-" + std::to_string(n) + ".txt";
     Script solution;
     long pasSolution = -1;

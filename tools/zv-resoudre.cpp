@@ -8,7 +8,8 @@
 #include <string>
 
 #include "base/journal.h"
-#include "recherche.h"
+#include "game/recherche.h"
+#include "partie.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int main(int argc, char** argv) {
   }
   Partie partie;
   std::string erreur;
-  if (!partie.charger(argv[1], numero, erreur)) {
+  if (!chargerPartie(partie, argv[1], numero, erreur)) {
     std::fprintf(stderr, "zv-resoudre: %s\n", erreur.c_str());
     return 1;
   }

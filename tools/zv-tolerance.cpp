@@ -114,7 +114,7 @@ int centrer(const std::string& fichier, long numero, const std::string& chemin) 
   Partie partie;
   std::string erreur;
   Script route;
-  if (!partie.charger(fichier, numero, erreur)) {
+  if (!chargerPartie(partie, fichier, numero, erreur)) {
     std::fprintf(stderr, "zv-tolerance: %s\n", erreur.c_str());
     return 1;
   }
@@ -245,7 +245,7 @@ int main(int argc, char** argv) {
   for (;; ++n) {
     Partie partie;
     std::string erreur;
-    if (!partie.charger(fichier, n, erreur)) break;
+    if (!chargerPartie(partie, fichier, n, erreur)) break;
     Script route;
     long pasRoute = 0;
     const std::string chemin = positionnels[1] + "-" + std::to_string(n) + "-humain.txt";

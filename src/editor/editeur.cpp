@@ -13,6 +13,7 @@
 #include "editor/souris_editeur.h"
 #include "editor/titre_editeur.h"
 #include "editor/touches_editeur.h"
+#include "editor/verification_editeur.h"
 #include "game/instantane.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
@@ -66,10 +67,20 @@ bool editeur(const std::string& fichier) {
   uint32_t precedent = SDL_GetTicks();
   EssaiEditeur essai(gui->largeur, gui->hauteur);
   TitreEditeur titre;
+  VerificationEditeur verification(gui->largeur, gui->hauteur);
 
   SourisEditeur souris;
   GestionnairesEcran ecran;
   ecran.evenement = [&](const SDL_Event& e) {
+    // The Check's own keys: Escape stops its search (and closes its dialog), F6 starts one.
+    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE && verification.ouvert()) {
+      verification.annuler();
+      return;
+    }
+    if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_F6) {
+      verification.demander();
+      return;
+    }
     if (toucheEditeur(e, etat, essai)) return;
     // While a test-play's start cell is being chosen (or the play waits for the next frame), a
     // press picks that cell and no press or drag paints.
@@ -90,6 +101,7 @@ bool editeur(const std::string& fichier) {
   ecran.avancer = [&](uint32_t ticks) {
     etat.detruireFermes();
     titre.mettreAJour(etat.chemin(), etat.modifie());
+    verification.avancer(etat, essai);
     essai.executer(etat);
     // A drag is one step: the changes become a step once every button is up.
     if (SDL_GetMouseState(nullptr, nullptr) == 0) etat.validerHistorique();

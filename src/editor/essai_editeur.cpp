@@ -72,18 +72,30 @@ void EssaiEditeur::demanderDepuis(int colonne, int ligne) {
   demande_ = true;
 }
 
+void EssaiEditeur::montrer(const Niveau& niveau, int numero, Solution route) {
+  avisDepart_.reset();
+  depart_.reset();
+  niveauRoute_ = std::make_unique<Niveau>(niveau);
+  numeroRoute_ = numero;
+  route_ = std::move(route);
+  demande_ = true;
+}
+
 void EssaiEditeur::executer(EtatEditeur& etat) {
   if (!demande_) return;
   demande_ = false;
   const auto depart = std::exchange(depart_, std::nullopt);
+  const std::unique_ptr<Niveau> niveauRoute = std::move(niveauRoute_);
+  const Solution route = std::move(route_);
+  route_.clear();
   if (etat.dialogueOuvert() || etat.choixCouleur()) {
     journal("Essai refusé : dialogue ouvert");
     return;
   }
   // Edits so far are one step of their own, before and after the play alike.
   etat.validerHistorique();
-  Niveau niveau = etat.courant();
-  const int numero = etat.indiceCourant() + 1;
+  Niveau niveau = niveauRoute ? *niveauRoute : etat.courant();
+  const int numero = niveauRoute ? numeroRoute_ : etat.indiceCourant() + 1;
   // The copy starts where the author clicked, as the ball tool would have put it.
   if (depart) {
     appliquerOutil(niveau, OutilBalle, depart->first, depart->second);
@@ -95,7 +107,7 @@ void EssaiEditeur::executer(EtatEditeur& etat) {
   {
     MiseAEcart ecart;
     modeEditeur = false;  // the cells only the editor shows stay hidden, as in play
-    fin = essayerNiveau(niveau, etat.chemin(), numero);
+    fin = essayerNiveau(niveau, etat.chemin(), numero, niveauRoute ? &route : nullptr);
     modeEditeur = true;
   }
   journal("Retour à l'éditeur : niveau " + std::to_string(numero));

@@ -8,6 +8,8 @@
 #include <optional>
 #include <utility>
 
+#include "game/niveau.h"
+#include "game/solution.h"
 #include "gui/widgets.h"
 
 class EtatEditeur;
@@ -30,6 +32,8 @@ class EssaiEditeur {
   void demanderDepuis(int colonne, int ligne);
   // A play asked and not yet run, or a start cell being chosen: the board is not painted meanwhile.
   bool occupe() const { return demande_ || avisDepart_; }
+  // A pending play of `niveau` (the level as it was checked) by `route`, as a hint is shown.
+  void montrer(const Niveau& niveau, int numero, Solution route);
 
   // A pending test-play of `etat`'s current level, run now; refused while a dialog is open.
   // The editor's widgets are put aside meanwhile. A window closed during the play is handed
@@ -44,4 +48,7 @@ class EssaiEditeur {
   int largeurEcran_, hauteurEcran_;
   bool demande_ = false;
   std::optional<std::pair<int, int>> depart_;  // column, row
+  std::unique_ptr<Niveau> niveauRoute_;  // with a route: the level it wins
+  int numeroRoute_ = 0;
+  Solution route_;
 };

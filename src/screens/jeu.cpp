@@ -52,9 +52,15 @@ enum class IssueNiveau {
 class PartieNiveau {
  public:
   // `essai`: the editor's test-play: running at once, no records, no hint; a result or Escape
-  // ends it at once.
-  PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false)
-      : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {}
+  // ends it at once. With a `route` it plays the route as a hint is shown.
+  PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false,
+               const Solution* route = nullptr)
+      : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {
+    if (route) {
+      solution_ = *route;
+      demo_ = true;
+    }
+  }
 
   FinEssai finEssai() const { return finEssai_; }
 
@@ -158,7 +164,12 @@ class PartieNiveau {
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
     } else if (maintenant - finDemo_ >= DureeFinDemo) {
-      rendreNiveau();
+      if (essai_) {
+        if (continuer_)
+          finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
+      } else {
+        rendreNiveau();
+      }
     }
   }
 
@@ -241,8 +252,13 @@ class PartieNiveau {
     if (e.type != SDL_KEYDOWN) return;
     const SDLKey touche = e.key.keysym.sym;
     if (demo_) {
-      // Watching a hint: Escape or the restart key gives the level back at once.
-      if (estTouchePause(touche) || estToucheRecommencer(touche)) rendreNiveau();
+      // Watching a hint: Escape or the restart key gives the level back at once; watching the
+      // editor's route, Escape goes back to the editor.
+      if (essai_ && touche == SDLK_ESCAPE) {
+        finirEssai(FinEssai::Abandon);
+      } else if (estTouchePause(touche) || estToucheRecommencer(touche)) {
+        rendreNiveau();
+      }
       return;
     }
     if (essai_ && touche == SDLK_ESCAPE) {
@@ -490,14 +506,16 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
   return quitter;
 }
 
-FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero) {
+FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero,
+                       const Solution* route) {
   journal("Essai niveau " + std::to_string(numero));
   if (!terrain) return FinEssai::Abandon;
   donneesAction.reinitialiser();
   SuiviPartie suivi(fichier);
   suivi.niveau(numero);
   terrain->commencerNiveau(niveau);
-  PartieNiveau partie(niveau, suivi, true);
+  if (route) journal("Démonstration");
+  PartieNiveau partie(niveau, suivi, true, route);
   partie.jouer();
   return partie.finEssai();
 }

@@ -120,6 +120,11 @@ TEXTES = {
         "InfoRefaire": "Rétablir (Ctrl+Y)",
         "Defaire": "Annuler", "Refaire": "Rétablir",
         "ChoisirDepart": "Cliquez la case de départ de l'essai",
+        "Verifier": "Vérifier (F6)", "VerifTitre": "Vérification du niveau",
+        "VerifRecherche": "Recherche de la victoire la plus rapide...",
+        "VerifEtats": "États :", "VerifPas": "Profondeur :", "VerifGagnable": "Gagnable en",
+        "VerifSansVictoire": "Aucune victoire dans les bornes de la recherche",
+        "VerifSansDepart": "La balle n'a pas de départ", "Montrer": "Montrer",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -221,6 +226,11 @@ TEXTES = {
         "InfoRefaire": "Redo (Ctrl+Y)",
         "Defaire": "Undo", "Refaire": "Redo",
         "ChoisirDepart": "Click the cell to test from",
+        "Verifier": "Check (F6)", "VerifTitre": "Check of level",
+        "VerifRecherche": "Searching for the fastest win...",
+        "VerifEtats": "States:", "VerifPas": "Depth:", "VerifGagnable": "Winnable in",
+        "VerifSansVictoire": "No win found within the search's bounds",
+        "VerifSansDepart": "The ball has no start", "Montrer": "Show",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -322,6 +332,11 @@ TEXTES = {
         "InfoRefaire": "Wiederholen (Strg+Y)",
         "Defaire": "Rückgängig", "Refaire": "Wiederholen",
         "ChoisirDepart": "Startfeld für den Test anklicken",
+        "Verifier": "Prüfen (F6)", "VerifTitre": "Prüfung von Level",
+        "VerifRecherche": "Suche nach dem schnellsten Sieg...",
+        "VerifEtats": "Zustände:", "VerifPas": "Tiefe:", "VerifGagnable": "Gewinnbar in",
+        "VerifSansVictoire": "Kein Sieg in den Grenzen der Suche gefunden",
+        "VerifSansDepart": "Die Kugel hat keinen Start", "Montrer": "Zeigen",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -423,6 +438,11 @@ TEXTES = {
         "InfoRefaire": "Rehacer (Ctrl+Y)",
         "Defaire": "Deshacer", "Refaire": "Rehacer",
         "ChoisirDepart": "Pulse la casilla de salida",
+        "Verifier": "Revisar (F6)", "VerifTitre": "Comprobación del nivel",
+        "VerifRecherche": "Buscando la victoria más rápida...",
+        "VerifEtats": "Estados:", "VerifPas": "Profundidad:", "VerifGagnable": "Se gana en",
+        "VerifSansVictoire": "Ninguna victoria en los límites de la búsqueda",
+        "VerifSansDepart": "La bola no tiene salida", "Montrer": "Mostrar",
     },
 }
 

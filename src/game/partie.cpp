@@ -1,0 +1,46 @@
+#include "game/partie.h"
+
+#include "game/camera.h"
+
+Solution enSolution(const Script& s) {
+  Solution solution;
+  solution.reserve(s.size());
+  for (const Consigne& c : s) {
+    solution.push_back(ConsigneSolution{static_cast<uint32_t>(c.pas), c.touches});
+  }
+  return solution;
+}
+
+void Partie::retenirDepart() {
+  depart = t.niveau();
+  depart.camera = t.camera;
+  grille0 = t.grille;
+  balle0 = t.balle;
+  bombes0 = t.bombes;
+}
+
+void Partie::preparer(const Niveau& niveau) {
+  t.commencerNiveau(niveau);
+  t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
+  retenirDepart();
+}
+
+Issue Partie::jouer(const Script& s, long pasMax, bool jusquAuBout,
+                    const std::function<void(long, int)>& apresPas) {
+  recommencer();
+  Issue issue;
+  issue.pas = pasMax;
+  size_t prochaine = 0;
+  Touches touches;
+  for (long p = 0; p < pasMax; ++p) {
+    while (prochaine < s.size() && s[prochaine].pas <= p) touches = s[prochaine++].touches;
+    const int r = t.avancer(touches, nullptr);
+    if (apresPas) apresPas(p, r);
+    if (issue.resultat == EnCours && r != EnCours) {
+      issue.resultat = r;
+      issue.pas = p;
+      if (!jusquAuBout) break;
+    }
+  }
+  return issue;
+}
