@@ -68,6 +68,7 @@ bool editeur(const std::string& fichier) {
   EssaiEditeur essai(gui->largeur, gui->hauteur);
   TitreEditeur titre;
   VerificationEditeur verification(gui->largeur, gui->hauteur);
+  poserInfobullesEssais(essai.bouton(), verification.bouton());
 
   SourisEditeur souris;
   GestionnairesEcran ecran;

@@ -66,3 +66,8 @@ void poserInfobulles(EtatEditeur& etat) {
   if (BoutonGUI* b = etat.boutonAnnuler()) b->zone()->setInfobulle(traduit("InfoDefaire"));
   if (BoutonGUI* b = etat.boutonRefaire()) b->zone()->setInfobulle(traduit("InfoRefaire"));
 }
+
+void poserInfobullesEssais(BoutonGUI* essai, BoutonGUI* verification) {
+  if (essai) essai->zone()->setInfobulle(traduit("InfoEssai"));
+  if (verification) verification->zone()->setInfobulle(traduit("InfoVerifier"));
+}
