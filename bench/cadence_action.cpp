@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
     SDL_Delay(16);
   }
   const uint32_t pas = d.pas.load();
-  const double ecoule = std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
+  const double ecoule =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count();
   d.arret = true;
   action.join();
   std::printf("%u steps in %.3f s: %.2f steps/s (goal 100), %d frame copies\n", pas, ecoule,

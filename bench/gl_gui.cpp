@@ -49,15 +49,33 @@ void construireEcran() {
   fond = gui->nouvelleZone();
   fond->appliquerStyle(gui->stylePanneau);
   fond->x = 10, fond->y = 10, fond->largeur = 620, fond->hauteur = 460;
-  fond->setTexte("<b1>Options<b> <c99ccff>(red\xe9marrage n\xe9" "cessaire)");
-  const char* cases[] = {"Plein \xe9" "cran", "Synchronisation verticale", "Fond anim\xe9",
-                         "Reflets", "Lueur", "Mode daltonien", "Afficher les images/s",
-                         "Fond en 3D", "Musique", "Effets sonores", "Particules", "Ombres"};
+  fond->setTexte(
+      "<b1>Options<b> <c99ccff>(red\xe9marrage n\xe9"
+      "cessaire)");
+  const char* cases[] = {
+      "Plein \xe9"
+      "cran",
+      "Synchronisation verticale",
+      "Fond anim\xe9",
+      "Reflets",
+      "Lueur",
+      "Mode daltonien",
+      "Afficher les images/s",
+      "Fond en 3D",
+      "Musique",
+      "Effets sonores",
+      "Particules",
+      "Ombres"};
   for (int i = 0; i < 12; ++i)
-    ecran.push_back(std::make_unique<CheckGUI>(20 + (i % 2) * 300, 40 + (i / 2) * 25, 280,
-                                               cases[i], i % 3 == 0, nullptr, i));
-  const char* entiers[] = {"Taille du fond", "Divisions", "It\xe9rations", "Volume musique",
-                           "Volume effets", "Multi\xe9" "chantillonnage"};
+    ecran.push_back(std::make_unique<CheckGUI>(20 + (i % 2) * 300, 40 + (i / 2) * 25, 280, cases[i],
+                                               i % 3 == 0, nullptr, i));
+  const char* entiers[] = {"Taille du fond",
+                           "Divisions",
+                           "It\xe9rations",
+                           "Volume musique",
+                           "Volume effets",
+                           "Multi\xe9"
+                           "chantillonnage"};
   for (int i = 0; i < 6; ++i) {
     ecran.push_back(std::make_unique<LabelGUI>(20, 200 + i * 25, 150, entiers[i], nullptr, 0));
     ecran.push_back(std::make_unique<IntGUI>(i + 1, 0, 10, 180, 200 + i * 25, 110, nullptr, i));
@@ -69,20 +87,26 @@ void construireEcran() {
   liste->rafraichir();
   ecran.push_back(std::move(liste));
   ecran.push_back(std::make_unique<LabelGUI>(320, 320, 100, "Langue :", nullptr, 0));
-  ecran.push_back(std::make_unique<InputGUI>(420, 320, 190, "fran\xe7" "ais", 20, nullptr, 0));
-  const char* boutons[] = {"Appliquer", "Annuler", "Par d\xe9" "faut", "Retour"};
+  ecran.push_back(std::make_unique<InputGUI>(420, 320, 190,
+                                             "fran\xe7"
+                                             "ais",
+                                             20, nullptr, 0));
+  const char* boutons[] = {"Appliquer", "Annuler",
+                           "Par d\xe9"
+                           "faut",
+                           "Retour"};
   for (int i = 0; i < 4; ++i)
     ecran.push_back(std::make_unique<BoutonGUI>(20 + i * 150, 430, 140, boutons[i], nullptr, i));
-  const char* aides[] = {"Résolution", "Affichage", "Son", "Effets", "Langue", "Clavier",
-                         "Souris", "Avancé"};
+  const char* aides[] = {"Résolution", "Affichage", "Son",    "Effets",
+                         "Langue",     "Clavier",   "Souris", "Avancé"};
   for (int i = 0; i < 8; ++i)
     ecran.push_back(std::make_unique<LabelGUI>(20 + i * 75, 395, 70,
                                                std::string("<c99ccff>") + aides[i], nullptr, 0));
-  ecran.push_back(std::make_unique<LabelGUI>(
-      20, 370, 590,
-      "<cffdd77>Astuce :<cffffff> les options marqu\xe9" "es d'une <u1>\xe9toile<u> demandent un "
-      "red\xe9marrage du jeu.",
-      nullptr, 0));
+  ecran.push_back(std::make_unique<LabelGUI>(20, 370, 590,
+                                             "<cffdd77>Astuce :<cffffff> les options marqu\xe9"
+                                             "es d'une <u1>\xe9toile<u> demandent un "
+                                             "red\xe9marrage du jeu.",
+                                             nullptr, 0));
 }
 
 void BM_ImageVide(benchmark::State& etat) {

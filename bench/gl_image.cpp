@@ -143,8 +143,8 @@ void BM_Menu(benchmark::State& etat, float oeilZ, Config c) {
   }
   std::vector<std::unique_ptr<BoutonGUI>> boutons;
   for (int i = 0; i < 6; ++i)
-    boutons.push_back(std::make_unique<BoutonGUI>(c.largeur / 2 - 100, c.hauteur / 2 - 90 + 30 * i, 200,
-                                                  "Menu", nullptr, 0));
+    boutons.push_back(std::make_unique<BoutonGUI>(c.largeur / 2 - 100, c.hauteur / 2 - 90 + 30 * i,
+                                                  200, "Menu", nullptr, 0));
   uint32_t ticks = 0;
   for (auto _ : etat) image(t, ticks += 16);
   glFinish();
@@ -174,12 +174,13 @@ void BM_Editeur(benchmark::State& etat, int peindre, Config c) {
   InstantaneTerrain t = niveauEditeur();
   std::vector<std::unique_ptr<ImageGUI>> boutons;
   for (int i = 0; i < 20; ++i)
-    boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i], nullptr, i));
-  boutons.push_back(std::make_unique<ImageGUI>(c.largeur - 33, 33, 32, 32, textures.texBoutonsEdit[255],
-                                               nullptr, 255));
-  for (int i = 0; i < 5; ++i)
     boutons.push_back(
-        std::make_unique<ImageGUI>(1 + 32 * i, c.hauteur - 33, 32, 32, textures.texPlus, nullptr, 0));
+        std::make_unique<ImageGUI>(1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i], nullptr, i));
+  boutons.push_back(std::make_unique<ImageGUI>(c.largeur - 33, 33, 32, 32,
+                                               textures.texBoutonsEdit[255], nullptr, 255));
+  for (int i = 0; i < 5; ++i)
+    boutons.push_back(std::make_unique<ImageGUI>(1 + 32 * i, c.hauteur - 33, 32, 32,
+                                                 textures.texPlus, nullptr, 0));
   uint32_t ticks = 0;
   size_t cellule = 127 * 255 + 100;
   for (auto _ : etat) {
@@ -214,7 +215,8 @@ int main(int argc, char** argv) {
   {
     Terrain t;
     LecteurNiveaux lecteur;
-    if (!lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) || lecteur.chargerNiveauSuivant(t))
+    if (!lecteur.ouvrir(repertoires->chemin("mapsoff/logom.map")) ||
+        lecteur.chargerNiveauSuivant(t))
       return 1;
     t.prendreInstantane(demo);
     LecteurNiveaux l2;
@@ -235,17 +237,19 @@ int main(int argc, char** argv) {
       for (bool fractal : {false, true})
         for (bool bloom : {false, true}) {
           const std::string nom = taille + "menu/" + (z < -100 ? "depart_z320" : "plus_tard_z45") +
-                                  (fractal ? "/fractale" : "/ciel") + (bloom ? "/halo" : "/sans_halo");
+                                  (fractal ? "/fractale" : "/ciel") +
+                                  (bloom ? "/halo" : "/sans_halo");
           benchmark::RegisterBenchmark(nom.c_str(), BM_Menu, z, Config{l, h, fractal, bloom})
               ->Unit(benchmark::kMillisecond);
         }
     benchmark::RegisterBenchmark((taille + "editeur/255x255/immobile").c_str(), BM_Editeur, 0, base)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark((taille + "editeur/255x255/une_case_par_image").c_str(), BM_Editeur,
-                                 1, base)
+    benchmark::RegisterBenchmark((taille + "editeur/255x255/une_case_par_image").c_str(),
+                                 BM_Editeur, 1, base)
         ->Unit(benchmark::kMillisecond);
   }
-  benchmark::RegisterBenchmark("editeur/255x255/choisirCase", BM_ChoisirCase)->Unit(benchmark::kMillisecond);
+  benchmark::RegisterBenchmark("editeur/255x255/choisirCase", BM_ChoisirCase)
+      ->Unit(benchmark::kMillisecond);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   fermer();

@@ -60,8 +60,9 @@ InstantaneTerrain genere(int W, int H) {
   uint32_t graine = 12345;
   // Mostly walls of plain bricks in runs, as levels are drawn, with every other kind of cell
   // sprinkled in (1 in 25 of the filled cells).
-  const uint8_t autres[] = {Casse, Blinde, Ressort, Bombe, Win, Lost, InterrupteurRouge,
-                            CouleurRouge, CouleurBleu, InterrupteurUn, CouleurDeux};
+  const uint8_t autres[] = {Casse,       Blinde,         Ressort,           Bombe,
+                            Win,         Lost,           InterrupteurRouge, CouleurRouge,
+                            CouleurBleu, InterrupteurUn, CouleurDeux};
   for (int r = 0; r < H; ++r)
     for (int c = 0; c < W; ++c) {
       graine = graine * 1103515245u + 12345u;
@@ -71,7 +72,8 @@ InstantaneTerrain genere(int W, int H) {
       t.grille[static_cast<size_t>(r) * W + c] =
           (tirage >> 8) % 25 == 0 ? autres[(tirage >> 13) % 11] : static_cast<uint8_t>(Brique);
     }
-  const float coins[4][4] = {{1, 0.3f, 0.3f, 1}, {0.3f, 1, 0.3f, 1}, {0.3f, 0.3f, 1, 1}, {1, 1, 1, 1}};
+  const float coins[4][4] = {
+      {1, 0.3f, 0.3f, 1}, {0.3f, 1, 0.3f, 1}, {0.3f, 0.3f, 1, 1}, {1, 1, 1, 1}};
   std::copy(&coins[0][0], &coins[0][0] + 16, &t.couleurs[0][0]);
   t.balle.x = W / 3 + 0.5f;
   t.balle.y = H / 2 + 0.5f;
@@ -138,9 +140,7 @@ int main(int argc, char** argv) {
   }
   plein = genere(255, 255);
 
-  const struct {
-    int l, h;
-  } tailles[] = {{640, 480}, {1024, 768}};
+  const struct { int l, h; } tailles[] = {{640, 480}, {1024, 768}};
   for (const auto& s : tailles) {
     const std::string suffixe = "/" + std::to_string(s.l) + "x" + std::to_string(s.h);
     benchmark::RegisterBenchmark(("image_vide" + suffixe).c_str(), BM_ImageVide, s.l, s.h)

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* donnees, size_t taille) {
         e.hauteur > PakCoteMax)
       std::abort();
     // Written back, the header is the file's own.
-    const std::vector<uint8_t> entete = ecrireEntetePak(rendu, e.largeur, e.hauteur, e.octetsParPixel);
+    const std::vector<uint8_t> entete =
+        ecrireEntetePak(rendu, e.largeur, e.hauteur, e.octetsParPixel);
     if (!std::equal(entete.begin(), entete.end(), fichier.begin())) std::abort();
   }
   return 0;

@@ -89,7 +89,8 @@ inline std::string ecrireScript(const Script& s) {
 
 // Level `numero` (1 for the first) of a level file, loaded into `t` and set up as the play
 // screen starts a level. False with a message when the file or the level cannot be read.
-inline bool chargerNiveau(const std::string& fichier, long numero, Terrain& t, std::string& erreur) {
+inline bool chargerNiveau(const std::string& fichier, long numero, Terrain& t,
+                          std::string& erreur) {
   LecteurNiveaux lecteur;
   if (!lecteur.ouvrir(fichier)) {
     erreur = fichier + " is not a readable level file";

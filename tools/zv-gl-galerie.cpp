@@ -98,35 +98,41 @@ struct Galerie {
     ajouter<LabelGUI>(x0 + 10, y0 + 30, 280,
                       "<cffdd77>Couleur<cffffff>, <u1>soulign\xe9<u>, <s1>barr\xe9<s>, "
                       "<b1>gras<b>, <i3>pench\xe9<i>, chevrons <(>ok<)>. "
-                      "\xc9t\xe9 \xe0 la for\xeat : \xe7" "a, na\xefve, c\x9cur, 12 \x80, "
+                      "\xc9t\xe9 \xe0 la for\xeat : \xe7"
+                      "a, na\xefve, c\x9cur, 12 \x80, "
                       "\xab guillemets \xbb.",
                       nullptr, 0);
     ajouter<BoutonGUI>(x0 + 10, y0 + 150, 130, "Bouton", nullptr, 0);
-    boutonChoix = ajouter<BoutonGUI>(x0 + 150, y0 + 150, 140, "Choisir couleur",
-                       [this](ZoneGUI*, int, int type, int, int) {
-                         if (type == EV_RELACHE) ouvrirChoix();
-                       },
-                       0);
+    boutonChoix = ajouter<BoutonGUI>(
+        x0 + 150, y0 + 150, 140, "Choisir couleur",
+        [this](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_RELACHE) ouvrirChoix();
+        },
+        0);
     ajouter<CheckGUI>(x0 + 10, y0 + 180, 130, "Coch\xe9", true, nullptr, 0);
     ajouter<CheckGUI>(x0 + 150, y0 + 180, 140, "Pas coch\xe9", false, nullptr, 0);
     ajouter<LabelGUI>(x0 + 10, y0 + 210, 120, "Nombre :", nullptr, 0);
     ajouter<IntGUI>(7, 0, 10, x0 + 130, y0 + 210, 160, nullptr, 0);
     ajouter<LabelGUI>(x0 + 10, y0 + 240, 120, "Nom :", nullptr, 0);
-    saisie = ajouter<InputGUI>(x0 + 130, y0 + 240, 160, "Tapez ici", 12,
-                               [this](ZoneGUI*, int, int type, int, int) {
-                                 if (type == EV_TOUCHE) dire("texte " + saisie->getTexte());
-                               },
-                               0);
+    saisie = ajouter<InputGUI>(
+        x0 + 130, y0 + 240, 160, "Tapez ici", 12,
+        [this](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_TOUCHE) dire("texte " + saisie->getTexte());
+        },
+        0);
     icone = chargerTexture(repertoires->chemin("imgs/boutons/options.png"), TexClamp);
     ajouter<ImageGUI>(x0 + 10, y0 + 275, 32, 32, icone, nullptr, 0);
     ajouter<ImageGUI>(x0 + 50, y0 + 275, 16, 20, gui->styleListe.flecheHaut, nullptr, 0);
     ajouter<ImageGUI>(x0 + 70, y0 + 275, 16, 20, gui->styleListe.flecheBas, nullptr, 0);
-    ajouter<LabelGUI>(x0 + 95, y0 + 280, 195, "<i2>Images et fl\xe8" "ches", nullptr, 0);
+    ajouter<LabelGUI>(x0 + 95, y0 + 280, 195,
+                      "<i2>Images et fl\xe8"
+                      "ches",
+                      nullptr, 0);
 
     // Right column: the list and the colour fields.
     auto* liste = ajouter<ListGUI>(x0 + 310, y0 + 30, 280, 5);
-    const char* niveaux[] = {"Premiers pas", "Briques fragiles", "Ressorts", "Bombes",
-                             "Interrupteurs", "Casse-t\xeates"};
+    const char* niveaux[] = {"Premiers pas", "Briques fragiles", "Ressorts",
+                             "Bombes",       "Interrupteurs",    "Casse-t\xeates"};
     for (int i = 0; i < 6; ++i) liste->ajouter({niveaux[i], i});
     liste->setSelection(1);
     liste->rafraichir();
@@ -145,7 +151,9 @@ struct Galerie {
     coins->marqueur = ColorGUI::LigneHorizontale;
     coins->viser(140, 20);
     ajouter<LabelGUI>(x0 + 10, y0 + 320, 280,
-                      "<c99ccff>Cliquez, tapez, faites d\xe9" "filer la liste.", nullptr, 0);
+                      "<c99ccff>Cliquez, tapez, faites d\xe9"
+                      "filer la liste.",
+                      nullptr, 0);
     ajouter<BoutonGUI>(x0 + 490, y0 + 405, 100, "Fermer", nullptr, 0);
   }
   ~Galerie() {

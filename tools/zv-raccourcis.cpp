@@ -1,8 +1,9 @@
 // zv-raccourcis: looks for shortcuts in every level of a level file, the way a player who does
 // not know the intended route would: simple held keys, one key tapped then another held,
 // random scripts, a local search that moves the key changes of the recorded solution to win
-// sooner, and a breadth-first search over key changes every 5 steps. A level fails when a script wins it much sooner than its solution, or when one
-// held key wins it (outside the first file). Deterministic for a given seed.
+// sooner, and a breadth-first search over key changes every 5 steps. A level fails when a script
+// wins it much sooner than its solution, or when one held key wins it (outside the first file).
+// Deterministic for a given seed.
 //   zv-raccourcis [options] FILE.map SOLUTIONS
 // SOLUTIONS is the path prefix of the solutions: level N's is SOLUTIONS-N.txt, whose first line
 // is "# won at step S". See --help.
@@ -57,12 +58,12 @@ struct Bilan {
   long solution = 0;
   long plusRapide = 0;
   std::string par = "solution";
-  long cleTenue = -1;          // step of the fastest win by one held key, -1 for none
+  long cleTenue = -1;  // step of the fastest win by one held key, -1 for none
   std::string cleTenueNom;
-  long deuxCles = -1;          // fastest win by one key tapped then another held
+  long deuxCles = -1;  // fastest win by one key tapped then another held
   std::string deuxClesNom;
-  double atterrissage = 1e9;   // closest landing of the solution to a deadly cell
-  std::string bord;            // a blastable border cell, when the level holds bombs
+  double atterrissage = 1e9;  // closest landing of the solution to a deadly cell
+  std::string bord;           // a blastable border cell, when the level holds bombs
 };
 
 // A blast could open the level's edge: some border cell is destructible and the level holds or
@@ -141,7 +142,8 @@ Script muter(const Script& s, std::mt19937& alea, long longueur) {
       m.erase(m.begin() + static_cast<long>(i));
     }
   }
-  std::stable_sort(m.begin(), m.end(), [](const Consigne& a, const Consigne& b) { return a.pas < b.pas; });
+  std::stable_sort(m.begin(), m.end(),
+                   [](const Consigne& a, const Consigne& b) { return a.pas < b.pas; });
   return m;
 }
 
@@ -188,7 +190,8 @@ Bilan examiner(Partie& partie, const Script& solution, long pasSolution, const R
     }
   }
   // Random scripts.
-  for (int i = 0; i < r.aleatoires; ++i) retenir(gagne(scriptAleatoire(alea, pasSolution), pasSolution), "random script");
+  for (int i = 0; i < r.aleatoires; ++i)
+    retenir(gagne(scriptAleatoire(alea, pasSolution), pasSolution), "random script");
   // Local search from the solution: keep every change that still wins, no later.
   Script meilleur = solution;
   long pasMeilleur = pasSolution;

@@ -262,9 +262,11 @@ int main(int argc, char** argv) {
     }
     const Mesure m = mesurer(partie, route, pasRoute, decalage, mesure, static_cast<int>(graines));
     const bool ok = m.tolerance >= decalage && m.aleatoiresGagnes == graines;
-    std::printf("level %2ld  won at %5ld  changes %2zu  worst shift still won +-%-3ld  random %ld/%ld  %s\n",
-                n, pasRoute, route.size(), m.tolerance, static_cast<long>(m.aleatoiresGagnes),
-                graines, ok ? "ok" : "FAIL");
+    std::printf(
+        "level %2ld  won at %5ld  changes %2zu  worst shift still won +-%-3ld  random %ld/%ld  "
+        "%s\n",
+        n, pasRoute, route.size(), m.tolerance, static_cast<long>(m.aleatoiresGagnes), graines,
+        ok ? "ok" : "FAIL");
     if (!ok) ++echecs;
   }
   if (n == 1) {

@@ -93,9 +93,10 @@ int main(int argc, char** argv) {
       }
     }
     const bool ok = dehors == 0 && (cellules == 0 || plusPetite >= static_cast<float>(minimum));
-    std::printf("level %2zu  %3d x %-3d  cells to see %3d  outside %2d  smallest cell %5.1f px  %s\n",
-                i + 1, n.largeur, n.hauteur, cellules, dehors,
-                cellules ? static_cast<double>(plusPetite) : 0.0, ok ? "ok" : "FAIL");
+    std::printf(
+        "level %2zu  %3d x %-3d  cells to see %3d  outside %2d  smallest cell %5.1f px  %s\n",
+        i + 1, n.largeur, n.hauteur, cellules, dehors,
+        cellules ? static_cast<double>(plusPetite) : 0.0, ok ? "ok" : "FAIL");
     if (!ok) ++echecs;
   }
   std::fflush(stdout);

@@ -55,7 +55,8 @@ int preparerRepertoires(const LigneCommande& ligne) {
   if (!repertoires->verifierDonnees()) return -1;
   // A save killed half way leaves its temporary file beside the level: no other run writes one
   // that old, so it goes.
-  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"), static_cast<int64_t>(std::time(nullptr)));
+  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"),
+                              static_cast<int64_t>(std::time(nullptr)));
   return 0;
 }
 

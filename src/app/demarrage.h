@@ -11,8 +11,8 @@ std::string avecSlashFinal(const std::string& dossier);
 // Works out the user directory (the desktop's data folder + "/zarvinel") and the data directory
 // (the build's record), applies the command line, logs both, creates the global `repertoires`
 // and checks the data, then removes the stale temporary files of killed saves in "mapsusr/"
-// (supprimerTemporairesPerimes). Returns 0 to go on, or the exit code: -1 when the data check fails or no
-// user directory can be had (neither from the environment nor from "--dirhome").
+// (supprimerTemporairesPerimes). Returns 0 to go on, or the exit code: -1 when the data check fails
+// or no user directory can be had (neither from the environment nor from "--dirhome").
 int preparerRepertoires(const LigneCommande& ligne);
 
 // The arguments a restart passes to the new process: "--rebooted", then the directories that

@@ -5,18 +5,12 @@ LigneCommande lireLigneCommande(const std::vector<std::string>& arguments) {
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
     const bool suivant = i + 1 < arguments.size();
-    if (a == "--dirdata" && suivant)
-      l.dossierDonnees = arguments[++i];
-    else if (a == "--dirhome" && suivant)
-      l.dossierUtilisateur = arguments[++i];
-    else if (a == "--default")
-      l.parDefaut = true;
-    else if (a == "--rebooted")
-      l.redemarre = true;
-    else if (a == "--help")
-      l.aide = true;
-    else if (a == "--version")
-      l.version = true;
+    if (a == "--dirdata" && suivant) l.dossierDonnees = arguments[++i];
+    else if (a == "--dirhome" && suivant) l.dossierUtilisateur = arguments[++i];
+    else if (a == "--default") l.parDefaut = true;
+    else if (a == "--rebooted") l.redemarre = true;
+    else if (a == "--help") l.aide = true;
+    else if (a == "--version") l.version = true;
   }
   return l;
 }

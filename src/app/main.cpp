@@ -261,11 +261,8 @@ int main(int argc, char** argv) {
         journal("Menu options retour");
         break;
       }
-      case MenuLangue:
-        quitter = ecranLangue();
-        break;
-      default:
-        break;
+      case MenuLangue: quitter = ecranLangue(); break;
+      default: break;
     }
   }
 

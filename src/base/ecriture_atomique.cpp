@@ -91,13 +91,15 @@ bool nomTemporaire(const std::string& nom) {
   return true;
 }
 
-int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant, int64_t ageMinimal) {
+int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant,
+                                int64_t ageMinimal) {
   const auto noms = listerFichiers(dossier, "");
   if (!noms) return 0;
   int supprimes = 0;
   for (const std::string& nom : *noms) {
     if (!nomTemporaire(nom)) continue;
-    const std::string chemin = dossier + (dossier.empty() || dossier.back() == '/' ? "" : "/") + nom;
+    const std::string chemin =
+        dossier + (dossier.empty() || dossier.back() == '/' ? "" : "/") + nom;
     struct stat st;
     if (lstat(chemin.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
     if (maintenant - static_cast<int64_t>(st.st_mtime) < ageMinimal) continue;

@@ -28,13 +28,10 @@ RaisonEcriture raisonEcriture(const std::string& chemin) {
 
 const char* cleRaisonEcriture(RaisonEcriture raison) {
   switch (raison) {
-    case RaisonEcriture::Dossier:
-      return "RaisonDossier";
-    case RaisonEcriture::LectureSeule:
-      return "RaisonLectureSeule";
+    case RaisonEcriture::Dossier: return "RaisonDossier";
+    case RaisonEcriture::LectureSeule: return "RaisonLectureSeule";
     case RaisonEcriture::Aucune:
-    case RaisonEcriture::Impossible:
-      break;
+    case RaisonEcriture::Impossible: break;
   }
   return "RaisonEcriture";
 }

@@ -10,7 +10,8 @@ int entierVersTexte(int32_t valeur, char* tampon, int base, int capacite) {
     // Only the terminator fits: an empty text, the whole value (or the error) left out.
     tampon[0] = '\0';
     if (base < 2 || base > 36) return -1;
-    uint32_t reste = valeur < 0 ? 0u - static_cast<uint32_t>(valeur) : static_cast<uint32_t>(valeur);
+    uint32_t reste =
+        valeur < 0 ? 0u - static_cast<uint32_t>(valeur) : static_cast<uint32_t>(valeur);
     return reste > INT32_MAX ? INT32_MAX : static_cast<int>(reste);
   }
   if (base < 2 || base > 36) {

@@ -46,8 +46,7 @@ void Traducteur::charger(const std::string& chemin) {
   const Lecture lecture = lireFichierOrdinaire(chemin, LangueTailleMax, contenu);
   // A missing file reads as an empty language; so does anything else that is no readable file.
   const bool f = lecture == Lecture::Lu;
-  if (!f && lecture != Lecture::Absent)
-    journal(ligneFichierIgnore(chemin, lecture));
+  if (!f && lecture != Lecture::Absent) journal(ligneFichierIgnore(chemin, lecture));
 
   std::map<std::string, std::string> textes;
   std::string nom;

@@ -48,7 +48,7 @@ class EssaiEditeur {
   int largeurEcran_, hauteurEcran_;
   bool demande_ = false;
   std::optional<std::pair<int, int>> depart_;  // column, row
-  std::unique_ptr<Niveau> niveauRoute_;  // with a route: the level it wins
+  std::unique_ptr<Niveau> niveauRoute_;        // with a route: the level it wins
   int numeroRoute_ = 0;
   Solution route_;
 };

@@ -187,7 +187,7 @@ bool EtatEditeur::ecrire(const std::string& chemin) {
 void EtatEditeur::apresSauvegarde() {
   modifie_ = false;
   avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, traduire("Enregistre"),
-                                     nullptr, 0);
+                                      nullptr, 0);
   avisDebut_ = 0;
   signature_ = signatureFichier(chemin_);
   if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);

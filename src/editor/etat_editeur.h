@@ -37,7 +37,13 @@ enum CommandeEditeur : int {
 
 // Which dialog is open.
 enum class DialogueEditeur {
-  Aucun, Quitter, Ajouter, Supprimer, Proprietes, Erreur, Recuperation,
+  Aucun,
+  Quitter,
+  Ajouter,
+  Supprimer,
+  Proprietes,
+  Erreur,
+  Recuperation,
   Conflit,     // the file changed on disk since read or saved: overwrite, new name, cancel
   EchecCopie,  // closing, the recovery copy not written: try again, elsewhere, give up
 };
@@ -135,7 +141,8 @@ class EtatEditeur {
   // A dialog button's own action, run on the click only and only while its layer is the one in
   // front (its dialog still open and nothing over it): a closed dialog's buttons are dead at
   // once, though their widgets wait for detruireFermes.
-  RappelGUI rappelDe(Couche couche, std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action);
+  RappelGUI rappelDe(Couche couche,
+                     std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action);
   RappelGUI rappelDe(Couche couche, std::function<void()> action);
   bool auPremierPlan(Couche couche, uint64_t serie) const;
 
@@ -188,7 +195,7 @@ class EtatEditeur {
   bool modifie_ = false;
   std::unique_ptr<BoutonGUI> avis_;  // a boxed text, readable over the board
   uint32_t avisDebut_ = 0;
-  bool demanderToujours_ = false;  // the quit question even with nothing changed (Escape)
+  bool demanderToujours_ = false;       // the quit question even with nothing changed (Escape)
   SignatureFichier signature_;          // the file as read or last saved
   bool sortirApresSauvegarde_ = false;  // the save came from the quit dialog's "Oui"
   std::string dossierUtilisateur_;
@@ -213,7 +220,7 @@ class EtatEditeur {
   float travail_[4][4] = {};
   int quartier_ = 0;
   float couleurOuverture_[4] = {};  // what the colour chooser showed when it opened
-  int niveauDialogue_ = 1;  // the level (from 1) shown when the open dialog was opened
+  int niveauDialogue_ = 1;          // the level (from 1) shown when the open dialog was opened
 
   HistoriqueEditeur* historique_ = nullptr;
   InstantaneEditeur base_;  // the levels as the last step left them

@@ -67,7 +67,8 @@ void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTrav
 }
 
 bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
-  if (colonne < 0 || ligne < 0 || colonne >= niveau.largeur || ligne >= niveau.hauteur) return false;
+  if (colonne < 0 || ligne < 0 || colonne >= niveau.largeur || ligne >= niveau.hauteur)
+    return false;
   const size_t i = static_cast<size_t>(ligne) * static_cast<size_t>(niveau.largeur) +
                    static_cast<size_t>(colonne);
   if (i >= niveau.grille.size()) return false;
@@ -102,8 +103,14 @@ std::vector<std::pair<int, int>> casesEntre(int c0, int l0, int c1, int l1) {
     cases.emplace_back(c0, l0);
     if (c0 == c1 && l0 == l1) break;
     const int e2 = 2 * erreur;
-    if (e2 >= dl) { erreur += dl; c0 += sc; }
-    if (e2 <= dc) { erreur += dc; l0 += sl; }
+    if (e2 >= dl) {
+      erreur += dl;
+      c0 += sc;
+    }
+    if (e2 <= dc) {
+      erreur += dc;
+      l0 += sl;
+    }
   }
   return cases;
 }
@@ -154,8 +161,8 @@ std::vector<std::pair<int, int>> casesRemplissage(const Niveau& niveau, uint8_t 
 
 void zoomerVers(Camera& camera, int sens, const float* cibleX, const float* cibleY) {
   const float avant = camera.profondeurOeil;
-  const float apres = std::max(ProfondeurZoomMax,
-                               std::min(ProfondeurZoomMin, avant * (sens < 0 ? 0.85f : 1.0f / 0.85f)));
+  const float apres = std::max(
+      ProfondeurZoomMax, std::min(ProfondeurZoomMin, avant * (sens < 0 ? 0.85f : 1.0f / 0.85f)));
   camera.profondeurOeil = apres;
   if (!cibleX || !cibleY) return;
   // The point under the pointer stays under it: the look-at point moves toward it by the share
@@ -179,8 +186,8 @@ void defilerVers(Camera& camera, int largeur, int hauteur, int dx, int dy, uint3
 
 void defilerBords(Camera& camera, int largeur, int hauteur, int mx, int my, int ecranL, int ecranH,
                   uint32_t dt) {
-  defilerVers(camera, largeur, hauteur, (mx > ecranL - 16) - (mx <= 15), (my > ecranH - 16) - (my <= 15),
-              dt);
+  defilerVers(camera, largeur, hauteur, (mx > ecranL - 16) - (mx <= 15),
+              (my > ecranH - 16) - (my <= 15), dt);
 }
 
 void glisserVue(Camera& camera, int largeur, int hauteur, int dx, int dy, int ecranH) {
@@ -208,7 +215,8 @@ std::string cheminRecuperation(const std::string& chemin) { return chemin + ".re
 bool ecrireRecuperation(const std::string& chemin, const std::vector<Niveau>& niveaux) {
   const std::string copie = cheminRecuperation(chemin);
   const bool ok = remplacerFichier(copie, octetsFichier(niveaux), LienCible::Remplacer);
-  journal(ok ? "Copie de secours : " + copie : "***** Erreur : copie de secours impossible : " + copie);
+  journal(ok ? "Copie de secours : " + copie
+             : "***** Erreur : copie de secours impossible : " + copie);
   return ok;
 }
 
@@ -223,13 +231,15 @@ bool lireRecuperation(const std::string& chemin, std::vector<Niveau>& niveaux) {
 bool recuperationExiste(const std::string& chemin) {
   std::error_code erreur;
   // A link there is none of the game's: never read through it.
-  return std::filesystem::is_regular_file(std::filesystem::symlink_status(cheminRecuperation(chemin), erreur));
+  return std::filesystem::is_regular_file(
+      std::filesystem::symlink_status(cheminRecuperation(chemin), erreur));
 }
 
 void supprimerRecuperation(const std::string& chemin) {
   std::error_code erreur;
   std::filesystem::remove(cheminRecuperation(chemin), erreur);
-  if (erreur) journal("***** Erreur : copie de secours non supprimée : " + cheminRecuperation(chemin));
+  if (erreur)
+    journal("***** Erreur : copie de secours non supprimée : " + cheminRecuperation(chemin));
 }
 
 bool fichierProtege(const std::string& chemin) {

@@ -12,7 +12,7 @@
 #include "game/camera.h"
 #include "game/niveau.h"
 
-constexpr uint8_t OutilBalle = 255;  // the tool that places the ball's start
+constexpr uint8_t OutilBalle = 255;    // the tool that places the ball's start
 constexpr int NombreOutilsCases = 20;  // tools 0..19 write their cell code
 
 // A new level as the add dialog makes it: 15 x 15 empty cells, start (1.5, 1.5), no bombs,

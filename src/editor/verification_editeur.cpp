@@ -52,9 +52,12 @@ void VerificationEditeur::ouvrir(const Niveau& niveau, int numero) {
 void VerificationEditeur::construireRecherche() {
   dialogue_ = std::make_unique<DialogueGUI>(LargeurDialogue, HauteurDialogue);
   dialogue_->setTitre(traduire("VerifTitre") + " " + std::to_string(numero_));
-  dialogue_->ajouterBouton(traduire("Ann"), [this](ZoneGUI*, int, int type, int, int) {
-    if (type == EV_RELACHE) demande_ = Demande::Fermer;
-  }, 0);
+  dialogue_->ajouterBouton(
+      traduire("Ann"),
+      [this](ZoneGUI*, int, int type, int, int) {
+        if (type == EV_RELACHE) demande_ = Demande::Fermer;
+      },
+      0);
   ligne2_ = dialogue_->ajouterTexte("");
   ligne1_ = dialogue_->ajouterTexte(traduire("VerifRecherche"));
   texte2_.clear();
@@ -64,24 +67,26 @@ void VerificationEditeur::construireResultat() {
   dialogue_ = std::make_unique<DialogueGUI>(LargeurDialogue, HauteurDialogue);
   dialogue_->setTitre(traduire("VerifTitre") + " " + std::to_string(numero_));
   if (resultat_.trouvee) {
-    dialogue_->ajouterBouton(traduire("Montrer"), [this](ZoneGUI*, int, int type, int, int) {
-      if (type == EV_RELACHE) demande_ = Demande::Montrer;
-    }, 0);
+    dialogue_->ajouterBouton(
+        traduire("Montrer"),
+        [this](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_RELACHE) demande_ = Demande::Montrer;
+        },
+        0);
   }
-  dialogue_->ajouterBouton(traduire("OK"), [this](ZoneGUI*, int, int type, int, int) {
-    if (type == EV_RELACHE) demande_ = Demande::Fermer;
-  }, 0);
+  dialogue_->ajouterBouton(
+      traduire("OK"),
+      [this](ZoneGUI*, int, int type, int, int) {
+        if (type == EV_RELACHE) demande_ = Demande::Fermer;
+      },
+      0);
   std::string texte1, texte2;
   switch (resultat_.fin) {
     case FinRecherche::Gagnee:
       texte1 = traduire("VerifGagnable") + " " + texteSecondes(pasJoues(resultat_)) + " s";
       break;
-    case FinRecherche::SansDepart:
-      texte1 = traduire("VerifSansDepart");
-      break;
-    default:
-      texte1 = traduire("VerifSansVictoire");
-      break;
+    case FinRecherche::SansDepart: texte1 = traduire("VerifSansDepart"); break;
+    default: texte1 = traduire("VerifSansVictoire"); break;
   }
   if (resultat_.fin != FinRecherche::SansDepart) {
     texte2 = traduire("VerifEtats") + " " + std::to_string(resultat_.etats);
@@ -97,14 +102,11 @@ void VerificationEditeur::terminer() {
   const std::string etats = std::to_string(resultat_.etats) + " états";
   switch (resultat_.fin) {
     case FinRecherche::Gagnee:
-      journal("Vérification : gagnable en " + std::to_string(pasJoues(resultat_)) + " pas (" + etats +
-              ", " + duree + ")");
+      journal("Vérification : gagnable en " + std::to_string(pasJoues(resultat_)) + " pas (" +
+              etats + ", " + duree + ")");
       break;
-    case FinRecherche::SansDepart:
-      journal("Vérification : la balle n'a pas de départ");
-      break;
-    case FinRecherche::Annulee:
-      return;
+    case FinRecherche::SansDepart: journal("Vérification : la balle n'a pas de départ"); break;
+    case FinRecherche::Annulee: return;
     default:
       journal("Vérification : aucune victoire dans les bornes (" + etats + ", " + duree + ")");
       break;
@@ -149,10 +151,9 @@ void VerificationEditeur::avancer(EtatEditeur& etat, EssaiEditeur& essai) {
   // The search's progress, as far as it has gone.
   const ProgresRecherche& progres = verification_.progres();
   const long pas = static_cast<long>(progres.pas.load(std::memory_order_relaxed));
-  const std::string texte = traduire("VerifEtats") + " " +
-                            std::to_string(progres.etats.load(std::memory_order_relaxed)) +
-                            "   " + traduire("VerifPas") + " " +
-                            texteSecondes(static_cast<uint32_t>(pas)) + " s";
+  const std::string texte =
+      traduire("VerifEtats") + " " + std::to_string(progres.etats.load(std::memory_order_relaxed)) +
+      "   " + traduire("VerifPas") + " " + texteSecondes(static_cast<uint32_t>(pas)) + " s";
   if (ligne2_ && texte != texte2_) ligne2_->zone()->setTexte(texte);
   texte2_ = texte;
 }

@@ -63,7 +63,8 @@ void ajouterPlaneur(Terrain& niveau) {
   if (grille.size() != static_cast<size_t>(W) * static_cast<size_t>(H)) return;
   const int x = std::rand() % (W - 2);
   const int y = std::rand() % (H - 2);
-  const int cellules[5][2] = {{x + 1, y}, {x + 2, y + 1}, {x, y + 2}, {x + 1, y + 2}, {x + 2, y + 2}};
+  const int cellules[5][2] = {
+      {x + 1, y}, {x + 2, y + 1}, {x, y + 2}, {x + 1, y + 2}, {x + 2, y + 2}};
   for (const auto& cellule : cellules) {
     grille[static_cast<size_t>(cellule[1]) * W + cellule[0]] = Brique;
   }

@@ -27,11 +27,11 @@ void ajouterPlaneur(Terrain& niveau);
 
 // The animation's own state, new at each start.
 struct EtatFondMenu {
-  float cibleX = 128, cibleY = 101;        // point the camera heads for, in cells
-  float vitesseX = 0, vitesseY = 0;        // motion of the target per step
+  float cibleX = 128, cibleY = 101;           // point the camera heads for, in cells
+  float vitesseX = 0, vitesseY = 0;           // motion of the target per step
   float pousseeX = 0.01f, pousseeY = -0.01f;  // added to the speed each step
-  bool tourneX = false, tourneY = false;   // the push was reversed during this excursion
-  int pas = 0;                             // steps since the start
+  bool tourneX = false, tourneY = false;      // the push was reversed during this excursion
+  int pas = 0;                                // steps since the start
   TamponsVie tampons;
 };
 

@@ -13,12 +13,12 @@
 
 namespace {
 
-constexpr float MargeBord = 0.5f;      // the ball centre stays this far inside the grid
-constexpr float SeuilSol = 0.5f;       // more free space below than this: airborne
-constexpr float ChuteMax = 0.2f;       // largest fall per step, also the jump's vertical scale
+constexpr float MargeBord = 0.5f;  // the ball centre stays this far inside the grid
+constexpr float SeuilSol = 0.5f;   // more free space below than this: airborne
+constexpr float ChuteMax = 0.2f;   // largest fall per step, also the jump's vertical scale
 constexpr float VitesseRoule = 0.075f;
 constexpr int32_t DureeSaut = 120;
-constexpr float ArcSaut = 2.6f;        // arc f = saut * 2.6 / 130 - 1.3
+constexpr float ArcSaut = 2.6f;  // arc f = saut * 2.6 / 130 - 1.3
 constexpr float DemiArcSaut = 1.3f;
 constexpr float FacteurSautX = 0.5f;
 constexpr double HauteurSondeMur = 0.49;
@@ -287,7 +287,8 @@ void interrupteur(Terrain& t, const Pas& p, SonsEtape& sons) {
   // Local bounds and a branch-free body: byte stores may alias the vector's own fields.
   uint8_t* cellule = t.grille.data();
   uint8_t* const fin = cellule + t.grille.size();
-  for (; cellule != fin; ++cellule) *cellule = *cellule == brique ? static_cast<uint8_t>(Vide) : *cellule;
+  for (; cellule != fin; ++cellule)
+    *cellule = *cellule == brique ? static_cast<uint8_t>(Vide) : *cellule;
   t.grille[static_cast<size_t>(p.cy) * t.largeur + p.cx] = Vide;
   sons.jouer(SonInterrupteur);
 }

@@ -40,6 +40,7 @@ constexpr bool estSolide(uint8_t code) {
   return code == Brique || code == Casse || code == Blinde || estCouleur(code);
 }
 constexpr bool estDestructible(uint8_t code) {
-  return code == Brique || code == Casse || code == Ressort || code == Bombe || estInterrupteur(code);
+  return code == Brique || code == Casse || code == Ressort || code == Bombe ||
+         estInterrupteur(code);
 }
 constexpr bool estCasse(uint8_t code) { return code == Casse; }

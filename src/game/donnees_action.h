@@ -9,11 +9,11 @@
 #include "game/touches.h"
 
 struct DonneesAction {
-  std::atomic<bool> arret{false};     // the action thread must stop
-  std::atomic<int32_t> resultat{0};   // 0 running, 1 won, 2 lost
-  std::atomic<uint32_t> pas{0};       // steps run since the thread started
-  std::atomic<uint8_t> touches{0};    // the held keys, as the main thread last sampled them
-  std::atomic<bool> pause{false};     // the steps wait (the pause panel is open)
+  std::atomic<bool> arret{false};        // the action thread must stop
+  std::atomic<int32_t> resultat{0};      // 0 running, 1 won, 2 lost
+  std::atomic<uint32_t> pas{0};          // steps run since the thread started
+  std::atomic<uint8_t> touches{0};       // the held keys, as the main thread last sampled them
+  std::atomic<bool> pause{false};        // the steps wait (the pause panel is open)
   std::atomic<uint32_t> pasResultat{0};  // the step count when the kept result came
 
   // Stores `r` unless a result is already there: the first result, from either thread, is
@@ -28,7 +28,8 @@ struct DonneesAction {
   // The keys go over as one byte: SDL's keyboard state belongs to the main thread, which samples
   // it after polling the events; the step reads the latest sample.
   void deposerTouches(const Touches& t) {
-    touches.store(static_cast<uint8_t>((t.gauche ? 1 : 0) | (t.droite ? 2 : 0) | (t.espace ? 4 : 0)));
+    touches.store(
+        static_cast<uint8_t>((t.gauche ? 1 : 0) | (t.droite ? 2 : 0) | (t.espace ? 4 : 0)));
   }
   Touches lireTouches() const {
     const uint8_t b = touches.load();

@@ -8,15 +8,15 @@
 
 // One sample of the first pad.
 struct EtatManette {
-  int16_t axeX = 0;       // the stick's horizontal axis, -32768 (left) .. 32767 (right)
-  uint8_t chapeau = 0;    // the d-pad as SDL_HAT_* bits (left 8, right 2)
+  int16_t axeX = 0;     // the stick's horizontal axis, -32768 (left) .. 32767 (right)
+  uint8_t chapeau = 0;  // the d-pad as SDL_HAT_* bits (left 8, right 2)
   bool boutonBombe = false;
 };
 
 // Past this the stick counts as pushed: a resting stick drifts a little.
 constexpr int16_t SeuilManette = 8000;
-constexpr int BoutonManetteEntree = 0;                     // A, cross: bomb and Enter
-constexpr int BoutonsManetteStart[] = {7, 9};              // Start on the usual layouts
+constexpr int BoutonManetteEntree = 0;         // A, cross: bomb and Enter
+constexpr int BoutonsManetteStart[] = {7, 9};  // Start on the usual layouts
 
 // The held keys a pad sample stands for.
 Touches touchesManette(const EtatManette& e);

@@ -1,7 +1,7 @@
 #include "game/particule.h"
 
 void Particule::initialiser(float px, float py, float pz, float pvx, float pvy, float pvz,
-                           float demiCote) {
+                            float demiCote) {
   x = px;
   y = py;
   z = pz;

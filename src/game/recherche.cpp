@@ -157,7 +157,9 @@ class Grilles {
     }
     return n;
   }
-  size_t octets() const { return octetsCases_ + grilles_.capacity() * sizeof(Grille) + index_.octets(); }
+  size_t octets() const {
+    return octetsCases_ + grilles_.capacity() * sizeof(Grille) + index_.octets();
+  }
 
  private:
   std::vector<Grille> grilles_;
@@ -176,7 +178,9 @@ void pousser(std::vector<T>& v, T x) {
   v.push_back(std::move(x));
 }
 template <class T>
-size_t octets(const std::vector<T>& v) { return v.capacity() * sizeof(T); }
+size_t octets(const std::vector<T>& v) {
+  return v.capacity() * sizeof(T);
+}
 
 }  // namespace
 
@@ -209,7 +213,8 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
   };
   const uint64_t h0 = hacherGrille(partie.grille0);
   if (grilles.croissance(partie.grille0.size()) + vus.croissance() + croissance(noeuds) +
-          croissance(front) > bornes.octetsMax) {
+          croissance(front) >
+      bornes.octetsMax) {
     res.fin = FinRecherche::Bornee;
     return res;
   }
@@ -228,7 +233,8 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
   uint32_t gagneNoeud = 0;
   int gagneCle = 0;
   bool arret = false;
-  for (long couche = 0; couche * tous < bornes.pasMax && !front.empty() && gagnePas < 0 && !arret; ++couche) {
+  for (long couche = 0; couche * tous < bornes.pasMax && !front.empty() && gagnePas < 0 && !arret;
+       ++couche) {
     if (progres) progres->pas.store(couche * tous, std::memory_order_relaxed);
     suivant.clear();
     for (const Etat& e : front) {
@@ -251,7 +257,8 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
         for (; j < tous && r == EnCours; ++j) r = t.avancer(Cles[k], nullptr);
         // Most steps leave the grid alone: then it need not be copied back for the next key.
         const Grille& avant = grilles[e.grille];
-        const bool changee = std::memcmp(t.grille.data(), avant.cases.data(), avant.cases.size()) != 0;
+        const bool changee =
+            std::memcmp(t.grille.data(), avant.cases.data(), avant.cases.size()) != 0;
         if (changee) courante = Aucune;
         if (r == Perdu) continue;
         if (r == Gagne) {

@@ -41,9 +41,9 @@ enum class FinRecherche {
 
 struct Resolution {
   bool trouvee = false;
-  long pas = 0;     // step of the win
-  Script script;    // the winning keys, with as few changes as found
-  size_t etats = 0; // distinct states searched
+  long pas = 0;      // step of the win
+  Script script;     // the winning keys, with as few changes as found
+  size_t etats = 0;  // distinct states searched
   FinRecherche fin = FinRecherche::Bornee;
   size_t octetsPic = 0;  // the most bytes the search held at once
 };

@@ -17,9 +17,7 @@ void Terrain::reinitialiserCamera() { ::reinitialiserCamera(camera); }
 
 void Terrain::reinitialiserBalle() { balle = Balle{}; }
 
-void Terrain::suivreCameraBalle() {
-  suivreCamera(camera, balle.x, balle.y, camera.profondeurOeil);
-}
+void Terrain::suivreCameraBalle() { suivreCamera(camera, balle.x, balle.y, camera.profondeurOeil); }
 
 void Terrain::suivreCameraVers(float x, float y, float z) {
   std::lock_guard<std::mutex> garde(verrou);

@@ -8,16 +8,11 @@ namespace {
 
 int32_t Options::*champ(ActionJeu action) {
   switch (action) {
-    case ActionJeu::Gauche:
-      return &Options::ToucheGauche;
-    case ActionJeu::Droite:
-      return &Options::ToucheDroite;
-    case ActionJeu::Bombe:
-      return &Options::ToucheBombe;
-    case ActionJeu::Recommencer:
-      return &Options::ToucheRecommencer;
-    case ActionJeu::Pause:
-      break;
+    case ActionJeu::Gauche: return &Options::ToucheGauche;
+    case ActionJeu::Droite: return &Options::ToucheDroite;
+    case ActionJeu::Bombe: return &Options::ToucheBombe;
+    case ActionJeu::Recommencer: return &Options::ToucheRecommencer;
+    case ActionJeu::Pause: break;
   }
   return &Options::TouchePause;
 }
@@ -28,16 +23,11 @@ bool estSymbole(int32_t s) { return s > 0 && s < SDLK_LAST; }
 
 const char* cleOptionTouche(ActionJeu action) {
   switch (action) {
-    case ActionJeu::Gauche:
-      return "ToucheGauche";
-    case ActionJeu::Droite:
-      return "ToucheDroite";
-    case ActionJeu::Bombe:
-      return "ToucheBombe";
-    case ActionJeu::Recommencer:
-      return "ToucheRecommencer";
-    case ActionJeu::Pause:
-      break;
+    case ActionJeu::Gauche: return "ToucheGauche";
+    case ActionJeu::Droite: return "ToucheDroite";
+    case ActionJeu::Bombe: return "ToucheBombe";
+    case ActionJeu::Recommencer: return "ToucheRecommencer";
+    case ActionJeu::Pause: break;
   }
   return "TouchePause";
 }

@@ -39,9 +39,9 @@ Camera cameraNiveauEntier(int largeur, int hauteur, int largeurFenetre, int haut
   // The frame drawn around the cells reaches half a cell beyond them.
   const double demiLargeur = W / 2 + 0.5, demiHauteur = H / 2 + 0.5;
   const double t = std::tan(DemiChampVertical);
-  const double d = std::max({demiLargeur / (t * ratio(largeurFenetre, hauteurFenetre) *
-                                            RemplissageLargeur),
-                             demiHauteur / (t * RemplissageHauteur), DistanceMinimale});
+  const double d =
+      std::max({demiLargeur / (t * ratio(largeurFenetre, hauteurFenetre) * RemplissageLargeur),
+                demiHauteur / (t * RemplissageHauteur), DistanceMinimale});
   Camera k;
   k.oeilX = k.centreX = static_cast<float>(W / 2);
   k.oeilY = k.centreY = static_cast<float>(H / 2);

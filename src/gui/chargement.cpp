@@ -49,10 +49,10 @@ void chargerImagesGui(Gui& g) {
   journal("Fonts ok");
 
   TexturesCadre t;
-  GLuint* pieces[] = {&t.centre, &t.hautGauche, &t.haut,      &t.hautDroite, &t.gauche,
-                      &t.droite, &t.basGauche,  &t.bas,       &t.basDroite};
-  const char* fichiers[] = {"gui_fond", "gui_hg", "gui_h",  "gui_hd", "gui_g",
-                            "gui_d",    "gui_bg", "gui_b",  "gui_bd"};
+  GLuint* pieces[] = {&t.centre, &t.hautGauche, &t.haut, &t.hautDroite, &t.gauche,
+                      &t.droite, &t.basGauche,  &t.bas,  &t.basDroite};
+  const char* fichiers[] = {"gui_fond", "gui_hg", "gui_h", "gui_hd", "gui_g",
+                            "gui_d",    "gui_bg", "gui_b", "gui_bd"};
   for (int k = 0; k < 9; ++k)
     *pieces[k] = chargerTexture(img(std::string("gui/") + fichiers[k] + ".png"), 0);
   t.flecheHaut = chargerTexture(img("gui/haut.png"), TexClamp);

@@ -17,12 +17,36 @@ void couleurArcEnCiel(float u, float v, float rgba[4]) {
   const float hi = (1 + w) / 2, lo = (1 - w) / 2, d = hi - lo;
   const float f = 6 * borne01(u);
   switch (static_cast<int>(f)) {
-    case 0: rgba[0] = hi; rgba[1] = lo + f * d; rgba[2] = lo; break;
-    case 1: rgba[0] = lo + (2 - f) * d; rgba[1] = hi; rgba[2] = lo; break;
-    case 2: rgba[0] = lo; rgba[1] = hi; rgba[2] = lo + (f - 2) * d; break;
-    case 3: rgba[0] = lo; rgba[1] = lo + (4 - f) * d; rgba[2] = hi; break;
-    case 4: rgba[0] = lo + (f - 4) * d; rgba[1] = lo; rgba[2] = hi; break;
-    default: rgba[0] = hi; rgba[1] = lo; rgba[2] = lo + (6 - f) * d; break;
+    case 0:
+      rgba[0] = hi;
+      rgba[1] = lo + f * d;
+      rgba[2] = lo;
+      break;
+    case 1:
+      rgba[0] = lo + (2 - f) * d;
+      rgba[1] = hi;
+      rgba[2] = lo;
+      break;
+    case 2:
+      rgba[0] = lo;
+      rgba[1] = hi;
+      rgba[2] = lo + (f - 2) * d;
+      break;
+    case 3:
+      rgba[0] = lo;
+      rgba[1] = lo + (4 - f) * d;
+      rgba[2] = hi;
+      break;
+    case 4:
+      rgba[0] = lo + (f - 4) * d;
+      rgba[1] = lo;
+      rgba[2] = hi;
+      break;
+    default:
+      rgba[0] = hi;
+      rgba[1] = lo;
+      rgba[2] = lo + (6 - f) * d;
+      break;
   }
 }
 
@@ -100,12 +124,9 @@ void ColorGUI::placerSur(const float couleur[3]) {
       // Hue in sixths. A tie for the largest component is a hue between two primaries
       // (yellow, cyan, magenta), which the first matching formula gives exactly.
       float teinte;
-      if (r >= g && r >= b)
-        teinte = (g - b) / d;
-      else if (g >= b)
-        teinte = (b - r) / d + 2;
-      else
-        teinte = (r - g) / d + 4;
+      if (r >= g && r >= b) teinte = (g - b) / d;
+      else if (g >= b) teinte = (b - r) / d + 2;
+      else teinte = (r - g) / d + 4;
       u = teinte / 6;
       if (u < 0) u += 1;
       const float s = (mx + mn < 1) ? d / (mx + mn) : d / (2 - mx - mn);
@@ -121,8 +142,7 @@ void ColorGUI::placerSur(const float couleur[3]) {
 }
 
 void ColorGUI::evenement(ZoneGUI* zone, int /*partie*/, int type, int x, int y) {
-  if (type == EV_DESSINE)
-    dessinerChamp();
+  if (type == EV_DESSINE) dessinerChamp();
   else if (type == EV_RELACHE || type == EV_REPETE)
     viser(static_cast<float>(x), static_cast<float>(y));
   notifier(zone, type, x, y);

@@ -83,10 +83,8 @@ void ColorGUI::dessinerChamp() {
     for (int d : {-2, 2, -1, 1}) {
       const float gris = (d == -2 || d == 2) ? 1.0f : 0.0f;
       glColor4f(gris, gris, gris, 1);
-      if (v)
-        ligne(cx + d, Y1, cx + d, Y2);
-      else
-        ligne(X1, cy + d, X2, cy + d);
+      if (v) ligne(cx + d, Y1, cx + d, Y2);
+      else ligne(X1, cy + d, X2, cy + d);
     }
     glEnd();
   } else if (marqueur == Losange) {

@@ -41,19 +41,18 @@ void DialogueGUI::etiquette(const std::string& texte, int hauteurLigne) {
 IntGUI* DialogueGUI::ajouterEntier(const std::string& texte, int32_t valeur, int32_t min,
                                    int32_t max) {
   etiquette(texte, gui->styleBouton.hauteur);
-  auto w = std::make_unique<IntGUI>(valeur, min, max, fond_->x + largeur_ - colonne() + 5,
-                                    yLigne_, colonne() - 10, nullptr, 0);
+  auto w = std::make_unique<IntGUI>(valeur, min, max, fond_->x + largeur_ - colonne() + 5, yLigne_,
+                                    colonne() - 10, nullptr, 0);
   IntGUI* p = w.get();
   elements_.push_back(std::move(w));
   return p;
 }
 
-BoutonGUI* DialogueGUI::ajouterBoutonLigne(const std::string& texte,
-                                           const std::string& texteBouton, RappelGUI rappel,
-                                           int donnee) {
+BoutonGUI* DialogueGUI::ajouterBoutonLigne(const std::string& texte, const std::string& texteBouton,
+                                           RappelGUI rappel, int donnee) {
   etiquette(texte, gui->styleBouton.hauteur);
-  auto w = std::make_unique<BoutonGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_,
-                                       colonne() - 10, texteBouton, std::move(rappel), donnee);
+  auto w = std::make_unique<BoutonGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_, colonne() - 10,
+                                       texteBouton, std::move(rappel), donnee);
   BoutonGUI* p = w.get();
   elements_.push_back(std::move(w));
   return p;
@@ -62,12 +61,10 @@ BoutonGUI* DialogueGUI::ajouterBoutonLigne(const std::string& texte,
 ColorGUI* DialogueGUI::ajouterCouleur(const std::string& texte, int hauteur, int mode,
                                       const float* valeur, RappelGUI rappel, int donnee) {
   etiquette(texte, hauteur + 1);
-  auto w = std::make_unique<ColorGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_,
-                                      colonne() - 10, hauteur, std::move(rappel), donnee);
-  if (mode == 0 && valeur)
-    w->setCoins(valeur);
-  else if (mode == 1)
-    w->setArcEnCiel();
+  auto w = std::make_unique<ColorGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_, colonne() - 10,
+                                      hauteur, std::move(rappel), donnee);
+  if (mode == 0 && valeur) w->setCoins(valeur);
+  else if (mode == 1) w->setArcEnCiel();
   ColorGUI* p = w.get();
   elements_.push_back(std::move(w));
   return p;

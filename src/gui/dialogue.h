@@ -20,8 +20,8 @@ class DialogueGUI {
   DialogueGUI(const DialogueGUI&) = delete;
   DialogueGUI& operator=(const DialogueGUI&) = delete;
 
-  void setRatio(float f) { ratio_ = f; }   // share of the width given to each column (0.5)
-  void monter(int n) { yLigne_ -= n; }     // extra space above the last row
+  void setRatio(float f) { ratio_ = f; }  // share of the width given to each column (0.5)
+  void monter(int n) { yLigne_ -= n; }    // extra space above the last row
   void setTitre(const std::string& texte);
 
   // An 80-pixel button at the bottom, right of the previous one.

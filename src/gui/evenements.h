@@ -5,17 +5,17 @@
 class ZoneGUI;
 
 // Raw events of a zone (x, y relative to the zone's top-left corner unless stated).
-constexpr int EV_APPUI = 1;            // left button pressed over the zone (it takes the focus)
-constexpr int EV_RELACHE = 2;          // released over it after a press there: the click
-constexpr int EV_ENTREE = 3;           // the mouse entered it
-constexpr int EV_SORTIE = 4;           // the mouse left it
-constexpr int EV_REPETE = 5;           // button still held over it: 300 ms after the press, then every 50 ms
-constexpr int EV_TOUCHE = 16;          // key pressed, to the focus zone: x = character, y = modifiers
-constexpr int EV_TOUCHE_LACHEE = 32;   // key released, to the focus zone: same
-constexpr int EV_TOUCHE_NAV = 17;      // a navigation key (arrows up and down, Page Up/Down, Home,
-                                       // End) pressed, to the focus zone: x = its SDL key symbol
-constexpr int EV_MOLETTE = 64;         // the mouse wheel turned over the zone: x = -1 up, 1 down
-constexpr int EV_DESSINE = 256;        // the zone was just drawn; its owner may draw over it
+constexpr int EV_APPUI = 1;    // left button pressed over the zone (it takes the focus)
+constexpr int EV_RELACHE = 2;  // released over it after a press there: the click
+constexpr int EV_ENTREE = 3;   // the mouse entered it
+constexpr int EV_SORTIE = 4;   // the mouse left it
+constexpr int EV_REPETE = 5;  // button still held over it: 300 ms after the press, then every 50 ms
+constexpr int EV_TOUCHE = 16;  // key pressed, to the focus zone: x = character, y = modifiers
+constexpr int EV_TOUCHE_LACHEE = 32;  // key released, to the focus zone: same
+constexpr int EV_TOUCHE_NAV = 17;     // a navigation key (arrows up and down, Page Up/Down, Home,
+                                      // End) pressed, to the focus zone: x = its SDL key symbol
+constexpr int EV_MOLETTE = 64;        // the mouse wheel turned over the zone: x = -1 up, 1 down
+constexpr int EV_DESSINE = 256;       // the zone was just drawn; its owner may draw over it
 // Notifications the widgets add before passing the raw event on.
 constexpr int EV_COCHE = 1001;    // CheckGUI became checked
 constexpr int EV_DECOCHE = 1002;  // CheckGUI became unchecked

@@ -97,8 +97,8 @@ void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maint
   // their symbol.
   if (zoneFocus_ && (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP)) {
     ZoneGUI* focus = zoneFocus_;
-    focus->transmettre(e.type == SDL_KEYDOWN ? EV_TOUCHE : EV_TOUCHE_LACHEE,
-                       e.key.keysym.unicode, e.key.keysym.mod);
+    focus->transmettre(e.type == SDL_KEYDOWN ? EV_TOUCHE : EV_TOUCHE_LACHEE, e.key.keysym.unicode,
+                       e.key.keysym.mod);
     const SDLKey k = e.key.keysym.sym;
     const bool navigation = k == SDLK_UP || k == SDLK_DOWN || k == SDLK_PAGEUP ||
                             k == SDLK_PAGEDOWN || k == SDLK_HOME || k == SDLK_END;

@@ -92,7 +92,7 @@ class Gui {
   FontGUI* police() const { return police_.get(); }
 
   int32_t largeur = 0, hauteur = 0;
-  float ratio = 1;  // largeur / hauteur, for callers
+  float ratio = 1;        // largeur / hauteur, for callers
   StyleGUI stylePanneau;  // dialog backgrounds, panels
   StyleGUI styleBouton;   // BoutonGUI, the selected row of a list
   StyleGUI styleSaisie;   // InputGUI
@@ -131,12 +131,12 @@ class Gui {
   bool infobulleCachee_ = true;                // a press or release since then, or a button held
   std::unique_ptr<ZoneGUI> bulle_;             // the tooltip's box, listed nowhere (never hit)
   const ZoneGUI* infobulleMontree_ = nullptr;  // the zone whose tooltip the last frame showed
-  EtatSouris souris_;          // as the last mouse event left it
-  bool sourisConnue_ = false;  // a mouse event was seen
+  EtatSouris souris_;                          // as the last mouse event left it
+  bool sourisConnue_ = false;                  // a mouse event was seen
   std::unique_ptr<FontGUI> police_;
   std::vector<std::function<void()>> corbeille_;
-  std::vector<size_t> ordre_;   // drawing order, reused between frames
-  std::vector<int> niveaux_;    // layer of each zone of ordre_
+  std::vector<size_t> ordre_;  // drawing order, reused between frames
+  std::vector<int> niveaux_;   // layer of each zone of ordre_
   std::vector<ZoneGUI*> couche_;
 };
 

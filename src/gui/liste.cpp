@@ -6,8 +6,7 @@
 
 #include "gui/gui.h"
 
-ListGUI::ListGUI(int x, int y, int largeur, int nbLignes)
-    : nbLignes_(std::max(0, nbLignes)) {
+ListGUI::ListGUI(int x, int y, int largeur, int nbLignes) : nbLignes_(std::max(0, nbLignes)) {
   const StyleGUI& s = gui->styleListe;
   const int hauteurLigne = std::max<int>(gui->styleLabel.hauteur, gui->styleBouton.hauteur);
   const int hauteurFond = nbLignes_ * hauteurLigne + s.bordureHaut + s.bordureBas;
@@ -20,19 +19,18 @@ ListGUI::ListGUI(int x, int y, int largeur, int nbLignes)
 
   const int fleche = std::max(s.flecheHautLargeur, s.flecheBasLargeur);
   for (int i = 0; i < nbLignes_; ++i) {
-    lignes_.push_back(std::make_unique<LabelGUI>(x + s.bordureGauche,
-                                                 y + s.bordureHaut + i * hauteurLigne,
-                                                 largeur - 2 * s.bordureDroite - fleche, "",
-                                                 nullptr, i));
+    lignes_.push_back(
+        std::make_unique<LabelGUI>(x + s.bordureGauche, y + s.bordureHaut + i * hauteurLigne,
+                                   largeur - 2 * s.bordureDroite - fleche, "", nullptr, i));
     lignes_.back()->setParent(this);
   }
   flecheHaut_ = std::make_unique<ImageGUI>(x + largeur - s.bordureDroite - s.flecheHautLargeur,
                                            y + s.bordureHaut, s.flecheHautLargeur,
                                            s.flecheHautHauteur, s.flecheHaut, nullptr, -1);
-  flecheBas_ = std::make_unique<ImageGUI>(
-      x + largeur - s.bordureDroite - s.flecheBasLargeur,
-      y + hauteurFond - s.bordureBas - s.flecheBasHauteur, s.flecheBasLargeur,
-      s.flecheBasHauteur, s.flecheBas, nullptr, -2);
+  flecheBas_ =
+      std::make_unique<ImageGUI>(x + largeur - s.bordureDroite - s.flecheBasLargeur,
+                                 y + hauteurFond - s.bordureBas - s.flecheBasHauteur,
+                                 s.flecheBasLargeur, s.flecheBasHauteur, s.flecheBas, nullptr, -2);
   flecheHaut_->setParent(this);
   flecheBas_->setParent(this);
 }
@@ -74,8 +72,7 @@ void ListGUI::selectionner(int32_t index) {
   const int32_t n = static_cast<int32_t>(elements_.size());
   if (n == 0) return;
   selection_ = std::max(0, std::min(index, n - 1));
-  if (selection_ < premier_)
-    premier_ = selection_;
+  if (selection_ < premier_) premier_ = selection_;
   else if (nbLignes_ > 0 && selection_ >= premier_ + nbLignes_)
     premier_ = selection_ - nbLignes_ + 1;
   rafraichir();
@@ -123,28 +120,19 @@ void ListGUI::evenement(ZoneGUI* zone, int partie, int type, int x, int y) {
   if (type == EV_TOUCHE_NAV || (type == EV_TOUCHE && x > ' ' && x < 127)) {
     const int32_t avant = selection_;
     const int32_t page = std::max(1, nbLignes_);
-    if (type == EV_TOUCHE)
-      taper(static_cast<char>(x), SDL_GetTicks());
-    else if (x == SDLK_UP)
-      selectionner(selection_ - 1);
-    else if (x == SDLK_DOWN)
-      selectionner(selection_ + 1);
-    else if (x == SDLK_PAGEUP)
-      selectionner(selection_ - page);
-    else if (x == SDLK_PAGEDOWN)
-      selectionner(selection_ + page);
-    else if (x == SDLK_HOME)
-      selectionner(0);
-    else if (x == SDLK_END)
-      selectionner(n - 1);
+    if (type == EV_TOUCHE) taper(static_cast<char>(x), SDL_GetTicks());
+    else if (x == SDLK_UP) selectionner(selection_ - 1);
+    else if (x == SDLK_DOWN) selectionner(selection_ + 1);
+    else if (x == SDLK_PAGEUP) selectionner(selection_ - page);
+    else if (x == SDLK_PAGEDOWN) selectionner(selection_ + page);
+    else if (x == SDLK_HOME) selectionner(0);
+    else if (x == SDLK_END) selectionner(n - 1);
     if (selection_ != avant) notifier(zone, EV_CHOIX, selection_, 0);
     return;
   }
   if (type == EV_APPUI || type == EV_REPETE) {
-    if (partie == -1 && premier_ > 0)
-      --premier_;
-    else if (partie == -2 && premier_ + nbLignes_ < n)
-      ++premier_;
+    if (partie == -1 && premier_ > 0) --premier_;
+    else if (partie == -2 && premier_ + nbLignes_ < n) ++premier_;
     rafraichir();
   } else if (type == EV_RELACHE && partie >= 0) {
     const int32_t index = partie + premier_;

@@ -108,26 +108,13 @@ void mettreEnPage(const std::vector<int32_t>& codes, const FontGUI& police, Styl
                                           hexa(codes[debut + 2 * k + 1])) /
                        255.0f;
           break;
-        case 'u':
-          style.souligne = (finArg > debut && codes[debut] == '1') ? 1 : 0;
-          break;
-        case 's':
-          style.barre = (finArg > debut && codes[debut] == '1') ? 1 : 0;
-          break;
-        case 'b':
-          style.gras = chiffre(codes, debut, finArg);
-          break;
-        case 'i':
-          style.italique = chiffre(codes, debut, finArg);
-          break;
-        case '(':
-          placer(police.glyphe('<'));
-          break;
-        case ')':
-          placer(police.glyphe('>'));
-          break;
-        default:
-          break;
+        case 'u': style.souligne = (finArg > debut && codes[debut] == '1') ? 1 : 0; break;
+        case 's': style.barre = (finArg > debut && codes[debut] == '1') ? 1 : 0; break;
+        case 'b': style.gras = chiffre(codes, debut, finArg); break;
+        case 'i': style.italique = chiffre(codes, debut, finArg); break;
+        case '(': placer(police.glyphe('<')); break;
+        case ')': placer(police.glyphe('>')); break;
+        default: break;
       }
       continue;
     }

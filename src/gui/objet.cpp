@@ -17,8 +17,6 @@ bool ObjHelpGUI::notifier(ZoneGUI* zone, int type, int x, int y) {
 }
 
 void ObjHelpGUI::evenement(ZoneGUI* zone, int /*partie*/, int type, int x, int y) {
-  if (parent_)
-    parent_->evenement(zone, donnee_, type, x, y);
-  else
-    notifier(zone, type, x, y);
+  if (parent_) parent_->evenement(zone, donnee_, type, x, y);
+  else notifier(zone, type, x, y);
 }

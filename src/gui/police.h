@@ -20,13 +20,13 @@ struct StyleTexte {
 // One character. Its picture is a cell of an atlas texture owned by the font (several glyphs
 // share one texture, so a whole text draws with a few texture binds).
 struct Glyphe {
-  uint16_t width = 0;   // quad size in pixels (the inked columns, the line height)
+  uint16_t width = 0;  // quad size in pixels (the inked columns, the line height)
   uint16_t height = 0;
   int16_t xOffset = 0;  // quad position relative to the pen
   int16_t yOffset = 0;
   int16_t advance = 0;  // pen move after the character
   int16_t yAdvance = 0;
-  GLuint texture = 0;   // 0: nothing to draw (the space, a cell without ink)
+  GLuint texture = 0;                    // 0: nothing to draw (the space, a cell without ink)
   float s0 = 0, t0 = 0, s1 = 1, t1 = 1;  // the cell's corners in the texture
 
   int32_t avance(const StyleTexte& style) const { return advance + style.gras; }
@@ -75,6 +75,6 @@ class FontGUI {
   std::map<uint32_t, Glyphe> glyphes_;
   int32_t taille_;
   int32_t codeRemplacement_;
-  std::vector<GLuint> textures_;           // the atlases, one per loaded sheet
-  mutable std::set<uint32_t> signales_;    // codes already reported as unknown
+  std::vector<GLuint> textures_;         // the atlases, one per loaded sheet
+  mutable std::set<uint32_t> signales_;  // codes already reported as unknown
 };

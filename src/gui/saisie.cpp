@@ -3,7 +3,7 @@
 #include "gui/gui.h"
 
 int versWindows1252(uint32_t u) {
-  if (u < 32 || u == 127) return -1;       // controls (Backspace is handled before)
+  if (u < 32 || u == 127) return -1;  // controls (Backspace is handled before)
   if (u < 128 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
   // The 27 characters Windows-1252 places at 0x80..0x9F.
   static const uint16_t speciaux[32] = {
@@ -19,12 +19,9 @@ std::string echapperBalises(const std::string& texte) {
   std::string s;
   s.reserve(texte.size());
   for (char c : texte) {
-    if (c == '<')
-      s += "<(>";
-    else if (c == '>')
-      s += "<)>";
-    else
-      s += c;
+    if (c == '<') s += "<(>";
+    else if (c == '>') s += "<)>";
+    else s += c;
   }
   return s;
 }

@@ -37,10 +37,8 @@ CheckGUI::CheckGUI(int x, int y, int largeur, const std::string& texte, bool coc
   boite_->setParent(this);
   label_ = std::make_unique<LabelGUI>(x + 22, y, largeur - 22, texte, nullptr, donnee);
   label_->setParent(this);
-  if (coche)
-    cocher();
-  else
-    decocher();
+  if (coche) cocher();
+  else decocher();
 }
 
 void CheckGUI::cocher() {

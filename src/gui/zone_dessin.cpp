@@ -60,8 +60,8 @@ void dessinerPieces(std::vector<Piece>& pieces) {
     fonctionMelange(p0.source, p0.destination);
     lierTexture(p0.texture);
     glBegin(GL_QUADS);
-    for (; i < pieces.size() && pieces[i].texture == p0.texture &&
-           pieces[i].source == p0.source && pieces[i].destination == p0.destination;
+    for (; i < pieces.size() && pieces[i].texture == p0.texture && pieces[i].source == p0.source &&
+           pieces[i].destination == p0.destination;
          ++i) {
       const Piece& p = pieces[i];
       glTexCoord2f(0, 0);

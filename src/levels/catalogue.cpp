@@ -49,8 +49,8 @@ std::vector<EntreeCatalogue> listerCatalogue(
   const std::string dossiers[2] = {dossierOfficiel, dossierUtilisateur};
   for (int d = 0; d < 2; ++d) {
     journal("Liste fichier " + std::to_string(d));
-    std::vector<std::string> noms = listerFichiers(dossiers[d], ".map").value_or(
-        std::vector<std::string>());
+    std::vector<std::string> noms =
+        listerFichiers(dossiers[d], ".map").value_or(std::vector<std::string>());
     journal("Nb fichiers " + std::to_string(noms.size()));
     if (noms.size() >= 2) {
       journal("Tri fichiers");
@@ -114,20 +114,13 @@ CreationNiveau creerNiveauUtilisateur(const std::string& nom) {
 
 const char* cleCreationNiveau(CreationNiveau resultat) {
   switch (resultat) {
-    case CreationNiveau::Cree:
-      return "";
-    case CreationNiveau::TropCourt:
-      return "NomTropCourt";
-    case CreationNiveau::TropLong:
-      return "NomTropLong";
-    case CreationNiveau::CaractereInterdit:
-      return "NomCaractere";
-    case CreationNiveau::PrisParJoueur:
-      return "NomPrisJoueur";
-    case CreationNiveau::PrisParJeu:
-      return "NomPrisJeu";
-    case CreationNiveau::Echec:
-      break;
+    case CreationNiveau::Cree: return "";
+    case CreationNiveau::TropCourt: return "NomTropCourt";
+    case CreationNiveau::TropLong: return "NomTropLong";
+    case CreationNiveau::CaractereInterdit: return "NomCaractere";
+    case CreationNiveau::PrisParJoueur: return "NomPrisJoueur";
+    case CreationNiveau::PrisParJeu: return "NomPrisJeu";
+    case CreationNiveau::Echec: break;
   }
   return "NomEcriture";
 }

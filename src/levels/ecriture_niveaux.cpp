@@ -66,7 +66,8 @@ std::string octetsFichier(const std::vector<Niveau>& niveaux) {
     s.push_back(static_cast<char>(octetBorne(std::trunc(niveau.departY))));
     s.push_back(static_cast<char>(octetBorne(niveau.bombes)));
     for (int i = 0; i < 4; ++i)
-      for (int j = 0; j < 3; ++j) s.push_back(static_cast<char>(octetCouleur(niveau.couleurs[i][j])));
+      for (int j = 0; j < 3; ++j)
+        s.push_back(static_cast<char>(octetCouleur(niveau.couleurs[i][j])));
     s.append(reinterpret_cast<const char*>(niveau.grille.data()), niveau.grille.size());
   }
   return s;

@@ -20,8 +20,8 @@ class Terrain;
 
 constexpr char MagieFichier[11] = {'G', 'a', 'm', 'e', 'Z', 'o', 'r', 'v', 'i', 'k', '\0'};
 constexpr int TailleMagie = 11;
-constexpr int TaillePreambule = 14;     // magic, reserved byte, file-header length
-constexpr int LongueurEnteteNiveau = 17;  // what the level writer writes
+constexpr int TaillePreambule = 14;        // magic, reserved byte, file-header length
+constexpr int LongueurEnteteNiveau = 17;   // what the level writer writes
 constexpr int LongueurEnteteMinimale = 5;  // size, start cell and bombs
 
 // The file-header codec: a 2-byte big-endian length followed by that many payload bytes.
@@ -41,10 +41,10 @@ void lirePreambule(std::istream& flux);
 
 // What reading the next record found.
 enum ResultatLecture {
-  FinFichier,     // no further record: nothing changed
-  NiveauLu,       // a level: the record holds it
-  NiveauCoupe,    // records began but none could be played (cut by the end of the file, or
-                  // empty): the record holds the header of one whose grid was cut, grid emptied
+  FinFichier,   // no further record: nothing changed
+  NiveauLu,     // a level: the record holds it
+  NiveauCoupe,  // records began but none could be played (cut by the end of the file, or
+                // empty): the record holds the header of one whose grid was cut, grid emptied
 };
 
 // Reads the next level record of `flux` over `niveau`: the fields a short header does not carry

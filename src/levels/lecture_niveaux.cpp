@@ -104,9 +104,8 @@ ResultatLecture lireNiveau(std::istream& flux, Niveau& niveau) {
     niveau.bombes = nbBombes;
     for (int i = 0; i < 4; ++i) {
       for (int j = 0; j < 3; ++j) {
-        niveau.couleurs[i][j] = L >= LongueurEnteteNiveau
-                                    ? static_cast<float>(entete[5 + 3 * i + j] / 255.0)
-                                    : 0.7f;
+        niveau.couleurs[i][j] =
+            L >= LongueurEnteteNiveau ? static_cast<float>(entete[5 + 3 * i + j] / 255.0) : 0.7f;
       }
       niveau.couleurs[i][3] = 1.0f;
     }

@@ -49,7 +49,8 @@ bool decouper(const std::string& texte, Ligne& l) {
   size_t debut = 0;
   for (;;) {
     const size_t tab = texte.find('\t', debut);
-    champs.push_back(texte.substr(debut, tab == std::string::npos ? std::string::npos : tab - debut));
+    champs.push_back(
+        texte.substr(debut, tab == std::string::npos ? std::string::npos : tab - debut));
     if (tab == std::string::npos) break;
     debut = tab + 1;
   }
@@ -122,8 +123,8 @@ int compterNiveaux(const std::string& o) {
       o.compare(0, TailleMagie, std::string(MagieFichier, TailleMagie)) != 0)
     return 0;
   size_t i = TailleMagie + 1;
-  const size_t charge = (static_cast<size_t>(static_cast<uint8_t>(o[i])) << 8) |
-                        static_cast<uint8_t>(o[i + 1]);
+  const size_t charge =
+      (static_cast<size_t>(static_cast<uint8_t>(o[i])) << 8) | static_cast<uint8_t>(o[i + 1]);
   i += 2 + charge;
   size_t W = Niveau().largeur, H = Niveau().hauteur;
   int n = 0;
@@ -190,8 +191,8 @@ bool Progression::enregistrer(const std::string& nom, const std::string& emprein
     sortie += l.nom + "\t" + l.empreinte + "\t" + std::to_string(l.niveau) + "\t" +
               std::to_string(l.pas) + "\n";
   }
-  sortie += nom + "\t" + empreinte + "\t" + std::to_string(niveau) + "\t" + std::to_string(pas) +
-            "\n";
+  sortie +=
+      nom + "\t" + empreinte + "\t" + std::to_string(niveau) + "\t" + std::to_string(pas) + "\n";
   if (!remplacerFichier(chemin_, sortie)) {
     journal("***** Erreur : écriture impossible de " + chemin_);
     return false;

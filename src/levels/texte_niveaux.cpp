@@ -17,12 +17,28 @@ struct Legende {
 };
 
 const Legende Legendes[] = {
-    {Vide, '.'},         {Brique, '#'},      {Win, 'W'},           {Lost, 'X'},
-    {Casse, '%'},        {Blinde, '@'},      {Ressort, '^'},       {Bombe, 'o'},
-    {InterrupteurRouge, 'r'}, {CouleurRouge, 'R'}, {InterrupteurJaune, 'y'}, {CouleurJaune, 'Y'},
-    {InterrupteurVert, 'g'},  {CouleurVert, 'G'},  {InterrupteurBleu, 'b'},  {CouleurBleu, 'B'},
-    {InterrupteurUn, 'u'},    {CouleurUn, 'U'},    {InterrupteurDeux, 'd'},  {CouleurDeux, 'D'},
-    {PanneauBoom, '*'},  {PanneauMove, '>'},
+    {Vide, '.'},
+    {Brique, '#'},
+    {Win, 'W'},
+    {Lost, 'X'},
+    {Casse, '%'},
+    {Blinde, '@'},
+    {Ressort, '^'},
+    {Bombe, 'o'},
+    {InterrupteurRouge, 'r'},
+    {CouleurRouge, 'R'},
+    {InterrupteurJaune, 'y'},
+    {CouleurJaune, 'Y'},
+    {InterrupteurVert, 'g'},
+    {CouleurVert, 'G'},
+    {InterrupteurBleu, 'b'},
+    {CouleurBleu, 'B'},
+    {InterrupteurUn, 'u'},
+    {CouleurUn, 'U'},
+    {InterrupteurDeux, 'd'},
+    {CouleurDeux, 'D'},
+    {PanneauBoom, '*'},
+    {PanneauMove, '>'},
 };
 
 const char* const EnTete =
@@ -110,8 +126,8 @@ std::string texteDepuisFichier(const FichierBrut& f) {
     const auto& e = n.entete;
     if (e.size() < static_cast<size_t>(LongueurEnteteMinimale)) {
       s += "short-header" + hex(e) + "\n";
-      s += "# grid size carried over from the level before: " + std::to_string(n.largeur) +
-           " x " + std::to_string(n.hauteur) + "\n";
+      s += "# grid size carried over from the level before: " + std::to_string(n.largeur) + " x " +
+           std::to_string(n.hauteur) + "\n";
     } else {
       s += "size " + std::to_string(e[0]) + " " + std::to_string(e[1]) + "\n";
       s += "start " + std::to_string(e[2]) + " " + std::to_string(e[3]) + "\n";
@@ -126,7 +142,8 @@ std::string texteDepuisFichier(const FichierBrut& f) {
         s += "\n";
         connus = LongueurEnteteNiveau;
       }
-      if (e.size() > connus) s += "extra" + hex(std::vector<uint8_t>(e.begin() + connus, e.end())) + "\n";
+      if (e.size() > connus)
+        s += "extra" + hex(std::vector<uint8_t>(e.begin() + connus, e.end())) + "\n";
     }
     s += "grid\n";
     for (int r = 0; r < n.hauteur; ++r) {
@@ -172,11 +189,14 @@ class Lecteur {
     while (suivanteUtile()) {
       const std::vector<std::string> m = mots(lignes[i]);
       if (m[0] == "reserved" && !reserveVu && f.niveaux.empty()) {
-        if (m.size() != 2 || !lireOctetHex(m[1], f.reserve)) return echec(erreur, "reserved needs one hex byte");
+        if (m.size() != 2 || !lireOctetHex(m[1], f.reserve))
+          return echec(erreur, "reserved needs one hex byte");
         reserveVu = true;
       } else if (m[0] == "file-header" && f.niveaux.empty()) {
-        if (!lireHex(m, 1, f.enteteFichier)) return echec(erreur, "file-header needs hex bytes (2 digits each)");
-        if (f.enteteFichier.size() > 65535) return echec(erreur, "file-header longer than 65535 bytes");
+        if (!lireHex(m, 1, f.enteteFichier))
+          return echec(erreur, "file-header needs hex bytes (2 digits each)");
+        if (f.enteteFichier.size() > 65535)
+          return echec(erreur, "file-header longer than 65535 bytes");
       } else if (m[0] == "level") {
         NiveauBrut n;
         ++i;
@@ -185,22 +205,27 @@ class Lecteur {
         continue;
       } else if (m[0] == "trailing") {
         const size_t premiere = i;
-        if (!lireHex(m, 1, f.reste)) return echec(erreur, "trailing needs hex bytes (2 digits each)");
+        if (!lireHex(m, 1, f.reste))
+          return echec(erreur, "trailing needs hex bytes (2 digits each)");
         ++i;
         while (suivanteUtile()) {
           const std::vector<std::string> suite = mots(lignes[i]);
-          if (suite[0] != "trailing") return echec(erreur, "only trailing lines may follow the trailing bytes");
-          if (!lireHex(suite, 1, f.reste)) return echec(erreur, "trailing needs hex bytes (2 digits each)");
+          if (suite[0] != "trailing")
+            return echec(erreur, "only trailing lines may follow the trailing bytes");
+          if (!lireHex(suite, 1, f.reste))
+            return echec(erreur, "trailing needs hex bytes (2 digits each)");
           ++i;
         }
         // Bytes that hold a whole record would be read back as one more level.
         if (recordComplet(f.reste, W, H)) {
           i = premiere;
-          return echec(erreur, "the trailing bytes hold a complete level record (write it as a level)");
+          return echec(erreur,
+                       "the trailing bytes hold a complete level record (write it as a level)");
         }
         return true;
       } else {
-        return echec(erreur, "unexpected \"" + m[0] + "\" (expected level, reserved, file-header or trailing)");
+        return echec(erreur, "unexpected \"" + m[0] +
+                                 "\" (expected level, reserved, file-header or trailing)");
       }
       ++i;
     }
@@ -237,7 +262,8 @@ class Lecteur {
     return false;
   }
 
-  static bool lireHex(const std::vector<std::string>& m, size_t depuis, std::vector<uint8_t>& sortie) {
+  static bool lireHex(const std::vector<std::string>& m, size_t depuis,
+                      std::vector<uint8_t>& sortie) {
     for (size_t k = depuis; k < m.size(); ++k) {
       uint8_t o;
       if (!lireOctetHex(m[k], o)) return false;
@@ -247,7 +273,8 @@ class Lecteur {
   }
 
   bool lireNiveau(NiveauBrut& n, int32_t& W, int32_t& H, std::string& erreur) {
-    bool court = false, taille = false, depart = false, bombes = false, couleurs = false, extra = false;
+    bool court = false, taille = false, depart = false, bombes = false, couleurs = false,
+         extra = false;
     uint8_t t[2] = {0, 0}, d[2] = {0, 0}, b = 0, c[12] = {};
     std::vector<uint8_t> octetsCourts, octetsExtra;
     for (;;) {
@@ -261,7 +288,8 @@ class Lecteur {
       bool ok = true;
       if (k == "short-header" && !court) {
         court = true;
-        ok = lireHex(m, 1, octetsCourts) && octetsCourts.size() < static_cast<size_t>(LongueurEnteteMinimale);
+        ok = lireHex(m, 1, octetsCourts) &&
+             octetsCourts.size() < static_cast<size_t>(LongueurEnteteMinimale);
       } else if (k == "size" && !taille) {
         taille = true;
         ok = m.size() == 3 && lireOctetDecimal(m[1], t[0]) && lireOctetDecimal(m[2], t[1]);
@@ -281,13 +309,17 @@ class Lecteur {
       } else {
         return echec(erreur, "unexpected or repeated \"" + k + "\" in a level");
       }
-      if (!ok) return echec(erreur, "bad value for \"" + k + "\" (numbers 0..255; hex bytes as 2 digits; short-header holds at most 4)");
+      if (!ok)
+        return echec(
+            erreur, "bad value for \"" + k +
+                        "\" (numbers 0..255; hex bytes as 2 digits; short-header holds at most 4)");
       ++i;
     }
 
     if (court) {
       if (taille || depart || bombes || couleurs || extra)
-        return echec(erreur, "a level with short-header has no size, start, bombs, colours or extra");
+        return echec(erreur,
+                     "a level with short-header has no size, start, bombs, colours or extra");
       n.entete = octetsCourts;
     } else {
       if (!taille || !depart || !bombes)
@@ -307,7 +339,8 @@ class Lecteur {
     tailleApresEntete(n.entete, W, H);
 
     for (int r = 0; r < n.hauteur; ++r, ++i) {
-      if (i >= lignes.size()) return echec(erreur, "grid has fewer than " + std::to_string(n.hauteur) + " rows");
+      if (i >= lignes.size())
+        return echec(erreur, "grid has fewer than " + std::to_string(n.hauteur) + " rows");
       const std::string& l = lignes[i];
       int cellules = 0;
       for (size_t p = 0; p < l.size();) {
@@ -320,7 +353,8 @@ class Lecteur {
           p += 4;
         } else {
           code = caseDeCaractere(l[p]);
-          if (code < 0) return echec(erreur, std::string("character '") + l[p] + "' is not in the legend");
+          if (code < 0)
+            return echec(erreur, std::string("character '") + l[p] + "' is not in the legend");
           ++p;
         }
         if (++cellules <= n.largeur) n.grille.push_back(static_cast<uint8_t>(code));
@@ -330,7 +364,8 @@ class Lecteur {
                                  std::to_string(n.largeur) + " wide");
     }
     if (!suivanteUtile() || mots(lignes[i])[0] != "end" || mots(lignes[i]).size() != 1)
-      return echec(erreur, "expected \"end\" after the " + std::to_string(n.hauteur) + " grid rows");
+      return echec(erreur,
+                   "expected \"end\" after the " + std::to_string(n.hauteur) + " grid rows");
     ++i;
     return true;
   }

@@ -6,7 +6,7 @@
 #include "platform/processus.h"
 
 std::vector<std::string> argumentsBoiteMessage(const std::string& programme,
-                                              const std::string& message) {
+                                               const std::string& message) {
   std::string nom = programme.substr(programme.find_last_of('/') + 1);
   // A message that starts with '-' would be read as an option by the dialog program.
   std::string texte = !message.empty() && message[0] == '-' ? " " + message : message;

@@ -19,9 +19,9 @@ struct ChoixOptions {
   int ligneAntialias = 0;        // row i stands for 2^i samples (0 "OFF", 1 "2", ... 4 "16")
   bool pleinEcran = false, vsync = false, afficheIPS = false, daltonien = false;
   bool menuTrenteImages = false;
-  bool avecCubeMap = false;      // the Reflets and Fond boxes exist
+  bool avecCubeMap = false;  // the Reflets and Fond boxes exist
   bool reflets = false, fond = false;
-  bool avecShaders = false;      // the FondShader box and the three numbers exist
+  bool avecShaders = false;  // the FondShader box and the three numbers exist
   bool fondShader = false;
   int nettete = 0;     // 11 - FondShaderTaille, 1..10
   int vitesse = 0;     // 5 - FondShaderDiv, 1..4

@@ -32,8 +32,7 @@ std::string lireRegistre(const RegistreDonnees& registre, const std::string& exe
   if (!registre.present) return "Registry key don't exist";
   if (!executable.empty() && !registre.relatives.empty()) {
     std::filesystem::path bin = std::filesystem::path(executable).parent_path();
-    std::string installe =
-        (bin / registre.relatives).lexically_normal().string();
+    std::string installe = (bin / registre.relatives).lexically_normal().string();
     if (installe.empty() || installe.back() != '/') installe += '/';
     if (fichierExiste(installe + "zarvinel.dir")) return installe;
   }

@@ -50,9 +50,9 @@ std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin) {
     LangueListee l;
     l.code = ligne.substr(0, std::min(barre, ChampMax));
     const size_t fin = ligne.find('|', barre + 1);
-    l.nom = ligne.substr(barre + 1, std::min(fin == std::string::npos ? std::string::npos
-                                                                       : fin - barre - 1,
-                                             ChampMax));
+    l.nom = ligne.substr(
+        barre + 1,
+        std::min(fin == std::string::npos ? std::string::npos : fin - barre - 1, ChampMax));
     langues.push_back(std::move(l));
   }
   return langues;

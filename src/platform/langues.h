@@ -19,14 +19,13 @@ extern const char* const FichierListeLangues;
 std::vector<std::string> lireListeLangues(const std::string& chemin);
 
 // The language screen's reading: code up to the first "|", name up to the next "|", the rest
-// of the line ignored; a line with no "|" or with an empty code is skipped. Each field keeps at most 254
-// characters. A missing file gives an empty list.
+// of the line ignored; a line with no "|" or with an empty code is skipped. Each field keeps at
+// most 254 characters. A missing file gives an empty list.
 std::vector<LangueListee> lireLanguesDisponibles(const std::string& chemin);
-
 
 // The language screen's confirmation with the code of the chosen row: loads "lang/" + code +
 // ".txt" into the translator, then records the code in the global options and stores it in
-// the options file (that key alone: the player's other settings in the file stay as they are). A code
-// that cannot be part of a path, or a translation file that cannot be read or holds nothing,
+// the options file (that key alone: the player's other settings in the file stay as they are). A
+// code that cannot be part of a path, or a translation file that cannot be read or holds nothing,
 // leaves the language in force (a log line, nothing saved). True when the language changed.
 bool choisirLangue(const std::string& code);

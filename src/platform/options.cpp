@@ -111,8 +111,7 @@ void Options::chargerDepuis(const std::string& chemin) {
   const Lecture lecture = lireFichierOrdinaire(chemin, OptionsTailleMax, contenu);
   if (lecture != Lecture::Lu) {
     // A missing file is the usual first run: the defaults, silently.
-    if (lecture != Lecture::Absent)
-      journal(ligneFichierIgnore(chemin, lecture));
+    if (lecture != Lecture::Absent) journal(ligneFichierIgnore(chemin, lecture));
     return;
   }
   size_t pos = 0;
@@ -317,13 +316,13 @@ int Options::volumeEffetsMixer() const { return std::clamp(VolumeEffets, 0, 100)
 
 bool Options::operator==(const Options& o) const {
   return ResX == o.ResX && ResY == o.ResY && BPP == o.BPP && Multisample == o.Multisample &&
-         Fullscreen == o.Fullscreen && VSync == o.VSync && Reflets == o.Reflets &&
-         Fond == o.Fond && FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
+         Fullscreen == o.Fullscreen && VSync == o.VSync && Reflets == o.Reflets && Fond == o.Fond &&
+         FondShader == o.FondShader && FondShaderTaille == o.FondShaderTaille &&
          FondShaderDiv == o.FondShaderDiv && FondShaderIter == o.FondShaderIter &&
          Bloom == o.Bloom && BloomPart == o.BloomPart && ModeDaltonien == o.ModeDaltonien &&
          AfficheIPS == o.AfficheIPS && MenuTrenteImages == o.MenuTrenteImages &&
-         Langue == o.Langue && VolumeMusique == o.VolumeMusique &&
-         VolumeEffets == o.VolumeEffets && ToucheGauche == o.ToucheGauche &&
-         ToucheDroite == o.ToucheDroite && ToucheBombe == o.ToucheBombe &&
-         ToucheRecommencer == o.ToucheRecommencer && TouchePause == o.TouchePause;
+         Langue == o.Langue && VolumeMusique == o.VolumeMusique && VolumeEffets == o.VolumeEffets &&
+         ToucheGauche == o.ToucheGauche && ToucheDroite == o.ToucheDroite &&
+         ToucheBombe == o.ToucheBombe && ToucheRecommencer == o.ToucheRecommencer &&
+         TouchePause == o.TouchePause;
 }

@@ -13,9 +13,8 @@ const float VertBut[4] = {0, 1, 0, 0.5f};
 const float RougeDanger[4] = {1, 0, 0, 0.5f};
 // Lever colours by code / 2 (codes 8 to 19).
 const float CouleursLevier[10][4] = {
-    {0, 0, 0, 1},         {0, 0, 0, 1},       {0, 0, 0, 1},     {0, 0, 0, 1},
-    {1, 0, 0, 1},         {1, 1, 0, 1},       {0, 1, 0, 1},     {0, 0, 1, 1},
-    {0.5f, 0.5f, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}};
+    {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1},          {1, 0, 0, 1},
+    {1, 1, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {0.5f, 0.5f, 0.5f, 1}, {0.5f, 0.5f, 0.5f, 1}};
 
 AspectCase aspect(FormeCase forme, TeinteCase teinte, ImageCase image, bool translucide) {
   AspectCase a;
@@ -86,28 +85,17 @@ GLuint textureCase(ImageCase image, uint8_t code, uint32_t ticks, const TableTex
   const int k = couleurDeCase(code);
   const bool couleurImagee = (estCouleur(code) || estInterrupteur(code)) && k < 4;
   switch (image) {
-    case ImageCase::Aucune:
-      return 0;
-    case ImageCase::Casse:
-      return t.texCasse;
-    case ImageCase::Blinde:
-      return t.texBlinde;
-    case ImageCase::Ressort:
-      return t.texRessort;
-    case ImageCase::Win:
-      return t.texWin;
-    case ImageCase::Lost:
-      return t.texLost;
-    case ImageCase::Un:
-      return t.texUn;
-    case ImageCase::Deux:
-      return t.texDeux;
-    case ImageCase::Couleur:
-      return couleurImagee ? t.texCouleur[k] : 0;
-    case ImageCase::PlaqueCouleur:
-      return couleurImagee ? t.texCouleurT[k] : 0;
-    case ImageCase::PanneauBoom:
-      return t.texBoomMsg[(ticks / 500) % 2];
+    case ImageCase::Aucune: return 0;
+    case ImageCase::Casse: return t.texCasse;
+    case ImageCase::Blinde: return t.texBlinde;
+    case ImageCase::Ressort: return t.texRessort;
+    case ImageCase::Win: return t.texWin;
+    case ImageCase::Lost: return t.texLost;
+    case ImageCase::Un: return t.texUn;
+    case ImageCase::Deux: return t.texDeux;
+    case ImageCase::Couleur: return couleurImagee ? t.texCouleur[k] : 0;
+    case ImageCase::PlaqueCouleur: return couleurImagee ? t.texCouleurT[k] : 0;
+    case ImageCase::PanneauBoom: return t.texBoomMsg[(ticks / 500) % 2];
     case ImageCase::PanneauMove: {
       static const int images[4] = {0, 1, 0, 2};
       return t.texMove[images[(ticks / 500) % 4]];
@@ -118,17 +106,11 @@ GLuint textureCase(ImageCase image, uint8_t code, uint32_t ticks, const TableTex
 
 const float* couleurFixeCase(TeinteCase teinte, uint8_t code) {
   switch (teinte) {
-    case TeinteCase::Blanc:
-      return Blanc;
-    case TeinteCase::BleuBombe:
-      return BleuBombe;
-    case TeinteCase::VertBut:
-      return VertBut;
-    case TeinteCase::RougeDanger:
-      return RougeDanger;
-    case TeinteCase::Levier:
-      return code >= 8 && code <= 19 ? CouleursLevier[code / 2] : Blanc;
-    default:
-      return nullptr;
+    case TeinteCase::Blanc: return Blanc;
+    case TeinteCase::BleuBombe: return BleuBombe;
+    case TeinteCase::VertBut: return VertBut;
+    case TeinteCase::RougeDanger: return RougeDanger;
+    case TeinteCase::Levier: return code >= 8 && code <= 19 ? CouleursLevier[code / 2] : Blanc;
+    default: return nullptr;
   }
 }

@@ -19,8 +19,8 @@ enum class FormeCase : uint8_t {
 };
 
 enum class TeinteCase : uint8_t {
-  Aucune,       // the colour already set stays
-  Degrade,      // the level's four-corner gradient at the cell
+  Aucune,   // the colour already set stays
+  Degrade,  // the level's four-corner gradient at the cell
   Blanc,
   BleuBombe,
   VertBut,      // half transparent
@@ -51,8 +51,8 @@ struct Apparence {
 
 struct AspectCase {
   FormeCase forme = FormeCase::Rien;
-  Apparence jeu;                             // in play
-  Apparence daltonien;                       // in colour-blind mode
+  Apparence jeu;                               // in play
+  Apparence daltonien;                         // in colour-blind mode
   ImageCase imageEditeur = ImageCase::Aucune;  // in the editor, when not Aucune
   bool translucide = false;  // blended over what lies behind it (the cell pass goes back to front)
   bool brique = false;       // an opaque gradient box: the bricks' arrays may draw it

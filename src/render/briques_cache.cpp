@@ -113,47 +113,48 @@ void sommet(Groupe& g, float x, float y, float z, float s, float tt, const float
 // arrays serve every eye, and behind the opaque front those never show), then the front.
 void construireTuile(const InstantaneTerrain& t, bool editeur, const TableTextures& textures,
                      Tuile& tuile) {
-  for (Groupe& g : tuile.groupes) g.positions.clear(), g.coords.clear(), g.couleurs.clear(), g.lignes.clear();
+  for (Groupe& g : tuile.groupes)
+    g.positions.clear(), g.coords.clear(), g.couleurs.clear(), g.lignes.clear();
   const int W = t.largeur, H = t.hauteur;
   // Row by row for the fronts and the top and bottom sides, column by column for the left and
   // right sides: each side group comes out sorted by the coordinate that decides its visibility.
   const int debut[2][2] = {{tuile.r0, tuile.c0}, {tuile.c0, tuile.r0}};
   const int fin[2][2] = {{tuile.r1, tuile.c1}, {tuile.c1, tuile.r1}};
   for (int passe = 0; passe < 2; ++passe)
-  for (int i1 = debut[passe][0]; i1 <= fin[passe][0]; ++i1) {
-    for (int i2 = debut[passe][1]; i2 <= fin[passe][1]; ++i2) {
-      const int r = passe == 0 ? i1 : i2, c = passe == 0 ? i2 : i1;
-      const uint8_t code = t.grille[static_cast<size_t>(r) * W + c];
-      if (!briqueEnCache(code)) continue;
-      const GLuint tex = textureBrique(code, editeur, textures);
-      float couleur[4];
-      interpolerCouleur(static_cast<float>(c) / W, static_cast<float>(r) / H, t.couleurs[0],
-                        t.couleurs[1], t.couleurs[2], t.couleurs[3], couleur);
-      const float x = static_cast<float>(c), y = static_cast<float>(r);
-      const int dc[4] = {0, 0, -1, 1}, dr[4] = {-1, 1, 0, 0};
-      // Each side's first edge, from a to b, as the box drawing takes it.
-      const float cotes[4][4] = {{x, y, x + 1, y}, {x, y + 1, x + 1, y + 1},
-                                 {x, y, x, y + 1}, {x + 1, y, x + 1, y + 1}};
-      for (int i = passe * 2; i < passe * 2 + 2; ++i) {
-        const int vc = c + dc[i], vr = r + dr[i];
-        if (vc < 0 || vr < 0 || vc >= W || vr >= H) continue;
-        if (t.grille[static_cast<size_t>(vr) * W + vc] == code) continue;
-        Groupe& g = groupe(tuile.groupes, tex, static_cast<Direction>(Haut + i));
-        const float ax = cotes[i][0], ay = cotes[i][1], bx = cotes[i][2], by = cotes[i][3];
-        sommet(g, ax, ay, 0, 0, 1, couleur);
-        sommet(g, ax, ay, 1, 0, 0, couleur);
-        sommet(g, bx, by, 1, 1, 0, couleur);
-        sommet(g, bx, by, 0, 1, 1, couleur);
-        g.lignes.push_back(i < 2 ? r : c);
+    for (int i1 = debut[passe][0]; i1 <= fin[passe][0]; ++i1) {
+      for (int i2 = debut[passe][1]; i2 <= fin[passe][1]; ++i2) {
+        const int r = passe == 0 ? i1 : i2, c = passe == 0 ? i2 : i1;
+        const uint8_t code = t.grille[static_cast<size_t>(r) * W + c];
+        if (!briqueEnCache(code)) continue;
+        const GLuint tex = textureBrique(code, editeur, textures);
+        float couleur[4];
+        interpolerCouleur(static_cast<float>(c) / W, static_cast<float>(r) / H, t.couleurs[0],
+                          t.couleurs[1], t.couleurs[2], t.couleurs[3], couleur);
+        const float x = static_cast<float>(c), y = static_cast<float>(r);
+        const int dc[4] = {0, 0, -1, 1}, dr[4] = {-1, 1, 0, 0};
+        // Each side's first edge, from a to b, as the box drawing takes it.
+        const float cotes[4][4] = {
+            {x, y, x + 1, y}, {x, y + 1, x + 1, y + 1}, {x, y, x, y + 1}, {x + 1, y, x + 1, y + 1}};
+        for (int i = passe * 2; i < passe * 2 + 2; ++i) {
+          const int vc = c + dc[i], vr = r + dr[i];
+          if (vc < 0 || vr < 0 || vc >= W || vr >= H) continue;
+          if (t.grille[static_cast<size_t>(vr) * W + vc] == code) continue;
+          Groupe& g = groupe(tuile.groupes, tex, static_cast<Direction>(Haut + i));
+          const float ax = cotes[i][0], ay = cotes[i][1], bx = cotes[i][2], by = cotes[i][3];
+          sommet(g, ax, ay, 0, 0, 1, couleur);
+          sommet(g, ax, ay, 1, 0, 0, couleur);
+          sommet(g, bx, by, 1, 1, 0, couleur);
+          sommet(g, bx, by, 0, 1, 1, couleur);
+          g.lignes.push_back(i < 2 ? r : c);
+        }
+        if (passe == 1) continue;
+        Groupe& g = groupe(tuile.groupes, tex, Devant);
+        sommet(g, x, y, 0, 0, 0, couleur);
+        sommet(g, x, y + 1, 0, 0, 1, couleur);
+        sommet(g, x + 1, y + 1, 0, 1, 1, couleur);
+        sommet(g, x + 1, y, 0, 1, 0, couleur);
       }
-      if (passe == 1) continue;
-      Groupe& g = groupe(tuile.groupes, tex, Devant);
-      sommet(g, x, y, 0, 0, 0, couleur);
-      sommet(g, x, y + 1, 0, 0, 1, couleur);
-      sommet(g, x + 1, y + 1, 0, 1, 1, couleur);
-      sommet(g, x + 1, y, 0, 1, 0, couleur);
     }
-  }
   tuile.aRefaire = false;
   ++cache().tuilesConstruites;
 }
@@ -167,11 +168,13 @@ bool mettreAJour(const InstantaneTerrain& t, bool editeur, const TableTextures& 
     if (k.cle.grille == t.grille) return false;
     auto marquer = [&](int c, int r) {
       if (c < 0 || r < 0 || c >= W || r >= H) return;
-      k.tuiles[static_cast<size_t>((r / TailleTuile) * k.tuilesL + c / TailleTuile)].aRefaire = true;
+      k.tuiles[static_cast<size_t>((r / TailleTuile) * k.tuilesL + c / TailleTuile)].aRefaire =
+          true;
     };
     for (size_t i = 0; i < t.grille.size(); ++i) {
       if (k.cle.grille[i] == t.grille[i]) continue;
-      const int c = static_cast<int>(i % static_cast<size_t>(W)), r = static_cast<int>(i / static_cast<size_t>(W));
+      const int c = static_cast<int>(i % static_cast<size_t>(W)),
+                r = static_cast<int>(i / static_cast<size_t>(W));
       marquer(c, r), marquer(c - 1, r), marquer(c + 1, r), marquer(c, r - 1), marquer(c, r + 1);
     }
   } else {
@@ -286,27 +289,27 @@ void dessinerBriquesCache(const InstantaneTerrain& t, bool editeur, bool reflets
   glEnableClientState(GL_TEXTURE_COORD_ARRAY);
   glEnableClientState(GL_COLOR_ARRAY);
   for (const Tuile& u : k.tuiles) {
-  if (u.c1 < zone.c0 || u.c0 > zone.c1 || u.r1 < zone.r0 || u.r0 > zone.r1) continue;
-  for (const Groupe& g : u.groupes) {
-    if (g.positions.empty()) continue;
-    if (reflets) {
-      glext->glActiveTexture(GL_TEXTURE1);
-      glMatrixMode(GL_TEXTURE);
-      glLoadIdentity();
-      glRotatef(angleCiel, 1, 0, 0);
-      glRotatef(angleCiel, 0, 1, 0);
-      matriceReflet(g.direction, oeil);
-      glMatrixMode(GL_MODELVIEW);
-      glext->glActiveTexture(GL_TEXTURE0);
+    if (u.c1 < zone.c0 || u.c0 > zone.c1 || u.r1 < zone.r0 || u.r0 > zone.r1) continue;
+    for (const Groupe& g : u.groupes) {
+      if (g.positions.empty()) continue;
+      if (reflets) {
+        glext->glActiveTexture(GL_TEXTURE1);
+        glMatrixMode(GL_TEXTURE);
+        glLoadIdentity();
+        glRotatef(angleCiel, 1, 0, 0);
+        glRotatef(angleCiel, 0, 1, 0);
+        matriceReflet(g.direction, oeil);
+        glMatrixMode(GL_MODELVIEW);
+        glext->glActiveTexture(GL_TEXTURE0);
+      }
+      lierTexture(g.texture);
+      glNormal3fv(Normales[g.direction]);
+      glVertexPointer(3, GL_FLOAT, 0, g.positions.data());
+      glTexCoordPointer(2, GL_FLOAT, 0, g.coords.data());
+      glColorPointer(4, GL_FLOAT, 0, g.couleurs.data());
+      const auto [premier, nombre] = quadsVisibles(g, oeil);
+      if (nombre > 0) glDrawArrays(GL_QUADS, 4 * premier, 4 * nombre);
     }
-    lierTexture(g.texture);
-    glNormal3fv(Normales[g.direction]);
-    glVertexPointer(3, GL_FLOAT, 0, g.positions.data());
-    glTexCoordPointer(2, GL_FLOAT, 0, g.coords.data());
-    glColorPointer(4, GL_FLOAT, 0, g.couleurs.data());
-    const auto [premier, nombre] = quadsVisibles(g, oeil);
-    if (nombre > 0) glDrawArrays(GL_QUADS, 4 * premier, 4 * nombre);
-  }
   }
   glDisableClientState(GL_VERTEX_ARRAY);
   glDisableClientState(GL_TEXTURE_COORD_ARRAY);

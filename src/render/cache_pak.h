@@ -67,8 +67,8 @@ inline LecturePak lireEntetePak(const uint8_t* donnees, size_t taille, const std
     return LecturePak::TailleInvalide;
   if (e.tailleDonnees == 0) return LecturePak::Tronque;
   // Every compressed format a driver picks here stores at most 16 bytes per 4 x 4 block.
-  const uint64_t blocs = ((static_cast<uint64_t>(e.largeur) + 3) / 4) *
-                         ((static_cast<uint64_t>(e.hauteur) + 3) / 4);
+  const uint64_t blocs =
+      ((static_cast<uint64_t>(e.largeur) + 3) / 4) * ((static_cast<uint64_t>(e.hauteur) + 3) / 4);
   if (e.tailleDonnees > blocs * 16) return LecturePak::DonneesExcessives;
   entete = e;
   return LecturePak::Valide;
@@ -95,4 +95,3 @@ inline std::vector<uint8_t> ecrireEntetePak(const std::string& rendu, int32_t la
   sortie.push_back(static_cast<uint8_t>(octetsParPixel));
   return sortie;
 }
-

@@ -38,10 +38,8 @@ void lierTextureCible(GLenum cible, GLuint texture) {
 
 void activerMelange(bool actif) {
   if (melangeDejaActif(actif)) return;
-  if (actif)
-    glEnable(GL_BLEND);
-  else
-    glDisable(GL_BLEND);
+  if (actif) glEnable(GL_BLEND);
+  else glDisable(GL_BLEND);
   cache.melangeConnu = true;
   cache.melange = actif;
 }

@@ -76,8 +76,10 @@ bool essayerModeVideo() {
   // and the defaults follow.
   int largeur = options.ResX, hauteur = options.ResY;
   if (largeur <= LimiteSDL && hauteur <= LimiteSDL) {
-    largeur = std::min(largeur, largeurBureau > 0 ? std::min(largeurBureau, FenetreMax) : FenetreMax);
-    hauteur = std::min(hauteur, hauteurBureau > 0 ? std::min(hauteurBureau, FenetreMax) : FenetreMax);
+    largeur =
+        std::min(largeur, largeurBureau > 0 ? std::min(largeurBureau, FenetreMax) : FenetreMax);
+    hauteur =
+        std::min(hauteur, hauteurBureau > 0 ? std::min(hauteurBureau, FenetreMax) : FenetreMax);
   }
   Uint32 drapeaux = SDL_HWSURFACE | SDL_OPENGL | SDL_DOUBLEBUF;
   if (options.Fullscreen) drapeaux |= SDL_FULLSCREEN;
@@ -117,8 +119,9 @@ int initGraph() {
     journal("Impossible de creer la fenetre : essai avec les options par defaut.");
     options.defauts();
     if (essayerModeVideo()) {
-      journal("Impossible de creer la fenetre : impossible d'utiliser OpenGL reinstaller les "
-              "pilotes de la cartes graphiques peut resoudre le probleme.");
+      journal(
+          "Impossible de creer la fenetre : impossible d'utiliser OpenGL reinstaller les "
+          "pilotes de la cartes graphiques peut resoudre le probleme.");
       return 1;
     }
   }

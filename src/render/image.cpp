@@ -100,7 +100,8 @@ void preparerBloom(const InstantaneTerrain& t, uint32_t ticks, const ReglagesSce
   const Vue vue = vueCourante();
   lierTexture(textures.texBloom);
   // Only the window's part: the rest of the power-of-two texture is never shown.
-  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, vue.x, vue.y, std::min<GLint>(vue.l, textures.largeurBloom),
+  glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, vue.x, vue.y,
+                      std::min<GLint>(vue.l, textures.largeurBloom),
                       std::min<GLint>(vue.h, textures.hauteurBloom));
   verifierErreursGL("Err draw bloom make");
 }

@@ -68,7 +68,7 @@ void sommetsBoite(float x, float y, float w, float h, float z0, float z1, uint8_
                      droite[3] = {1, 0, 0};
   const float* o = reflet.oeil;
   const bool cacherDos = opaque && o[2] < z0;
-  const bool tournee[4] = {o[1] < y, o[1] > y + h, o[0] < x, o[0] > x + w};
+  const bool tournee[4] = {o[1]<y, o[1]> y + h, o[0]<x, o[0]> x + w};
   auto visible = [&](int i) {
     return vs.dedans[i] && vs.code[i] != code && (!cacherDos || tournee[i]);
   };
@@ -85,7 +85,8 @@ void sommetsSphere(const float centre[3], float rayon, int bandes, int segments,
     for (int j = 0; j < segments; ++j) {
       const int coins[4][2] = {{i, j}, {i + 1, j}, {i + 1, j + 1}, {i, j + 1}};
       for (const auto& k : coins) {
-        const float theta = k[0] * static_cast<float>(Pi) / bandes, phi = k[1] * 2.0f * static_cast<float>(Pi) / segments;
+        const float theta = k[0] * static_cast<float>(Pi) / bandes,
+                    phi = k[1] * 2.0f * static_cast<float>(Pi) / segments;
         const float n[3] = {std::sin(phi) * std::sin(theta), std::cos(theta),
                             std::cos(phi) * std::sin(theta)};
         glNormal3fv(n);
@@ -146,11 +147,10 @@ void dessinerCadre(int largeur, int hauteur) {
   glBegin(GL_QUADS);
   glNormal3f(0, 0, -1);
   for (float z : {1.0f, 0.0f}) {
-    const float bandes[4][4][2] = {
-        {{0, 0}, {-0.5f, -0.5f}, {W + 0.5f, -0.5f}, {W, 0}},
-        {{0, H}, {-0.5f, H + 0.5f}, {W + 0.5f, H + 0.5f}, {W, H}},
-        {{0, 0}, {-0.5f, -0.5f}, {-0.5f, H + 0.5f}, {0, H}},
-        {{W, 0}, {W + 0.5f, -0.5f}, {W + 0.5f, H + 0.5f}, {W, H}}};
+    const float bandes[4][4][2] = {{{0, 0}, {-0.5f, -0.5f}, {W + 0.5f, -0.5f}, {W, 0}},
+                                   {{0, H}, {-0.5f, H + 0.5f}, {W + 0.5f, H + 0.5f}, {W, H}},
+                                   {{0, 0}, {-0.5f, -0.5f}, {-0.5f, H + 0.5f}, {0, H}},
+                                   {{W, 0}, {W + 0.5f, -0.5f}, {W + 0.5f, H + 0.5f}, {W, H}}};
     for (const auto& b : bandes)
       for (const auto& p : b) glVertex3f(p[0], p[1], z);
   }

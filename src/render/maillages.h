@@ -7,8 +7,8 @@
 #include "render/gl.h"
 
 struct Reflet {
-  bool actif = false;           // send second-unit coordinates
-  float oeil[3] = {0, 0, 0};    // eye position, board coordinates
+  bool actif = false;         // send second-unit coordinates
+  float oeil[3] = {0, 0, 0};  // eye position, board coordinates
 };
 
 // Four neighbour codes and whether each lies inside the grid: top, bottom, left, right.

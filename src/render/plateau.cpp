@@ -127,9 +127,7 @@ void dessinerCase(EtatDessin& e, int c, int r) {
   e.lier(textureCase(ap.image, code, e.ticks, e.textures));
   e.fixerMelange(a.translucide);
   switch (a.forme) {
-    case FormeCase::Boite:
-      e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r));
-      return;
+    case FormeCase::Boite: e.boite(x, y, 1, 1, 0, 1, code, e.voisins(c, r)); return;
     case FormeCase::Ressort:
       e.ouvrir();
       sommetsRessort(c, r, 16, e.reflet);
@@ -141,11 +139,8 @@ void dessinerCase(EtatDessin& e, int c, int r) {
       sommetsSphere(centre, 0.3f, 8, 4, e.reflet, vue);
       return;
     }
-    case FormeCase::Panneau:
-      e.plaque(x, y, x + a.largeur, y + a.hauteur);
-      return;
-    default:
-      return;
+    case FormeCase::Panneau: e.plaque(x, y, x + a.largeur, y + a.hauteur); return;
+    default: return;
   }
 }
 
@@ -326,7 +321,8 @@ void dessinerScene(const InstantaneTerrain& t, uint32_t ticks, const ReglagesSce
   const int ex = static_cast<int>(k.oeilX), ey = static_cast<int>(k.oeilY);
   auto ligne = [&](int r) {
     for (int c = z.c0; c <= std::min({ex, W - 1, z.c1}); ++c) dessinerCase(e, c, r);
-    for (int c = std::min(W - 1, z.c1); c >= std::max({ex - 1, 0, z.c0}); --c) dessinerCase(e, c, r);
+    for (int c = std::min(W - 1, z.c1); c >= std::max({ex - 1, 0, z.c0}); --c)
+      dessinerCase(e, c, r);
   };
   for (int r = z.r0; r <= std::min({ey, H - 1, z.r1}); ++r) ligne(r);
   for (int r = std::min(H - 1, z.r1); r >= std::max({ey, 0, z.r0}); --r) ligne(r);

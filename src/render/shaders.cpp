@@ -52,11 +52,11 @@ GLhandleARB Shaders::lier(GLhandleARB vertex, GLhandleARB fragment) {
 }
 
 GLhandleARB Shaders::construireProgramme(const std::string& nom) {
-  const GLhandleARB v = chargerShader(repertoires->chemin("shaders/" + nom + ".vert"),
-                                     GL_VERTEX_SHADER_ARB);
+  const GLhandleARB v =
+      chargerShader(repertoires->chemin("shaders/" + nom + ".vert"), GL_VERTEX_SHADER_ARB);
   listeShaders.push_back(v);
-  const GLhandleARB f = chargerShader(repertoires->chemin("shaders/" + nom + ".frag"),
-                                     GL_FRAGMENT_SHADER_ARB);
+  const GLhandleARB f =
+      chargerShader(repertoires->chemin("shaders/" + nom + ".frag"), GL_FRAGMENT_SHADER_ARB);
   listeShaders.push_back(f);
   return lier(v, f);
 }

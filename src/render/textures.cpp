@@ -10,8 +10,6 @@
 #include <memory>
 #include <vector>
 
-
-
 #include "base/journal.h"
 #include "render/atlas_couleurs.h"
 #include "render/cache_pak.h"
@@ -68,11 +66,10 @@ Surface decoder(const std::string& chemin) {
   const int oc = s->format->BytesPerPixel;
   if (oc == 1 || oc == 3 || oc == 4) return s;
   const bool petit = SDL_BYTEORDER == SDL_LIL_ENDIAN;
-  Surface rgba(SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32,
-                                    petit ? 0x000000FFu : 0xFF000000u,
-                                    petit ? 0x0000FF00u : 0x00FF0000u,
-                                    petit ? 0x00FF0000u : 0x0000FF00u,
-                                    petit ? 0xFF000000u : 0x000000FFu));
+  Surface rgba(
+      SDL_CreateRGBSurface(SDL_SWSURFACE, s->w, s->h, 32, petit ? 0x000000FFu : 0xFF000000u,
+                           petit ? 0x0000FF00u : 0x00FF0000u, petit ? 0x00FF0000u : 0x0000FF00u,
+                           petit ? 0xFF000000u : 0x000000FFu));
   if (!rgba) {
     journalErreurSDL();
     return nullptr;
@@ -123,8 +120,7 @@ void televerser(SDL_Surface* image, GLenum cible, GLint interne, GLenum format, 
     gluBuild2DMipmaps(cible, format, image->w, image->h, format, GL_UNSIGNED_BYTE, pixels);
   else if (cible == GL_TEXTURE_1D)
     glTexImage1D(cible, 0, interne, image->w, 0, format, GL_UNSIGNED_BYTE, pixels);
-  else
-    glTexImage2D(cible, 0, interne, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
+  else glTexImage2D(cible, 0, interne, image->w, image->h, 0, format, GL_UNSIGNED_BYTE, pixels);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
 }
 
@@ -160,8 +156,8 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
     std::string octets;
     if (pak.empty() || lireFichierOrdinaire(pak, PakTailleMax, octets) != Lecture::Lu) continue;
     EntetePak e;
-    const LecturePak l = lireEntetePak(reinterpret_cast<const uint8_t*>(octets.data()),
-                                       octets.size(), rendu, e);
+    const LecturePak l =
+        lireEntetePak(reinterpret_cast<const uint8_t*>(octets.data()), octets.size(), rendu, e);
     if (l != LecturePak::Valide) {
       journal("Cache ignoré " + pak + " : " + texteLecturePak(l));
       continue;
@@ -172,9 +168,8 @@ bool lireCache(const std::string& chemin, unsigned drapeaux, GLenum cible, GLenu
     if (!glext || !glext->glCompressedTexImage2D) return false;
     // The stored bytes per pixel decide the format (a 1-byte image comes back as luminance).
     prendreErreurGL();
-    const GLenum format =
-        formatReel(formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha), e.octetsParPixel,
-                   active, nom);
+    const GLenum format = formatReel(formatCompresse(e.octetsParPixel, drapeaux & ~TexAlpha),
+                                     e.octetsParPixel, active, nom);
     glext->glCompressedTexImage2D(cible, 0, format, e.largeur, e.hauteur, 0,
                                   static_cast<GLsizei>(e.tailleDonnees),
                                   octets.data() + e.debutDonnees);
@@ -278,8 +273,8 @@ GLuint chargerTexture(const std::string& chemin, unsigned drapeaux, GLenum cible
     Surface image = decoder(chemin);
     if (image) {
       const int oc = image->format->BytesPerPixel;
-      journal(chemin + " : " + std::to_string(image->w) + "x" + std::to_string(image->h) +
-              " sur " + std::to_string(oc) + "oc");
+      journal(chemin + " : " + std::to_string(image->w) + "x" + std::to_string(image->h) + " sur " +
+              std::to_string(oc) + "oc");
       const GLenum format = formatSimple(oc, drapeaux);
       const GLint interne = compresse ? formatCompresse(oc, drapeaux) : format;
       const bool mipmaps = (drapeaux & TexMipmap) != 0;
@@ -375,7 +370,8 @@ PixelsImage pixelsReduits(const std::string& chemin, int coteMax, const char* na
   if (cielEnAvance.fil && cielEnAvance.chemin == chemin) {
     r = cielEnAvance.attendre();
     // Decoded for a smaller need than now (the window fell back to another size): again.
-    if (r.coteMax < coteMax && std::max(r.pixels.largeur, r.pixels.hauteur) < std::max(r.largeur, r.hauteur))
+    if (r.coteMax < coteMax &&
+        std::max(r.pixels.largeur, r.pixels.hauteur) < std::max(r.largeur, r.hauteur))
       r = decoderReduit(chemin, coteMax);
   } else {
     r = decoderReduit(chemin, coteMax);
@@ -411,7 +407,8 @@ GLuint cubeDepuis(const PixelsImage& p) {
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
   glTexParameteri(GL_TEXTURE_CUBE_MAP, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   if (!p.octets.empty()) {
-    for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z; ++face)
+    for (GLenum face = GL_TEXTURE_CUBE_MAP_POSITIVE_X; face <= GL_TEXTURE_CUBE_MAP_NEGATIVE_Z;
+         ++face)
       televerserPixels(p, face);
     verifierErreursGL("Err");
   }
@@ -490,17 +487,17 @@ void chargerImages() {
     // An intensity texture: the grey copied into it is also its alpha (image.cpp).
     t.texHaloAlpha = creerTexture(t.largeurHalo, t.hauteurHalo, 3, GL_RGB);
     lierTexture(t.texHaloAlpha);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_INTENSITY8, t.largeurHalo, t.hauteurHalo, 0, GL_RGB,
-                 GL_UNSIGNED_BYTE, std::vector<uint8_t>(static_cast<size_t>(t.largeurHalo) *
-                                                        t.hauteurHalo * 3).data());
+    glTexImage2D(
+        GL_TEXTURE_2D, 0, GL_INTENSITY8, t.largeurHalo, t.hauteurHalo, 0, GL_RGB, GL_UNSIGNED_BYTE,
+        std::vector<uint8_t>(static_cast<size_t>(t.largeurHalo) * t.hauteurHalo * 3).data());
     lierTexture(0);
   }
 
   // One decoding for both: the sky first, then the same pixels halved on for the reflections.
   const bool ciel = options.Fond && !options.FondShader;
   if (options.Reflets || ciel) {
-    PixelsImage p = pixelsReduits(img("fond/gal.png"),
-                                  ciel ? coteUtile(resY, ChampCiel) : CoteReflets, "ciel");
+    PixelsImage p =
+        pixelsReduits(img("fond/gal.png"), ciel ? coteUtile(resY, ChampCiel) : CoteReflets, "ciel");
     if (ciel) t.texFondCiel = cielDepuis(p);
     if (options.Reflets) {
       reduireImage(p, CoteReflets);
@@ -529,7 +526,8 @@ void chargerImages() {
   t.texCache = chargerTexture(img("msg/cache.png"), 0);
   const char* couleurs[] = {"rouge", "jaune", "vert", "bleu"};
   for (int i = 0; i < 4; ++i)
-    t.texCouleur[i] = chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
+    t.texCouleur[i] =
+        chargerTexture(img(std::string("briques/") + couleurs[i] + ".png"), TexPixels);
   t.texCouleurAtlas = creerAtlasCouleurs(t.texCouleur);
   for (int i = 0; i < 4; ++i)
     t.texCouleurT[i] =

@@ -34,7 +34,7 @@ struct TableTextures {
   // window shows (render/ciel.h). The reflections: a small cube map, a mirror on a ball or a
   // brick shows the sky far smaller than the background does.
   GLuint texFondCiel = 0, texRefletCube = 0;
-  GLuint texBoutonsEdit[256] = {};            // by cell code; 0 where no picture exists
+  GLuint texBoutonsEdit[256] = {};  // by cell code; 0 where no picture exists
   GLuint texMove[3] = {}, texBoomMsg[2] = {};
   GLuint texOptions = 0, texLangue = 0, texCroix = 0, texPlus = 0, texSave = 0, texMoins = 0;
   GLuint texJulia = 0, texTitre = 0, texCache = 0;

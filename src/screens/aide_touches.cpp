@@ -7,8 +7,8 @@
 #include "gui/saisie.h"
 
 std::string ligneAideTouches() {
-  static const char* const Cles[NombreActionsJeu] = {"TGauche", "TDroite", "TBombe",
-                                                     "TRecommencer", "TPause"};
+  static const char* const Cles[NombreActionsJeu] = {"TGauche", "TDroite", "TBombe", "TRecommencer",
+                                                     "TPause"};
   std::string ligne;
   for (int i = 0; i < NombreActionsJeu; ++i) {
     const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(static_cast<ActionJeu>(i))));

@@ -46,11 +46,10 @@ void mesurerCadence(const std::function<void()>& echanger, int n) {
   if (synchroActive)
     periodeEcran = std::chrono::duration_cast<Horloge::duration>(
         std::chrono::duration<double, std::milli>(mediane));
-  else
-    periodeEcran = std::chrono::microseconds(16667);
+  else periodeEcran = std::chrono::microseconds(16667);
   char texte[64];
-  std::snprintf(texte, sizeof texte, "Cadence : %s %.1f", synchroActive ? "synchro ecran" : "minuterie",
-                mediane);
+  std::snprintf(texte, sizeof texte, "Cadence : %s %.1f",
+                synchroActive ? "synchro ecran" : "minuterie", mediane);
   journal(texte);
   echeance = Horloge::now();
 }

@@ -48,8 +48,8 @@ void CatalogueMenu::basculerSaisieNom() {
   }
   // Everything stays left of the catalogue list (x 390 at 640 x 480): the prompt and the reason
   // 235 wide, the field 230, and the button under the reason's line end.
-  invite_ = std::make_unique<LabelGUI>(151, 192, 235, traducteur->traduire("DemandNew"),
-                                       RappelGUI(), 0);
+  invite_ =
+      std::make_unique<LabelGUI>(151, 192, 235, traducteur->traduire("DemandNew"), RappelGUI(), 0);
   champ_ = std::make_unique<InputGUI>(
       151, 212, 230, "", LongueurMaxSaisieNom,
       [this](ZoneGUI*, int, int type, int x, int) {
@@ -58,11 +58,12 @@ void CatalogueMenu::basculerSaisieNom() {
       0);
   champ_->setCaracteresPermis(CaracteresNomNiveau);
   raison_ = std::make_unique<LabelGUI>(151, 234, 235, "", RappelGUI(), 0);
-  confirmer_ = std::make_unique<BoutonGUI>(321, 256, 60, traducteur->traduire("OK"),
-                                           [this](ZoneGUI*, int, int type, int, int) {
-                                             if (type == EV_RELACHE) validerNom();
-                                           },
-                                           0);
+  confirmer_ = std::make_unique<BoutonGUI>(
+      321, 256, 60, traducteur->traduire("OK"),
+      [this](ZoneGUI*, int, int type, int, int) {
+        if (type == EV_RELACHE) validerNom();
+      },
+      0);
   gui->setZoneFocus(champ_->zone());
   journal("Saisie du nom ouverte");
 }

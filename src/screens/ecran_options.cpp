@@ -43,13 +43,11 @@ std::vector<ModeEcran> modesEcran() {
 namespace {
 
 // Volumes move by tens: a click is a step the ear hears, and 0..100 takes ten clicks.
-int32_t dizaineSuivante(int32_t v, bool plus) {
-  return plus ? (v + 9) / 10 * 10 : v / 10 * 10;
-}
+int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 : v / 10 * 10; }
 
 // The play keys' rows, in the order of ActionJeu.
-const char* const ClesLibellesTouches[NombreActionsJeu] = {
-    "TGauche", "TDroite", "TBombe", "TRecommencer", "TPause"};
+const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche", "TDroite", "TBombe",
+                                                           "TRecommencer", "TPause"};
 
 std::string nomTouche(int32_t symbole) {
   const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
@@ -209,9 +207,12 @@ int ecranOptions() {
     fermerErreur();
     erreur = std::make_unique<DialogueGUI>(360, 100);
     erreur->setTitre(t("OptionsNonSauvees"));
-    erreur->ajouterBouton(t("OK"), [&](ZoneGUI*, int, int type, int, int) {
-      if (type == EV_RELACHE) fermerErreur();
-    }, 0);
+    erreur->ajouterBouton(
+        t("OK"),
+        [&](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_RELACHE) fermerErreur();
+        },
+        0);
     erreur->ajouterTexte(t("OptionsGardees"));
     erreur->ajouterTexte(t(cleRaisonEcriture(raison)));
     journal(std::string("Options non sauvegardees : ") + cleRaisonEcriture(raison));

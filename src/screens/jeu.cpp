@@ -69,8 +69,8 @@ class PartieNiveau {
     lancerMusique();
     {
       std::lock_guard<std::mutex> garde(terrain->verrou);
-      terrain->camera = cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x,
-                                     terrain->balle.y);
+      terrain->camera =
+          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
     }
     terrain->allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
@@ -125,8 +125,9 @@ class PartieNiveau {
     }
     if (essai_ && resultat() && continuer_) {
       // The quit button stops the thread with a loss: that is the author leaving.
-      finirEssai(abandonne() ? FinEssai::Abandon
-                 : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
+      finirEssai(abandonne()                              ? FinEssai::Abandon
+                 : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne
+                                                          : FinEssai::Perdu);
       return;
     }
     if (texResultat_ == 0 && resultat()) montrerResultat();
@@ -314,9 +315,8 @@ class PartieNiveau {
     journal("Lancement du thread d'action");
     debutEnvol_ = SDL_GetTicks();
     const Solution* solution = demo_ ? &solution_ : nullptr;
-    fil_ = std::thread([solution] {
-      threadAction(donneesAction, *terrain, requetesSons, solution);
-    });
+    fil_ =
+        std::thread([solution] { threadAction(donneesAction, *terrain, requetesSons, solution); });
   }
 
   void ouvrirPause() {
@@ -342,7 +342,9 @@ class PartieNiveau {
     fermerPause();
     finEssai_ = fin;
     continuer_ = false;
-    const char* nom = fin == FinEssai::Gagne ? "gagné" : fin == FinEssai::Perdu ? "perdu" : "abandon";
+    const char* nom = fin == FinEssai::Gagne   ? "gagné"
+                      : fin == FinEssai::Perdu ? "perdu"
+                                               : "abandon";
     journal(std::string("Fin essai : ") + nom + " au pas " +
             std::to_string(fin == FinEssai::Abandon ? donneesAction.pas.load()
                                                     : donneesAction.pasResultat.load()));
@@ -375,8 +377,8 @@ class PartieNiveau {
     terrain->commencerNiveau(depart_);
     {
       std::lock_guard<std::mutex> garde(terrain->verrou);
-      terrain->camera = cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x,
-                                     terrain->balle.y);
+      terrain->camera =
+          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
     }
     donneesAction.reinitialiser();
     widgets_.montrerInfos(suivi_.texteInfos(0));
@@ -405,8 +407,7 @@ class PartieNiveau {
     fermerPause();
     const int r = donneesAction.resultat.load();
     const std::string langue = traducteur ? traducteur->nom() : "";
-    const std::string image =
-        "imgs/msg/" + langue + (r == Gagne ? "_gagne.png" : "_perdu.png");
+    const std::string image = "imgs/msg/" + langue + (r == Gagne ? "_gagne.png" : "_perdu.png");
     widgets_.retirerQuitter();
     texResultat_ = chargerTexture(repertoires ? repertoires->chemin(image) : image, 0);
     if (texResultat_ == 0) texResultat_ = creerTexture(1, 1, 4, GL_RGBA);
@@ -465,11 +466,11 @@ class PartieNiveau {
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
-  int pertes_ = 0;              // losses by play on this level
-  bool indiceVerifie_;          // solution_ holds a winning solution, or none
+  int pertes_ = 0;      // losses by play on this level
+  bool indiceVerifie_;  // solution_ holds a winning solution, or none
   Solution solution_;
-  bool demo_ = false;           // the hint is playing
-  uint32_t finDemo_ = 0;        // when the hint's result came (0: not yet)
+  bool demo_ = false;     // the hint is playing
+  uint32_t finDemo_ = 0;  // when the hint's result came (0: not yet)
   std::unique_ptr<BoutonGUI> boutonIndice_;
   std::unique_ptr<ImageGUI> fondDemo_;
   std::unique_ptr<LabelGUI> labelDemo_;

@@ -72,12 +72,12 @@ WidgetsNiveau::~WidgetsNiveau() = default;
 void WidgetsNiveau::commencer() {
   const int rx = largeurEcran(), ry = hauteurEcran();
   // The whole level leaves a band free at the bottom: the hint sits there, off the cells.
-  w_->depart = std::make_unique<BoutonGUI>(rx / 2 - 150, ry - 26, 300, traduire("Start"),
-                                           nullptr, 0);
+  w_->depart =
+      std::make_unique<BoutonGUI>(rx / 2 - 150, ry - 26, 300, traduire("Start"), nullptr, 0);
   w_->quitter = std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surQuitter, 0);
   // The keys as the options bind them, under the start hint.
-  w_->touches = std::make_unique<LabelGUI>(rx / 2 - 300, ry - 46, 600,
-                                           ligneAideTouches(), nullptr, 0);
+  w_->touches =
+      std::make_unique<LabelGUI>(rx / 2 - 300, ry - 46, 600, ligneAideTouches(), nullptr, 0);
 }
 
 void WidgetsNiveau::montrerInfos(const std::string& texte) {
@@ -108,8 +108,8 @@ void WidgetsNiveau::recommencer() {
   w_->temps.reset();
   w_->fondTemps.reset();
   if (!w_->quitter)
-    w_->quitter = std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"),
-                                              surQuitter, 0);
+    w_->quitter =
+        std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"), surQuitter, 0);
 }
 
 bool WidgetsNiveau::bombesVisibles() const { return w_->bombes != nullptr; }
@@ -126,8 +126,8 @@ void WidgetsNiveau::retirerQuitter() { w_->quitter.reset(); }
 void WidgetsNiveau::montrerResultat(GLuint texture, bool rejouable, const std::string& temps) {
   const int w = largeurEcran(), h = hauteurEcran();
   const int y = static_cast<int>(h * 0.85) - 128;
-  w_->fondResultat = std::make_unique<ImageGUI>(w / 2 - 512, y, 1024, 128, textures.texCache,
-                                                nullptr, 0);
+  w_->fondResultat =
+      std::make_unique<ImageGUI>(w / 2 - 512, y, 1024, 128, textures.texCache, nullptr, 0);
   w_->resultat = std::make_unique<ImageGUI>(w / 2 - 256, y, 512, 128, texture, nullptr, 0);
   w_->resultat->zone()->setMelange(GL_ONE, GL_ONE);
   const int largeurEntree = rejouable ? 420 : 250;

@@ -48,7 +48,8 @@ std::string ligneCredits() {
   const std::string lien = "<u1><cffdd77>", fin = "<u><cffffff>";
   std::string ligne = espacesJusqua(0, 24) + lien + traducteur->traduire("LienManuel") + fin;
   ligne += espacesJusqua(largeurTexte(ligne), 235) + "Zarvinel";
-  ligne += espacesJusqua(largeurTexte(ligne), 380) + lien + traducteur->traduire("LienCredits") + fin;
+  ligne +=
+      espacesJusqua(largeurTexte(ligne), 380) + lien + traducteur->traduire("LienCredits") + fin;
   return ligne;
 }
 
@@ -109,10 +110,10 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
     widgets.push_back(std::move(label));
   }
   widgets.push_back(std::make_unique<ImageGUI>(16, 16, 256, 64, textures.texTitre, RappelGUI(), 0));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 500, H - 20, 640, ligneCredits(), RappelGUI(), 0));
+  widgets.push_back(
+      std::make_unique<LabelGUI>(W - 500, H - 20, 640, ligneCredits(), RappelGUI(), 0));
   widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir, MenuLienManuel));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir,
-                                               MenuLienCredits));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir, MenuLienCredits));
 
   catalogue.construireListe();
 

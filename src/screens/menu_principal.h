@@ -5,12 +5,12 @@
 
 // What the menu returns (the main loop acts on it).
 enum ResultatMenu : int {
-  MenuQuitter = 0,              // Quit, or the window was closed
-  MenuJouer = 1,                // play the selected file
-  MenuNouveau = 2,              // a new file was created: open it in the editor
-  MenuEditer = 3,               // edit the selected (editable) file
-  MenuLienCredits = 252,        // the credits line's second link: the credits page
-  MenuLienManuel = 253,         // its first link: the player's manual
+  MenuQuitter = 0,        // Quit, or the window was closed
+  MenuJouer = 1,          // play the selected file
+  MenuNouveau = 2,        // a new file was created: open it in the editor
+  MenuEditer = 3,         // edit the selected (editable) file
+  MenuLienCredits = 252,  // the credits line's second link: the credits page
+  MenuLienManuel = 253,   // its first link: the player's manual
   MenuOptions = 254,
   MenuLangue = 255,
 };

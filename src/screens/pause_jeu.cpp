@@ -42,8 +42,8 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
   const int hauteur = 40 + PasBouton * static_cast<int>(choix.size());
   const int x = W / 2 - LargeurPanneau / 2, y = H / 2 - hauteur / 2;
   w_->fond = fondSombre(x, y, LargeurPanneau, hauteur);
-  w_->titre = std::make_unique<LabelGUI>(x + 20, y + 8, LargeurBouton, traduire("Pause"),
-                                         RappelGUI(), 0);
+  w_->titre =
+      std::make_unique<LabelGUI>(x + 20, y + 8, LargeurBouton, traduire("Pause"), RappelGUI(), 0);
   int yb = y + 36;
   for (const Choix& c : choix) {
     // The action runs after the click is over; it may close this panel, so it is copied first.
@@ -53,8 +53,8 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
       const std::function<void()> a = *action;
       a();
     };
-    w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb,
-                                                      LargeurBouton, traduire(c.cle), rappel, 0));
+    w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb, LargeurBouton,
+                                                      traduire(c.cle), rappel, 0));
     yb += PasBouton;
   }
 }

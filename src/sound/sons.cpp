@@ -14,8 +14,8 @@ Sons* sons = nullptr;
 namespace {
 
 const char* const FichiersEffets[NombreEffets] = {
-    "sons/paf.ogg", "sons/rool.ogg", "sons/boom.ogg", "sons/ressort.ogg", "sons/inter.wav",
-    "sons/pr_bombe.wav",
+    "sons/paf.ogg",     "sons/rool.ogg",  "sons/boom.ogg",
+    "sons/ressort.ogg", "sons/inter.wav", "sons/pr_bombe.wav",
 };
 
 int jouerMixer(int canal, Mix_Chunk* son, int boucles, int ticks) {

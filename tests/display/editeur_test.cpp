@@ -25,8 +25,12 @@ namespace {
 // The level seen straight on from 15 cells: a cell is 480 / (2 * 15 * tan 30 degrees) pixels,
 // the window's centre shows the camera's centre.
 constexpr double PixelsParCase = 480.0 / (2.0 * 15.0 * 0.57735026918962576);
-int px(double x, double centreX) { return static_cast<int>(std::lround(320 + (x - centreX) * PixelsParCase)); }
-int py(double y, double centreY) { return static_cast<int>(std::lround(240 + (y - centreY) * PixelsParCase)); }
+int px(double x, double centreX) {
+  return static_cast<int>(std::lround(320 + (x - centreX) * PixelsParCase));
+}
+int py(double y, double centreY) {
+  return static_cast<int>(std::lround(240 + (y - centreY) * PixelsParCase));
+}
 
 class EcranEditeur : public FenetreEditeur {
  protected:
@@ -55,34 +59,43 @@ Niveau niveauEssai() {
 TEST_F(EcranEditeur, PeindreSauverQuitter) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai(), niveauEssai()}));
   const double c = 10.5;
-  const bool quitte = editer(chemin_, {
-      {"Chargement de tout", [&] {
-         // Tool 7, whose button covers cell (7, 2): the click paints nothing there.
-         ASSERT_EQ(px(7.5, c) / 32, 7);
-         pousserClicAuCentre(px(7.5, c), py(2.5, c) < 33 ? py(2.5, c) : 16);
-       }},
-      {"Obj : 7", [&] {
-         // Left press and drag over three cells of row 10.
-         pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(10.5, c));
-         pousserSouris(SDL_MOUSEBUTTONDOWN, px(10.5, c), py(10.5, c));
-         pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(10.5, c), 0, SDL_BUTTON(SDL_BUTTON_LEFT));
-         pousserSouris(SDL_MOUSEMOTION, px(12.5, c), py(10.5, c), 0, SDL_BUTTON(SDL_BUTTON_LEFT));
-         pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(10.5, c));
-         // Right drag over row 11 writes nothing; a right press writes one cell.
-         pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(11.5, c), 0, SDL_BUTTON(SDL_BUTTON_RIGHT));
-         pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(11.5, c), 0, SDL_BUTTON(SDL_BUTTON_RIGHT));
-         pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
-         pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
-         // The ball tool (top-right; second row on 640 pixels), then a cell.
-         pousserClicAuCentre(607 + 16, 33 + 16);
-       }},
-      {"Obj : 255", [&] {
-         pousserClicAuCentre(px(4.5, c), py(14.5, c));
-         pousserClicAuCentre(97 + 16, 480 - 33 + 16);  // save
-       }},
-      {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
-      {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},          // "No"
-  });
+  const bool quitte = editer(
+      chemin_,
+      {
+          {"Chargement de tout",
+           [&] {
+             // Tool 7, whose button covers cell (7, 2): the click paints nothing there.
+             ASSERT_EQ(px(7.5, c) / 32, 7);
+             pousserClicAuCentre(px(7.5, c), py(2.5, c) < 33 ? py(2.5, c) : 16);
+           }},
+          {"Obj : 7",
+           [&] {
+             // Left press and drag over three cells of row 10.
+             pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(10.5, c));
+             pousserSouris(SDL_MOUSEBUTTONDOWN, px(10.5, c), py(10.5, c));
+             pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(10.5, c), 0,
+                           SDL_BUTTON(SDL_BUTTON_LEFT));
+             pousserSouris(SDL_MOUSEMOTION, px(12.5, c), py(10.5, c), 0,
+                           SDL_BUTTON(SDL_BUTTON_LEFT));
+             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(10.5, c));
+             // Right drag over row 11 writes nothing; a right press writes one cell.
+             pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(11.5, c), 0,
+                           SDL_BUTTON(SDL_BUTTON_RIGHT));
+             pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(11.5, c), 0,
+                           SDL_BUTTON(SDL_BUTTON_RIGHT));
+             pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
+             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
+             // The ball tool (top-right; second row on 640 pixels), then a cell.
+             pousserClicAuCentre(607 + 16, 33 + 16);
+           }},
+          {"Obj : 255",
+           [&] {
+             pousserClicAuCentre(px(4.5, c), py(14.5, c));
+             pousserClicAuCentre(97 + 16, 480 - 33 + 16);  // save
+           }},
+          {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
+          {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},         // "No"
+      });
   EXPECT_FALSE(quitte);
   const std::vector<Niveau> n = relire();
   ASSERT_EQ(n.size(), 2u);
@@ -105,18 +118,48 @@ TEST_F(EcranEditeur, ChaqueDialogue) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai()}));
   auto commande = [](int x) { pousserClicAuCentre(x + 16, 480 - 33 + 16); };
   const std::string fermeture = "Fermeture dialogue";
-  const bool quitte = editer(chemin_, {
-      {"Chargement de tout", [&] { commande(1); pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // add, after
-      {fermeture, [&] { commande(33); pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // delete, OK
-      {fermeture, [&] { commande(33); pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // delete, Ann
-      {fermeture, [&] { commande(65); pousserClicAuCentre(330, 350); }},  // properties, lower-left corner
-      {"formcolor for #2", [&] { pousserClicAuCentre(250, 150); pousserClicAuCentre(xBouton(0), yBouton(300)); }},
-      {fermeture, [&] { pousserClicAuCentre(460, 265); }},  // upper-right corner
-      {"formcolor for #1", [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Annuler
-      {fermeture, [&] { pousserClicAuCentre(xBouton(0), yBouton(300)); }},  // properties OK
-      {fermeture, [&] { commande(129); pousserClicAuCentre(xBouton(2), yBouton(60)); }},  // quit, Ret
-      {fermeture, [&] { commande(129); pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // quit, Oui
-  });
+  const bool quitte = editer(
+      chemin_,
+      {
+          {"Chargement de tout",
+           [&] {
+             commande(1);
+             pousserClicAuCentre(xBouton(1), yBouton(60));
+           }},  // add, after
+          {fermeture,
+           [&] {
+             commande(33);
+             pousserClicAuCentre(xBouton(0), yBouton(60));
+           }},  // delete, OK
+          {fermeture,
+           [&] {
+             commande(33);
+             pousserClicAuCentre(xBouton(1), yBouton(60));
+           }},  // delete, Ann
+          {fermeture,
+           [&] {
+             commande(65);
+             pousserClicAuCentre(330, 350);
+           }},  // properties, lower-left corner
+          {"formcolor for #2",
+           [&] {
+             pousserClicAuCentre(250, 150);
+             pousserClicAuCentre(xBouton(0), yBouton(300));
+           }},
+          {fermeture, [&] { pousserClicAuCentre(460, 265); }},  // upper-right corner
+          {"formcolor for #1", [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Annuler
+          {fermeture, [&] { pousserClicAuCentre(xBouton(0), yBouton(300)); }},  // properties OK
+          {fermeture,
+           [&] {
+             commande(129);
+             pousserClicAuCentre(xBouton(2), yBouton(60));
+           }},  // quit, Ret
+          {fermeture,
+           [&] {
+             commande(129);
+             pousserClicAuCentre(xBouton(0), yBouton(60));
+           }},  // quit, Oui
+      });
   EXPECT_FALSE(quitte);
   EXPECT_TRUE(contient("Modif niv 1"));
   const std::vector<Niveau> n = relire();
@@ -124,7 +167,8 @@ TEST_F(EcranEditeur, ChaqueDialogue) {
   EXPECT_EQ(n[0].grille, niveauEssai().grille);
   const Niveau gris;
   bool change = false;
-  for (int i = 0; i < 3; ++i) change |= std::fabs(n[0].couleurs[1][i] - gris.couleurs[1][i]) > 0.01f;
+  for (int i = 0; i < 3; ++i)
+    change |= std::fabs(n[0].couleurs[1][i] - gris.couleurs[1][i]) > 0.01f;
   EXPECT_TRUE(change) << "the bottom-left corner took the chosen colour";
   for (int k : {0, 2, 3})
     for (int i = 0; i < 3; ++i) EXPECT_NEAR(n[0].couleurs[k][i], gris.couleurs[k][i], 0.01f) << k;
@@ -135,20 +179,29 @@ TEST_F(EcranEditeur, ChaqueDialogue) {
 TEST_F(EcranEditeur, FermetureEtCopieDeSecours) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai()}));
   const std::string avant = lireFichierTest(chemin_);
-  EXPECT_TRUE(editer(chemin_, {
-      {"Chargement de tout", [&] { pousserClicAuCentre(1 + 32 + 16, 17); }},  // tool 1
-      {"Obj : 1", [&] { pousserClicAuCentre(320, 240); pousserFermeture(); }},
-  }));
+  EXPECT_TRUE(editer(
+      chemin_, {
+                   {"Chargement de tout", [&] { pousserClicAuCentre(1 + 32 + 16, 17); }},  // tool 1
+                   {"Obj : 1",
+                    [&] {
+                      pousserClicAuCentre(320, 240);
+                      pousserFermeture();
+                    }},
+               }));
   EXPECT_EQ(lireFichierTest(chemin_), avant);
   ASSERT_TRUE(recuperationExiste(chemin_));
   EXPECT_TRUE(contient("Copie de secours : " + cheminRecuperation(chemin_)));
 
-  EXPECT_FALSE(editer(chemin_, {
-      {"Copie de secours trouvée", [&] { pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // Oui
-      {"Copie de secours chargée", [&] { pousserClicAuCentre(97 + 16, 480 - 33 + 16); }},  // save
-      {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
-      {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},  // No
-  }));
+  EXPECT_FALSE(editer(
+      chemin_,
+      {
+          {"Copie de secours trouvée",
+           [&] { pousserClicAuCentre(xBouton(0), yBouton(60)); }},  // Oui
+          {"Copie de secours chargée",
+           [&] { pousserClicAuCentre(97 + 16, 480 - 33 + 16); }},                         // save
+          {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
+          {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},         // No
+      }));
   EXPECT_EQ(relire()[0].lireCase(10, 10), Brique);
   EXPECT_FALSE(recuperationExiste(chemin_));
 }
@@ -178,7 +231,10 @@ TEST_F(EcranEditeur, UneCasePeinteRefaitSesTuiles) {
   dessiner();
   const uint32_t tuiles = tuilesConstruitesBriquesCache();
   const uint32_t constructions = constructionsBriquesCache();
-  struct Cas { int c, r; uint32_t tuiles; };
+  struct Cas {
+    int c, r;
+    uint32_t tuiles;
+  };
   const Cas cas[] = {{100, 100, 1}, {63, 100, 2}, {64, 64, 3}, {0, 0, 1}, {254, 254, 1}};
   uint32_t attendu = tuiles;
   for (const Cas& k : cas) {

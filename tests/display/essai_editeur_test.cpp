@@ -32,7 +32,8 @@ Niveau niveauEssai(uint8_t dessous) {
   return n;
 }
 // Cell (5, 5) on the 640 x 480 window (a cell is 27.7 pixels, the centre shows (10.5, 10.5)).
-constexpr int XCase5 = 320 - 5 * 480 * 1000 / (30 * 577), YCase5 = 240 - 5 * 480 * 1000 / (30 * 577);
+constexpr int XCase5 = 320 - 5 * 480 * 1000 / (30 * 577),
+              YCase5 = 240 - 5 * 480 * 1000 / (30 * 577);
 // Tool 1 (the plain brick) and the command buttons.
 constexpr int XOutil1 = 1 + 32 + 16, YOutils = 17;
 constexpr int XSauver = 97 + 16, XQuitter = 129 + 16, YCommandes = 480 - 33 + 16;
@@ -71,8 +72,13 @@ TEST_F(EssaiEditeur, ChaqueFinRevientALEditeur) {
     bool brique = false, modeJeu = true;
     const bool quitte = editer({
         {"Chargement de tout", [&] { pousserClicAuCentre(XOutil1, YOutils); }},
-        {"Obj : 1", [&] { pousserClicAuCentre(XCase5, YCase5); pousserTouche(SDLK_F5); }},
-        {"Lancement du thread d'action", [&] {
+        {"Obj : 1",
+         [&] {
+           pousserClicAuCentre(XCase5, YCase5);
+           pousserTouche(SDLK_F5);
+         }},
+        {"Lancement du thread d'action",
+         [&] {
            brique = terrain->lireCase(5, 5) == Brique;
            modeJeu = modeEditeur;
            if (c.echap) pousserTouche(SDLK_ESCAPE);
@@ -99,7 +105,11 @@ TEST_F(EssaiEditeur, FenetreFermeePendantLEssai) {
   const std::string avant = lireFichierTest(chemin_);
   EXPECT_TRUE(editer({
       {"Chargement de tout", [&] { pousserClicAuCentre(XOutil1, YOutils); }},
-      {"Obj : 1", [&] { pousserClicAuCentre(XCase5, YCase5); pousserTouche(SDLK_F5); }},
+      {"Obj : 1",
+       [&] {
+         pousserClicAuCentre(XCase5, YCase5);
+         pousserTouche(SDLK_F5);
+       }},
       {"Lancement du thread d'action", [&] { pousserFermeture(); }},
   }));
   EXPECT_EQ(lireFichierTest(chemin_), avant);
@@ -111,8 +121,13 @@ TEST_F(EssaiEditeur, FenetreFermeePendantLEssai) {
 TEST_F(EssaiEditeur, RefuseAvecUnDialogue) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai(Vide)}));
   EXPECT_FALSE(editer({
-      {"Chargement de tout", [&] { pousserClicAuCentre(XProprietes, YCommandes); pousserTouche(SDLK_F5); }},
-      {"Essai refusé : dialogue ouvert", [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Cancel
+      {"Chargement de tout",
+       [&] {
+         pousserClicAuCentre(XProprietes, YCommandes);
+         pousserTouche(SDLK_F5);
+       }},
+      {"Essai refusé : dialogue ouvert",
+       [&] { pousserClicAuCentre(xBouton(1), yBouton(300)); }},  // Cancel
       {"Fermeture dialogue", [&] { pousserClicAuCentre(XQuitter, YCommandes); }},
       {"new confirm", [&] { pousserClicAuCentre(xBouton(1), yBouton(60)); }},
   }));
@@ -130,7 +145,8 @@ TEST_F(EssaiEditeur, DepuisUneCaseCliquee) {
   EXPECT_FALSE(editer({
       {"Chargement de tout", [&] { pousserTouche(SDLK_F5, KMOD_LSHIFT); }},
       {"Essai : choix de la case de départ", [&] { pousserTouche(SDLK_ESCAPE); }},
-      {"Essai : choix de la case de départ abandonné", [&] { pousserTouche(SDLK_F5, KMOD_LSHIFT); }},
+      {"Essai : choix de la case de départ abandonné",
+       [&] { pousserTouche(SDLK_F5, KMOD_LSHIFT); }},
       {"Essai : choix de la case de départ", [&] { pousserClicAuCentre(XCase5, YCase5); }},
       {"Fin essai : gagné", [&] {}},
       {"Retour à l'éditeur : niveau 1", [&] { pousserClicAuCentre(XQuitter, YCommandes); }},

@@ -72,9 +72,7 @@ TEST_F(Fenetre, Ouvre640x480AvecLeContexte) {
 }
 
 TEST_F(Fenetre, Multiechantillonnage) {
-  const struct {
-    int demande, tampons, echantillons;
-  } cas[] = {{1, 0, 0}, {0, 0, 0}, {4, 1, 4}};
+  const struct { int demande, tampons, echantillons; } cas[] = {{1, 0, 0}, {0, 0, 0}, {4, 1, 4}};
   for (const auto& c : cas) {
     options.Multisample = c.demande;
     CaptureJournal capture;
@@ -185,10 +183,8 @@ TEST_F(Fenetre, SansPeripheriqueSonLaFenetreSOuvreQuandMeme) {
   setenv("SDL_AUDIODRIVER", "peripherique-inexistant", 1);
   CaptureJournal capture;
   EXPECT_EQ(initGraph(), 0);
-  if (avant)
-    setenv("SDL_AUDIODRIVER", ancien.c_str(), 1);
-  else
-    unsetenv("SDL_AUDIODRIVER");
+  if (avant) setenv("SDL_AUDIODRIVER", ancien.c_str(), 1);
+  else unsetenv("SDL_AUDIODRIVER");
   EXPECT_EQ(largeur(), 640);
 }
 
@@ -209,16 +205,23 @@ TEST_F(Fenetre, CapacitesDuPiloteReel) {
   EXPECT_EQ(capture.lignes()[2], "CubeMap disponible : 1");
   EXPECT_TRUE(g.shaderDisponible());
   EXPECT_TRUE(g.cubeMapDisponible());
-  const void* points[] = {
-      reinterpret_cast<void*>(g.glActiveTexture),       reinterpret_cast<void*>(g.glMultiTexCoord3f),
-      reinterpret_cast<void*>(g.glMultiTexCoord3fv),    reinterpret_cast<void*>(g.glGetCompressedTexImage),
-      reinterpret_cast<void*>(g.glCompressedTexImage2D), reinterpret_cast<void*>(g.glUniform1iARB),
-      reinterpret_cast<void*>(g.glUniform1fARB),        reinterpret_cast<void*>(g.glCreateProgramObjectARB),
-      reinterpret_cast<void*>(g.glCreateShaderObjectARB), reinterpret_cast<void*>(g.glShaderSourceARB),
-      reinterpret_cast<void*>(g.glAttachObjectARB),     reinterpret_cast<void*>(g.glCompileShaderARB),
-      reinterpret_cast<void*>(g.glLinkProgramARB),      reinterpret_cast<void*>(g.glUseProgramObjectARB),
-      reinterpret_cast<void*>(g.glGetUniformLocationARB), reinterpret_cast<void*>(g.glDeleteObjectARB),
-      reinterpret_cast<void*>(g.glGetObjectParameterivARB)};
+  const void* points[] = {reinterpret_cast<void*>(g.glActiveTexture),
+                          reinterpret_cast<void*>(g.glMultiTexCoord3f),
+                          reinterpret_cast<void*>(g.glMultiTexCoord3fv),
+                          reinterpret_cast<void*>(g.glGetCompressedTexImage),
+                          reinterpret_cast<void*>(g.glCompressedTexImage2D),
+                          reinterpret_cast<void*>(g.glUniform1iARB),
+                          reinterpret_cast<void*>(g.glUniform1fARB),
+                          reinterpret_cast<void*>(g.glCreateProgramObjectARB),
+                          reinterpret_cast<void*>(g.glCreateShaderObjectARB),
+                          reinterpret_cast<void*>(g.glShaderSourceARB),
+                          reinterpret_cast<void*>(g.glAttachObjectARB),
+                          reinterpret_cast<void*>(g.glCompileShaderARB),
+                          reinterpret_cast<void*>(g.glLinkProgramARB),
+                          reinterpret_cast<void*>(g.glUseProgramObjectARB),
+                          reinterpret_cast<void*>(g.glGetUniformLocationARB),
+                          reinterpret_cast<void*>(g.glDeleteObjectARB),
+                          reinterpret_cast<void*>(g.glGetObjectParameterivARB)};
   for (const void* p : points) EXPECT_NE(p, nullptr);
   // The entry points work: a shader object can be made and deleted.
   GLhandleARB shader = g.glCreateShaderObjectARB(GL_FRAGMENT_SHADER_ARB);
@@ -278,7 +281,8 @@ TEST(GlExtFactice, VersionsEtReponses) {
       {"1.2.1", "GL_ARB_multitexture", toutResoudre, 1, 2, false, false},
       {"1.3", "", toutResoudre, 1, 3, true, false},
       {"2", "GL_ARB_shader_objects", toutResoudre, 2, -1, true, true},
-      {"2.1.2 NVIDIA 4.0", "GL_X GL_ARB_shader_objects GL_Y", sansJournalCompilation, 2, 1, true, true},
+      {"2.1.2 NVIDIA 4.0", "GL_X GL_ARB_shader_objects GL_Y", sansJournalCompilation, 2, 1, true,
+       true},
       {"2.1", "GL_ARB_shader_objects", sansLink, 2, 1, true, false},
       {"2.1", "GL_ARB_shader_objects_plus", toutResoudre, 2, 1, true, false},
       {"", nullptr, toutResoudre, 0, -1, false, false},
@@ -328,8 +332,12 @@ TEST(GlExtFactice, LireVersionEtExtensions) {
   const struct {
     const char* texte;
     int majeure, mineure;
-  } versions[] = {{"4.5 (Compatibility Profile) Mesa 22.3.6", 4, 5}, {"2.1.2", 2, 1},
-                  {" 3.0", 3, 0}, {"2", 2, -1}, {"abc", 0, -1}, {"1.x", 1, 0},
+  } versions[] = {{"4.5 (Compatibility Profile) Mesa 22.3.6", 4, 5},
+                  {"2.1.2", 2, 1},
+                  {" 3.0", 3, 0},
+                  {"2", 2, -1},
+                  {"abc", 0, -1},
+                  {"1.x", 1, 0},
                   {"99999999999.1", 2147483647, 1}};
   for (const auto& v : versions) {
     VersionGL r = lireVersionGL(v.texte);

@@ -88,14 +88,14 @@ TEST_F(DessinGui, LesNeufPiecesDuCadre) {
     const char* fichier;
     int tx, ty;
   } cas[] = {
-      {10, 20, "gui/gui_hg.png", 0, 0}, {11, 21, "gui/gui_hg.png", 1, 1},
-      {89, 20, "gui/gui_hd.png", 1, 0}, {88, 21, "gui/gui_hd.png", 0, 1},
-      {10, 39, "gui/gui_bg.png", 0, 1}, {11, 38, "gui/gui_bg.png", 1, 0},
-      {89, 39, "gui/gui_bd.png", 1, 1}, {88, 38, "gui/gui_bd.png", 0, 0},
-      {12, 20, "gui/gui_h.png", 0, 0},  {87, 21, "gui/gui_h.png", 0, 1},
-      {50, 38, "gui/gui_b.png", 0, 0},  {50, 39, "gui/gui_b.png", 0, 1},
-      {10, 22, "gui/gui_g.png", 0, 0},  {11, 37, "gui/gui_g.png", 1, 0},
-      {88, 30, "gui/gui_d.png", 0, 0},  {89, 30, "gui/gui_d.png", 1, 0},
+      {10, 20, "gui/gui_hg.png", 0, 0},   {11, 21, "gui/gui_hg.png", 1, 1},
+      {89, 20, "gui/gui_hd.png", 1, 0},   {88, 21, "gui/gui_hd.png", 0, 1},
+      {10, 39, "gui/gui_bg.png", 0, 1},   {11, 38, "gui/gui_bg.png", 1, 0},
+      {89, 39, "gui/gui_bd.png", 1, 1},   {88, 38, "gui/gui_bd.png", 0, 0},
+      {12, 20, "gui/gui_h.png", 0, 0},    {87, 21, "gui/gui_h.png", 0, 1},
+      {50, 38, "gui/gui_b.png", 0, 0},    {50, 39, "gui/gui_b.png", 0, 1},
+      {10, 22, "gui/gui_g.png", 0, 0},    {11, 37, "gui/gui_g.png", 1, 0},
+      {88, 30, "gui/gui_d.png", 0, 0},    {89, 30, "gui/gui_d.png", 1, 0},
       {12, 22, "gui/gui_fond.png", 0, 0}, {87, 37, "gui/gui_fond.png", 5, 5},
   };
   for (const auto& c : cas)

@@ -93,7 +93,8 @@ TEST_F(Image, QuatreTranchesDeCentPixelsDansLaTextureDeFond) {
   // Whether texture column x (rows 0 to 299) has anything but black; and rows 300 and up.
   auto colonneRemplie = [&](int x) {
     for (int y = 0; y < 300; ++y)
-      if (tex[(static_cast<size_t>(y) * 512 + x) * 3] | tex[(static_cast<size_t>(y) * 512 + x) * 3 + 1] |
+      if (tex[(static_cast<size_t>(y) * 512 + x) * 3] |
+          tex[(static_cast<size_t>(y) * 512 + x) * 3 + 1] |
           tex[(static_cast<size_t>(y) * 512 + x) * 3 + 2])
         return true;
     return false;
@@ -146,7 +147,8 @@ TEST_F(Image, SansNiveauSeulLeFondEtLesWidgets) {
   glFinish();
   const std::vector<uint8_t> noirs = lireEcran(640, 480);
   bool toutNoir = true;
-  for (size_t i = 0; i < noirs.size(); i += 4) toutNoir = toutNoir && !(noirs[i] | noirs[i + 1] | noirs[i + 2]);
+  for (size_t i = 0; i < noirs.size(); i += 4)
+    toutNoir = toutNoir && !(noirs[i] | noirs[i + 1] | noirs[i + 2]);
   EXPECT_TRUE(toutNoir);
 
   // A button through the screen loop (one frame): drawn over the black, the rest stays black.

@@ -95,7 +95,8 @@ class EcranJeu : public FenetreRendu {
   }
 
   std::unique_ptr<ServicesEcran> services_;
-  std::vector<std::string> lignes_;  // only the main thread's callback and the joined action thread write it
+  std::vector<std::string>
+      lignes_;  // only the main thread's callback and the joined action thread write it
 };
 
 TEST_F(EcranJeu, DeuxNiveauxGagnesDansLOrdreEtEntreeDeuxFois) {
@@ -111,11 +112,10 @@ TEST_F(EcranJeu, DeuxNiveauxGagnesDansLOrdreEtEntreeDeuxFois) {
                                      {"musicStart", gagner},
                                      {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }}});
   EXPECT_FALSE(quitte);
-  const std::vector<std::string> niveau = {"musicLoad", "musicChange", "musicStart",
-                                           "Lancement du thread d'action", "Termine",
-                                           "unload result_tex", "musicStop",
-                                           "Attente fin thread...", "Thread arrete : 1",
-                                           "Niveau terminé"};
+  const std::vector<std::string> niveau = {
+      "musicLoad",         "musicChange",       "musicStart", "Lancement du thread d'action",
+      "Termine",           "unload result_tex", "musicStop",  "Attente fin thread...",
+      "Thread arrete : 1", "Niveau terminé"};
   std::vector<std::string> attendues = {chemin + " joue", "LOAD " + chemin, chemin + " headok",
                                         "Chargement niveau"};
   attendues.insert(attendues.end(), niveau.begin(), niveau.end());
@@ -151,11 +151,10 @@ TEST_F(EcranJeu, QuitterAvantEntreeMontreLaDefaiteSansThread) {
 
 TEST_F(EcranJeu, CodeGagneAvantDepartPuisFenetreFermeeSurLeResultat) {
   const std::string chemin = fichier({niveauCalme(0), niveauCalme(0), niveauCalme(0)});
-  const bool quitte =
-      jouer(chemin, {{"musicStart", [] { pousserCode(LettreCodeGagne); }},
-                     {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
-                     {"musicStart", [] { pousserCode(LettreCodeGagne); }},
-                     {"English_gagne.png", pousserFermeture}});
+  const bool quitte = jouer(chemin, {{"musicStart", [] { pousserCode(LettreCodeGagne); }},
+                                     {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
+                                     {"musicStart", [] { pousserCode(LettreCodeGagne); }},
+                                     {"English_gagne.png", pousserFermeture}});
   EXPECT_TRUE(quitte);
   EXPECT_EQ(compter("Gagne avec code"), 2);
   EXPECT_EQ(compter("Lancement du thread d'action"), 0);
@@ -169,18 +168,19 @@ TEST_F(EcranJeu, CodeGagneAvantDepartPuisFenetreFermeeSurLeResultat) {
 TEST_F(EcranJeu, CodeBombeSeulementUneFoisLeNiveauLance) {
   const std::string chemin = fichier({niveauCalme(3)});
   std::string label;
-  const bool quitte = jouer(
-      chemin, {{"musicStart",
-                [] {
-                  pousserCode(LettreCodeBombe);  // before the start: nothing
-                  pousserTouche(SDLK_RETURN);
-                  pousserCode(LettreCodeBombe);
-                  pousserTouche(SDLK_F11);  // the letter is kept: F11 repeats the code
-                  pousserCode(LettreCodeGagne);
-                }},
-               {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
-               // The label stays until the thread has ended; it shows the frame copy's count.
-               {"Attente fin thread...", [&] { label = texteZone(traducteur->traduire("Bomb")); }}});
+  const bool quitte =
+      jouer(chemin,
+            {{"musicStart",
+              [] {
+                pousserCode(LettreCodeBombe);  // before the start: nothing
+                pousserTouche(SDLK_RETURN);
+                pousserCode(LettreCodeBombe);
+                pousserTouche(SDLK_F11);  // the letter is kept: F11 repeats the code
+                pousserCode(LettreCodeGagne);
+              }},
+             {"English_gagne.png", [] { pousserTouche(SDLK_RETURN); }},
+             // The label stays until the thread has ended; it shows the frame copy's count.
+             {"Attente fin thread...", [&] { label = texteZone(traducteur->traduire("Bomb")); }}});
   EXPECT_FALSE(quitte);
   EXPECT_EQ(compter("Bombe avec code"), 2);
   EXPECT_EQ(label, traducteur->traduire("Bomb") + "5");
@@ -188,8 +188,8 @@ TEST_F(EcranJeu, CodeBombeSeulementUneFoisLeNiveauLance) {
 
 TEST_F(EcranJeu, FichierDisparuOuSansNiveau) {
   EXPECT_FALSE(jouer(d_ / "disparu.map", {}));
-  EXPECT_TRUE(contientPartie("***** Erreur : Fichier " + d_ / "disparu.map" +
-                             " inexistant ou défectueux"));
+  EXPECT_TRUE(
+      contientPartie("***** Erreur : Fichier " + d_ / "disparu.map" + " inexistant ou défectueux"));
   // A header without a level: the file ends at once.
   const std::string vide = d_ / "vide.map";
   ecrireFichierTest(vide, octetsFichier({}));

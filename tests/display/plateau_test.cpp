@@ -49,10 +49,8 @@ class Plateau : public FenetreRendu {
     return pixel(static_cast<int>(p.x), static_cast<int>(p.y));
   }
   void dessiner(const InstantaneTerrain& t, const float fond[3] = nullptr, uint32_t ticks = 0) {
-    if (fond)
-      glClearColor(fond[0], fond[1], fond[2], 1);
-    else
-      glClearColor(0, 0, 0, 1);
+    if (fond) glClearColor(fond[0], fond[1], fond[2], 1);
+    else glClearColor(0, 0, 0, 1);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     appliquerCamera(t.camera, ratioFenetre());
     dessinerScene(t, ticks, reglagesScene());
@@ -127,7 +125,8 @@ TEST_F(Plateau, ModeDaltonienMontreLesImagesGagnePerdu) {
     poser(t, 6, 7, c.code);
     // Expected: a texel where the picture is flat (so the exact sampling point does not
     // matter), times the lit white material, blended by its alpha over the blue background.
-    SDL_Surface* s = IMG_Load((d_ / (std::string("data/imgs/briques/") + c.image + ".png")).c_str());
+    SDL_Surface* s =
+        IMG_Load((d_ / (std::string("data/imgs/briques/") + c.image + ".png")).c_str());
     ASSERT_NE(s, nullptr);
     ASSERT_EQ(s->format->BytesPerPixel, 4);
     auto texel = [&](int x, int y, int i) {
@@ -153,8 +152,9 @@ TEST_F(Plateau, ModeDaltonienMontreLesImagesGagnePerdu) {
     const std::array<int, 4> avec = dessinerEtLire(t, px, py, bleu);
     const double lumiere = std::min(1.0, eclairage(6, 7));
     for (int i = 0; i < 3; ++i) {
-      const double attendu =
-          (std::min(1.0, couleur[i] * lumiere) * couleur[3] + (i == 2 ? 1.0 : 0.0) * (1 - couleur[3])) * 255;
+      const double attendu = (std::min(1.0, couleur[i] * lumiere) * couleur[3] +
+                              (i == 2 ? 1.0 : 0.0) * (1 - couleur[3])) *
+                             255;
       EXPECT_NEAR(avec[i], attendu, 8) << c.image << " channel " << i;
     }
     int ecart = 0;
@@ -216,7 +216,8 @@ TEST_F(Plateau, RefletsEtCielSeulementQuandActives) {
     size_t n = 0;
     for (size_t i = 0; i < a.size(); i += 4)
       n += std::abs(a[i] - base[i]) + std::abs(a[i + 1] - base[i + 1]) +
-               std::abs(a[i + 2] - base[i + 2]) > 12;
+               std::abs(a[i + 2] - base[i + 2]) >
+           12;
     return n;
   };
   options.Reflets = true;
@@ -257,7 +258,8 @@ TEST_F(Plateau, SelectionRendLaCaseCliquee) {
       EXPECT_EQ(choix->ligne, k[1]);
     }
     // The frame, and outside the grid: no cell.
-    const double hors[][2] = {{-0.25, n.H / 2.0}, {n.W + 0.3, 2.5}, {-3, -3}, {n.W / 2.0, n.H + 0.4}};
+    const double hors[][2] = {
+        {-0.25, n.H / 2.0}, {n.W + 0.3, 2.5}, {-3, -3}, {n.W / 2.0, n.H + 0.4}};
     for (const auto& h : hors) {
       const Projete p = projeter(t.camera, ratio, 640, 480, h[0], h[1], 0);
       EXPECT_FALSE(choisirCase(t, ratio, static_cast<int>(std::lround(p.x)),
@@ -317,9 +319,25 @@ TEST_F(Plateau, RayonCommeLAncienneSelection) {
   } cas[] = {
       {15, 15, cameraDepart(15, 15, 7.5f, 7.5f)},
       {40, 30, cameraDepart(40, 30, 20, 15)},
-      {15, 15, [] { Camera k = cameraDepart(15, 15, 1.5f, 1.5f); k.oeilX = -4, k.oeilY = 12; k.centreX = 3, k.centreY = 2; return k; }()},
-      {255, 255, [] { Camera k; k.oeilX = 30, k.oeilY = 40, k.oeilZ = -15, k.centreX = 33, k.centreY = 36; return k; }()},
-      {3, 2, [] { Camera k = cameraDepart(3, 2, 1, 1); k.oeilZ = -60; return k; }()},
+      {15, 15,
+       [] {
+         Camera k = cameraDepart(15, 15, 1.5f, 1.5f);
+         k.oeilX = -4, k.oeilY = 12;
+         k.centreX = 3, k.centreY = 2;
+         return k;
+       }()},
+      {255, 255,
+       [] {
+         Camera k;
+         k.oeilX = 30, k.oeilY = 40, k.oeilZ = -15, k.centreX = 33, k.centreY = 36;
+         return k;
+       }()},
+      {3, 2,
+       [] {
+         Camera k = cameraDepart(3, 2, 1, 1);
+         k.oeilZ = -60;
+         return k;
+       }()},
   };
   const float ratio = 640.0f / 480.0f;
   // Each selection pass costs the driver memory: a coarse grid of pixels.
@@ -342,8 +360,9 @@ TEST_F(Plateau, RayonCommeLAncienneSelection) {
         for (int dx = -1; dx <= 1; ++dx)
           for (int dy = -1; dy <= 1; ++dy) {
             const auto v = choisirCase(t, ratio, x + dx, y + dy);
-            voisin = voisin || (v.has_value() == ancien.has_value() &&
-                                (!v || (v->colonne == ancien->colonne && v->ligne == ancien->ligne)));
+            voisin =
+                voisin || (v.has_value() == ancien.has_value() &&
+                           (!v || (v->colonne == ancien->colonne && v->ligne == ancien->ligne)));
           }
         EXPECT_TRUE(voisin) << c.W << "x" << c.H << " pixel " << x << "," << y;
         ++bords;
@@ -363,8 +382,19 @@ TEST_F(Plateau, RayonRendLaCaseDessinee) {
   } cas[] = {
       {15, 15, cameraDepart(15, 15, 7.5f, 7.5f)},
       {40, 30, cameraDepart(40, 30, 20, 15)},
-      {15, 15, [] { Camera k = cameraDepart(15, 15, 1.5f, 1.5f); k.oeilX = -4, k.oeilY = 12; k.centreX = 3, k.centreY = 2; return k; }()},
-      {255, 255, [] { Camera k; k.oeilX = 200, k.oeilY = 250, k.oeilZ = -6, k.centreX = 203, k.centreY = 244; return k; }()},
+      {15, 15,
+       [] {
+         Camera k = cameraDepart(15, 15, 1.5f, 1.5f);
+         k.oeilX = -4, k.oeilY = 12;
+         k.centreX = 3, k.centreY = 2;
+         return k;
+       }()},
+      {255, 255,
+       [] {
+         Camera k;
+         k.oeilX = 200, k.oeilY = 250, k.oeilZ = -6, k.centreX = 203, k.centreY = 244;
+         return k;
+       }()},
   };
   const float ratio = ratioFenetre();
   for (const auto& c : cas) {
@@ -407,7 +437,8 @@ TEST_F(Plateau, RayonRendLaCaseDessinee) {
         // cell is then drawn right beside it.
         bool voisin = false;
         for (int dx = -1; dx <= 1; ++dx)
-          for (int dy = -1; dy <= 1; ++dy) voisin = voisin || pareil(choix, dessinee(x + dx, y + dy));
+          for (int dy = -1; dy <= 1; ++dy)
+            voisin = voisin || pareil(choix, dessinee(x + dx, y + dy));
         EXPECT_TRUE(voisin) << c.W << "x" << c.H << " pixel " << x << "," << y;
         ++bords;
       }
@@ -425,13 +456,25 @@ TEST(ZoneVisible, CouvreToutCeQuiSeVoit) {
     int W, H;
     Camera k;
   } cas[] = {
-      {255, 255, [] { Camera k; k.oeilX = 30, k.oeilY = 40, k.oeilZ = -15, k.centreX = 33,
-                      k.centreY = 38; return k; }()},
+      {255, 255,
+       [] {
+         Camera k;
+         k.oeilX = 30, k.oeilY = 40, k.oeilZ = -15, k.centreX = 33, k.centreY = 38;
+         return k;
+       }()},
       {255, 255, cameraDepart(255, 255, 127.5f, 127.5f)},
-      {256, 202, [] { Camera k; k.oeilX = 200, k.oeilY = 10, k.oeilZ = -22, k.centreX = 190,
-                      k.centreY = 30; return k; }()},
-      {40, 30, [] { Camera k; k.oeilX = -3, k.oeilY = 5, k.oeilZ = -12, k.centreX = 2,
-                    k.centreY = 5; return k; }()},
+      {256, 202,
+       [] {
+         Camera k;
+         k.oeilX = 200, k.oeilY = 10, k.oeilZ = -22, k.centreX = 190, k.centreY = 30;
+         return k;
+       }()},
+      {40, 30,
+       [] {
+         Camera k;
+         k.oeilX = -3, k.oeilY = 5, k.oeilZ = -12, k.centreX = 2, k.centreY = 5;
+         return k;
+       }()},
   };
   for (const auto& c : cas) {
     const double ratio = 1024.0 / 768.0;
@@ -544,7 +587,7 @@ TEST_F(Plateau, PanneauxAnimes) {
     uint8_t code;
     uint32_t ticks;
     GLuint texture;
-  } cas[] = {{PanneauMove, 0, 100},   {PanneauMove, 600, 101}, {PanneauMove, 1200, 100},
+  } cas[] = {{PanneauMove, 0, 100},    {PanneauMove, 600, 101},  {PanneauMove, 1200, 100},
              {PanneauMove, 1700, 102}, {PanneauMove, 2100, 100}, {PanneauBoom, 100, 200},
              {PanneauBoom, 501, 201},  {PanneauBoom, 1000, 200}};
   for (const auto& c : cas) {
@@ -571,7 +614,7 @@ TEST_F(Plateau, MarqueursUnDeuxSeulementDansLEditeur) {
   const struct {
     uint8_t code;
     bool change;
-  } cas[] = {{CouleurUn, true}, {CouleurDeux, true}, {InterrupteurUn, true},
+  } cas[] = {{CouleurUn, true},        {CouleurDeux, true},        {InterrupteurUn, true},
              {InterrupteurDeux, true}, {InterrupteurRouge, false}, {Brique, false}};
   for (const auto& c : cas) {
     InstantaneTerrain t = niveau(15, 15, 1.5f, 1.5f);
@@ -598,8 +641,8 @@ namespace {
 // mirrored sky is interpolated from unnormalised corners. The arrays are built once per grid.
 TEST_F(Plateau, BriquesEnTableauxCommeSommetParSommet) {
   InstantaneTerrain t = niveau(24, 18, 9.5f, 8.5f);
-  const uint8_t codes[] = {Brique, Casse, Blinde, CouleurUn, CouleurDeux, CouleurRouge,
-                           InterrupteurBleu, Win, Lost, Ressort, Bombe};
+  const uint8_t codes[] = {Brique,           Casse, Blinde, CouleurUn, CouleurDeux, CouleurRouge,
+                           InterrupteurBleu, Win,   Lost,   Ressort,   Bombe};
   for (int r = 0; r < 18; ++r)
     for (int c = 0; c < 24; ++c)
       if ((r * 7 + c * 3) % 5 < 3) poser(t, c, r, codes[(r * 5 + c) % 11]);
@@ -659,7 +702,8 @@ TEST_F(Plateau, BriquesDeCouleurParLAtlasCommeSeparees) {
   InstantaneTerrain t = niveau(12, 9, 5.5f, 4.5f);
   for (int r = 0; r < 9; ++r)
     for (int c = 0; c < 12; ++c)
-      if ((r + c) % 3 != 0) poser(t, c, r, static_cast<uint8_t>(CouleurRouge + 2 * ((r * 3 + c) % 4)));
+      if ((r + c) % 3 != 0)
+        poser(t, c, r, static_cast<uint8_t>(CouleurRouge + 2 * ((r * 3 + c) % 4)));
   poser(t, 5, 4, Vide);
   for (bool reflets : {false, true}) {
     options.Reflets = reflets;

@@ -95,4 +95,3 @@ inline Projete projeter(const Camera& k, double ratio, int largeur, int hauteur,
   const double nx = cot / ratio * ex / -ez, ny = cot * ey / -ez;
   return {(nx + 1) * 0.5 * largeur, (ny + 1) * 0.5 * hauteur, ez < 0};
 }
-

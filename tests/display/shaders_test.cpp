@@ -98,10 +98,14 @@ class ShadersDonnees : public ::testing::Test {
 
   static void quad(float s1, float t1) {
     glBegin(GL_QUADS);
-    glTexCoord2f(0, 0); glVertex2f(-1, -1);
-    glTexCoord2f(0, t1); glVertex2f(-1, 1);
-    glTexCoord2f(s1, t1); glVertex2f(1, 1);
-    glTexCoord2f(s1, 0); glVertex2f(1, -1);
+    glTexCoord2f(0, 0);
+    glVertex2f(-1, -1);
+    glTexCoord2f(0, t1);
+    glVertex2f(-1, 1);
+    glTexCoord2f(s1, t1);
+    glVertex2f(1, 1);
+    glTexCoord2f(s1, 0);
+    glVertex2f(1, -1);
     glEnd();
   }
 
@@ -120,7 +124,7 @@ TEST_F(ShadersDonnees, LeFondFractalDessineUneImageColoree) {
   GLhandleARB p = programme("julia");
   ext_->glUseProgramObjectARB(p);
   // The starting values the game sets.
-  const std::pair<const char*, float> depart[] = {{"Px", -0.5f}, {"Py", -0.25f}, {"Zoom", 0.2f},
+  const std::pair<const char*, float> depart[] = {{"Px", -0.5f},    {"Py", -0.25f}, {"Zoom", 0.2f},
                                                   {"Teinte", 0.0f}, {"Cx", -0.75f}, {"Cy", -0.2f}};
   for (auto [nom, valeur] : depart) ext_->glUniform1fARB(uniforme(p, nom), valeur);
   ext_->glUniform1iARB(uniforme(p, "MaxIter"), 15);

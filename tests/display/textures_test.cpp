@@ -199,7 +199,8 @@ TEST_F(TexturesTable, CacheCompresse) {
     std::vector<uint8_t> contenu;
   } abimes[] = {
       {"coupe", std::vector<uint8_t>(octets.begin(), octets.begin() + octets.size() / 2)},
-      {"coupe dans l'entete", std::vector<uint8_t>(octets.begin(), octets.begin() + rendu.size() + 4)},
+      {"coupe dans l'entete",
+       std::vector<uint8_t>(octets.begin(), octets.begin() + rendu.size() + 4)},
       {"taille annoncee plus grande", tropGrand},
       {"autre rendu", autreRendu},
   };
@@ -270,8 +271,8 @@ TEST_F(ShadersProgrammes, CompilentLientEtSeLiberent) {
     if (l.rfind("Load shader ", 0) == 0) charges.push_back(l.substr(l.rfind('/') + 1));
     if (l.rfind(" : loaded @id ", 0) == 0) ids.push_back(l.substr(14));
   }
-  EXPECT_EQ(charges, (std::vector<std::string>{"julia.vert", "julia.frag", "bloom.vert",
-                                               "bloom.frag"}));
+  EXPECT_EQ(charges,
+            (std::vector<std::string>{"julia.vert", "julia.frag", "bloom.vert", "bloom.frag"}));
   ASSERT_EQ(ids.size(), 4u);
   for (size_t i = 0; i < 4; ++i) EXPECT_EQ(ids[i], std::to_string(s.listeShaders[i]));
   int compiles = 0;
@@ -285,7 +286,8 @@ TEST_F(ShadersProgrammes, CompilentLientEtSeLiberent) {
   }
   EXPECT_GE(s.locPart, 0);
   GLfloat part = 0;
-  auto getUniform = reinterpret_cast<PFNGLGETUNIFORMFVARBPROC>(SDL_GL_GetProcAddress("glGetUniformfvARB"));
+  auto getUniform =
+      reinterpret_cast<PFNGLGETUNIFORMFVARBPROC>(SDL_GL_GetProcAddress("glGetUniformfvARB"));
   ASSERT_NE(getUniform, nullptr);
   getUniform(s.programmeBloom, s.locPart, &part);
   EXPECT_FLOAT_EQ(part, 0.5f);

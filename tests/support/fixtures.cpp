@@ -58,9 +58,7 @@ EnvironnementSauve::EnvironnementSauve(std::initializer_list<const char*> noms) 
 
 EnvironnementSauve::~EnvironnementSauve() {
   for (const auto& [n, v] : anciens_) {
-    if (v)
-      setenv(n.c_str(), v->c_str(), 1);
-    else
-      unsetenv(n.c_str());
+    if (v) setenv(n.c_str(), v->c_str(), 1);
+    else unsetenv(n.c_str());
   }
 }

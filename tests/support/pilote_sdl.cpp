@@ -51,8 +51,8 @@ void pousserFermeture() {
   SDL_PushEvent(&e);
 }
 
-bool lancerAvecReactions(Reactions reactions, OrdreReactions ordre, std::vector<std::string>& lignes,
-                         const std::function<bool()>& ecran) {
+bool lancerAvecReactions(Reactions reactions, OrdreReactions ordre,
+                         std::vector<std::string>& lignes, const std::function<bool()>& ecran) {
   lignes.clear();
   journalDetourner([&lignes, &reactions, ordre](const std::string& l) {
     lignes.push_back(l);

@@ -22,13 +22,13 @@ void pousserFermeture();
 // Log key, then what to push when a line holding it appears; each action runs at most once.
 using Reactions = std::vector<std::pair<std::string, std::function<void()>>>;
 enum class OrdreReactions {
-  Strict,         // only the first pending reaction is looked at
+  Strict,          // only the first pending reaction is looked at
   PremiereTrouvee  // the first pending reaction whose key the line holds
 };
 
 // Runs `ecran` with the log lines collected in `lignes` and the reactions run on the spot.
-bool lancerAvecReactions(Reactions reactions, OrdreReactions ordre, std::vector<std::string>& lignes,
-                         const std::function<bool()>& ecran);
+bool lancerAvecReactions(Reactions reactions, OrdreReactions ordre,
+                         std::vector<std::string>& lignes, const std::function<bool()>& ecran);
 
 // The GUI with its images, the game's images and the English translator; with `jeu`, also a
 // terrain and simulated sounds for screens that play. Made after the window is open, dropped

@@ -84,21 +84,25 @@ TEST(FichiersSpeciaux, TubeNommeJamaisAttendu) {
       {"fichierExiste", [&] { EXPECT_FALSE(fichierExiste(tube)); }},
       {"fichierModifiable", [&] { EXPECT_FALSE(fichierModifiable(tube)); }},
       {"lireFichier", [&] { EXPECT_EQ(lireFichier(tube), ""); }},
-      {"options", [&] {
+      {"options",
+       [&] {
          Options o;
          o.chargerDepuis(tube);
          EXPECT_EQ(o, Options());
        }},
-      {"langue", [&] {
+      {"langue",
+       [&] {
          Traducteur t;
          t.charger(tube);
          EXPECT_EQ(t.taille(), 0u);
        }},
-      {"niveau", [&] {
+      {"niveau",
+       [&] {
          LecteurNiveaux l;
          EXPECT_FALSE(l.ouvrir(tube));
        }},
-      {"tous les niveaux", [&] {
+      {"tous les niveaux",
+       [&] {
          std::vector<Niveau> n;
          EXPECT_EQ(chargerTout(tube, n), 0);
        }},

@@ -58,7 +58,8 @@ TEST(RechercheThreads, UneVerificationSurUneCopieDuNiveau) {
   // The caller's level changes at once: the search proves the level as it was given.
   n.grille.assign(n.grille.size(), Vide);
   const auto limite = Horloge::now() + std::chrono::seconds(60);
-  while (!v.finie() && Horloge::now() < limite) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  while (!v.finie() && Horloge::now() < limite)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
   ASSERT_TRUE(v.finie());
   const Resolution r = v.prendre();
   EXPECT_TRUE(r.trouvee);

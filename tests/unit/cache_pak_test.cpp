@@ -58,8 +58,7 @@ TEST(CachePak, FichiersRefuses) {
       {"hauteur negative", fichier(RENDU, 128, -1, 3, 16), LecturePak::TailleInvalide},
       {"largeur enorme", fichier(RENDU, 1 << 20, 4, 3, 16), LecturePak::TailleInvalide},
       {"2 octets par pixel", fichier(RENDU, 4, 4, 2, 16), LecturePak::TailleInvalide},
-      {"plus de donnees que la taille", fichier(RENDU, 4, 4, 4, 17),
-       LecturePak::DonneesExcessives},
+      {"plus de donnees que la taille", fichier(RENDU, 4, 4, 4, 17), LecturePak::DonneesExcessives},
   };
   for (const auto& c : cas) {
     EntetePak e;
@@ -81,8 +80,17 @@ TEST(CachePak, FichiersRefuses) {
 TEST(CachePak, Puiss2) {
   const struct {
     int32_t n, p;
-  } cas[] = {{-5, 1}, {0, 1}, {1, 1}, {2, 2}, {3, 4}, {266, 512}, {200, 256}, {1024, 1024},
-             {768, 1024}, {(1 << 30) + 1, 1 << 30}, {INT32_MAX, 1 << 30}};
+  } cas[] = {{-5, 1},
+             {0, 1},
+             {1, 1},
+             {2, 2},
+             {3, 4},
+             {266, 512},
+             {200, 256},
+             {1024, 1024},
+             {768, 1024},
+             {(1 << 30) + 1, 1 << 30},
+             {INT32_MAX, 1 << 30}};
   for (const auto& c : cas) EXPECT_EQ(puiss2(c.n), c.p) << c.n;
 }
 

@@ -20,7 +20,8 @@ TEST(Cadence, EcheancesAbsolues) {
     EXPECT_EQ(echeanceSuivante(t0, t0 + c.maintenant, p), t0 + c.attendue) << c.nom;
   // Sixty steps land on one second exactly: the pace does not drift with the frames' length.
   Horloge::time_point e = t0;
-  for (int i = 0; i < 60; ++i) e = echeanceSuivante(e, e + (i % 3) * 4ms, Horloge::duration(1s) / 60);
+  for (int i = 0; i < 60; ++i)
+    e = echeanceSuivante(e, e + (i % 3) * 4ms, Horloge::duration(1s) / 60);
   EXPECT_LE(std::chrono::abs(e - (t0 + 1s)), 1us);
 }
 

@@ -43,7 +43,8 @@ TEST(Catalogue, TriSautEtCouleurs) {
       // shorter prefixes first, upper case before lower case
       {{"ab.map", "a.map", "B.map", "_.map"}, {}, {F + "B", F + "_", F + "a", F + "ab"}},
       // numbered names in the order of their numbers, in both groups
-      {{"10-b.map", "9-a.map", "1-c.map"}, {"x12.map", "x2.map"},
+      {{"10-b.map", "9-a.map", "1-c.map"},
+       {"x12.map", "x2.map"},
        {F + "1-c", F + "9-a", F + "10-b", M + "x2", M + "x12"}},
       // markup characters of a name are shown, not obeyed
       {{"<b1>x.map"}, {}, {F + "<(>b1<)>x"}},
@@ -65,17 +66,16 @@ TEST(Catalogue, CheminsEtJournal) {
   EXPECT_EQ(e[2].chemin, d.usr + "/c.map");
   EXPECT_FALSE(e[0].modifiable);
   EXPECT_TRUE(e[2].modifiable);
-  const std::vector<std::string> attendu = {"Liste fichier 0", "Nb fichiers 2", "Tri fichiers", "ok",
-                                            "Liste fichier 1", "Nb fichiers 1"};
+  const std::vector<std::string> attendu = {
+      "Liste fichier 0", "Nb fichiers 2", "Tri fichiers", "ok", "Liste fichier 1", "Nb fichiers 1"};
   EXPECT_EQ(j.lignes(), attendu);
 }
 
 TEST(Catalogue, FichiersDuJoueurNonModifiablesEtDossiersIllisibles) {
   Dossiers d({"a.map"}, {"lecture.map", "libre.map"});
   // The test runs as root too: the decision is given, then checked for real when possible.
-  auto e = listerCatalogue(d.off, d.usr, [](const std::string& c) {
-    return c.find("lecture") == std::string::npos;
-  });
+  auto e = listerCatalogue(
+      d.off, d.usr, [](const std::string& c) { return c.find("lecture") == std::string::npos; });
   ASSERT_EQ(noms(e), (std::vector<std::string>{F + "a", F + "lecture", M + "libre"}));
   EXPECT_FALSE(e[1].modifiable);
   if (geteuid() != 0) {
@@ -92,7 +92,8 @@ TEST(Catalogue, FichiersDuJoueurNonModifiablesEtDossiersIllisibles) {
   mkfifo((d.usr + "/tube.map").c_str(), 0644);
   EXPECT_EQ(noms(listerCatalogue(d.off, d.usr, [](const std::string&) { return true; })),
             (std::vector<std::string>{F + "a", M + "lecture", M + "libre"}));
-  EXPECT_EQ(noms(listerCatalogue(d.d / "nulle-part", d.usr + "/absent")), std::vector<std::string>{});
+  EXPECT_EQ(noms(listerCatalogue(d.d / "nulle-part", d.usr + "/absent")),
+            std::vector<std::string>{});
 }
 
 // A link in the player's folder is listed as the editor will treat it: to a shipped level (or
@@ -130,11 +131,20 @@ TEST(NomNiveau, AcceptesEtRefuses) {
     std::string nom;
     bool accepte;
   } cas[] = {
-      {"abcd", true},         {"abc", false},          {"", false},
-      {"a", false},           {"AZ_-09zz", true},      {std::string(26, 'x'), true},
-      {std::string(49, 'x'), true}, {std::string(50, 'x'), false},
-      {"ab cd", false},       {"abc.d", false},        {"\xe9t\xe9s", false},
-      {"ab/cd", false},       {"../abcd", false},      {std::string("ab\0cd", 5), false},
+      {"abcd", true},
+      {"abc", false},
+      {"", false},
+      {"a", false},
+      {"AZ_-09zz", true},
+      {std::string(26, 'x'), true},
+      {std::string(49, 'x'), true},
+      {std::string(50, 'x'), false},
+      {"ab cd", false},
+      {"abc.d", false},
+      {"\xe9t\xe9s", false},
+      {"ab/cd", false},
+      {"../abcd", false},
+      {std::string("ab\0cd", 5), false},
   };
   for (const auto& c : cas) EXPECT_EQ(nomNiveauAcceptable(c.nom), c.accepte) << c.nom;
   // The field's set is exactly the 64 characters of the name rule.

@@ -13,8 +13,8 @@ std::vector<std::string> lignes(const ChoixOptions& c) {
 }
 
 TEST(ChoixOptions, Resolutions) {
-  const Modes bureau = {{1920, 1080}, {1280, 1024}, {800, 600}, {640, 480}, {640, 400}, {320, 240},
-                        {800, 600}};
+  const Modes bureau = {{1920, 1080}, {1280, 1024}, {800, 600}, {640, 480},
+                        {640, 400},   {320, 240},   {800, 600}};
   const struct {
     int resX, resY;
     Modes modes;
@@ -24,8 +24,13 @@ TEST(ChoixOptions, Resolutions) {
   } cas[] = {
       {800, 600, bureau, {"1920 x 1080", "1280 x 1024", "800 x 600", "640 x 480"}, 2, 800, 600},
       // a window size that is no display mode stays first and selected
-      {1000, 700, bureau, {"1000 x 700", "1920 x 1080", "1280 x 1024", "800 x 600", "640 x 480"}, 0,
-       1000, 700},
+      {1000,
+       700,
+       bureau,
+       {"1000 x 700", "1920 x 1080", "1280 x 1024", "800 x 600", "640 x 480"},
+       0,
+       1000,
+       700},
       // a size below 640 x 480 is never offered: the first mode is selected
       {320, 240, bureau, {"1920 x 1080", "1280 x 1024", "800 x 600", "640 x 480"}, 0, 1920, 1080},
       // no list (or "any size"): nothing offered, the size is kept
@@ -54,8 +59,8 @@ TEST(ChoixOptions, Resolutions) {
 TEST(ChoixOptions, Antialias) {
   const struct {
     int multisample, ligne, sauve;
-  } cas[] = {{1, 0, 1}, {0, 0, 1}, {-3, 0, 1}, {2, 1, 2}, {4, 2, 4}, {8, 3, 8}, {16, 4, 16},
-             {3, 0, 1}, {32, 0, 1}};
+  } cas[] = {{1, 0, 1}, {0, 0, 1},   {-3, 0, 1}, {2, 1, 2}, {4, 2, 4},
+             {8, 3, 8}, {16, 4, 16}, {3, 0, 1},  {32, 0, 1}};
   for (const auto& c : cas) {
     Options o;
     o.Multisample = c.multisample;
@@ -69,8 +74,8 @@ TEST(ChoixOptions, Antialias) {
 
 TEST(ChoixOptions, NetteteVitesseIterations) {
   const struct {
-    int taille, div, iter;     // in the options
-    int nettete, vitesse;      // shown
+    int taille, div, iter;  // in the options
+    int nettete, vitesse;   // shown
     int netteteChoisie, vitesseChoisie, iterChoisie;
     int tailleSauvee, divSauvee;
   } cas[] = {
@@ -152,10 +157,25 @@ TEST(ChoixOptions, SeulsLesReglagesDeLaFenetreDemandentLeRedemarrage) {
     bool redemarrage;
   } cas[] = {
       {"rien", [](Options&) {}, false},
-      {"volumes", [](Options& o) { o.VolumeMusique = 30; o.VolumeEffets = 0; }, false},
-      {"touches", [](Options& o) { o.ToucheGauche = 97; o.TouchePause = 112; }, false},
+      {"volumes",
+       [](Options& o) {
+         o.VolumeMusique = 30;
+         o.VolumeEffets = 0;
+       },
+       false},
+      {"touches",
+       [](Options& o) {
+         o.ToucheGauche = 97;
+         o.TouchePause = 112;
+       },
+       false},
       {"plein ecran", [](Options& o) { o.Fullscreen = true; }, true},
-      {"resolution et volume", [](Options& o) { o.ResX = 800; o.VolumeEffets = 10; }, true},
+      {"resolution et volume",
+       [](Options& o) {
+         o.ResX = 800;
+         o.VolumeEffets = 10;
+       },
+       true},
       {"daltonien", [](Options& o) { o.ModeDaltonien = true; }, true},
   };
   for (const auto& c : cas) {

@@ -22,7 +22,7 @@ TEST(LigneCommande, TableDeCas) {
   } cas[] = {
       {{}, {}, {}, false, false},
       {{"--dirdata", "A", "--dirhome", "B"}, "A", "B", false, false},
-      {{"--dirdata"}, {}, {}, false, false},                  // last: ignored
+      {{"--dirdata"}, {}, {}, false, false},  // last: ignored
       {{"--dirhome", "B", "--dirdata"}, {}, "B", false, false},
       {{"--dirdata", "--default"}, "--default", {}, false, false},  // the value, not the option
       {{"--default"}, {}, {}, true, false},

@@ -47,24 +47,24 @@ struct Image {
 
 std::vector<Image> tableDesTextures() {
   std::vector<Image> t = {
-      {"imgs/gui/gui_fond.png", 16, 16, 4}, {"imgs/gui/gui_hg.png", 2, 2, 4},
-      {"imgs/gui/gui_h.png", 16, 2, 4},     {"imgs/gui/gui_hd.png", 2, 2, 4},
-      {"imgs/gui/gui_g.png", 2, 16, 4},     {"imgs/gui/gui_d.png", 2, 16, 4},
-      {"imgs/gui/gui_bg.png", 2, 2, 4},     {"imgs/gui/gui_b.png", 16, 2, 4},
-      {"imgs/gui/gui_bd.png", 2, 2, 4},     {"imgs/gui/haut.png", 16, 32, 4},
-      {"imgs/gui/bas.png", 16, 32, 4},      {"imgs/boom/1.png", 128, 128, 3},
+      {"imgs/gui/gui_fond.png", 16, 16, 4},   {"imgs/gui/gui_hg.png", 2, 2, 4},
+      {"imgs/gui/gui_h.png", 16, 2, 4},       {"imgs/gui/gui_hd.png", 2, 2, 4},
+      {"imgs/gui/gui_g.png", 2, 16, 4},       {"imgs/gui/gui_d.png", 2, 16, 4},
+      {"imgs/gui/gui_bg.png", 2, 2, 4},       {"imgs/gui/gui_b.png", 16, 2, 4},
+      {"imgs/gui/gui_bd.png", 2, 2, 4},       {"imgs/gui/haut.png", 16, 32, 4},
+      {"imgs/gui/bas.png", 16, 32, 4},        {"imgs/boom/1.png", 128, 128, 3},
       {"imgs/boom/particule.png", 32, 32, 4}, {"imgs/briques/casse.png", 64, 64, 3},
       {"imgs/briques/blinde.png", 64, 64, 3}, {"imgs/briques/ressort.png", 64, 64, 4},
-      {"imgs/briques/un.png", 64, 64, 4},   {"imgs/briques/deux.png", 64, 64, 4},
-      {"imgs/briques/win.png", 64, 64, 4},  {"imgs/briques/lost.png", 64, 64, 4},
+      {"imgs/briques/un.png", 64, 64, 4},     {"imgs/briques/deux.png", 64, 64, 4},
+      {"imgs/briques/win.png", 64, 64, 4},    {"imgs/briques/lost.png", 64, 64, 4},
       {"imgs/fond/gal.png", 2048, 2048, 3},   {"imgs/boutons_edit/255.png", 32, 32, 4},
-      {"imgs/msg/move0.png", 256, 128, 4},  {"imgs/msg/move1.png", 256, 128, 4},
-      {"imgs/msg/move2.png", 256, 128, 4},  {"imgs/msg/boom0.png", 128, 128, 4},
-      {"imgs/msg/boom1.png", 128, 128, 4},  {"imgs/boutons/options.png", 32, 32, 4},
+      {"imgs/msg/move0.png", 256, 128, 4},    {"imgs/msg/move1.png", 256, 128, 4},
+      {"imgs/msg/move2.png", 256, 128, 4},    {"imgs/msg/boom0.png", 128, 128, 4},
+      {"imgs/msg/boom1.png", 128, 128, 4},    {"imgs/boutons/options.png", 32, 32, 4},
       {"imgs/boutons/langue.png", 32, 32, 4}, {"imgs/boutons/croix.png", 32, 32, 4},
-      {"imgs/boutons/plus.png", 32, 32, 4}, {"imgs/boutons/save.png", 32, 32, 4},
-      {"imgs/boutons/moins.png", 32, 32, 4}, {"imgs/fond/julia.png", 256, 1, 3},
-      {"imgs/msg/titre.png", 512, 128, 4},  {"imgs/msg/cache.png", 1024, 128, 4},
+      {"imgs/boutons/plus.png", 32, 32, 4},   {"imgs/boutons/save.png", 32, 32, 4},
+      {"imgs/boutons/moins.png", 32, 32, 4},  {"imgs/fond/julia.png", 256, 1, 3},
+      {"imgs/msg/titre.png", 512, 128, 4},    {"imgs/msg/cache.png", 1024, 128, 4},
   };
   for (int code = 0; code < 20; ++code)
     t.push_back({"imgs/boutons_edit/" + std::to_string(code) + ".png", 32, 32, 4});
@@ -403,7 +403,7 @@ TEST_F(DonneesAudio, LesSixEffets) {
   const struct {
     const char* chemin;
     double dureeMax;
-  } effets[] = {{"sons/paf.ogg", 0.5},     {"sons/rool.ogg", 2.0}, {"sons/boom.ogg", 2.5},
+  } effets[] = {{"sons/paf.ogg", 0.5},     {"sons/rool.ogg", 2.0},  {"sons/boom.ogg", 2.5},
                 {"sons/ressort.ogg", 1.0}, {"sons/inter.wav", 1.0}, {"sons/pr_bombe.wav", 1.0}};
   for (const auto& e : effets) {
     SCOPED_TRACE(e.chemin);

@@ -53,7 +53,8 @@ TEST(ReglesEditeur, InsererEtSupprimer) {
   };
   for (const Cas& c : cas) {
     std::vector<Niveau> n = c.niveaux;
-    const int v = c.action == 2 ? supprimerNiveau(n, c.valeur) : insererNiveau(n, c.valeur, c.action == 1);
+    const int v =
+        c.action == 2 ? supprimerNiveau(n, c.valeur) : insererNiveau(n, c.valeur, c.action == 1);
     EXPECT_EQ(marques(n), c.attendu) << c.nom;
     EXPECT_EQ(v, c.valeurAttendue) << c.nom;
   }
@@ -69,7 +70,8 @@ TEST(ReglesEditeur, InsererEtSupprimer) {
 TEST(ReglesEditeur, RedimensionnerGardeLesCases) {
   Niveau n = nouveauNiveau();
   for (int r = 0; r < 15; ++r)
-    for (int c = 0; c < 15; ++c) n.grille[static_cast<size_t>(r * 15 + c)] = static_cast<uint8_t>(1 + (r * 15 + c) % 19);
+    for (int c = 0; c < 15; ++c)
+      n.grille[static_cast<size_t>(r * 15 + c)] = static_cast<uint8_t>(1 + (r * 15 + c) % 19);
   const Niveau avant = n;
   CouleursTravail travail;
   lireCouleursTravail(n, travail);
@@ -87,9 +89,13 @@ TEST(ReglesEditeur, RedimensionnerGardeLesCases) {
 }
 
 TEST(ReglesEditeur, QuartierEtCouleursDeTravail) {
-  struct Cas { int cx, cy, quartier; };
-  const Cas cas[] = {{0, 0, 0}, {74, 49, 0}, {75, 0, 1}, {149, 49, 1}, {0, 50, 2}, {149, 99, 3}, {75, 50, 3}};
-  for (const Cas& c : cas) EXPECT_EQ(quartierCouleur(150, 100, c.cx, c.cy), c.quartier) << c.cx << "," << c.cy;
+  struct Cas {
+    int cx, cy, quartier;
+  };
+  const Cas cas[] = {{0, 0, 0},  {74, 49, 0},  {75, 0, 1}, {149, 49, 1},
+                     {0, 50, 2}, {149, 99, 3}, {75, 50, 3}};
+  for (const Cas& c : cas)
+    EXPECT_EQ(quartierCouleur(150, 100, c.cx, c.cy), c.quartier) << c.cx << "," << c.cy;
   Niveau n;
   for (int k = 0; k < 4; ++k) n.couleurs[k][0] = 0.1f * static_cast<float>(k);
   CouleursTravail t;
@@ -101,7 +107,7 @@ TEST(ReglesEditeur, Outils) {
   Niveau n = nouveauNiveau();
   EXPECT_TRUE(appliquerOutil(n, 7, 3, 4));
   EXPECT_EQ(n.lireCase(3, 4), 7);
-  EXPECT_FALSE(appliquerOutil(n, 7, 3, 4));  // nothing new
+  EXPECT_FALSE(appliquerOutil(n, 7, 3, 4));   // nothing new
   EXPECT_FALSE(appliquerOutil(n, 7, 15, 0));  // outside
   const std::vector<uint8_t> grille = n.grille;
   EXPECT_TRUE(appliquerOutil(n, OutilBalle, 4, 2));
@@ -125,7 +131,11 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
   };
   SDL_Event relache{};
   relache.type = SDL_MOUSEBUTTONUP;
-  struct Cas { const char* nom; SDL_Event e; bool dialogue, survol, peint; };
+  struct Cas {
+    const char* nom;
+    SDL_Event e;
+    bool dialogue, survol, peint;
+  };
   const Cas cas[] = {
       {"appui gauche", appui(SDL_BUTTON_LEFT), false, false, true},
       {"appui droit", appui(SDL_BUTTON_RIGHT), false, false, true},
@@ -134,7 +144,8 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
       {"molette vers le bas", appui(SDL_BUTTON_WHEELDOWN), false, false, false},
       {"glisser gauche", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT)), false, false, true},
       {"glisser droit", mouvement(SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
-      {"glisser deux boutons", mouvement(SDL_BUTTON(SDL_BUTTON_LEFT) | SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
+      {"glisser deux boutons",
+       mouvement(SDL_BUTTON(SDL_BUTTON_LEFT) | SDL_BUTTON(SDL_BUTTON_RIGHT)), false, false, false},
       {"survol sans bouton", mouvement(0), false, false, false},
       {"relache", relache, false, false, false},
       {"dialogue ouvert", appui(SDL_BUTTON_LEFT), true, false, false},
@@ -146,7 +157,10 @@ TEST(ReglesEditeur, EvenementsQuiPeignent) {
 // A drag's line: every cell from one motion point to the next, ends included, no gaps.
 TEST(ReglesEditeur, CasesEntreDeuxPoints) {
   using C = std::vector<std::pair<int, int>>;
-  struct Cas { int c0, l0, c1, l1; C attendu; };
+  struct Cas {
+    int c0, l0, c1, l1;
+    C attendu;
+  };
   const Cas cas[] = {
       {3, 3, 3, 3, {{3, 3}}},
       {1, 4, 5, 4, {{1, 4}, {2, 4}, {3, 4}, {4, 4}, {5, 4}}},
@@ -157,7 +171,8 @@ TEST(ReglesEditeur, CasesEntreDeuxPoints) {
       {0, 0, -2, 5, {{0, 0}, {0, 1}, {-1, 2}, {-1, 3}, {-2, 4}, {-2, 5}}},
   };
   for (const Cas& c : cas)
-    EXPECT_EQ(casesEntre(c.c0, c.l0, c.c1, c.l1), c.attendu) << c.c0 << "," << c.l0 << " -> " << c.c1 << "," << c.l1;
+    EXPECT_EQ(casesEntre(c.c0, c.l0, c.c1, c.l1), c.attendu)
+        << c.c0 << "," << c.l0 << " -> " << c.c1 << "," << c.l1;
   // Long lines: each step to a neighbour, the count that of the longer side plus one.
   for (const auto& [c1, l1] : C{{254, 0}, {254, 254}, {17, 254}, {-200, 31}}) {
     const C l = casesEntre(0, 0, c1, l1);
@@ -193,9 +208,13 @@ TEST(ReglesEditeur, ZoomVersLePointeur) {
 TEST(ReglesEditeur, DefilementAuxBords) {
   EXPECT_EQ(dureeDefilement(600), 1u);  // a stall scrolls 1/80 of a cell, not 7.5 cells
   EXPECT_EQ(dureeDefilement(500), 500u);
-  struct Cas { int mx, my; uint32_t dt; float dx, dy; };
+  struct Cas {
+    int mx, my;
+    uint32_t dt;
+    float dx, dy;
+  };
   const Cas cas[] = {
-      {799, 300, 80, 1, 0}, {784, 300, 80, 0, 0}, {785, 300, 80, 1, 0}, {15, 300, 80, -1, 0},
+      {799, 300, 80, 1, 0}, {784, 300, 80, 0, 0},   {785, 300, 80, 1, 0},   {15, 300, 80, -1, 0},
       {16, 300, 80, 0, 0},  {400, 0, 40, 0, -0.5f}, {400, 599, 8, 0, 0.1f}, {0, 599, 80, -1, 1},
   };
   for (const Cas& c : cas) {
@@ -210,9 +229,12 @@ TEST(ReglesEditeur, DefilementAuxBords) {
   defilerBords(k, 30, 30, 799, 300, 800, 600, 80);
   EXPECT_FLOAT_EQ(k.centreX, 29.5f);
   // The arrow keys: the same speed and the same limits.
-  struct Fleche { int dx, dy; float cx, cy; };
-  for (const Fleche& f : {Fleche{1, 0, 11, 10}, Fleche{-1, 1, 9, 11}, Fleche{0, -1, 10, 9},
-                          Fleche{0, 0, 10, 10}}) {
+  struct Fleche {
+    int dx, dy;
+    float cx, cy;
+  };
+  for (const Fleche& f :
+       {Fleche{1, 0, 11, 10}, Fleche{-1, 1, 9, 11}, Fleche{0, -1, 10, 9}, Fleche{0, 0, 10, 10}}) {
     Camera c;
     c.centreX = c.centreY = 10;
     defilerVers(c, 30, 30, f.dx, f.dy, 80);
@@ -237,7 +259,10 @@ TEST(ReglesEditeur, FichiersModifiables) {
   std::filesystem::create_directories(d / "mapsusr/sous");
   std::filesystem::create_directories(d / "mapsoff");
   const std::string usr = d / "mapsusr/";
-  struct Cas { std::string chemin; bool ok; };
+  struct Cas {
+    std::string chemin;
+    bool ok;
+  };
   const Cas cas[] = {
       {d / "mapsusr/abcd.map", true},
       {d / "mapsusr/sous/x.map", true},
@@ -347,7 +372,8 @@ TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i) {
         const float attendu = (k == 3 - q && i < 3) ? choisie[i] : avant.couleurs[k][i];
-        EXPECT_NEAR(n.couleurs[k][i], attendu, 1e-6) << "quartier " << q << " coin " << k << " composante " << i;
+        EXPECT_NEAR(n.couleurs[k][i], attendu, 1e-6)
+            << "quartier " << q << " coin " << k << " composante " << i;
       }
     e->detruireFermes();
   }
@@ -639,12 +665,9 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
     bool nouveauFichier;
     bool sortie;
   } cas[] = {
-      {"Ecraser", false, 6, false, false},
-      {"NouveauNom", false, 4, true, false},
-      {"Ann", false, 4, false, false},
-      {"Ecraser", true, 6, false, true},
-      {"NouveauNom", true, 4, true, true},
-      {"Ann", true, 4, false, false},
+      {"Ecraser", false, 6, false, false}, {"NouveauNom", false, 4, true, false},
+      {"Ann", false, 4, false, false},     {"Ecraser", true, 6, false, true},
+      {"NouveauNom", true, 4, true, true}, {"Ann", true, 4, false, false},
   };
   for (const auto& c : cas) {
     SCOPED_TRACE(std::string(c.choix) + (c.depuisQuitter ? " depuis Quitter" : ""));
@@ -663,7 +686,7 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
 
     b->choisirOutil(6, EV_RELACHE);
     ASSERT_TRUE(b->peindre(2, 2));
-    
+
     if (c.depuisQuitter) {
       cmd(*b, CmdQuitter);
       clicTexte("Oui");
@@ -907,10 +930,10 @@ TEST(TouchesEditeur, ChiffresEtLettres) {
     SDLKey touche;
     int outil;
     const char* nom;
-  } cas[] = {{SDLK_0, 0, "0"}, {SDLK_1, 1, "1"},  {SDLK_9, 9, "9"},
-             {SDLK_a, 10, "a"}, {SDLK_j, 19, "j"}, {SDLK_p, OutilBalle, "p"},
-             {SDLK_KP0, 0, "pavé 0"}, {SDLK_KP7, 7, "pavé 7"},
-             {SDLK_k, -1, ""},  {SDLK_z, -1, ""},  {SDLK_F5, -1, ""}, {SDLK_ESCAPE, -1, ""}};
+  } cas[] = {{SDLK_0, 0, "0"},        {SDLK_1, 1, "1"},        {SDLK_9, 9, "9"},
+             {SDLK_a, 10, "a"},       {SDLK_j, 19, "j"},       {SDLK_p, OutilBalle, "p"},
+             {SDLK_KP0, 0, "pavé 0"}, {SDLK_KP7, 7, "pavé 7"}, {SDLK_k, -1, ""},
+             {SDLK_z, -1, ""},        {SDLK_F5, -1, ""},       {SDLK_ESCAPE, -1, ""}};
   for (const auto& c : cas) {
     EXPECT_EQ(outilPourTouche(c.touche), c.outil) << c.nom;
     EXPECT_EQ(nomToucheOutil(c.touche), c.nom) << c.outil;

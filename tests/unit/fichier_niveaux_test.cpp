@@ -101,8 +101,8 @@ TEST(FichierNiveaux, SauvegardeEtRelectureALIdentique) {
   EXPECT_EQ(ecrit.size(), 14u + (18 + 12) + (18 + 1));
   EXPECT_EQ(ecrit.substr(14, 6), octets({17, 4, 3, 3, 1, 9}));
   EXPECT_EQ(ecrit.substr(20, 3), octets({255, 178, 178}));  // colour 0: 1.0, then 0.7 as 178
-  EXPECT_EQ(static_cast<uint8_t>(ecrit[24]), 127);           // colour 1 green: 0.5
-  EXPECT_EQ(static_cast<uint8_t>(ecrit[31]), 0);             // colour 3 blue: 0.0
+  EXPECT_EQ(static_cast<uint8_t>(ecrit[24]), 127);          // colour 1 green: 0.5
+  EXPECT_EQ(static_cast<uint8_t>(ecrit[31]), 0);            // colour 3 blue: 0.0
 
   std::vector<Niveau> relus;
   ASSERT_EQ(chargerTout(d / "a.map", relus), 2);
@@ -271,7 +271,8 @@ TEST(FichierNiveaux, CoupeNImporteOu) {
 TEST(FichierNiveaux, GrilleCoupeeNiveauAbandonne) {
   Terrain t;
   LecteurNiveaux lecteur;
-  const std::string f = preambule() + enregistrement(17, 2, 2) + enregistrement(17, 4, 4).substr(0, 20);
+  const std::string f =
+      preambule() + enregistrement(17, 2, 2) + enregistrement(17, 4, 4).substr(0, 20);
   ASSERT_TRUE(lecteur.ouvrirDepuis(flux(f), "f"));
   EXPECT_FALSE(lecteur.chargerNiveauSuivant(t));
   EXPECT_TRUE(lecteur.chargerNiveauSuivant(t));

@@ -47,9 +47,7 @@ TEST(MiseEnPage, BalisesDeCouleur) {
   auto p = policeFixe(8);
   auto s = disposer("a <cff0000>red<c00ff00> green", *p, 500);
   ASSERT_EQ(lettres(s, *p), "a red green");
-  auto couleur = [&](size_t i) {
-    return std::vector<float>(s[i].couleur, s[i].couleur + 3);
-  };
+  auto couleur = [&](size_t i) { return std::vector<float>(s[i].couleur, s[i].couleur + 3); };
   EXPECT_EQ(couleur(0), (std::vector<float>{1, 1, 1}));
   EXPECT_EQ(couleur(2), (std::vector<float>{1, 0, 0}));
   EXPECT_EQ(couleur(4), (std::vector<float>{1, 0, 0}));
@@ -69,11 +67,18 @@ TEST(MiseEnPage, StylesDesBalises) {
     const char* texte;
     StyleTexte attendu;  // style of the last glyph
   } cas[] = {
-      {"<u1>x", {0, 0, 1, 0}},   {"<u1><u>x", {0, 0, 0, 0}}, {"<s1>x", {0, 0, 0, 1}},
-      {"<s1><s0>x", {0, 0, 0, 0}}, {"<b2>x", {2, 0, 0, 0}},  {"<b2><b>x", {0, 0, 0, 0}},
-      {"<i3>x", {0, 3, 0, 0}},   {"<i3><i>x", {0, 0, 0, 0}},
+      {"<u1>x", {0, 0, 1, 0}},
+      {"<u1><u>x", {0, 0, 0, 0}},
+      {"<s1>x", {0, 0, 0, 1}},
+      {"<s1><s0>x", {0, 0, 0, 0}},
+      {"<b2>x", {2, 0, 0, 0}},
+      {"<b2><b>x", {0, 0, 0, 0}},
+      {"<i3>x", {0, 3, 0, 0}},
+      {"<i3><i>x", {0, 0, 0, 0}},
       // A letter where a digit is expected means none, not '/' - '0' passes.
-      {"<b/>x", {0, 0, 0, 0}},   {"<iz>x", {0, 0, 0, 0}},    {"<q9>x", {0, 0, 0, 0}},
+      {"<b/>x", {0, 0, 0, 0}},
+      {"<iz>x", {0, 0, 0, 0}},
+      {"<q9>x", {0, 0, 0, 0}},
   };
   for (const auto& c : cas) {
     auto s = disposer(c.texte, *p, 500);
@@ -119,8 +124,8 @@ TEST(MiseEnPage, LeChevronEchappeNeCompteNiDansLeMotNiAuRetour) {
   // the escaped '<'; the line after a wrap starts at the left edge.
   auto s = disposer("ab<(>cd", *p, 20);
   ASSERT_EQ(lettres(s, *p), "ab<cd");
-  EXPECT_EQ(s[2].x, 8);            // '<' right after b
-  EXPECT_EQ(s[3].x, 0);            // c starts its line at the left edge, not 8 further
+  EXPECT_EQ(s[2].x, 8);  // '<' right after b
+  EXPECT_EQ(s[3].x, 0);  // c starts its line at the left edge, not 8 further
   EXPECT_EQ(s[3].y, s[2].y + 17);
 }
 
@@ -186,9 +191,8 @@ TEST(MiseEnPage, SansAucunGlypheLeTexteAvanceCommeDesEspaces) {
 
 TEST(MetriquesGlyphe, EncreEtAvance) {
   // A 4-pixel wide RGBA cell, 2 rows, ink (alpha > 100) in columns 1 and 2.
-  const uint8_t cellule[2 * 16] = {
-      0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 0, 0, 0, 0, 100,  //
-      0, 0, 0, 0, 0, 0, 0, 0,   0, 0, 0, 101, 0, 0, 0, 0};
+  const uint8_t cellule[2 * 16] = {0, 0, 0, 0, 0, 0, 0, 200, 0, 0, 0, 0,   0, 0, 0, 100,  //
+                                   0, 0, 0, 0, 0, 0, 0, 0,   0, 0, 0, 101, 0, 0, 0, 0};
   ColonnesEncre c = colonnesEncrees(cellule, 4, 2, 4, 16);
   EXPECT_FALSE(c.aucune);
   EXPECT_EQ(c.premiere, 1);

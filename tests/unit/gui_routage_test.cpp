@@ -23,9 +23,9 @@ TEST_F(Routage, ZoneSousBordsInclusEtProfondeur) {
     int x, y;
     ZoneGUI* attendue;
   } cas[] = {
-      {10, 20, a.zone()},  {90, 20, a.zone()},  {90, 30, b.zone()},  {49, 40, a.zone()}, {50, 30, b.zone()},
-      {9, 20, nullptr},    {10, 19, nullptr},   {130, 50, b.zone()}, {131, 50, nullptr},
-      {130, 51, nullptr},  {60, 25, a.zone()},
+      {10, 20, a.zone()}, {90, 20, a.zone()}, {90, 30, b.zone()}, {49, 40, a.zone()},
+      {50, 30, b.zone()}, {9, 20, nullptr},   {10, 19, nullptr},  {130, 50, b.zone()},
+      {131, 50, nullptr}, {130, 51, nullptr}, {60, 25, a.zone()},
   };
   for (const auto& c : cas) EXPECT_EQ(g_->zoneSous(c.x, c.y), c.attendue) << c.x << "," << c.y;
   // Depth 0 is never hit; equal depths: the earlier one wins.
@@ -115,10 +115,8 @@ TEST_F(Routage, AppuiEnEntrantLivreMaisOublie) {
   souris(15, 25, false);  // no click
   souris(15, 25, true);
   souris(15, 25, false);  // a real click
-  const std::vector<Recu> attendu = {{7, EV_APPUI, 5, 5},
-                                     {7, EV_ENTREE, 5, 5},
-                                     {7, EV_APPUI, 5, 5},
-                                     {7, EV_RELACHE, 5, 5}};
+  const std::vector<Recu> attendu = {
+      {7, EV_APPUI, 5, 5}, {7, EV_ENTREE, 5, 5}, {7, EV_APPUI, 5, 5}, {7, EV_RELACHE, 5, 5}};
   EXPECT_EQ(recus_, attendu);
 }
 
@@ -241,14 +239,15 @@ TEST_F(Routage, UnWidgetSupprimeDansSonPropreRappel) {
 TEST_F(Routage, SupprimerUnAutreWidgetPendantLaSortie) {
   // Leaving a deletes b, which is the zone now under the mouse.
   BoutonGUI* b = nullptr;
-  BoutonGUI a(10, 20, 80, "a",
-              [&](ZoneGUI*, int, int t, int, int) {
-                if (t == EV_SORTIE) {
-                  delete b;
-                  b = nullptr;
-                }
-              },
-              1);
+  BoutonGUI a(
+      10, 20, 80, "a",
+      [&](ZoneGUI*, int, int t, int, int) {
+        if (t == EV_SORTIE) {
+          delete b;
+          b = nullptr;
+        }
+      },
+      1);
   b = new BoutonGUI(10, 60, 80, "b", nullptr, 2);
   souris(15, 25, false);
   souris(15, 65, true);
@@ -259,15 +258,16 @@ TEST_F(Routage, SupprimerUnAutreWidgetPendantLaSortie) {
 TEST_F(Routage, DialogueSupprimeALaProchaineImage) {
   DialogueGUI* d = new DialogueGUI(300, 100);
   bool ferme = false;
-  d->ajouterBouton("OK",
-                   [&](ZoneGUI*, int, int t, int, int) {
-                     if (t == EV_RELACHE) {
-                       gui->supprimerPlusTard(d);
-                       d = nullptr;
-                       ferme = true;
-                     }
-                   },
-                   0);
+  d->ajouterBouton(
+      "OK",
+      [&](ZoneGUI*, int, int t, int, int) {
+        if (t == EV_RELACHE) {
+          gui->supprimerPlusTard(d);
+          d = nullptr;
+          ferme = true;
+        }
+      },
+      0);
   const ZoneGUI* bouton = g_->zones().back();
   clic(bouton->x + 5, bouton->y + 5);
   EXPECT_TRUE(ferme);
@@ -285,11 +285,12 @@ TEST_F(Routage, ClicJusteApresLaFermetureDUnDialogue) {
     DialogueGUI dessous(300, 100);
     dessous.ajouterBouton("OK", enregistreur(), 1);
     DialogueGUI* dessus = new DialogueGUI(300, 100);
-    dessus->ajouterBouton("OK",
-                          [&](ZoneGUI*, int, int t, int, int) {
-                            if (t == EV_RELACHE) gui->supprimerPlusTard(dessus);
-                          },
-                          2);
+    dessus->ajouterBouton(
+        "OK",
+        [&](ZoneGUI*, int, int t, int, int) {
+          if (t == EV_RELACHE) gui->supprimerPlusTard(dessus);
+        },
+        2);
     const ZoneGUI* bouton = g_->zones().back();
     const int x = bouton->x + 5, y = bouton->y + 5;
     clic(x, y);
@@ -326,7 +327,13 @@ TEST_F(Routage, InfobulleApresUnRepos) {
   avec.zone()->setInfobulle("Ajouter un niveau");
   const uint32_t D = Gui::DelaiInfobulle;
   // The mouse event at time t, then the question at time t + attente.
-  struct Pas { const char* quoi; int x, y; bool bouton; uint32_t t, attente; bool montree; };
+  struct Pas {
+    const char* quoi;
+    int x, y;
+    bool bouton;
+    uint32_t t, attente;
+    bool montree;
+  };
   const Pas pas[] = {
       {"entrée", 15, 25, false, 1000, 0, false},
       {"presque le délai", 15, 25, false, 1000, D - 1, false},
@@ -348,8 +355,9 @@ TEST_F(Routage, InfobulleApresUnRepos) {
     EXPECT_EQ(g_->zoneInfobulle(p.t + p.attente) == avec.zone(), p.montree) << p.quoi;
   }
   // The tooltip goes below and right of the pointer, kept inside the 640 x 480 window.
-  struct Place { int mx, my, x, y; } places[] = {
-      {100, 100, 112, 120}, {600, 100, 540, 120}, {100, 470, 112, 446}, {-5, 0, 7, 20}};
+  struct Place {
+    int mx, my, x, y;
+  } places[] = {{100, 100, 112, 120}, {600, 100, 540, 120}, {100, 470, 112, 446}, {-5, 0, 7, 20}};
   for (const Place& p : places) {
     int x = 0, y = 0;
     g_->placerInfobulle(p.mx, p.my, 100, 20, x, y);

@@ -106,16 +106,18 @@ TEST_F(Widgets, EntierHorsLimites) {
     const char* op;
     int32_t arg, attendu;
   } cas[] = {
-      {7, 0, 10, "max", 2, 2},      {7, 0, 10, "max", 9, 7},       {7, 5, 10, "max", 2, 5},
-      {0, 0, 10, "val", 99, 10},    {0, 0, 10, "val", -4, 0},      {0, 5, 3, "val", 4, 5},
+      {7, 0, 10, "max", 2, 2},
+      {7, 0, 10, "max", 9, 7},
+      {7, 5, 10, "max", 2, 5},
+      {0, 0, 10, "val", 99, 10},
+      {0, 0, 10, "val", -4, 0},
+      {0, 5, 3, "val", 4, 5},
       {0, INT32_MIN, INT32_MAX, "val", INT32_MAX, INT32_MAX},
   };
   for (const auto& c : cas) {
     IntGUI m(c.valeur, c.min, c.max, 10, 60, 80, nullptr, 0);
-    if (std::string(c.op) == "max")
-      m.setMax(c.arg);
-    else
-      m.setValeur(c.arg);
+    if (std::string(c.op) == "max") m.setMax(c.arg);
+    else m.setValeur(c.arg);
     EXPECT_EQ(m.valeur(), c.attendu) << c.op << " " << c.arg;
     EXPECT_EQ(m.affichage()->zone()->texte(), std::to_string(c.attendu));
   }
@@ -137,7 +139,8 @@ TEST_F(Widgets, EntierRepeteEnMaintenant) {
   s.x = 85;
   s.y = 25;
   s.boutons = SDL_BUTTON(1);
-  for (int image = 1; image <= 60; ++image) g_->repeter(s, static_cast<uint32_t>(image * 1000 / 60));
+  for (int image = 1; image <= 60; ++image)
+    g_->repeter(s, static_cast<uint32_t>(image * 1000 / 60));
   EXPECT_TRUE(n.valeur() == 15 || n.valeur() == 16) << n.valeur();
 }
 
@@ -153,7 +156,8 @@ TEST_F(Saisie, CaracteresLimiteEtRetourArriere) {
   touche(8);  // backspace on an empty text
   EXPECT_EQ(e.getTexte(), "");
   EXPECT_EQ(e.zone()->texte(), "");
-  for (uint16_t c : {uint16_t('a'), uint16_t('<'), uint16_t(0xE9), uint16_t('z')}) touche(c);  // the fourth is one too many
+  for (uint16_t c : {uint16_t('a'), uint16_t('<'), uint16_t(0xE9), uint16_t('z')})
+    touche(c);  // the fourth is one too many
   EXPECT_EQ(e.getTexte(), "a<\xe9");
   EXPECT_EQ(e.longueur(), 3);
   EXPECT_EQ(e.zone()->texte(), "a<(>\xe9");
@@ -315,9 +319,9 @@ TEST_F(Liste, MoletteTouchesEtLettres) {
     SDLKey k;
     int32_t selection, premier;
   } cas[] = {
-      {SDLK_END, 1999, 1990},   {SDLK_PAGEUP, 1989, 1989}, {SDLK_UP, 1988, 1988},
-      {SDLK_PAGEDOWN, 1998, 1989}, {SDLK_DOWN, 1999, 1990}, {SDLK_DOWN, 1999, 1990},
-      {SDLK_HOME, 0, 0},         {SDLK_PAGEDOWN, 10, 1},    {SDLK_UP, 9, 1},
+      {SDLK_END, 1999, 1990},      {SDLK_PAGEUP, 1989, 1989}, {SDLK_UP, 1988, 1988},
+      {SDLK_PAGEDOWN, 1998, 1989}, {SDLK_DOWN, 1999, 1990},   {SDLK_DOWN, 1999, 1990},
+      {SDLK_HOME, 0, 0},           {SDLK_PAGEDOWN, 10, 1},    {SDLK_UP, 9, 1},
   };
   for (const auto& c : cas) {
     touche(c.k);
@@ -333,7 +337,7 @@ TEST_F(Liste, MoletteTouchesEtLettres) {
   l.taper('1', 5200);
   l.taper('9', 5300);
   EXPECT_EQ(l.selection(), 1900);  // "m19..."
-  l.taper('b', 5400);  // no "m19b...": a new search from "b"
+  l.taper('b', 5400);              // no "m19b...": a new search from "b"
   EXPECT_EQ(l.selection(), 500);
   l.taper('c', 7000);  // more than a second later: a new word
   EXPECT_EQ(l.selection(), 1000);
@@ -391,8 +395,8 @@ TEST_F(Couleur, PlacerSur) {
     float rgb[3];
     float u, v;
   } cas[] = {
-      {{0, 0, 1}, 4.0f / 6, 0},    {{1, 0, 0}, 0, 0},           {{0.5f, 0.5f, 0.5f}, 0, 1},
-      {{1, 1, 0}, 1.0f / 6, 0},    {{0, 1, 1}, 3.0f / 6, 0},    {{1, 0, 1}, 5.0f / 6, 0},
+      {{0, 0, 1}, 4.0f / 6, 0}, {{1, 0, 0}, 0, 0},        {{0.5f, 0.5f, 0.5f}, 0, 1},
+      {{1, 1, 0}, 1.0f / 6, 0}, {{0, 1, 1}, 3.0f / 6, 0}, {{1, 0, 1}, 5.0f / 6, 0},
   };
   for (const auto& k : cas) {
     c.placerSur(k.rgb);

@@ -63,24 +63,18 @@ InstantaneEditeur jouer(const std::string& script, HistoriqueEditeur& h) {
 
 TEST(HistoriqueEditeur, TableDesSequences) {
   const Cas cas[] = {
-      {"", {0}, 0, 0},
-      {"u", {0}, 0, 0},            // nothing to undo
-      {"r", {0}, 0, 0},            // nothing to redo
-      {"12", {2}, 2, 0},
-      {"12u", {1}, 1, 1},
-      {"12uu", {0}, 0, 2},
-      {"12uuu", {0}, 0, 2},        // one undo too many changes nothing
-      {"12uur", {1}, 1, 1},
-      {"12uurr", {2}, 2, 0},
-      {"12u3", {3}, 2, 0},         // a new edit drops the redo list
-      {"[123]", {3}, 1, 0},        // a whole drag is one step
-      {"[123]u", {0}, 0, 1},
-      {"[12", {2}, 0, 0},          // still dragging: nothing kept yet
-      {"[12u", {0}, 0, 1},         // undo mid-drag closes and undoes the drag
-      {"x", {0}, 0, 0},            // a drag that changed nothing
-      {"1+2", {1, 2}, 3, 0},
-      {"1+2uu", {1}, 1, 2},        // the inserted level goes
-      {"1+-u", {1, 0}, 2, 1},      // the deleted level comes back
+      {"", {0}, 0, 0},          {"u", {0}, 0, 0},  // nothing to undo
+      {"r", {0}, 0, 0},                            // nothing to redo
+      {"12", {2}, 2, 0},        {"12u", {1}, 1, 1},
+      {"12uu", {0}, 0, 2},      {"12uuu", {0}, 0, 2},  // one undo too many changes nothing
+      {"12uur", {1}, 1, 1},     {"12uurr", {2}, 2, 0},
+      {"12u3", {3}, 2, 0},                             // a new edit drops the redo list
+      {"[123]", {3}, 1, 0},                            // a whole drag is one step
+      {"[123]u", {0}, 0, 1},    {"[12", {2}, 0, 0},    // still dragging: nothing kept yet
+      {"[12u", {0}, 0, 1},                             // undo mid-drag closes and undoes the drag
+      {"x", {0}, 0, 0},                                // a drag that changed nothing
+      {"1+2", {1, 2}, 3, 0},    {"1+2uu", {1}, 1, 2},  // the inserted level goes
+      {"1+-u", {1, 0}, 2, 1},                          // the deleted level comes back
       {"1+-uur", {1, 0}, 2, 1},
   };
   for (const Cas& c : cas) {

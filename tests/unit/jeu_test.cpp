@@ -62,7 +62,7 @@ TEST(FondMenu, DistanceDeLaCamera) {
   const struct {
     int pas;
     float s;
-  } cas[] = {{0, 300}, {416, 300}, {417, 299.76f}, {499, 250.501f}, {500, 250},
+  } cas[] = {{0, 300},        {416, 300},  {417, 299.76f},  {499, 250.501f}, {500, 250},
              {501, 249.501f}, {1000, 125}, {1999, 62.531f}, {5000, 25}};
   for (const auto& c : cas) EXPECT_NEAR(distanceFondMenu(c.pas), c.s, 0.01f) << c.pas;
   // Never rises from one step to the next.
@@ -85,7 +85,7 @@ TEST(FondMenu, LaPousseeSInverseUneFoisParSortieDeLaBande) {
   e.cibleX = 14.0f;
   pasFondMenu(e, t, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, -0.01f);  // still out: not again
-  e.cibleX = 3.9f;  // out on the other side without having been back inside
+  e.cibleX = 3.9f;                      // out on the other side without having been back inside
   pasFondMenu(e, t, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, -0.01f);
   e.cibleX = 8.0f;
@@ -115,7 +115,7 @@ TEST(FondMenu, AutomateApres1000PasPlaneursApres3000) {
     for (uint8_t c : t.grille) n += c == Brique;
     return n;
   };
-  EXPECT_EQ(briques(), 3);  // still only the blinker
+  EXPECT_EQ(briques(), 3);    // still only the blinker
   pasFondMenu(e, t, 30, 30);  // 3001: odd, no glider
   pasFondMenu(e, t, 30, 30);  // 3002: a glider
   EXPECT_GT(briques(), 3);
@@ -143,8 +143,9 @@ TEST(PagesAide, ManuelEtCreditsDansChaqueLangueEtAnglaisSinon) {
   // Opened through the desktop's opener: a stand-in for xdg-open writes what it was given.
   const std::string bin = d / "bin/";
   std::filesystem::create_directories(bin);
-  ecrireFichierTest(bin + "xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > " + d.chemin() + "ouvert.tmp && mv " +
-                                       d.chemin() + "ouvert.tmp " + d.chemin() + "ouvert\n");
+  ecrireFichierTest(bin + "xdg-open", "#!/bin/sh\nprintf '%s' \"$1\" > " + d.chemin() +
+                                          "ouvert.tmp && mv " + d.chemin() + "ouvert.tmp " +
+                                          d.chemin() + "ouvert\n");
   std::filesystem::permissions(bin + "xdg-open", std::filesystem::perms::owner_all);
   const char* ancien = std::getenv("PATH");
   const std::string ancienPath = ancien ? ancien : "";

@@ -17,14 +17,25 @@ TEST(ListeLangues, LecturesDuMenuEtDeLEcran) {
     std::vector<std::string> nomsMenu;
     std::vector<std::pair<std::string, std::string>> langues;  // code, name
   } cas[] = {
-      {"fr|Fran\xe7" "ais|\nen|English|\n", {"Fran\xe7" "ais", "English"},
-       {{"fr", "Fran\xe7" "ais"}, {"en", "English"}}},
+      {"fr|Fran\xe7"
+       "ais|\nen|English|\n",
+       {"Fran\xe7"
+        "ais",
+        "English"},
+       {{"fr",
+         "Fran\xe7"
+         "ais"},
+        {"en", "English"}}},
       // CR LF line ends
-      {"de|Deutsch|\r\nes|Espa\xf1ol|\r\n", {"Deutsch", "Espa\xf1ol"}, {{"de", "Deutsch"}, {"es", "Espa\xf1ol"}}},
-      // further text after the second "|": the screen ignores it, the menu keeps all but the last character
+      {"de|Deutsch|\r\nes|Espa\xf1ol|\r\n",
+       {"Deutsch", "Espa\xf1ol"},
+       {{"de", "Deutsch"}, {"es", "Espa\xf1ol"}}},
+      // further text after the second "|": the screen ignores it, the menu keeps all but the last
+      // character
       {"en|English|note\n", {"English|not"}, {{"en", "English"}}},
       // lines without "|", blank lines and a line with no code are skipped by both
-      {"# list\n\nen|English|\n|Rien|\nxx|Last|", {"English", "Rien", "Last"},
+      {"# list\n\nen|English|\n|Rien|\nxx|Last|",
+       {"English", "Rien", "Last"},
        {{"en", "English"}, {"xx", "Last"}}},
       {"", {}, {}},
   };
@@ -142,8 +153,9 @@ TEST(ChoisirLangue, SeuleLaLangueChangeDansLeFichierDuJoueur) {
   options.FondShader = false;
   CaptureJournal capture;
   ASSERT_TRUE(choisirLangue("en"));
-  EXPECT_EQ(jeu.fichierOptions(),
-            "# a note of the player\nResX=1024\nAfficheIPS=1\nLangue=en\nFondShader=1\nInconnue=7\n");
+  EXPECT_EQ(
+      jeu.fichierOptions(),
+      "# a note of the player\nResX=1024\nAfficheIPS=1\nLangue=en\nFondShader=1\nInconnue=7\n");
   EXPECT_TRUE(capture.contient("Save Langue=en"));
   EXPECT_FALSE(capture.contient("Save AfficheIPS=0"));
 }

@@ -46,8 +46,8 @@ TEST(LireFichierOrdinaire, SeulementUnFichierOrdinaireEtBorne) {
 TEST(CodeLangueValide, LettresChiffresSouligneTiret) {
   for (const char* bon : {"fr", "en", "pt_BR", "zh-Hant", "x1", "_", "-"})
     EXPECT_TRUE(codeLangueValide(bon)) << bon;
-  for (const char* mauvais :
-       {"", "../../x", "fr/../en", "/etc/passwd", "fr.txt", "f r", "fr\n", "\xc3\xa9", "fr\\x", "a:b"})
+  for (const char* mauvais : {"", "../../x", "fr/../en", "/etc/passwd", "fr.txt", "f r", "fr\n",
+                              "\xc3\xa9", "fr\\x", "a:b"})
     EXPECT_FALSE(codeLangueValide(mauvais)) << mauvais;
   EXPECT_FALSE(codeLangueValide(std::string("fr\0x", 4)));
 }

@@ -136,12 +136,24 @@ TEST(Options, LignesParticulieres) {
       {"ResX=1\nResX=2\n", [](Options& o) { o.ResX = 2; }},
       {"BPP=16\nAfficheIPS=1", [](Options& o) { o.BPP = 16; }},
       {"ResX=800\r\nVSync=0\r\nLangue=en\r\n",
-       [](Options& o) { o.ResX = 800; o.VSync = false; o.Langue = "en"; }},
-      {std::string("Langue=e\0n\nBPP=8\n", 17), [](Options& o) { o.Langue = "e"; o.BPP = 8; }},
+       [](Options& o) {
+         o.ResX = 800;
+         o.VSync = false;
+         o.Langue = "en";
+       }},
+      {std::string("Langue=e\0n\nBPP=8\n", 17),
+       [](Options& o) {
+         o.Langue = "e";
+         o.BPP = 8;
+       }},
       {"Inconnu=5\nBPP=24\n", [](Options& o) { o.BPP = 24; }},
       {"BPP=24\n" + std::string(255, 'x') + "\nResX=1\n", [](Options& o) { o.BPP = 24; }},
       {"BPP=24\nLangue=" + std::string(247, 'x') + "\nResX=1\n",
-       [](Options& o) { o.BPP = 24; o.Langue = std::string(247, 'x'); o.ResX = 1; }},
+       [](Options& o) {
+         o.BPP = 24;
+         o.Langue = std::string(247, 'x');
+         o.ResX = 1;
+       }},
       // A code that is no plain name (it would reach a file outside "lang/") gives the default.
       {"Langue=en\nLangue=../../x\n", [](Options&) {}},
       {"Langue=/etc/passwd\n", [](Options&) {}},
@@ -217,8 +229,7 @@ TEST(Options, EcritureImpossibleGardeLAncienFichier) {
       {"fichier en lecture seule", true,
        [](const std::string& c) { chmod((c + "/options.conf").c_str(), 0444); },
        [](const std::string& c) { chmod((c + "/options.conf").c_str(), 0644); }},
-      {"dossier en lecture seule", false,
-       [](const std::string& c) { chmod(c.c_str(), 0555); },
+      {"dossier en lecture seule", false, [](const std::string& c) { chmod(c.c_str(), 0555); },
        [](const std::string& c) { chmod(c.c_str(), 0755); }},
   };
   for (const auto& c : cas) {
@@ -327,14 +338,10 @@ TEST(Options, ValeursSures) {
     int resX, resY, taille, div;
     int sureX, sureY, sureTaille, sureDiv;
   } cas[] = {
-      {640, 480, 2, 2, 640, 480, 2, 2},
-      {0, -5, 2, 2, 640, 480, 2, 2},
-      {100000, 100000, 2, 2, 8192, 8192, 2, 2},
-      {16384, 9000, 2, 2, 8192, 8192, 2, 2},
-      {640, 480, 0, 0, 640, 480, 1, 1},
-      {640, 480, -3, -3, 640, 480, 1, 1},
-      {640, 480, 5000, 2, 640, 480, 480, 1},
-      {640, 480, 2, 100000, 640, 480, 2, 240},
+      {640, 480, 2, 2, 640, 480, 2, 2},         {0, -5, 2, 2, 640, 480, 2, 2},
+      {100000, 100000, 2, 2, 8192, 8192, 2, 2}, {16384, 9000, 2, 2, 8192, 8192, 2, 2},
+      {640, 480, 0, 0, 640, 480, 1, 1},         {640, 480, -3, -3, 640, 480, 1, 1},
+      {640, 480, 5000, 2, 640, 480, 480, 1},    {640, 480, 2, 100000, 640, 480, 2, 240},
       {800, 600, 4, 3, 800, 600, 4, 3},
   };
   for (const auto& c : cas) {
@@ -376,7 +383,8 @@ TEST(Options, UneCleSeuleChangeDansLeFichier) {
     CaptureJournal capture;
     EXPECT_TRUE(o.sauvegarderClesVers(d / "options.conf", {"Langue"}));
     EXPECT_EQ(lireFichierTest(d / "options.conf"), c.apres);
-    EXPECT_EQ(capture.lignes(), (std::vector<std::string>{"Save Langue=de", "Options sauvegardées"}));
+    EXPECT_EQ(capture.lignes(),
+              (std::vector<std::string>{"Save Langue=de", "Options sauvegardées"}));
   }
   // No file: the factory values with the keys asked for.
   DossierTemporaire d;

@@ -49,18 +49,21 @@ TEST(Progression, LectureDefensive) {
       {"binaire", true, std::string("\0\xff\x01garbage\n\t\t\t", 13), {}},
       {"records d'un autre fichier", true, entete() + ligne("b.map", A, 1, 50), {}},
       {"fichier modifie depuis", true, entete() + ligne("a.map", B, 1, 50), {}},
-      {"deux niveaux, le meilleur garde", true,
+      {"deux niveaux, le meilleur garde",
+       true,
        entete() + ligne("a.map", A, 1, 50) + ligne("a.map", A, 2, 70) + ligne("a.map", A, 1, 40),
        {{1, 40}, {2, 70}}},
-      {"lignes abimees sautees", true,
+      {"lignes abimees sautees",
+       true,
        entete() + "a.map\t" + A + "\tdeux\t50\n" + "a.map\t" + A + "\t0\t50\n" + "a.map\t" + A +
-           "\t3\t0\n" + "a.map\tcourte\t1\t10\n" + "a.map\t" + A + "\t1\n" +
-           "a.map\t" + A + "\t1\t99999999999\n" + ligne("a.map", A, 4, 30) + "a.map\t" + A +
-           "\t5\t-3\n",
+           "\t3\t0\n" + "a.map\tcourte\t1\t10\n" + "a.map\t" + A + "\t1\n" + "a.map\t" + A +
+           "\t1\t99999999999\n" + ligne("a.map", A, 4, 30) + "a.map\t" + A + "\t5\t-3\n",
        {{4, 30}}},
       {"fin coupee", true, entete() + ligne("a.map", A, 1, 50) + "a.map\t" + A + "\t2", {{1, 50}}},
-      {"fins de ligne CRLF refusees proprement", true,
-       entete() + "a.map\t" + A + "\t1\t50\r\n", {}},
+      {"fins de ligne CRLF refusees proprement",
+       true,
+       entete() + "a.map\t" + A + "\t1\t50\r\n",
+       {}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
@@ -152,8 +155,8 @@ TEST(Progression, CompterNiveauxSansJournalCommeLeLecteur) {
   EXPECT_EQ(compterNiveaux("GameZorvik"), 0);
   EXPECT_EQ(compterNiveaux(std::string("GameZorvik\0\0\0\0", 14)), 0);
   // A 1 x 1 level, then a record whose grid is cut.
-  EXPECT_EQ(compterNiveaux(std::string("GameZorvik\0\0\0\0\x05\x01\x01\0\0\0\x01\x05\x02\x02\0\0\0\x01",
-                                       28)),
+  EXPECT_EQ(compterNiveaux(
+                std::string("GameZorvik\0\0\0\0\x05\x01\x01\0\0\0\x01\x05\x02\x02\0\0\0\x01", 28)),
             1);
 }
 
@@ -167,7 +170,7 @@ TEST(Progression, NiveauxAtteintsEtFichierTermine) {
       {3, {}, {1}, false},
       {3, {{1, 10}}, {1, 2}, false},
       {3, {{1, 10}, {2, 5}, {3, 7}}, {1, 2, 3}, true},
-      {3, {{1, 10}, {3, 7}}, {1, 2, 3}, false},  // won past a gap: still offered
+      {3, {{1, 10}, {3, 7}}, {1, 2, 3}, false},      // won past a gap: still offered
       {2, {{1, 10}, {2, 5}, {5, 7}}, {1, 2}, true},  // records past the end are ignored
       {0, {}, {}, false},
   };

@@ -59,9 +59,15 @@ TEST(Recherche, SansVictoireDansLesBornes) {
   const std::string mur(30, '@');
   const std::vector<std::string> loin = {mur, "@" + std::string(27, '.') + "W@", mur};
   const Cas cas[] = {
-      {"walled off", {"@@@@@@@@", "@..@..W@", "@@@@@@@@"}, BornesRecherche{}, FinRecherche::Epuisee},
+      {"walled off",
+       {"@@@@@@@@", "@..@..W@", "@@@@@@@@"},
+       BornesRecherche{},
+       FinRecherche::Epuisee},
       {"no win cell", {"@@@@@@", "@....@", "@@@@@@"}, BornesRecherche{}, FinRecherche::Epuisee},
-      {"falls to its loss", {"@@@@@@", "@...W@", "@.@@@@", "@XXXX@"}, BornesRecherche{}, FinRecherche::Epuisee},
+      {"falls to its loss",
+       {"@@@@@@", "@...W@", "@.@@@@", "@XXXX@"},
+       BornesRecherche{},
+       FinRecherche::Epuisee},
       {"too few steps", loin, courte, FinRecherche::Bornee},
       {"too few states", loin, peuDEtats, FinRecherche::Bornee},
       {"too few bytes", loin, peuDOctets, FinRecherche::Bornee},
@@ -82,8 +88,8 @@ TEST(Recherche, BalleSansDepart) {
   struct {
     float x, y;
     bool valable;
-  } cas[] = {{1.5f, 1.5f, true},  {2.5f, 1.5f, false}, {0.5f, 0.5f, false},
-             {9.5f, 1.5f, false}, {1.5f, 7.5f, false}, {-0.5f, 1.5f, false},
+  } cas[] = {{1.5f, 1.5f, true},   {2.5f, 1.5f, false},  {0.5f, 0.5f, false},
+             {9.5f, 1.5f, false},  {1.5f, 7.5f, false},  {-0.5f, 1.5f, false},
              {1e30f, 1.5f, false}, {1.5f, -1e30f, false}};
   for (const auto& c : cas) {
     Niveau n;

@@ -17,8 +17,9 @@ PixelsImage image(int l, int h, int oc, std::vector<uint8_t> octets) {
 
 TEST(Reduction, MoyenneParBlocsDeDeuxSurDeux) {
   // 4 x 2, two bytes a pixel: each output pixel is the rounded mean of its 2 x 2 block.
-  PixelsImage p = image(4, 2, 2, {0, 10, 4, 10, 100, 0, 200, 0,  //
-                                  1, 10, 2, 11, 255, 0, 255, 1});
+  PixelsImage p = image(4, 2, 2,
+                        {0, 10, 4, 10, 100, 0, 200, 0,  //
+                         1, 10, 2, 11, 255, 0, 255, 1});
   reduireImage(p, 2);
   EXPECT_EQ(p.largeur, 2);
   EXPECT_EQ(p.hauteur, 1);
@@ -36,7 +37,8 @@ TEST(Reduction, JusquAuCoteVoulu) {
       {8, 1, 2, 8, 1},              // one row: nothing left to halve
   };
   for (const auto& c : cas) {
-    PixelsImage p = image(c.l, c.h, 3, std::vector<uint8_t>(static_cast<size_t>(c.l) * c.h * 3, 77));
+    PixelsImage p =
+        image(c.l, c.h, 3, std::vector<uint8_t>(static_cast<size_t>(c.l) * c.h * 3, 77));
     reduireImage(p, c.coteMax);
     EXPECT_EQ(p.largeur, c.l2) << c.l << "x" << c.h << " to " << c.coteMax;
     EXPECT_EQ(p.hauteur, c.h2) << c.l << "x" << c.h << " to " << c.coteMax;

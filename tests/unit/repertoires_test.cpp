@@ -22,10 +22,10 @@ TEST(Repertoires, CreeLesDossiersUtilisateurEtJournaliseLaTable) {
   EXPECT_TRUE(estDossier(home + "mapsusr/"));
   EXPECT_FALSE(existeTest(donnees));  // nothing is created under the data directory
   const std::vector<std::string> attendu = {
-      "DIR conf/ => " + home + "conf/",           "DIR mapsusr/ => " + home + "mapsusr/",
-      "DIR lang/ => " + donnees + "lang/",        "DIR mapsoff/ => " + donnees + "mapsoff/",
-      "DIR shaders/ => " + donnees + "shaders/",  "DIR sons/ => " + donnees + "sons/",
-      "DIR ziks/ => " + donnees + "ziks/",        "DIR imgs/ => " + donnees + "imgs/"};
+      "DIR conf/ => " + home + "conf/",          "DIR mapsusr/ => " + home + "mapsusr/",
+      "DIR lang/ => " + donnees + "lang/",       "DIR mapsoff/ => " + donnees + "mapsoff/",
+      "DIR shaders/ => " + donnees + "shaders/", "DIR sons/ => " + donnees + "sons/",
+      "DIR ziks/ => " + donnees + "ziks/",       "DIR imgs/ => " + donnees + "imgs/"};
   EXPECT_EQ(capture.lignes(), attendu);
   EXPECT_EQ(r.entrees().size(), 8u);
   EXPECT_EQ(r.dossierDonnees(), donnees);
@@ -59,8 +59,7 @@ TEST(Repertoires, Chemin) {
     EXPECT_EQ(r.chemin(c.relatif), c.attendu) << c.relatif;
     if (c.journalise)
       EXPECT_EQ(capture.lignes(), std::vector<std::string>{std::string("D") + c.relatif});
-    else
-      EXPECT_TRUE(capture.lignes().empty()) << c.relatif;
+    else EXPECT_TRUE(capture.lignes().empty()) << c.relatif;
   }
 }
 
@@ -82,8 +81,9 @@ TEST(Repertoires, VerifierDonnees) {
   for (const auto& c : cas) {
     DossierTemporaire d;
     if (c.contenu)
-      ecrireFichierTest(d / "zarvinel.dir",
-                        std::string(c.contenu, std::string(c.nom) == "NUL" ? 19 : strlen(c.contenu)));
+      ecrireFichierTest(
+          d / "zarvinel.dir",
+          std::string(c.contenu, std::string(c.nom) == "NUL" ? 19 : strlen(c.contenu)));
     Repertoires r(d.chemin(), d / "home/");
     CaptureJournal capture;
     EXPECT_EQ(r.verifierDonnees(), c.ok) << c.nom;

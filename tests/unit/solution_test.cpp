@@ -15,7 +15,7 @@ TEST(Solution, LectureEtTouchesParPas) {
   struct {
     uint32_t pas;
     bool g, d, e;
-  } attendus[] = {{0, 0, 1, 0}, {4, 0, 1, 0}, {5, 0, 1, 1}, {6, 0, 1, 1},
+  } attendus[] = {{0, 0, 1, 0}, {4, 0, 1, 0},  {5, 0, 1, 1},    {6, 0, 1, 1},
                   {7, 0, 0, 0}, {12, 1, 0, 0}, {99999, 1, 0, 0}};
   for (const auto& a : attendus) {
     const Touches t = touchesAuPas(s, a.pas);

@@ -82,20 +82,26 @@ struct CasVie {
 };
 
 const CasVie CasVies[] = {
-    {"cellule seule meurt", {".....", ".....", "..#..", ".....", "....."},
+    {"cellule seule meurt",
+     {".....", ".....", "..#..", ".....", "....."},
      {".....", ".....", ".....", ".....", "....."}},
-    {"bloc de briques stable", {"......", ".##...", ".##...", "......", "......"},
+    {"bloc de briques stable",
+     {"......", ".##...", ".##...", "......", "......"},
      {"......", ".##...", ".##...", "......", "......"}},
-    {"bloc blinde devient brique", {"......", ".@@...", ".@@...", "......", "......"},
+    {"bloc blinde devient brique",
+     {"......", ".@@...", ".@@...", "......", "......"},
      {"......", ".##...", ".##...", "......", "......"}},
-    {"naissance entre blinde et couleur", {".....", ".@...", "..R..", ".B...", "....."},
+    {"naissance entre blinde et couleur",
+     {".....", ".@...", "..R..", ".B...", "....."},
      {".....", ".....", ".#R..", ".....", "....."}},
     {"ressort et bombe a deux voisins survivent",
      {"......", ".#^#..", "......", ".#o#..", "......", "......"},
      {"......", "..^...", "......", "..o...", "......", "......"}},
-    {"ressort a trois voisins devient brique", {".....", ".###.", "..^..", ".....", "....."},
+    {"ressort a trois voisins devient brique",
+     {".....", ".###.", "..^..", ".....", "....."},
      {"..#..", "..#..", "..#..", ".....", "....."}},
-    {"bord replie: voisins de l'autre cote", {"#...#", ".....", ".....", ".....", "#...."},
+    {"bord replie: voisins de l'autre cote",
+     {"#...#", ".....", ".....", ".....", "#...."},
      {"#...#", ".....", ".....", ".....", "#...#"}},
 };
 
@@ -119,7 +125,10 @@ INSTANTIATE_TEST_SUITE_P(Terrain, Vie, ::testing::ValuesIn(CasVies),
 
 TEST(Terrain, PlaneurRevientDecaleApresQuatreGenerationsEtTraverseLesBords) {
   const std::vector<std::string> planeur = {
-      "...............", "..#............", "...#...........", ".###...........",
+      "...............",
+      "..#............",
+      "...#...........",
+      ".###...........",
   };
   Terrain t;
   TamponsVie tampons;
@@ -200,9 +209,9 @@ TEST(Particule, AnneauEcraseLesPlusAnciennes) {
     t.ajouterParticule(p);
   }
   EXPECT_EQ(t.prochaineParticule, 200);
-  EXPECT_FLOAT_EQ(t.particules[0].x, 1000.0f);    // the 1001st overwrote the oldest
+  EXPECT_FLOAT_EQ(t.particules[0].x, 1000.0f);  // the 1001st overwrote the oldest
   EXPECT_FLOAT_EQ(t.particules[199].x, 1199.0f);
-  EXPECT_FLOAT_EQ(t.particules[200].x, 200.0f);   // still the first round
+  EXPECT_FLOAT_EQ(t.particules[200].x, 200.0f);  // still the first round
 }
 
 TEST(Particule, SansAnneauAjouterNeFaitRien) {

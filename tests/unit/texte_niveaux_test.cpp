@@ -31,8 +31,8 @@ std::vector<std::string> FichiersExemples() {
       Preambule + tousCodes,
       // Reserved byte, a file-header payload longer than one text line, header lengths 0..4,
       // 5..16 and beyond 17, empty levels, and a cut last record.
-      std::string("GameZorvik\0\x07\x00\x28", 14) + std::string(40, 'p') +
-          octets({3, 9, 9, 9}) + std::string(225, '\x01') + octets({0}) + std::string(225, '\x02') +
+      std::string("GameZorvik\0\x07\x00\x28", 14) + std::string(40, 'p') + octets({3, 9, 9, 9}) +
+          std::string(225, '\x01') + octets({0}) + std::string(225, '\x02') +
           octets({9, 2, 1, 0, 0, 4, 0xA, 0xB, 0xC, 0xD, 5, 6}) +
           octets({20, 1, 1, 0, 0, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0xF0, 0xF1, 0xF2, 7}) +
           octets({5, 0, 3, 0, 0, 0}) + octets({5, 4, 0, 0, 0, 0}) + octets({4, 1, 2, 3, 4, 3}) +
@@ -73,7 +73,8 @@ TEST(FichierBrut, MemeDecoupageQueLeJeu) {
 }
 
 TEST(FichierBrut, Refuses) {
-  const std::string refuses[] = {"", "GameZorvi", "GameZorvik!xyz", std::string("GameZorvik\0\0", 12),
+  const std::string refuses[] = {"", "GameZorvi", "GameZorvik!xyz",
+                                 std::string("GameZorvik\0\0", 12),
                                  std::string("GameZorvik\0\0\0\x05xy", 16)};
   for (const std::string& f : refuses) {
     FichierBrut brut;
@@ -127,8 +128,8 @@ TEST(TexteNiveaux, TexteEcritALaMain) {
   FichierBrut brut;
   std::string erreur;
   ASSERT_TRUE(fichierDepuisTexte(texte, brut, erreur)) << erreur;
-  const std::string attendu = Preambule + octets({17, 4, 2, 1, 0, 2, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10,
-                                                  11, 12, 1, 0, 0, 2, 255, 4, 6, 7});
+  const std::string attendu = Preambule + octets({17, 4, 2,  1,  0,  2, 1, 2, 3, 4,   5, 6, 7,
+                                                  8,  9, 10, 11, 12, 1, 0, 0, 2, 255, 4, 6, 7});
   EXPECT_EQ(octetsFichierBrut(brut), attendu);
 }
 
@@ -146,7 +147,8 @@ TEST(TexteNiveaux, ErreursAvecNumeroDeLigne) {
       {"level\nsize 2 1\nsize 2 1\n", "line 3"},
       {"level\nshort-header 01\nbombs 3\ngrid\n", "line 4"},
       {"level\nshort-header 01 02 03 04 05\n", "line 2"},
-      {"level\nsize 1 1\nstart 0 0\nbombs 0\nextra 00 00 00 00 00 00 00 00 00 00 00 00\ngrid\n", "line 6"},
+      {"level\nsize 1 1\nstart 0 0\nbombs 0\nextra 00 00 00 00 00 00 00 00 00 00 00 00\ngrid\n",
+       "line 6"},
       {"hello\n", "line 1"},
       {"level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\ntrailing 00\nlevel\n", "line 9"},
       // Trailing bytes that hold a whole record would come back as one more level.
@@ -165,12 +167,12 @@ TEST(TexteNiveaux, ErreursAvecNumeroDeLigne) {
 
 TEST(TexteNiveaux, OctetsDeFinIncompletsAcceptes) {
   // Too few bytes for a record after a 1 x 1 level: kept as they are, no level added.
-  for (const char* reste : {"trailing 00\n", "trailing 05 02 01 00 00 00 01\n", "trailing 03 01\n"}) {
+  for (const char* reste :
+       {"trailing 00\n", "trailing 05 02 01 00 00 00 01\n", "trailing 03 01\n"}) {
     FichierBrut brut;
     std::string erreur;
-    ASSERT_TRUE(fichierDepuisTexte(std::string("level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\n") +
-                                       reste,
-                                   brut, erreur))
+    ASSERT_TRUE(fichierDepuisTexte(
+        std::string("level\nsize 1 1\nstart 0 0\nbombs 0\ngrid\n.\nend\n") + reste, brut, erreur))
         << reste << erreur;
     FichierBrut relu;
     ASSERT_TRUE(analyserFichierBrut(octetsFichierBrut(brut), relu, erreur));

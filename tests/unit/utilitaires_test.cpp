@@ -83,9 +83,9 @@ TEST(Booleens, TexteEtRetour) {
   const struct {
     const char* texte;
     bool defaut, attendu;
-  } cas[] = {{"1", false, true}, {"0", true, false}, {"2", true, true},   {"2", false, false},
-             {"00", true, true}, {"1 ", false, false}, {"true", false, false}, {"", true, true},
-             {nullptr, true, true}};
+  } cas[] = {{"1", false, true},     {"0", true, false}, {"2", true, true},
+             {"2", false, false},    {"00", true, true}, {"1 ", false, false},
+             {"true", false, false}, {"", true, true},   {nullptr, true, true}};
   for (const auto& c : cas)
     EXPECT_EQ(texteVersBool(c.texte, c.defaut), c.attendu) << (c.texte ? c.texte : "(null)");
 }
@@ -94,11 +94,20 @@ TEST(TexteVersEntier, CommeAtoiSansDebordement) {
   const struct {
     const char* texte;
     int32_t attendu;
-  } cas[] = {{"1024abc", 1024}, {"", 0},    {"abc", 0},   {"  \t-12", -12}, {"+7", 7},
-             {"- 5", 0},        {"0800", 800}, {"99999999999", INT32_MAX},
-             {"-99999999999", INT32_MIN}, {"2147483648", INT32_MAX}, {"-2147483648", INT32_MIN},
+  } cas[] = {{"1024abc", 1024},
+             {"", 0},
+             {"abc", 0},
+             {"  \t-12", -12},
+             {"+7", 7},
+             {"- 5", 0},
+             {"0800", 800},
+             {"99999999999", INT32_MAX},
+             {"-99999999999", INT32_MIN},
+             {"2147483648", INT32_MAX},
+             {"-2147483648", INT32_MIN},
              {nullptr, 0}};
-  for (const auto& c : cas) EXPECT_EQ(texteVersEntier(c.texte), c.attendu) << (c.texte ? c.texte : "(null)");
+  for (const auto& c : cas)
+    EXPECT_EQ(texteVersEntier(c.texte), c.attendu) << (c.texte ? c.texte : "(null)");
 }
 
 TEST(FinitPar, TableDeCas) {
@@ -161,12 +170,11 @@ TEST(RemplacerTout, TableDeCas) {
     const char* cherche;
     const char* remplace;
     const char* attendu;
-  } cas[] = {{"aaa", "a", "aa", "aaaaaa"},     // replacements are not scanned again
-             {"aaaa", "aa", "b", "bb"},        // occurrences do not overlap
-             {"abc", "x", "y", "abc"},
-             {"", "a", "b", ""},
-             {"a\nb\n", "\n", "\r\n", "a\r\nb\r\n"},
-             {"abc", "", "x", "abc"}};  // nothing to search for: unchanged, no endless loop
+  } cas[] = {
+      {"aaa", "a", "aa", "aaaaaa"},  // replacements are not scanned again
+      {"aaaa", "aa", "b", "bb"},     // occurrences do not overlap
+      {"abc", "x", "y", "abc"},     {"", "a", "b", ""}, {"a\nb\n", "\n", "\r\n", "a\r\nb\r\n"},
+      {"abc", "", "x", "abc"}};  // nothing to search for: unchanged, no endless loop
   for (const auto& c : cas) EXPECT_EQ(remplacerTout(c.texte, c.cherche, c.remplace), c.attendu);
 }
 
@@ -323,13 +331,13 @@ TEST(TemporairesPerimes, SeulementLesSiensAnciensEtOrdinaires) {
     int64_t age;
     bool part;
   } fichiers[] = {
-      {"a.map.tmp.Ab12Cd", 3600, true},   // a killed save of a.map
+      {"a.map.tmp.Ab12Cd", 3600, true},  // a killed save of a.map
       {"a.map.tmp.Xy98Zz", 61, true},
-      {"a.map.tmp.Qq11Rr", 10, false},    // a save running now in another game
+      {"a.map.tmp.Qq11Rr", 10, false},  // a save running now in another game
       {"a.map", 3600, false},
       {"a.map.recup", 3600, false},
-      {"b.tmp.abc", 3600, false},         // not six characters
-      {".tmp.abcdef", 3600, false},       // no name before it
+      {"b.tmp.abc", 3600, false},    // not six characters
+      {".tmp.abcdef", 3600, false},  // no name before it
       {"c.tmp.ab-def", 3600, false},
   };
   for (const auto& f : fichiers) {
@@ -408,8 +416,8 @@ class OuvrirDocument : public ::testing::Test {
 };
 
 TEST_F(OuvrirDocument, AdresseRemiseAXdgOpenSansShell) {
-  script(d_ / "xdg-open",
-         "printf '%s|' \"$#\" \"$@\" > " + d_.chemin() + "args\n/usr/bin/touch " + d_.chemin() + "args.fini\n");
+  script(d_ / "xdg-open", "printf '%s|' \"$#\" \"$@\" > " + d_.chemin() + "args\n/usr/bin/touch " +
+                              d_.chemin() + "args.fini\n");
   setenv("PATH", d_.chemin().c_str(), 1);
   const std::string adresse = "https://example.org/?a=1&b=$(touch " + d_.chemin() + "injecte);x";
   EXPECT_EQ(ouvrirPageWeb(adresse), 0);
@@ -418,8 +426,8 @@ TEST_F(OuvrirDocument, AdresseRemiseAXdgOpenSansShell) {
 }
 
 TEST_F(OuvrirDocument, ExecutableLanceAvecSonParametre) {
-  script(d_ / "jeu", "printf '%s|' \"$#\" \"$@\" > " + d_.chemin() + "args\n/usr/bin/touch " + d_.chemin() +
-                         "args.fini\n");
+  script(d_ / "jeu", "printf '%s|' \"$#\" \"$@\" > " + d_.chemin() + "args\n/usr/bin/touch " +
+                         d_.chemin() + "args.fini\n");
   EXPECT_EQ(ouvrirDocument(d_ / "jeu", "--rebooted"), 0);
   EXPECT_EQ(attendreFichier(d_ / "args"), "1|--rebooted|");
 }

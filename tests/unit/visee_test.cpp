@@ -40,10 +40,28 @@ TEST(Visee, CaseSousLePointOuAucune) {
       {"une case", droite(0.5f, 0.5f, 15), 0, 0, 1, 1, 0, 0},
       {"pas de cases", droite(0.5f, 0.5f, 15), 0, 0, 0, 0, -1, -1},
       // Looking away from the board (centre behind the eye): nothing in front.
-      {"dos au plateau", [] { Camera k = droite(5, 5, 15); k.centreZ = -30; return k; }(), 0, 0, 15, 15, -1, -1},
+      {"dos au plateau",
+       [] {
+         Camera k = droite(5, 5, 15);
+         k.centreZ = -30;
+         return k;
+       }(),
+       0, 0, 15, 15, -1, -1},
       // The far plane is twice the eye's depth: a grazing ray meets the board beyond it.
-      {"au-dela du plan lointain", [] { Camera k = droite(5, 5, 2); k.centreX = 25; return k; }(), 0, 0, 255, 255, -1, -1},
-      {"en deca", [] { Camera k = droite(5, 5, 2); k.centreX = 6; return k; }(), 0, 0, 255, 255, 6, 5},
+      {"au-dela du plan lointain",
+       [] {
+         Camera k = droite(5, 5, 2);
+         k.centreX = 25;
+         return k;
+       }(),
+       0, 0, 255, 255, -1, -1},
+      {"en deca",
+       [] {
+         Camera k = droite(5, 5, 2);
+         k.centreX = 6;
+         return k;
+       }(),
+       0, 0, 255, 255, 6, 5},
   };
   for (const auto& c : cas) {
     const auto v = caseVisee(c.k, 4.0f / 3.0f, c.x, c.y, c.W, c.H);

@@ -27,15 +27,15 @@ struct Fenetre {
           return ::testing::AssertionFailure() << "cellule " << c << "," << r << " derriere l'oeil";
         if (x < 0 || y < 0 || x > f.largeur || y > f.hauteur)
           return ::testing::AssertionFailure()
-                 << "cellule " << c << "," << r << " hors fenetre " << f.largeur << "x"
-                 << f.hauteur << " : " << x << "," << y;
+                 << "cellule " << c << "," << r << " hors fenetre " << f.largeur << "x" << f.hauteur
+                 << " : " << x << "," << y;
       }
   return ::testing::AssertionSuccess();
 }
 
 TEST(VueEntiere, LesCoinsDeToutNiveauTiennentDansToutesLesFenetres) {
-  const Fenetre fenetres[] = {{640, 480}, {1280, 1024}, {1920, 1080}, {480, 800}, {300, 1000},
-                              {1000, 200}, {1, 1}};
+  const Fenetre fenetres[] = {{640, 480},  {1280, 1024}, {1920, 1080}, {480, 800},
+                              {300, 1000}, {1000, 200},  {1, 1}};
   const int tailles[][2] = {{1, 1}, {15, 15}, {20, 15}, {100, 5}, {5, 100}, {255, 255}, {3, 40}};
   for (const Fenetre& f : fenetres)
     for (const auto& t : tailles) {
