@@ -168,9 +168,9 @@ ZoneGUI* Gui::zoneInfobulle(uint32_t maintenant) const {
   return maintenant - debutRepos_ >= DelaiInfobulle ? zoneSurvol_ : nullptr;
 }
 
-void Gui::placerInfobulle(int mx, int my, int w, int h, int& x, int& y) const {
+void Gui::placerInfobulle(int mx, int my, int w, int h, int& x, int& y, int hautZone) const {
   x = std::max(0, std::min(mx + 12, largeur - w));
-  y = my + 20 + h <= hauteur ? my + 20 : std::max(0, my - 4 - h);
+  y = my + 20 + h <= hauteur ? my + 20 : std::max(0, std::min(my, hautZone) - 4 - h);
 }
 
 void Gui::repeter(const EtatSouris& s, uint32_t maintenant) {

@@ -20,6 +20,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -75,9 +76,11 @@ class Gui {
   // again, a press or a release hides it until the next move.
   static constexpr uint32_t DelaiInfobulle = 500;
   ZoneGUI* zoneInfobulle(uint32_t maintenant) const;
-  // Where a w x h tooltip goes for the pointer at (mx, my): below and right of it, kept inside
-  // the window (above the pointer when there is no room below).
-  void placerInfobulle(int mx, int my, int w, int h, int& x, int& y) const;
+  // Where a w x h tooltip goes for the pointer at (mx, my) over a zone whose top is `hautZone`:
+  // below and right of the pointer, kept inside the window; when there is no room below, above
+  // the zone, so that the box hides neither the pointer nor the button it speaks of.
+  void placerInfobulle(int mx, int my, int w, int h, int& x, int& y,
+                       int hautZone = std::numeric_limits<int>::max()) const;
 
   // Deletes `objet` at the start of the next frame (a dialog closing from its own button).
   template <class T>

@@ -86,7 +86,7 @@ void Gui::dessinerInfobulle(uint32_t maintenant) {
   for (const GlyphePlace& g : glyphes) texte = std::max(texte, g.x + g.avance);
   const int w = std::min<int>(largeur, texte + b.bordureGauche + b.bordureDroite + 4);
   int x = 0, y = 0;
-  placerInfobulle(xDernier_, yDernier_, w, b.hauteur, x, y);
+  placerInfobulle(xDernier_, yDernier_, w, b.hauteur, x, y, z->y);
   b.x = static_cast<int16_t>(x);
   b.y = static_cast<int16_t>(y);
   b.largeur = static_cast<uint16_t>(w);

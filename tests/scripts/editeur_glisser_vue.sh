@@ -54,9 +54,9 @@ xdotool mousemove --window "$fenetre" "$(commande_x 3)" "$(commande_y)"
 attendre_ligne '^Infobulle : Enregistrer le fichier \(Ctrl\+S\)$'
 sleep 0.2
 capture infobulle
-# Its box: right of the pointer and above it (no room below), lighter than the sky there.
-a=$(clarte infobulle 220 449)
-b=$(clarte survol 220 449)
+# Its box: right of the pointer and above its button (no room below), lighter than the sky there.
+a=$(clarte infobulle 220 433)
+b=$(clarte survol 220 433)
 [ "$a" -gt $((b + 60)) ] || echec "no tooltip box drawn ($a against $b without it)"
 xdotool mousemove --window "$fenetre" "$(outil_x 1)" 17
 attendre_ligne '^Infobulle : \[1\] Brique \(Maj\+glisser : rectangle, Ctrl\+clic : remplir\)$'

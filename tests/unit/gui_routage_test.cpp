@@ -2,6 +2,7 @@
 // focus and keys, slot reuse, and widgets deleted from their own callbacks.
 // The deletion cases assert little themselves: a use of a freed widget or zone shows only under
 // the address sanitizer (the asan stage runs this file), not in a plain build.
+#include <limits>
 #include <memory>
 
 #include "gui/dialogue.h"
@@ -354,13 +355,18 @@ TEST_F(Routage, InfobulleApresUnRepos) {
     souris(p.x, p.y, p.bouton, p.t);
     EXPECT_EQ(g_->zoneInfobulle(p.t + p.attente) == avec.zone(), p.montree) << p.quoi;
   }
-  // The tooltip goes below and right of the pointer, kept inside the 640 x 480 window.
+  // The tooltip goes below and right of the pointer, kept inside the 640 x 480 window; with no
+  // room below, above the pointer and above the zone's top (a button at the bottom edge stays
+  // readable under its own tooltip).
+  constexpr int Loin = std::numeric_limits<int>::max();
   struct Place {
-    int mx, my, x, y;
-  } places[] = {{100, 100, 112, 120}, {600, 100, 540, 120}, {100, 470, 112, 446}, {-5, 0, 7, 20}};
+    int mx, my, haut, x, y;
+  } places[] = {{100, 100, Loin, 112, 120}, {600, 100, Loin, 540, 120}, {100, 470, Loin, 112, 446},
+                {-5, 0, Loin, 7, 20},       {100, 470, 450, 112, 426},  {100, 100, 90, 112, 120},
+                {100, 470, 10, 112, 0}};
   for (const Place& p : places) {
     int x = 0, y = 0;
-    g_->placerInfobulle(p.mx, p.my, 100, 20, x, y);
+    g_->placerInfobulle(p.mx, p.my, 100, 20, x, y, p.haut);
     EXPECT_EQ(x, p.x) << p.mx << "," << p.my;
     EXPECT_EQ(y, p.y) << p.mx << "," << p.my;
   }
