@@ -56,8 +56,8 @@ EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran)
 void EssaiEditeur::choisirDepart() {
   depart_.reset();
   const std::string texte = traducteur ? traducteur->traduire("ChoisirDepart") : "ChoisirDepart";
-  avisDepart_ = std::make_unique<BoutonGUI>(largeurEcran_ / 2 - 150, hauteurEcran_ - 26, 300, texte,
-                                            nullptr, 0);
+  // Under the tool bar: the bottom row is full of buttons (the Check and test-play ones).
+  avisDepart_ = std::make_unique<BoutonGUI>(largeurEcran_ / 2 - 150, 40, 300, texte, nullptr, 0);
   journal("Essai : choix de la case de départ");
 }
 
