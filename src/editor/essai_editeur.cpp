@@ -107,7 +107,8 @@ void EssaiEditeur::executer(EtatEditeur& etat) {
   {
     MiseAEcart ecart;
     modeEditeur = false;  // the cells only the editor shows stay hidden, as in play
-    fin = essayerNiveau(niveau, etat.chemin(), numero, niveauRoute ? &route : nullptr);
+    fin = essayerNiveau(niveau, etat.chemin(), numero, niveauRoute ? &route : nullptr,
+                        static_cast<int>(etat.niveaux().size()));
     modeEditeur = true;
   }
   journal("Retour à l'éditeur : niveau " + std::to_string(numero));

@@ -508,12 +508,13 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
 }
 
 FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero,
-                       const Solution* route) {
+                       const Solution* route, int total) {
   journal("Essai niveau " + std::to_string(numero));
   if (!terrain) return FinEssai::Abandon;
   donneesAction.reinitialiser();
   SuiviPartie suivi(fichier);
   suivi.niveau(numero);
+  if (total > 0) suivi.fixerTotal(total);
   terrain->commencerNiveau(niveau);
   if (route) journal("Démonstration");
   PartieNiveau partie(niveau, suivi, true, route);

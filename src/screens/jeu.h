@@ -26,9 +26,10 @@ enum class FinEssai {
 };
 
 // Plays `niveau` alone, running at once from its start, with the play screen's keys and
-// physics (the editor's test-play; `fichier` and `numero` only name it on the info line). No
-// record is written. Ends at the first result or at Escape; logs "Essai niveau N", then
-// "Fin essai : gagné|perdu|abandon au pas N". With a `route` the keys are the route's, step by
-// step, as a hint is shown, and its result stays on screen a moment before the end.
+// physics (the editor's test-play; `fichier`, `numero` and `total`, the levels being edited, saved
+// or not, only name it on the info line). No record is written. Ends at the first result or at
+// Escape; logs "Essai niveau N", then "Fin essai : gagné|perdu|abandon au pas N". With a `route`
+// the keys are the route's, step by step, as a hint is shown, and its result stays on screen a
+// moment before the end.
 FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero,
-                       const Solution* route = nullptr);
+                       const Solution* route = nullptr, int total = 0);

@@ -15,6 +15,8 @@ class SuiviPartie {
   void niveau(int numero) { numero_ = numero; }
   int numero() const { return numero_; }
   int total() const { return total_; }
+  // The editor's levels in memory may outnumber the saved file's.
+  void fixerTotal(int total) { total_ = total; }
   const std::string& nom() const { return nom_; }
 
   // "NAME   Level N / M   12.34 s" (the running time from the step count).

@@ -15,6 +15,7 @@
 #include "game/cases.h"
 #include "game/donnees_action.h"
 #include "game/terrain.h"
+#include "gui/gui.h"
 #include "fenetre_editeur.h"
 #include "levels/fichier_niveaux.h"
 #include "rendu_commun.h"
@@ -158,3 +159,22 @@ TEST_F(EssaiEditeur, DepuisUneCaseCliquee) {
 }
 
 }  // namespace
+
+// The info line of a test-play counts the levels being edited, not the saved file's: a level
+// copied and not saved is level 2 of 2 (the file still holds one).
+TEST_F(EssaiEditeur, LigneDInfosCompteLesNiveauxEnMemoire) {
+  ecrireFichierTest(chemin_, octetsFichier({niveauEssai(Vide)}));
+  std::string infos;
+  EXPECT_TRUE(editer({
+      {"Chargement de tout", [&] { pousserTouche(SDLK_d, KMOD_LCTRL); }},
+      {"Copie du niveau 1 : niveau 2", [&] { pousserTouche(SDLK_F5); }},
+      {"Lancement du thread d'action",
+       [&] {
+         for (const ZoneGUI* z : gui->zones())
+           if (z && z->texte().find(" / ") != std::string::npos) infos = z->texte();
+         pousserTouche(SDLK_ESCAPE);
+       }},
+      {"Retour à l'éditeur : niveau 2", [&] { pousserFermeture(); }},
+  }));
+  EXPECT_NE(infos.find(" 2 / 2 "), std::string::npos) << infos;
+}
