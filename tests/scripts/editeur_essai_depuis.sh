@@ -6,16 +6,9 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/depuis.map"
-# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "depuis"
-touche Return
-attendre_ligne '^Chargement de tout .*depuis\.map$'
+nouveau_niveau depuis
 
 cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'

@@ -14,11 +14,7 @@ clarte() {  # name x y
 }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "glisser"
-touche Return
-attendre_ligne '^Chargement de tout .*glisser\.map$'
+nouveau_niveau glisser
 sleep 1  # the camera settles on the level
 capture avant
 

@@ -7,9 +7,6 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/boutons.map"
-# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
   sed -n "$(($1 + 1))p" | cut -c 2-7; }
 # The window manager's copy of the title follows the log line a moment later.
@@ -28,11 +25,7 @@ refaire_x=$((155 + 43))
 historique_y=$((H - 53 + 10))
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "boutons"
-touche Return
-attendre_ligne '^Chargement de tout .*boutons\.map$'
+nouveau_niveau boutons
 attendre_ligne '^Titre : Zarvinel - boutons\.map$'
 titre_est "Zarvinel - boutons.map"
 

@@ -7,9 +7,6 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/remplir.map"
-# The new 15 x 15 level: its start cell (1, 1) in the window's centre, a cell 27.7 pixels.
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
   sed -n "$(($1 + 1))p" | cut -c 1-8; }
 # Shift + drag from cell (c0, l0) to (c1, l1), through a point on the way.
@@ -29,11 +26,7 @@ rectangle() {  # c0 l0 c1 l1
 }
 
 demarrer
-cliquer 90 "$(menu_label_y 188)"
-sleep 0.3
-taper "remplir"
-touche Return
-attendre_ligne '^Chargement de tout .*remplir\.map$'
+nouveau_niveau remplir
 
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
