@@ -7,8 +7,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/annuler.map"
-ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
-  sed -n "$(($1 + 1))p" | cut -c 2-7; }
+ligne() { ligne_grille "$fichier" "$1" | cut -c 2-7; }
 
 demarrer
 nouveau_niveau annuler
@@ -17,24 +16,10 @@ cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
 # A fast drag: one jump of the pointer from cell 1 to cell 6 of row 6 paints the whole line.
 y6=$(case_y 6)
-xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y6"
-sleep 0.1
-xdotool mousedown 1
-sleep 0.1
-xdotool mousemove --window "$fenetre" "$(case_x 6)" "$y6"
-sleep 0.1
-xdotool mouseup 1
+glisser "$(case_x 1)" "$y6" "$(case_x 6)" "$y6"
 sleep 0.2
 y4=$(case_y 4)
-xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y4"
-sleep 0.1
-xdotool mousedown 1
-for c in 2 3; do
-  sleep 0.1
-  xdotool mousemove --window "$fenetre" "$(case_x $c)" "$y4"
-done
-sleep 0.1
-xdotool mouseup 1
+glisser "$(case_x 1)" "$y4" "$(case_x 2)" "$y4" "$(case_x 3)" "$y4"
 sleep 0.2
 cliquer "$(case_x 4)" "$y4"
 sleep 0.2

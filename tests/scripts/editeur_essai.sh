@@ -8,8 +8,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/essai.map"
-ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
-  sed -n "$(($1 + 1))p" | cut -c 2-4; }
+ligne() { ligne_grille "$fichier" "$1" | cut -c 2-4; }
 
 demarrer
 nouveau_niveau essai
@@ -18,13 +17,7 @@ nouveau_niveau essai
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
 y2=$(case_y 2)
-xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y2"
-sleep 0.1
-xdotool mousedown 1
-sleep 0.1
-xdotool mousemove --window "$fenetre" "$(case_x 3)" "$y2"
-sleep 0.1
-xdotool mouseup 1
+glisser "$(case_x 1)" "$y2" "$(case_x 3)" "$y2"
 # The win cell on the ball's row, two cells to its right.
 cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'
@@ -61,7 +54,7 @@ quitter_editeur
 [ "$(ligne 2)" = "###" ] || echec "row 2 is '$(ligne 2)', not '###'"
 [ "$(ligne 1)" = "..." ] || echec "row 1 is '$(ligne 1)': the undone win cell came back"
 # The click on the button painted nothing under it: no win cell anywhere.
-"$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' | grep -q W &&
+grille_fichier "$fichier" | grep -q W &&
   echec "a win cell painted somewhere"
 
 fermer_fenetre

@@ -7,8 +7,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/boutons.map"
-ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
-  sed -n "$(($1 + 1))p" | cut -c 2-7; }
+ligne() { ligne_grille "$fichier" "$1" | cut -c 2-7; }
 # The window manager's copy of the title follows the log line a moment later.
 titre_est() {
   local t i

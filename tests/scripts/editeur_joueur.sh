@@ -8,8 +8,7 @@ source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 cartes="$home/mapsusr"
 fichier="$cartes/atelier.map"
-# The file's grid as rows of cell characters (zv-niveau's text form).
-grille() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
+grille() { grille_fichier "$fichier"; }
 cellule() {  # column row
   grille | sed -n "$(($2 + 1))p" | cut -c $(($1 + 1))
 }
@@ -23,15 +22,7 @@ attendre_ligne "^Demarre l'editeur$"
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
 y4=$(case_y 4)
-xdotool mousemove --window "$fenetre" "$(case_x 1)" "$y4"
-sleep 0.1
-xdotool mousedown 1
-sleep 0.1
-xdotool mousemove --window "$fenetre" "$(case_x 2)" "$y4"
-sleep 0.1
-xdotool mousemove --window "$fenetre" "$(case_x 3)" "$y4"
-sleep 0.1
-xdotool mouseup 1
+glisser "$(case_x 1)" "$y4" "$(case_x 2)" "$y4" "$(case_x 3)" "$y4"
 # The win cell under the ball's start.
 cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'

@@ -64,7 +64,7 @@ fi
 # The clicks did paint: the file saved shows the brick at both ends of the painted area.
 cliquer "$(commande_x 3)" "$(commande_y)"
 attendre_ligne "^Sauvegarde de tout .*memoire\.map$"
-ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' | sed -n "$(($1 + 1))p"; }
+ligne() { ligne_grille "$fichier" "$1"; }
 [ "$(ligne 0 | cut -c 1)$(ligne 8 | cut -c 11)" = "##" ] || { ligne 0; ligne 8; echec "cells not painted"; }
 capture editeur-memoire
 quitter_editeur

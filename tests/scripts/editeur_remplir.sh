@@ -7,8 +7,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 fichier="$home/mapsusr/remplir.map"
-ligne() { "$bin/tools/zv-niveau" text "$fichier" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d' |
-  sed -n "$(($1 + 1))p" | cut -c 1-8; }
+ligne() { ligne_grille "$fichier" "$1" | cut -c 1-8; }
 # Shift + drag from cell (c0, l0) to (c1, l1), through a point on the way.
 rectangle() {  # c0 l0 c1 l1
   xdotool mousemove --window "$fenetre" "$(case_x "$1")" "$(case_y "$2")"

@@ -190,3 +190,22 @@ nouveau_niveau() {  # name
 # away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels. The centre of column / row k:
 case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
 case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+
+# A level file's grid as rows of cell characters (the level tool's text form), and its row k.
+grille_fichier() { "$bin/tools/zv-niveau" text "$1" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
+ligne_grille() { grille_fichier "$1" | sed -n "$(($2 + 1))p"; }
+
+# A drag with the left button through the points x0 y0 x1 y1 ..., a hand's pause between each.
+glisser() {
+  xdotool mousemove --window "$fenetre" "$1" "$2"
+  shift 2
+  sleep 0.1
+  xdotool mousedown 1
+  while [ $# -ge 2 ]; do
+    sleep 0.1
+    xdotool mousemove --window "$fenetre" "$1" "$2"
+    shift 2
+  done
+  sleep 0.1
+  xdotool mouseup 1
+}
