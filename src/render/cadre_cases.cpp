@@ -19,21 +19,20 @@ void dessinerCadreCases(const Camera& camera, float ratio, int c0, int l0, int c
   glDisable(GL_TEXTURE_2D);
   activerMelange(true);
   fonctionMelange(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  // The same four corners twice: a light veil, then its frame.
+  const auto coins = [&](GLenum mode) {
+    glBegin(mode);
+    glVertex3f(x0, y0, z);
+    glVertex3f(x1, y0, z);
+    glVertex3f(x1, y1, z);
+    glVertex3f(x0, y1, z);
+    glEnd();
+  };
   glColor4f(couleur[0], couleur[1], couleur[2], couleur[3] * 0.25f);
-  glBegin(GL_QUADS);
-  glVertex3f(x0, y0, z);
-  glVertex3f(x1, y0, z);
-  glVertex3f(x1, y1, z);
-  glVertex3f(x0, y1, z);
-  glEnd();
+  coins(GL_QUADS);
   glColor4f(couleur[0], couleur[1], couleur[2], couleur[3]);
   glLineWidth(2.0f);
-  glBegin(GL_LINE_LOOP);
-  glVertex3f(x0, y0, z);
-  glVertex3f(x1, y0, z);
-  glVertex3f(x1, y1, z);
-  glVertex3f(x0, y1, z);
-  glEnd();
+  coins(GL_LINE_LOOP);
   glLineWidth(1.0f);
   glColor4f(1, 1, 1, 1);
 }
