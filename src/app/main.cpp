@@ -19,6 +19,7 @@
 #include "game/manette.h"
 #include "game/terrain.h"
 #include "platform/dossiers.h"
+#include "levels/fichier_progression.h"
 #include "gui/chargement.h"
 #include "gui/widgets.h"
 #include "render/fenetre.h"
@@ -266,7 +267,8 @@ int main(int argc, char** argv) {
     }
   }
 
-  // Shutdown, in this order.
+  // Shutdown, in this order. Records that waited for another game's lock get a last chance.
+  ecrireProgressionsEnAttente(AttenteVerrouFinMs);
   services.arreter();
   if (redemarrage) {
     journal("Redemarge demande");

@@ -1,121 +1,12 @@
 #include "levels/progression.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <cstdio>
-#include <sstream>
 #include <vector>
 
-#include "base/journal.h"
-#include "base/ecriture_atomique.h"
 #include "base/fichiers.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/fichier_progression.h"
 #include "platform/repertoires.h"
-
-namespace {
-
-const char* const EnteteProgression = "Zarvinel progression 1";
-// More than any real progress file; a larger one is damaged.
-constexpr size_t TailleMaxProgression = 4u << 20;
-
-struct Ligne {
-  std::string nom, empreinte;
-  int niveau = 0;
-  uint32_t pas = 0;
-};
-
-bool nomStockable(const std::string& nom) {
-  if (nom.empty() || nom.size() > 255) return false;
-  for (char c : nom)
-    if (c == '\t' || c == '\n' || c == '\r' || c == '\0') return false;
-  return true;
-}
-
-// A decimal number of 1 to 9 digits, nothing else.
-bool lireNombre(const std::string& s, uint32_t& v) {
-  if (s.empty() || s.size() > 9) return false;
-  v = 0;
-  for (char c : s) {
-    if (c < '0' || c > '9') return false;
-    v = v * 10 + static_cast<uint32_t>(c - '0');
-  }
-  return true;
-}
-
-bool decouper(const std::string& texte, Ligne& l) {
-  std::vector<std::string> champs;
-  size_t debut = 0;
-  for (;;) {
-    const size_t tab = texte.find('\t', debut);
-    champs.push_back(
-        texte.substr(debut, tab == std::string::npos ? std::string::npos : tab - debut));
-    if (tab == std::string::npos) break;
-    debut = tab + 1;
-  }
-  uint32_t niveau = 0;
-  if (champs.size() != 4 || !nomStockable(champs[0]) || champs[1].size() != 16 ||
-      !lireNombre(champs[2], niveau) || niveau < 1 || !lireNombre(champs[3], l.pas) || l.pas == 0)
-    return false;
-  l.nom = champs[0];
-  l.empreinte = champs[1];
-  l.niveau = static_cast<int>(niveau);
-  return true;
-}
-
-// Every sound line of the progress file; a wrong header or unreadable file gives none.
-std::vector<Ligne> lireLignes(const std::string& chemin) {
-  std::vector<Ligne> lignes;
-  std::string contenu;
-  const Lecture r = lireFichierOrdinaire(chemin, TailleMaxProgression, contenu);
-  if (r == Lecture::Absent) return lignes;
-  if (r != Lecture::Lu) {
-    journal(ligneFichierIgnore(chemin, r));
-    return lignes;
-  }
-  std::istringstream flux(contenu);
-  std::string texte;
-  if (!std::getline(flux, texte) || texte != EnteteProgression) {
-    if (!contenu.empty()) journal("Progression illisible, ignorée : " + chemin);
-    return lignes;
-  }
-  int ignorees = 0;
-  while (std::getline(flux, texte)) {
-    if (texte.empty()) continue;
-    Ligne l;
-    if (decouper(texte, l)) {
-      lignes.push_back(l);
-    } else {
-      ++ignorees;
-    }
-  }
-  if (ignorees > 0) journal("Progression : lignes ignorées " + std::to_string(ignorees));
-  return lignes;
-}
-
-// Serialises the records' read-merge-write between games: an advisory lock on a file beside the
-// progress file, released when closed.
-class VerrouFichier {
- public:
-  explicit VerrouFichier(const std::string& chemin) {
-    fd_ = ::open(chemin.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-      ::close(fd_);
-      fd_ = -1;
-    }
-  }
-  ~VerrouFichier() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  VerrouFichier(const VerrouFichier&) = delete;
-  VerrouFichier& operator=(const VerrouFichier&) = delete;
-
- private:
-  int fd_ = -1;
-};
-
-}  // namespace
 
 int compterNiveaux(const std::string& o) {
   // The reader's rules without its log lines: counting is no loading.
@@ -162,8 +53,11 @@ std::string empreinteFichier(const std::string& chemin) {
 }
 
 RecordsFichier Progression::lire(const std::string& nom, const std::string& empreinte) const {
+  // What waits in memory for the lock counts as much as what is on disk.
+  std::vector<LigneProgression> lignes = lireContenuProgression(chemin_).lignes;
+  for (const LigneProgression& l : lignesEnAttente(chemin_)) lignes.push_back(l);
   RecordsFichier records;
-  for (const Ligne& l : lireLignes(chemin_)) {
+  for (const LigneProgression& l : lignes) {
     if (l.nom != nom || l.empreinte != empreinte) continue;
     auto it = records.find(l.niveau);
     if (it == records.end() || l.pas < it->second) records[l.niveau] = l.pas;
@@ -171,33 +65,32 @@ RecordsFichier Progression::lire(const std::string& nom, const std::string& empr
   return records;
 }
 
+ResultatEnregistrement Progression::enregistrer(const std::string& nom,
+                                                const std::string& empreinte, int niveau,
+                                                uint32_t pas) const {
+  ResultatEnregistrement r;
+  if (!nomStockable(nom) || empreinte.size() != 16 || niveau < 1 || pas == 0 || pas > 999999999)
+    return r;
+  const LigneProgression nouveau{nom, empreinte, niveau, pas};
+  const ResultatEcriture e = ecrireProgression(chemin_, &nouveau);
+  r.ancien = e.ancien;
+  r.misDeCote = e.misDeCote;
+  r.etat = e.etat == Ecriture::Ecrit       ? Enregistrement::Ecrit
+           : e.etat == Ecriture::EnAttente ? Enregistrement::EnAttente
+                                           : Enregistrement::Refuse;
+  return r;
+}
+
 bool Progression::enregistrer(const std::string& nom, const std::string& empreinte, int niveau,
                               uint32_t pas, uint32_t& ancien) const {
-  ancien = 0;
-  if (!nomStockable(nom) || empreinte.size() != 16 || niveau < 1 || pas == 0 || pas > 999999999)
-    return false;
-  VerrouFichier verrou(chemin_ + ".verrou");
-  std::vector<Ligne> lignes = lireLignes(chemin_);
-  bool trouve = false;
-  for (Ligne& l : lignes) {
-    if (l.nom != nom || l.empreinte != empreinte || l.niveau != niveau) continue;
-    if (!trouve || l.pas < ancien) ancien = l.pas;
-    trouve = true;
-  }
-  if (trouve && ancien <= pas) return true;  // no better: nothing to write
-  std::string sortie = std::string(EnteteProgression) + "\n";
-  for (const Ligne& l : lignes) {
-    if (l.nom == nom && l.empreinte == empreinte && l.niveau == niveau) continue;
-    sortie += l.nom + "\t" + l.empreinte + "\t" + std::to_string(l.niveau) + "\t" +
-              std::to_string(l.pas) + "\n";
-  }
-  sortie +=
-      nom + "\t" + empreinte + "\t" + std::to_string(niveau) + "\t" + std::to_string(pas) + "\n";
-  if (!remplacerFichier(chemin_, sortie)) {
-    journal("***** Erreur : écriture impossible de " + chemin_);
-    return false;
-  }
-  return true;
+  const ResultatEnregistrement r = enregistrer(nom, empreinte, niveau, pas);
+  ancien = r.ancien;
+  return r.etat != Enregistrement::Refuse;
+}
+
+bool Progression::reessayer() const {
+  if (lignesEnAttente(chemin_).empty()) return true;
+  return ecrireProgression(chemin_, nullptr).etat == Ecriture::Ecrit;
 }
 
 bool EtatFichier::termine() const {

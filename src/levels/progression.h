@@ -9,7 +9,9 @@
 // edited since, or another file of the same name, inherits no record. Lines of other files and
 // other fingerprints are kept untouched. A damaged progress file reads as what its sound lines
 // hold (or nothing): never a crash. Each record is a read, merge and atomic replace under a lock
-// file, so two games writing at once lose nothing.
+// file, so two games writing at once lose nothing; a lock held too long keeps the record in
+// memory until a later write (levels/fichier_progression.h). A file that cannot be read, or a
+// link, is moved aside before a new file is started: never overwritten nor written through.
 #include <cstdint>
 #include <map>
 #include <string>
@@ -25,6 +27,18 @@ std::string empreinteFichier(const std::string& chemin);
 // The records of one file: level number -> best steps. A level listed was won.
 using RecordsFichier = std::map<int, uint32_t>;
 
+// What became of a win's record.
+enum class Enregistrement {
+  Ecrit,      // on disk (or the best already was)
+  EnAttente,  // another game holds the progress file's lock: kept in memory, written later
+  Refuse,     // not kept: the progress file cannot be written, or the record cannot be stored
+};
+struct ResultatEnregistrement {
+  Enregistrement etat = Enregistrement::Refuse;
+  uint32_t ancien = 0;    // the best before (0: none)
+  std::string misDeCote;  // where an unreadable progress file (or a link) was moved, if it was
+};
+
 class Progression {
  public:
   explicit Progression(std::string chemin) : chemin_(std::move(chemin)) {}
@@ -32,10 +46,15 @@ class Progression {
   // The records of file `nom` with fingerprint `empreinte`, as the progress file holds them now.
   RecordsFichier lire(const std::string& nom, const std::string& empreinte) const;
   // A win of level `niveau` in `pas` steps: kept when it is the first or better than the best.
-  // `ancien` receives the best before (0: none). False when the progress file could not be
-  // written (logged) or the name cannot be stored.
+  // Never waits long for another game's lock.
+  ResultatEnregistrement enregistrer(const std::string& nom, const std::string& empreinte,
+                                     int niveau, uint32_t pas) const;
+  // The same; `ancien` receives the best before (0: none). False when the record was not kept.
   bool enregistrer(const std::string& nom, const std::string& empreinte, int niveau, uint32_t pas,
                    uint32_t& ancien) const;
+  // Writes the records waiting in memory for this file, if the lock can be had at once. True
+  // when none waits any more.
+  bool reessayer() const;
 
  private:
   std::string chemin_;

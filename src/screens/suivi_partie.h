@@ -21,7 +21,9 @@ class SuiviPartie {
 
   // "NAME   Level N / M   12.34 s" (the running time from the step count).
   std::string texteInfos(uint32_t pas) const;
-  // The current level won in `pas` steps: recorded; returns "Time: 12.34 s   Best: 11.00 s".
+  // The current level won in `pas` steps: recorded; returns "Time: 12.34 s   Best: 11.00 s",
+  // then "New best!", or that the best could not be kept, or that an unreadable progress file
+  // was moved aside.
   std::string victoire(uint32_t pas);
 
  private:

@@ -60,10 +60,10 @@ TEST(Progression, LectureDefensive) {
            "\t1\t99999999999\n" + ligne("a.map", A, 4, 30) + "a.map\t" + A + "\t5\t-3\n",
        {{4, 30}}},
       {"fin coupee", true, entete() + ligne("a.map", A, 1, 50) + "a.map\t" + A + "\t2", {{1, 50}}},
-      {"fins de ligne CRLF refusees proprement",
+      {"fins de ligne CRLF lues comme LF",
        true,
-       entete() + "a.map\t" + A + "\t1\t50\r\n",
-       {}},
+       "Zarvinel progression 1\r\n" + std::string("a.map\t") + A + "\t1\t50\r\n",
+       {{1, 50}}},
   };
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
@@ -119,6 +119,14 @@ TEST(Progression, UnFichierAbimeEstRemplaceParUnFichierSain) {
   EXPECT_TRUE(p.enregistrer("a.map", A, 2, 123, ancien));
   EXPECT_TRUE(journal.contient("Progression illisible, ignorée : " + (d / "progression.txt")));
   EXPECT_EQ(lireFichierTest(d / "progression.txt"), entete() + ligne("a.map", A, 2, 123));
+  // The damaged file is kept beside the new one, as it was.
+  int deCote = 0;
+  for (const auto& e : std::filesystem::directory_iterator(d.chemin()))
+    if (e.path().filename().string().rfind("progression.txt.illisible-", 0) == 0) {
+      ++deCote;
+      EXPECT_EQ(lireFichierTest(e.path().string()), "n'importe quoi\x01\x02");
+    }
+  EXPECT_EQ(deCote, 1);
 }
 
 TEST(Progression, NomsEtValeursImpossiblesRefuses) {
