@@ -53,10 +53,14 @@ int preparerRepertoires(const LigneCommande& ligne) {
   delete repertoires;
   repertoires = new Repertoires(donnees, utilisateur);
   if (!repertoires->verifierDonnees()) return -1;
-  // A save killed half way leaves its temporary file beside the level: no other run writes one
-  // that old, so it goes.
-  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"),
-                              static_cast<int64_t>(std::time(nullptr)));
+  // A save killed half way leaves its temporary file beside what it saved: no other run writes
+  // one that old, so it goes, in every folder the game writes: the options and the progress, the
+  // player's levels, the texture caches (the user's and the one beside the images).
+  const int64_t maintenant = static_cast<int64_t>(std::time(nullptr));
+  supprimerTemporairesPerimes(repertoires->chemin("conf/"), maintenant);
+  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"), maintenant);
+  supprimerTemporairesPerimesArbre(utilisateur + "cache/", maintenant);
+  supprimerTemporairesPerimesArbre(repertoires->chemin("imgs/"), maintenant);
   return 0;
 }
 

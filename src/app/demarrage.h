@@ -10,7 +10,8 @@ std::string avecSlashFinal(const std::string& dossier);
 
 // Works out the user directory (the desktop's data folder + "/zarvinel") and the data directory
 // (the build's record), applies the command line, logs both, creates the global `repertoires`
-// and checks the data, then removes the stale temporary files of killed saves in "mapsusr/"
+// and checks the data, then removes the stale temporary files of killed saves in every folder the
+// game writes: "conf/", "mapsusr/", the user's "cache/" tree and the images' tree
 // (supprimerTemporairesPerimes). Returns 0 to go on, or the exit code: -1 when the data check fails
 // or no user directory can be had (neither from the environment nor from "--dirhome").
 int preparerRepertoires(const LigneCommande& ligne);

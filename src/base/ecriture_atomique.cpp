@@ -34,6 +34,24 @@ std::string suivreLiens(std::string chemin) {
   return chemin;
 }
 
+int nettoyerArbre(const std::string& dossier, int64_t maintenant, int64_t ageMinimal,
+                  int profondeur) {
+  int supprimes = supprimerTemporairesPerimes(dossier, maintenant, ageMinimal);
+  // Deeper than any folder of the game: a loop of bind mounts or a planted tree ends here.
+  if (profondeur >= 16) return supprimes;
+  const auto noms = listerFichiers(dossier, "");
+  if (!noms) return supprimes;
+  for (const std::string& nom : *noms) {
+    if (nom == "." || nom == "..") continue;
+    const std::string chemin =
+        dossier + (dossier.empty() || dossier.back() == '/' ? "" : "/") + nom;
+    struct stat st;
+    if (lstat(chemin.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+      supprimes += nettoyerArbre(chemin, maintenant, ageMinimal, profondeur + 1);
+  }
+  return supprimes;
+}
+
 // remplacerFichier's failures leave errno at the reason of the call that failed.
 bool echecEcriture(int erreur) {
   errno = erreur;
@@ -109,4 +127,9 @@ int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant,
     }
   }
   return supprimes;
+}
+
+int supprimerTemporairesPerimesArbre(const std::string& dossier, int64_t maintenant,
+                                     int64_t ageMinimal) {
+  return nettoyerArbre(dossier, maintenant, ageMinimal, 0);
 }

@@ -30,3 +30,7 @@ bool nomTemporaire(const std::string& nom);
 // returns how many went.
 int supprimerTemporairesPerimes(const std::string& dossier, int64_t maintenant,
                                 int64_t ageMinimal = 60);
+// The same in `dossier` and every folder under it (links to folders are not followed, so the walk
+// stays inside the tree), for the trees the game writes into at any depth (texture caches).
+int supprimerTemporairesPerimesArbre(const std::string& dossier, int64_t maintenant,
+                                     int64_t ageMinimal = 60);

@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <optional>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <unistd.h>
+
+#include <ctime>
 
 #include "app/demarrage.h"
 #include "app/ligne_commande.h"
@@ -154,6 +157,52 @@ TEST_F(PreparerRepertoires, SansDirdataLesDonneesDuDepot) {
 namespace {
 
 // The new process gets "--rebooted" and the directories this run was given.
+// A killed save leaves its temporary file in whichever folder it wrote: the options and the
+// progress in conf/, the levels in mapsusr/, the texture caches in the user's cache/ tree and
+// beside the images of a writable data folder. Start-up clears them all by one rule.
+TEST_F(PreparerRepertoires, LesTemporairesPerimesDeChaqueDossierEcritPartent) {
+  const std::string home = d_ / "moi/";
+  struct Fichier {
+    std::string chemin;
+    int64_t age;
+    bool part;
+  } fichiers[] = {
+      {home + "conf/progression.txt.tmp.Ab12Cd", 3600, true},
+      {home + "conf/options.conf.tmp.Xy98Zz", 61, true},
+      {home + "conf/options.conf.tmp.Qq11Rr", 10, false},  // a save running now
+      {home + "conf/progression.txt", 3600, false},
+      {home + "mapsusr/a.map.tmp.Mm00Nn", 3600, true},
+      {home + "cache/imgs/gui/b.png.pak.tmp.Cc11Dd", 3600, true},
+      {home + "cache/imgs/gui/b.png.pak", 3600, false},
+      {d_ / "data/imgs/fond/c.png.pak.tmp.Ee22Ff", 3600, true},
+      {d_ / "data/imgs/fond/c.png", 3600, false},
+  };
+  const int64_t maintenant = static_cast<int64_t>(std::time(nullptr));
+  for (const Fichier& f : fichiers) {
+    creerDossier(f.chemin.substr(0, f.chemin.rfind('/')));
+    ecrireFichierTest(f.chemin, "x");
+    const struct timeval t[2] = {{static_cast<time_t>(maintenant - f.age), 0},
+                                 {static_cast<time_t>(maintenant - f.age), 0}};
+    ASSERT_EQ(utimes(f.chemin.c_str(), t), 0);
+  }
+  // Another folder reached through a link is not walked.
+  creerDossier(d_ / "ailleurs");
+  ecrireFichierTest(d_ / "ailleurs/d.tmp.Gg33Hh", "x");
+  const struct timeval vieux[2] = {{static_cast<time_t>(maintenant - 3600), 0},
+                                   {static_cast<time_t>(maintenant - 3600), 0}};
+  ASSERT_EQ(utimes((d_ / "ailleurs/d.tmp.Gg33Hh").c_str(), vieux), 0);
+  ASSERT_EQ(symlink((d_ / "ailleurs").c_str(), (home + "cache/lien").c_str()), 0);
+  LigneCommande l;
+  l.dossierDonnees = d_ / "data/";
+  l.dossierUtilisateur = home;
+  CaptureJournal capture;
+  ASSERT_EQ(preparerRepertoires(l), 0);
+  for (const Fichier& f : fichiers) EXPECT_EQ(existeTest(f.chemin), !f.part) << f.chemin;
+  EXPECT_TRUE(existeTest(d_ / "ailleurs/d.tmp.Gg33Hh"));
+  EXPECT_TRUE(capture.contient("Fichier temporaire abandonné supprimé : " + home +
+                               "conf/progression.txt.tmp.Ab12Cd"));
+}
+
 TEST(Redemarrer, LanceLeProgrammeAvecSesArguments) {
   DossierTemporaire d;
   const std::string jeu = d / "jeu";
