@@ -14,6 +14,6 @@ if command -v dpkg-buildflags >/dev/null; then
   export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 fi
 cmake -S . -B build/paquet -DCMAKE_BUILD_TYPE=Release -DZARVINEL_TESTS=OFF -DZARVINEL_BENCH=OFF >/dev/null
-cmake --build build/paquet -j "$(nproc)" --target zarvinel
+cmake --build build/paquet -j "$(nproc)" --target zarvinel_paquet
 (cd build/paquet && cpack -G DEB >/dev/null)
 ls build/paquet/zarvinel_*.deb

@@ -42,15 +42,11 @@ std::string lireRegistre(const RegistreDonnees& registre, const std::string& exe
 
 RegistreDonnees registreCompile() {
   RegistreDonnees r;
-#if defined(ZARVINEL_DONNEES_SOURCE) || defined(ZARVINEL_DONNEES_RELATIVES)
-  r.present = true;
-#endif
-#ifdef ZARVINEL_DONNEES_SOURCE
-  r.source = ZARVINEL_DONNEES_SOURCE;
-#endif
+  r.source = dossierDonneesSource();
 #ifdef ZARVINEL_DONNEES_RELATIVES
   r.relatives = ZARVINEL_DONNEES_RELATIVES;
 #endif
+  r.present = !r.source.empty() || !r.relatives.empty();
   return r;
 }
 

@@ -28,6 +28,9 @@ std::string lireRegistre(const RegistreDonnees& registre, const std::string& exe
 // The same from the build's record and /proc/self/exe.
 std::string lireRegistre();
 RegistreDonnees registreCompile();
+// The checkout's data/ folder for a program run from the build tree; empty in the installed game,
+// which holds no path of the tree it was built in (each program links its own definition).
+const char* dossierDonneesSource();
 
 // This program's own executable (from /proc/self/exe); empty when it cannot be read.
 std::string cheminExecutable();

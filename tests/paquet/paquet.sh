@@ -3,7 +3,7 @@
 # lintian, its desktop entry, metadata and manual page by their validators, unpacked into a
 # temporary folder (never the machine's own system) and started from there under the current
 # display until the main menu is drawn; its declared dependencies must cover every library
-# the executable links. Usage: paquet.sh SOURCE_DIR BINARY_DIR
+# the executable links; it never reads the build tree's data. Usage: paquet.sh SOURCE_DIR BINARY_DIR
 set -uo pipefail
 src=$1
 bin=$2
@@ -192,4 +192,14 @@ for s in sorted(missing):
     print(f"{s}: needed but not found by ldd"); bad += 1
 sys.exit(1 if bad else 0)
 PY
+# 6. The installed executable holds no path of the tree it was built in, and without its data
+# folder it fails its data check instead of reading that tree.
+grep -qaF "$(cd "$src" && pwd)/data/" "$jeu" && echec "the installed executable names the build tree's data folder"
+mv "$donnees" "$donnees.absent"
+(cd "$tmp" && timeout "$attente" "$jeu" --dirhome "$tmp/home-sans" >"$tmp/sans-donnees.out" 2>&1)
+rc=$?
+mv "$donnees.absent" "$donnees"
+[ "$rc" -ne 0 ] && [ "$rc" -ne 124 ] || echec "without its data folder the game did not stop (exit $rc)"
+grep -qxF "Checking ./zarvinel.dir" "$tmp/sans-donnees.out" ||
+  { cat "$tmp/sans-donnees.out"; echec "without its data folder the game looked elsewhere"; }
 echo "paquet: ok"
