@@ -48,6 +48,19 @@ enum class IssueNiveau {
   Fenetre,  // the window was closed
 };
 
+// Where a level stands (the table in docs/architecture.md). Each phase has its own keys
+// (`toucheSelonPhase`) and its own frame update (`avancer`); a result, from whichever thread it
+// came, moves the waiting, playing and paused phases on to the result (`constaterResultat`).
+enum class Phase {
+  Attente,    // the whole level in view, waiting for Enter
+  EnJeu,      // the action thread runs on the player's keys
+  Pause,      // the pause panel over Attente or EnJeu
+  Indice,     // the action thread replays the recorded solution
+  FinIndice,  // the replay's result, seen a moment before the level comes back
+  Resultat,   // the result picture
+  Fini,       // the level is over: the loop ends
+};
+
 // One level, from its start to its release.
 class PartieNiveau {
  public:
@@ -56,10 +69,7 @@ class PartieNiveau {
   PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false,
                const Solution* route = nullptr)
       : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {
-    if (route) {
-      solution_ = *route;
-      demo_ = true;
-    }
+    if (route) solution_ = *route;
   }
 
   FinEssai finEssai() const { return finEssai_; }
@@ -75,11 +85,11 @@ class PartieNiveau {
     terrain->allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
-    if (essai_) lancer();
+    if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
-    ecran.fini = [this] { return !continuer_; };
+    ecran.fini = [this] { return phase_ == Phase::Fini; };
     ecran.avancer = [this](uint32_t maintenant) { avancer(maintenant); };
     ecran.dessiner = [this](const InstantaneTerrain& vue, uint32_t ticks) {
       dessiner(vue, ticks);
@@ -108,6 +118,8 @@ class PartieNiveau {
   bool abandonne() const {
     return donneesAction.resultat.load() == Perdu && donneesAction.arret.load();
   }
+  // The phase under the pause panel when it is open.
+  Phase sousPause() const { return phase_ == Phase::Pause ? avantPause_ : phase_; }
 
   void avancer(uint32_t maintenant) {
     // A choice of the pause panel, acted on outside the click that made it.
@@ -119,29 +131,43 @@ class PartieNiveau {
     if (d == Demande::Indice) montrerIndice();
     // The keys the next steps read: SDL's keyboard state as the events just left it.
     donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
-    if (demo_) {
-      avancerDemo(maintenant);
+    switch (phase_) {
+      case Phase::Indice:
+      case Phase::FinIndice: avancerIndice(maintenant); break;
+      case Phase::Attente:
+      case Phase::EnJeu:
+      case Phase::Pause:
+        constaterResultat();
+        if (sousPause() == Phase::EnJeu)
+          widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+        break;
+      case Phase::Resultat:
+      case Phase::Fini: break;
+    }
+  }
+
+  // A result, from the action thread, the quit button or the win code, while the level waits,
+  // runs or is paused: the result picture (the test-play ends instead).
+  void constaterResultat() {
+    if (!resultat()) return;
+    if (phase_ != Phase::Attente && phase_ != Phase::EnJeu && phase_ != Phase::Pause) return;
+    if (!essai_) {
+      montrerResultat();
       return;
     }
-    if (essai_ && resultat() && continuer_) {
-      // The quit button stops the thread with a loss: that is the author leaving.
-      finirEssai(abandonne()                              ? FinEssai::Abandon
-                 : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne
-                                                          : FinEssai::Perdu);
-      return;
-    }
-    if (texResultat_ == 0 && resultat()) montrerResultat();
-    if (lance() && !resultat()) widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+    // The quit button stops the thread with a loss: that is the author leaving.
+    finirEssai(abandonne()                              ? FinEssai::Abandon
+               : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne
+                                                        : FinEssai::Perdu);
   }
 
   // The hint playing: the keys it holds on screen; once it ends, a moment to see it, then the
   // level back at its start for the player.
-  void avancerDemo(uint32_t maintenant) {
+  void avancerIndice(uint32_t maintenant) {
     if (abandonne()) {
       // The quit button during a hint: the file ends as it always does.
-      demo_ = false;
-      labelDemo_.reset();
-      fondDemo_.reset();
+      retirerIndice();
+      phase_ = Phase::EnJeu;
       return;
     }
     const Touches t = touchesAuPas(solution_, donneesAction.pas.load());
@@ -159,29 +185,31 @@ class PartieNiveau {
     if (texte != texteDemo_) labelDemo_->zone()->setTexte(texte);
     texteDemo_ = texte;
     if (!resultat()) return;
-    if (finDemo_ == 0) {
-      finDemo_ = maintenant == 0 ? 1 : maintenant;
+    if (phase_ == Phase::Indice) {
+      phase_ = Phase::FinIndice;
+      finDemo_ = maintenant;
       const int r = donneesAction.resultat.load();
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
     } else if (maintenant - finDemo_ >= DureeFinDemo) {
       if (essai_) {
-        if (continuer_)
-          finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
+        finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
       } else {
         rendreNiveau();
       }
     }
   }
 
-  // The hint ends: the level back at its start, waiting for Enter.
-  void rendreNiveau() {
-    demo_ = false;
-    finDemo_ = 0;
+  void retirerIndice() {
     labelDemo_.reset();
     fondDemo_.reset();
     texteDemo_.clear();
-    recommencer(false);
+  }
+
+  // The hint ends: the level back at its start, waiting for Enter.
+  void rendreNiveau() {
+    retirerIndice();
+    recommencer(Phase::Attente);
     journal("Niveau rendu");
   }
 
@@ -215,10 +243,9 @@ class PartieNiveau {
   void montrerIndice() {
     if (!indiceDisponible()) return;
     boutonIndice_.reset();
-    demo_ = true;
     finDemo_ = 0;
     journal("Démonstration");
-    recommencer(true);
+    recommencer(Phase::Indice);
   }
 
   void dessiner(const InstantaneTerrain& vue, uint32_t ticks) {
@@ -251,72 +278,86 @@ class PartieNiveau {
 
   void evenement(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN) return;
-    const SDLKey touche = e.key.keysym.sym;
-    if (demo_) {
-      // Watching a hint: Escape or the restart key gives the level back at once; watching the
-      // editor's route, Escape goes back to the editor.
-      if (essai_ && touche == SDLK_ESCAPE) {
-        finirEssai(FinEssai::Abandon);
-      } else if (estTouchePause(touche) || estToucheRecommencer(touche)) {
-        rendreNiveau();
-      }
+    // A result already there counts before the key: the key acts on the result.
+    constaterResultat();
+    if (phase_ == Phase::Fini) return;
+    // The test-play's way back to the editor, whatever it shows.
+    if (essai_ && e.key.keysym.sym == SDLK_ESCAPE) {
+      finirEssai(FinEssai::Abandon);
       return;
     }
-    if (essai_ && touche == SDLK_ESCAPE) {
-      finirEssai(FinEssai::Abandon);
-    } else if (touche == SDLK_h && (pause_ || boutonIndice_)) {
-      demande_ = Demande::Indice;
-    } else if (estToucheEntree(touche)) {
-      entree();
-    } else if (estTouchePause(touche)) {
-      echap();
-    } else if (estToucheRecommencer(touche)) {
-      if ((lance() || resultat()) && !abandonne()) recommencer();
-    } else if (touche == SDLK_F11) {
-      verifierCode();
-    } else {
-      // The typed character; a key without one (a synthetic event, say) counts by its symbol
-      // when that is plain ASCII, as letters are.
-      dernierCaractere_ = e.key.keysym.unicode != 0
-                              ? e.key.keysym.unicode
-                              : (touche < 128 ? static_cast<uint16_t>(touche) : 0);
+    toucheSelonPhase(e.key.keysym);
+  }
+
+  void toucheSelonPhase(const SDL_keysym& k) {
+    const SDLKey t = k.sym;
+    switch (phase_) {
+      case Phase::Attente:
+        if (estToucheEntree(t)) lancer(Phase::EnJeu);
+        else if (estTouchePause(t)) ouvrirPause();
+        else if (!estToucheRecommencer(t)) codeOuCaractere(k);
+        break;
+      case Phase::EnJeu:
+        if (estTouchePause(t)) ouvrirPause();
+        else if (estToucheRecommencer(t)) recommencer();
+        else if (!estToucheEntree(t)) codeOuCaractere(k);
+        break;
+      case Phase::Pause:
+        if (t == SDLK_h) demande_ = Demande::Indice;
+        else if (estTouchePause(t)) fermerPause();
+        else if (estToucheRecommencer(t)) {
+          if (avantPause_ == Phase::EnJeu) recommencer();
+        } else if (!estToucheEntree(t)) codeOuCaractere(k);
+        break;
+      case Phase::Indice:
+      case Phase::FinIndice:
+        // Watching a hint: Escape or the restart key gives the level back at once.
+        if (estTouchePause(t) || estToucheRecommencer(t)) rendreNiveau();
+        break;
+      case Phase::Resultat:
+        if (t == SDLK_h && boutonIndice_) demande_ = Demande::Indice;
+        else if (estToucheEntree(t)) entreeResultat();
+        else if (estTouchePause(t)) allerAuMenu();
+        else if (estToucheRecommencer(t)) {
+          if (!abandonne()) recommencer();
+        } else codeOuCaractere(k);
+        break;
+      case Phase::Fini: break;
     }
   }
 
-  void entree() {
-    if (pause_) return;
-    if (!lance() && !resultat()) {
-      lancer();
+  // F11 checks the code; any other key keeps its typed character for it. A key without one (a
+  // synthetic event, say) counts by its symbol when that is plain ASCII, as letters are.
+  void codeOuCaractere(const SDL_keysym& k) {
+    if (k.sym == SDLK_F11) {
+      verifierCode();
       return;
     }
-    if (!resultat()) return;
+    dernierCaractere_ =
+        k.unicode != 0 ? k.unicode : (k.sym < 128 ? static_cast<uint16_t>(k.sym) : 0);
+  }
+
+  // Enter on the result: lost by play, the same level again at once; else the level ends.
+  void entreeResultat() {
     if (donneesAction.resultat.load() == Perdu && !abandonne()) {
-      // Lost by play: the same level again at once.
       recommencer();
       return;
     }
     if (donneesAction.resultat.load() == Gagne) issue_ = IssueNiveau::Suivant;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     journal("Termine");
   }
 
-  void echap() {
-    if (pause_) {
-      fermerPause();
-    } else if (resultat()) {
-      allerAuMenu();
-    } else {
-      ouvrirPause();
-    }
-  }
-
-  void lancer() {
+  // The action thread starts on the level as it stands: the player's keys (EnJeu) or the
+  // recorded solution's (Indice).
+  void lancer(Phase phase) {
     widgets_.lancer();
     journal("Lancement du thread d'action");
     debutEnvol_ = SDL_GetTicks();
-    const Solution* solution = demo_ ? &solution_ : nullptr;
+    const Solution* solution = phase == Phase::Indice ? &solution_ : nullptr;
     fil_ =
         std::thread([solution] { threadAction(donneesAction, *terrain, requetesSons, solution); });
+    phase_ = phase;
   }
 
   void ouvrirPause() {
@@ -327,12 +368,15 @@ class PartieNiveau {
     a.menu = [this] { demande_ = Demande::Menu; };
     if (indiceDisponible()) a.indice = [this] { demande_ = Demande::Indice; };
     pause_ = std::make_unique<PanneauPause>(std::move(a));
+    avantPause_ = phase_;
+    phase_ = Phase::Pause;
     journal("Pause au pas " + std::to_string(donneesAction.pas.load()));
   }
 
   void fermerPause() {
-    if (!pause_) return;
+    if (phase_ != Phase::Pause) return;
     pause_.reset();
+    phase_ = avantPause_;
     journal("Reprise au pas " + std::to_string(donneesAction.pas.load()));
     donneesAction.pause = false;
   }
@@ -341,7 +385,7 @@ class PartieNiveau {
   void finirEssai(FinEssai fin) {
     fermerPause();
     finEssai_ = fin;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     const char* nom = fin == FinEssai::Gagne   ? "gagné"
                       : fin == FinEssai::Perdu ? "perdu"
                                                : "abandon";
@@ -358,13 +402,13 @@ class PartieNiveau {
     }
     fermerPause();
     issue_ = IssueNiveau::Menu;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     journal("Retour au menu");
   }
 
-  // The level back to its start as the file holds it, and running at once (`enJeu`) or waiting
-  // for Enter with the whole level in view.
-  void recommencer(bool enJeu = true) {
+  // The level back to its start as the file holds it, then `apres`: running at once (EnJeu),
+  // replaying the hint (Indice), or waiting for Enter with the whole level in view (Attente).
+  void recommencer(Phase apres = Phase::EnJeu) {
     const uint32_t debut = SDL_GetTicks();
     fermerPause();
     boutonIndice_.reset();
@@ -383,11 +427,12 @@ class PartieNiveau {
     donneesAction.reinitialiser();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     journal("Niveau recommencé");
-    if (!enJeu) {
+    if (apres == Phase::Attente) {
       widgets_.commencer();
+      phase_ = Phase::Attente;
       return;
     }
-    lancer();
+    lancer(apres);
     debutEnvol_ = SDL_GetTicks() - DureeEnvol;  // already at the play camera
     journal("Recommencé en " + std::to_string(SDL_GetTicks() - debut) + " ms");
   }
@@ -405,6 +450,7 @@ class PartieNiveau {
   void montrerResultat() {
     // A result while paused (the quit button): the panel goes, the keys act on the result.
     fermerPause();
+    phase_ = Phase::Resultat;
     const int r = donneesAction.resultat.load();
     const std::string langue = traducteur ? traducteur->nom() : "";
     const std::string image = "imgs/msg/" + langue + (r == Gagne ? "_gagne.png" : "_perdu.png");
@@ -432,8 +478,7 @@ class PartieNiveau {
   void terminer() {
     fermerPause();
     boutonIndice_.reset();
-    labelDemo_.reset();
-    fondDemo_.reset();
+    retirerIndice();
     widgets_.retirerResultat();
     journal("unload result_tex");
     if (texResultat_ != 0) supprimerTexture(texResultat_);
@@ -450,6 +495,7 @@ class PartieNiveau {
     terrain->libererParticules();
   }
 
+  // What a button of the pause panel or the hint button asked for.
   enum class Demande { Aucune, Continuer, Recommencer, Menu, Indice };
 
   const Niveau& depart_;
@@ -457,11 +503,12 @@ class PartieNiveau {
   const bool essai_;
   FinEssai finEssai_ = FinEssai::Abandon;
   WidgetsNiveau widgets_;
+  Phase phase_ = Phase::Attente;
+  Phase avantPause_ = Phase::Attente;  // the phase the pause panel covers
   std::unique_ptr<PanneauPause> pause_;
   Demande demande_ = Demande::Aucune;
   std::thread fil_;
   GLuint texResultat_ = 0;
-  bool continuer_ = true;
   IssueNiveau issue_ = IssueNiveau::Menu;
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
@@ -469,8 +516,7 @@ class PartieNiveau {
   int pertes_ = 0;      // losses by play on this level
   bool indiceVerifie_;  // solution_ holds a winning solution, or none
   Solution solution_;
-  bool demo_ = false;     // the hint is playing
-  uint32_t finDemo_ = 0;  // when the hint's result came (0: not yet)
+  uint32_t finDemo_ = 0;  // when the hint's result came
   std::unique_ptr<BoutonGUI> boutonIndice_;
   std::unique_ptr<ImageGUI> fondDemo_;
   std::unique_ptr<LabelGUI> labelDemo_;
