@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "base/journal.h"
-#include "base/fichiers.h"
 #include "base/traducteur.h"
 #include "game/action.h"
+#include "game/controle_indice.h"
 #include "game/donnees_action.h"
 #include "game/manette.h"
 #include "game/musique.h"
@@ -38,6 +38,9 @@ constexpr uint32_t DureeEnvol = 600;
 constexpr uint32_t DureeFinDemo = 1500;
 // Losses by play on one level after which the lost picture offers the hint.
 constexpr int PertesAvantIndice = 2;
+// A pad's first button is the bomb in play and Enter on the result: a press this soon after the
+// result came was meant for the ball, not for the picture.
+constexpr uint32_t GardeManetteResultat = 400;
 
 std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
 
@@ -68,7 +71,7 @@ class PartieNiveau {
   // ends it at once. With a `route` it plays the route as a hint is shown.
   PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false,
                const Solution* route = nullptr)
-      : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {
+      : depart_(depart), suivi_(suivi), essai_(essai) {
     if (route) solution_ = *route;
   }
 
@@ -86,6 +89,7 @@ class PartieNiveau {
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
+    else lancerControleIndice();
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
@@ -129,8 +133,13 @@ class PartieNiveau {
     if (d == Demande::Recommencer) recommencer();
     if (d == Demande::Menu) allerAuMenu();
     if (d == Demande::Indice) montrerIndice();
-    // The keys the next steps read: SDL's keyboard state as the events just left it.
-    donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
+    // The keys the next steps read: SDL's keyboard state as the events just left it, and the
+    // pad's, its first button a bomb only once pressed in play.
+    EtatManette manette = lireManette();
+    manette.boutonBombe = bombeManette_.filtrer(phase_ == Phase::EnJeu, manette.boutonBombe);
+    donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(manette)));
+    // A hint asked for before its check ended: offered where it was wanted, once known.
+    if (indiceVoulu_ && !indiceConnu_ && constaterIndice()) offrirIndice();
     switch (phase_) {
       case Phase::Indice:
       case Phase::FinIndice: avancerIndice(maintenant); break;
@@ -184,10 +193,15 @@ class PartieNiveau {
     }
     if (texte != texteDemo_) labelDemo_->zone()->setTexte(texte);
     texteDemo_ = texte;
-    if (!resultat()) return;
+    // The replay's clock runs as the player's does, and stops where its result came.
+    if (!resultat()) {
+      widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+      return;
+    }
     if (phase_ == Phase::Indice) {
       phase_ = Phase::FinIndice;
       finDemo_ = maintenant;
+      widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pasResultat.load()));
       const int r = donneesAction.resultat.load();
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
@@ -213,30 +227,50 @@ class PartieNiveau {
     journal("Niveau rendu");
   }
 
-  // Whether this level has a recorded solution that wins it as loaded: looked up and replayed
-  // headless once, the first time a hint could be offered.
-  bool indiceDisponible() {
-    if (indiceVerifie_) return !solution_.empty();
-    indiceVerifie_ = true;
+  // The level's recorded solution, read and replayed headless on a worker from the level's
+  // start: the frames never wait for it, whatever the file holds.
+  void lancerControleIndice() {
     std::string nom = suivi_.nom();
     if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
     const std::string relatif =
         "mapsoff/solutions/" + nom + "-" + std::to_string(suivi_.numero()) + ".txt";
-    const std::string chemin = repertoires ? repertoires->chemin(relatif) : relatif;
-    std::string texte;
-    if (lireFichierOrdinaire(chemin, 1u << 20, texte) != Lecture::Lu ||
-        !lireSolution(texte, solution_)) {
-      solution_.clear();
+    controleIndice_.lancer(repertoires ? repertoires->chemin(relatif) : relatif, depart_);
+  }
+
+  // Whether this level has a recorded solution that wins it as loaded, as far as known now. Asked
+  // before the check has ended, it says no, and the hint is offered once the answer comes.
+  bool indiceDisponible() {
+    if (essai_) return !solution_.empty();
+    indiceVoulu_ = true;
+    return constaterIndice();
+  }
+
+  // The check's answer, logged once when it is first wanted.
+  bool constaterIndice() {
+    if (indiceConnu_) return !solution_.empty();
+    const EtatIndice etat = controleIndice_.etat();
+    if (etat == EtatIndice::Aucun || etat == EtatIndice::EnCours) return false;
+    indiceConnu_ = true;
+    if (etat == EtatIndice::Absent) {
       journal("Pas d'indice pour ce niveau");
-      return false;
-    }
-    if (!solutionGagne(depart_, solution_)) {
-      solution_.clear();
+    } else if (etat == EtatIndice::Refuse) {
       journal("Indice refusé : la solution ne gagne pas ce niveau");
-      return false;
+    } else {
+      solution_ = controleIndice_.solution();
+      journal("Indice disponible");
     }
-    journal("Indice disponible");
-    return true;
+    return !solution_.empty();
+  }
+
+  // A hint known late: the open pause panel gets its button, the lost picture its offer.
+  void offrirIndice() {
+    if (phase_ == Phase::Pause) {
+      pause_.reset();
+      pause_ = std::make_unique<PanneauPause>(actionsPause());
+    } else if (phase_ == Phase::Resultat && pertes_ >= PertesAvantIndice && !boutonIndice_ &&
+               donneesAction.resultat.load() == Perdu && !abandonne()) {
+      proposerIndice();
+    }
   }
 
   // "Show me": the level from its start, played by its recorded solution.
@@ -286,7 +320,13 @@ class PartieNiveau {
       finirEssai(FinEssai::Abandon);
       return;
     }
+    toucheDeManette_ = e.key.which == ToucheDeManette;
     toucheSelonPhase(e.key.keysym);
+  }
+
+  // The pad's Enter pressed right as the result came: a bomb meant for the ball.
+  bool boutonTropTot() const {
+    return toucheDeManette_ && SDL_GetTicks() - debutResultat_ < GardeManetteResultat;
   }
 
   void toucheSelonPhase(const SDL_keysym& k) {
@@ -316,8 +356,9 @@ class PartieNiveau {
         break;
       case Phase::Resultat:
         if (t == SDLK_h && boutonIndice_) demande_ = Demande::Indice;
-        else if (estToucheEntree(t)) entreeResultat();
-        else if (estTouchePause(t)) allerAuMenu();
+        else if (estToucheEntree(t)) {
+          if (!boutonTropTot()) entreeResultat();
+        } else if (estTouchePause(t)) allerAuMenu();
         else if (estToucheRecommencer(t)) {
           if (!abandonne()) recommencer();
         } else codeOuCaractere(k);
@@ -360,14 +401,18 @@ class PartieNiveau {
     phase_ = phase;
   }
 
-  void ouvrirPause() {
-    donneesAction.pause = true;
+  PanneauPause::Actions actionsPause() {
     PanneauPause::Actions a;
     a.continuer = [this] { demande_ = Demande::Continuer; };
     a.recommencer = [this] { demande_ = Demande::Recommencer; };
     a.menu = [this] { demande_ = Demande::Menu; };
     if (indiceDisponible()) a.indice = [this] { demande_ = Demande::Indice; };
-    pause_ = std::make_unique<PanneauPause>(std::move(a));
+    return a;
+  }
+
+  void ouvrirPause() {
+    donneesAction.pause = true;
+    pause_ = std::make_unique<PanneauPause>(actionsPause());
     avantPause_ = phase_;
     phase_ = Phase::Pause;
     journal("Pause au pas " + std::to_string(donneesAction.pas.load()));
@@ -425,9 +470,12 @@ class PartieNiveau {
           cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
     }
     donneesAction.reinitialiser();
+    triche_ = false;
     widgets_.montrerInfos(suivi_.texteInfos(0));
     journal("Niveau recommencé");
     if (apres == Phase::Attente) {
+      // Waiting for Enter shows no bomb count, as at the level's first start.
+      widgets_.retirerBombes();
       widgets_.commencer();
       phase_ = Phase::Attente;
       return;
@@ -441,8 +489,10 @@ class PartieNiveau {
     if (dernierCaractere_ == static_cast<uint16_t>(LettreCodeBombe) && widgets_.bombesVisibles()) {
       journal("Bombe avec code");
       terrain->ajouterBombe();
+      triche_ = true;
     } else if (dernierCaractere_ == static_cast<uint16_t>(LettreCodeGagne)) {
       journal("Gagne avec code");
+      if (!resultat()) triche_ = true;
       donneesAction.proposerResultat(Gagne);
     }
   }
@@ -451,7 +501,10 @@ class PartieNiveau {
     // A result while paused (the quit button): the panel goes, the keys act on the result.
     fermerPause();
     phase_ = Phase::Resultat;
+    debutResultat_ = SDL_GetTicks();
     const int r = donneesAction.resultat.load();
+    // The running time stops where the result's does: at the step that gave it.
+    widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pasResultat.load()));
     const std::string langue = traducteur ? traducteur->nom() : "";
     const std::string image = "imgs/msg/" + langue + (r == Gagne ? "_gagne.png" : "_perdu.png");
     widgets_.retirerQuitter();
@@ -459,20 +512,27 @@ class PartieNiveau {
     if (texResultat_ == 0) texResultat_ = creerTexture(1, 1, 4, GL_RGBA);
     const bool rejouable = r == Perdu && !abandonne();
     std::string temps;
-    if (r == Gagne) temps = suivi_.victoire(donneesAction.pasResultat.load());
-    widgets_.montrerResultat(texResultat_, rejouable, temps);
-    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) {
-      // Lost again and again: the hint is offered over the lost picture.
-      const int W = gui ? gui->largeur : options.resXSure();
-      const int H = gui ? gui->hauteur : options.resYSure();
-      boutonIndice_ = std::make_unique<BoutonGUI>(
-          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
-          [this](ZoneGUI*, int, int type, int, int) {
-            if (type == EV_RELACHE) demande_ = Demande::Indice;
-          },
-          0);
-      journal("Indice proposé");
+    if (r == Gagne && triche_) {
+      // A code's win goes on to the next level but earns no time and no record.
+      journal("Victoire avec code : rien d'enregistré");
+    } else if (r == Gagne) {
+      temps = suivi_.victoire(donneesAction.pasResultat.load());
     }
+    widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
+  }
+
+  // Lost again and again: the hint is offered over the lost picture.
+  void proposerIndice() {
+    const int W = gui ? gui->largeur : options.resXSure();
+    const int H = gui ? gui->hauteur : options.resYSure();
+    boutonIndice_ = std::make_unique<BoutonGUI>(
+        W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
+        [this](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_RELACHE) demande_ = Demande::Indice;
+        },
+        0);
+    journal("Indice proposé");
   }
 
   void terminer() {
@@ -513,10 +573,16 @@ class PartieNiveau {
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
-  int pertes_ = 0;      // losses by play on this level
-  bool indiceVerifie_;  // solution_ holds a winning solution, or none
+  int pertes_ = 0;  // losses by play on this level
+  ControleIndice controleIndice_;
+  bool indiceVoulu_ = false;  // a hint was asked for: its answer is logged and offered
+  bool indiceConnu_ = false;  // the check's answer is taken: solution_ holds it, or none
   Solution solution_;
-  uint32_t finDemo_ = 0;  // when the hint's result came
+  bool triche_ = false;  // a code was used on this attempt: its win is not recorded
+  BombeManette bombeManette_;
+  bool toucheDeManette_ = false;  // the key being handled comes from a pad button
+  uint32_t debutResultat_ = 0;    // when the result picture came
+  uint32_t finDemo_ = 0;          // when the hint's result came
   std::unique_ptr<BoutonGUI> boutonIndice_;
   std::unique_ptr<ImageGUI> fondDemo_;
   std::unique_ptr<LabelGUI> labelDemo_;
