@@ -320,16 +320,16 @@ class PartieNiveau {
       finirEssai(FinEssai::Abandon);
       return;
     }
-    toucheDeManette_ = e.key.which == ToucheDeManette;
-    toucheSelonPhase(e.key.keysym);
+    toucheSelonPhase(e.key.keysym, e.key.which == ToucheDeManette);
   }
 
   // The pad's Enter pressed right as the result came: a bomb meant for the ball.
-  bool boutonTropTot() const {
-    return toucheDeManette_ && SDL_GetTicks() - debutResultat_ < GardeManetteResultat;
+  bool boutonTropTot(bool deManette) const {
+    return deManette && SDL_GetTicks() - debutResultat_ < GardeManetteResultat;
   }
 
-  void toucheSelonPhase(const SDL_keysym& k) {
+  // `deManette`: the key stands for a pad's button.
+  void toucheSelonPhase(const SDL_keysym& k, bool deManette) {
     const SDLKey t = k.sym;
     switch (phase_) {
       case Phase::Attente:
@@ -357,7 +357,7 @@ class PartieNiveau {
       case Phase::Resultat:
         if (t == SDLK_h && boutonIndice_) demande_ = Demande::Indice;
         else if (estToucheEntree(t)) {
-          if (!boutonTropTot()) entreeResultat();
+          if (!boutonTropTot(deManette)) entreeResultat();
         } else if (estTouchePause(t)) allerAuMenu();
         else if (estToucheRecommencer(t)) {
           if (!abandonne()) recommencer();
@@ -580,9 +580,8 @@ class PartieNiveau {
   Solution solution_;
   bool triche_ = false;  // a code was used on this attempt: its win is not recorded
   BombeManette bombeManette_;
-  bool toucheDeManette_ = false;  // the key being handled comes from a pad button
-  uint32_t debutResultat_ = 0;    // when the result picture came
-  uint32_t finDemo_ = 0;          // when the hint's result came
+  uint32_t debutResultat_ = 0;  // when the result picture came
+  uint32_t finDemo_ = 0;        // when the hint's result came
   std::unique_ptr<BoutonGUI> boutonIndice_;
   std::unique_ptr<ImageGUI> fondDemo_;
   std::unique_ptr<LabelGUI> labelDemo_;
