@@ -15,17 +15,29 @@ bool aUneGrille(const Terrain& t) {
   return t.aGrille();
 }
 
+class HorlogeSdl : public HorlogeAction {
+ public:
+  uint32_t maintenant() override { return SDL_GetTicks(); }
+  void dormir(uint32_t duree) override { SDL_Delay(duree); }
+};
+
 }  // namespace
 
+HorlogeAction& horlogeSdl() {
+  static HorlogeSdl h;
+  return h;
+}
+
 int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape,
-                 const Solution* solution) {
-  uint32_t prochain = SDL_GetTicks();
+                 const Solution* solution, HorlogeAction* horloge) {
+  HorlogeAction& temps = horloge ? *horloge : horlogeSdl();
+  uint32_t prochain = temps.maintenant();
   while (aUneGrille(niveau)) {
     if (donnees.arret.load()) break;
     if (donnees.pause.load()) {
       // Paused: no step, and the timetable starts again from the resume.
-      SDL_Delay(DureePas);
-      prochain = SDL_GetTicks();
+      temps.dormir(DureePas);
+      prochain = temps.maintenant();
       continue;
     }
     // Once a result is there the ball obeys no key: the steps behind the result picture go on
@@ -38,11 +50,11 @@ int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtap
     donnees.proposerResultat(r);
 
     prochain += DureePas;
-    const uint32_t maintenant = SDL_GetTicks();
+    const uint32_t maintenant = temps.maintenant();
     const int32_t avance = static_cast<int32_t>(prochain - maintenant);
     if (avance > 0) {
       // Never more than one step's wait, whatever the clock said.
-      SDL_Delay(static_cast<uint32_t>(std::min<int32_t>(avance, DureePas)));
+      temps.dormir(static_cast<uint32_t>(std::min<int32_t>(avance, DureePas)));
     } else if (avance < -static_cast<int32_t>(10 * DureePas)) {
       prochain = maintenant;  // far behind (a stall): start the timetable again from now
     }

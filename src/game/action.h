@@ -13,6 +13,18 @@
 
 constexpr uint32_t DureePas = 10;  // milliseconds per physics step
 
+// The time the action thread keeps its timetable by: SDL's clock in the game; a test hands the
+// thread a clock it moves itself, so what a pause does is seen step by step, not in a window of
+// real time.
+class HorlogeAction {
+ public:
+  virtual ~HorlogeAction() = default;
+  virtual uint32_t maintenant() = 0;        // milliseconds, any origin
+  virtual void dormir(uint32_t duree) = 0;  // blocks the calling thread about that long
+};
+// SDL_GetTicks and SDL_Delay.
+HorlogeAction& horlogeSdl();
+
 // Runs until `donnees.arret` or no grid; stores the first step result into `donnees.resultat`
 // (one already there is kept, and the steps go on behind the result picture with no key held).
 // While `donnees.pause` no step runs and the step count stays. Logs
@@ -24,9 +36,10 @@ constexpr uint32_t DureePas = 10;  // milliseconds per physics step
 // would lose the sleep's own overshoot every time.
 //
 // With a `solution` (a hint being shown) the keys of each step are the solution's for that step
-// number, not the player's: the replay is the recorded one, step for step.
+// number, not the player's: the replay is the recorded one, step for step. `horloge`: none for
+// SDL's.
 int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons,
-                 const Solution* solution = nullptr);
+                 const Solution* solution = nullptr, HorlogeAction* horloge = nullptr);
 
 // The end of a level's play: asks the action thread to stop, waits for it, and only then queues
 // the halt of the rolling loop (CanalRoule) into `file`. A roll the last step asked for is thus

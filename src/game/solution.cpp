@@ -1,7 +1,9 @@
 #include "game/solution.h"
 
+#include <algorithm>
 #include <sstream>
 
+#include "game/recherche.h"
 #include "game/terrain.h"
 
 bool lireSolution(const std::string& texte, Solution& s) {
@@ -43,14 +45,15 @@ Touches touchesAuPas(const Solution& s, uint32_t pas) {
 }
 
 bool solutionGagne(const Niveau& depart, const Solution& s, uint32_t marge) {
-  if (s.empty() || !depart.aGrille()) return false;
+  const uint32_t borne = static_cast<uint32_t>(bornesVerification().pasMax);
+  if (s.empty() || !depart.aGrille() || s.back().pas >= borne) return false;
   // The working level of its own: the live one is not touched, and without particles the
   // steps neither allocate nor log.
   static_assert(sizeof(uint32_t) == 4, "");
   Niveau copie = depart;
   Terrain t;
   t.commencerNiveau(std::move(copie));
-  const uint32_t fin = s.back().pas + marge;
+  const uint32_t fin = std::min(borne, s.back().pas + std::min(marge, borne));
   size_t prochaine = 0;
   Touches touches;
   for (uint32_t p = 0; p < fin; ++p) {

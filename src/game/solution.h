@@ -23,5 +23,8 @@ bool lireSolution(const std::string& texte, Solution& s);
 Touches touchesAuPas(const Solution& s, uint32_t pas);
 
 // Whether `s` wins `depart` (the level as its file holds it) within the steps of its last key
-// change plus `marge`: a headless replay through the physics step, silent.
+// change plus `marge`: a headless replay through the physics step, silent. Never past the step
+// limit the editor's check proves levels within (`bornesVerification`, two minutes of play): a
+// solution with a key change beyond it is refused without a replay, so no file can make the
+// check run long.
 bool solutionGagne(const Niveau& depart, const Solution& s, uint32_t marge = 6000);

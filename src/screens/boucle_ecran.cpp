@@ -56,6 +56,7 @@ SDL_Event toucheDeBoutonManette(const SDL_Event& bouton) {
   e.key.keysym.sym =
       sens == BoutonManette::Entree ? SDLK_RETURN : static_cast<SDLKey>(toucheDe(ActionJeu::Pause));
   e.key.keysym.unicode = sens == BoutonManette::Entree ? '\r' : 0;
+  e.key.which = ToucheDeManette;
   return e;
 }
 

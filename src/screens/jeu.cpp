@@ -6,9 +6,9 @@
 #include <thread>
 
 #include "base/journal.h"
-#include "base/fichiers.h"
 #include "base/traducteur.h"
 #include "game/action.h"
+#include "game/controle_indice.h"
 #include "game/donnees_action.h"
 #include "game/manette.h"
 #include "game/musique.h"
@@ -38,6 +38,9 @@ constexpr uint32_t DureeEnvol = 600;
 constexpr uint32_t DureeFinDemo = 1500;
 // Losses by play on one level after which the lost picture offers the hint.
 constexpr int PertesAvantIndice = 2;
+// A pad's first button is the bomb in play and Enter on the result: a press this soon after the
+// result came was meant for the ball, not for the picture.
+constexpr uint32_t GardeManetteResultat = 400;
 
 std::string traduire(const char* cle) { return traducteur ? traducteur->traduire(cle) : cle; }
 
@@ -48,6 +51,19 @@ enum class IssueNiveau {
   Fenetre,  // the window was closed
 };
 
+// Where a level stands (the table in docs/architecture.md). Each phase has its own keys
+// (`toucheSelonPhase`) and its own frame update (`avancer`); a result, from whichever thread it
+// came, moves the waiting, playing and paused phases on to the result (`constaterResultat`).
+enum class Phase {
+  Attente,    // the whole level in view, waiting for Enter
+  EnJeu,      // the action thread runs on the player's keys
+  Pause,      // the pause panel over Attente or EnJeu
+  Indice,     // the action thread replays the recorded solution
+  FinIndice,  // the replay's result, seen a moment before the level comes back
+  Resultat,   // the result picture
+  Fini,       // the level is over: the loop ends
+};
+
 // One level, from its start to its release.
 class PartieNiveau {
  public:
@@ -55,11 +71,8 @@ class PartieNiveau {
   // ends it at once. With a `route` it plays the route as a hint is shown.
   PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false,
                const Solution* route = nullptr)
-      : depart_(depart), suivi_(suivi), essai_(essai), indiceVerifie_(essai) {
-    if (route) {
-      solution_ = *route;
-      demo_ = true;
-    }
+      : depart_(depart), suivi_(suivi), essai_(essai) {
+    if (route) solution_ = *route;
   }
 
   FinEssai finEssai() const { return finEssai_; }
@@ -75,11 +88,12 @@ class PartieNiveau {
     terrain->allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
-    if (essai_) lancer();
+    if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
+    else lancerControleIndice();
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
-    ecran.fini = [this] { return !continuer_; };
+    ecran.fini = [this] { return phase_ == Phase::Fini; };
     ecran.avancer = [this](uint32_t maintenant) { avancer(maintenant); };
     ecran.dessiner = [this](const InstantaneTerrain& vue, uint32_t ticks) {
       dessiner(vue, ticks);
@@ -108,6 +122,8 @@ class PartieNiveau {
   bool abandonne() const {
     return donneesAction.resultat.load() == Perdu && donneesAction.arret.load();
   }
+  // The phase under the pause panel when it is open.
+  Phase sousPause() const { return phase_ == Phase::Pause ? avantPause_ : phase_; }
 
   void avancer(uint32_t maintenant) {
     // A choice of the pause panel, acted on outside the click that made it.
@@ -117,31 +133,50 @@ class PartieNiveau {
     if (d == Demande::Recommencer) recommencer();
     if (d == Demande::Menu) allerAuMenu();
     if (d == Demande::Indice) montrerIndice();
-    // The keys the next steps read: SDL's keyboard state as the events just left it.
-    donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(lireManette())));
-    if (demo_) {
-      avancerDemo(maintenant);
+    // The keys the next steps read: SDL's keyboard state as the events just left it, and the
+    // pad's, its first button a bomb only once pressed in play.
+    EtatManette manette = lireManette();
+    manette.boutonBombe = bombeManette_.filtrer(phase_ == Phase::EnJeu, manette.boutonBombe);
+    donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(manette)));
+    // A hint asked for before its check ended: offered where it was wanted, once known.
+    if (indiceVoulu_ && !indiceConnu_ && constaterIndice()) offrirIndice();
+    switch (phase_) {
+      case Phase::Indice:
+      case Phase::FinIndice: avancerIndice(maintenant); break;
+      case Phase::Attente:
+      case Phase::EnJeu:
+      case Phase::Pause:
+        constaterResultat();
+        if (sousPause() == Phase::EnJeu)
+          widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+        break;
+      case Phase::Resultat:
+      case Phase::Fini: break;
+    }
+  }
+
+  // A result, from the action thread, the quit button or the win code, while the level waits,
+  // runs or is paused: the result picture (the test-play ends instead).
+  void constaterResultat() {
+    if (!resultat()) return;
+    if (phase_ != Phase::Attente && phase_ != Phase::EnJeu && phase_ != Phase::Pause) return;
+    if (!essai_) {
+      montrerResultat();
       return;
     }
-    if (essai_ && resultat() && continuer_) {
-      // The quit button stops the thread with a loss: that is the author leaving.
-      finirEssai(abandonne()                              ? FinEssai::Abandon
-                 : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne
-                                                          : FinEssai::Perdu);
-      return;
-    }
-    if (texResultat_ == 0 && resultat()) montrerResultat();
-    if (lance() && !resultat()) widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+    // The quit button stops the thread with a loss: that is the author leaving.
+    finirEssai(abandonne()                              ? FinEssai::Abandon
+               : donneesAction.resultat.load() == Gagne ? FinEssai::Gagne
+                                                        : FinEssai::Perdu);
   }
 
   // The hint playing: the keys it holds on screen; once it ends, a moment to see it, then the
   // level back at its start for the player.
-  void avancerDemo(uint32_t maintenant) {
+  void avancerIndice(uint32_t maintenant) {
     if (abandonne()) {
       // The quit button during a hint: the file ends as it always does.
-      demo_ = false;
-      labelDemo_.reset();
-      fondDemo_.reset();
+      retirerIndice();
+      phase_ = Phase::EnJeu;
       return;
     }
     const Touches t = touchesAuPas(solution_, donneesAction.pas.load());
@@ -158,67 +193,93 @@ class PartieNiveau {
     }
     if (texte != texteDemo_) labelDemo_->zone()->setTexte(texte);
     texteDemo_ = texte;
-    if (!resultat()) return;
-    if (finDemo_ == 0) {
-      finDemo_ = maintenant == 0 ? 1 : maintenant;
+    // The replay's clock runs as the player's does, and stops where its result came.
+    if (!resultat()) {
+      widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
+      return;
+    }
+    if (phase_ == Phase::Indice) {
+      phase_ = Phase::FinIndice;
+      finDemo_ = maintenant;
+      widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pasResultat.load()));
       const int r = donneesAction.resultat.load();
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
     } else if (maintenant - finDemo_ >= DureeFinDemo) {
       if (essai_) {
-        if (continuer_)
-          finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
+        finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
       } else {
         rendreNiveau();
       }
     }
   }
 
-  // The hint ends: the level back at its start, waiting for Enter.
-  void rendreNiveau() {
-    demo_ = false;
-    finDemo_ = 0;
+  void retirerIndice() {
     labelDemo_.reset();
     fondDemo_.reset();
     texteDemo_.clear();
-    recommencer(false);
+  }
+
+  // The hint ends: the level back at its start, waiting for Enter.
+  void rendreNiveau() {
+    retirerIndice();
+    recommencer(Phase::Attente);
     journal("Niveau rendu");
   }
 
-  // Whether this level has a recorded solution that wins it as loaded: looked up and replayed
-  // headless once, the first time a hint could be offered.
-  bool indiceDisponible() {
-    if (indiceVerifie_) return !solution_.empty();
-    indiceVerifie_ = true;
+  // The level's recorded solution, read and replayed headless on a worker from the level's
+  // start: the frames never wait for it, whatever the file holds.
+  void lancerControleIndice() {
     std::string nom = suivi_.nom();
     if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
     const std::string relatif =
         "mapsoff/solutions/" + nom + "-" + std::to_string(suivi_.numero()) + ".txt";
-    const std::string chemin = repertoires ? repertoires->chemin(relatif) : relatif;
-    std::string texte;
-    if (lireFichierOrdinaire(chemin, 1u << 20, texte) != Lecture::Lu ||
-        !lireSolution(texte, solution_)) {
-      solution_.clear();
+    controleIndice_.lancer(repertoires ? repertoires->chemin(relatif) : relatif, depart_);
+  }
+
+  // Whether this level has a recorded solution that wins it as loaded, as far as known now. Asked
+  // before the check has ended, it says no, and the hint is offered once the answer comes.
+  bool indiceDisponible() {
+    if (essai_) return !solution_.empty();
+    indiceVoulu_ = true;
+    return constaterIndice();
+  }
+
+  // The check's answer, logged once when it is first wanted.
+  bool constaterIndice() {
+    if (indiceConnu_) return !solution_.empty();
+    const EtatIndice etat = controleIndice_.etat();
+    if (etat == EtatIndice::Aucun || etat == EtatIndice::EnCours) return false;
+    indiceConnu_ = true;
+    if (etat == EtatIndice::Absent) {
       journal("Pas d'indice pour ce niveau");
-      return false;
-    }
-    if (!solutionGagne(depart_, solution_)) {
-      solution_.clear();
+    } else if (etat == EtatIndice::Refuse) {
       journal("Indice refusé : la solution ne gagne pas ce niveau");
-      return false;
+    } else {
+      solution_ = controleIndice_.solution();
+      journal("Indice disponible");
     }
-    journal("Indice disponible");
-    return true;
+    return !solution_.empty();
+  }
+
+  // A hint known late: the open pause panel gets its button, the lost picture its offer.
+  void offrirIndice() {
+    if (phase_ == Phase::Pause) {
+      pause_.reset();
+      pause_ = std::make_unique<PanneauPause>(actionsPause());
+    } else if (phase_ == Phase::Resultat && pertes_ >= PertesAvantIndice && !boutonIndice_ &&
+               donneesAction.resultat.load() == Perdu && !abandonne()) {
+      proposerIndice();
+    }
   }
 
   // "Show me": the level from its start, played by its recorded solution.
   void montrerIndice() {
     if (!indiceDisponible()) return;
     boutonIndice_.reset();
-    demo_ = true;
     finDemo_ = 0;
     journal("Démonstration");
-    recommencer(true);
+    recommencer(Phase::Indice);
   }
 
   void dessiner(const InstantaneTerrain& vue, uint32_t ticks) {
@@ -251,88 +312,116 @@ class PartieNiveau {
 
   void evenement(const SDL_Event& e) {
     if (e.type != SDL_KEYDOWN) return;
-    const SDLKey touche = e.key.keysym.sym;
-    if (demo_) {
-      // Watching a hint: Escape or the restart key gives the level back at once; watching the
-      // editor's route, Escape goes back to the editor.
-      if (essai_ && touche == SDLK_ESCAPE) {
-        finirEssai(FinEssai::Abandon);
-      } else if (estTouchePause(touche) || estToucheRecommencer(touche)) {
-        rendreNiveau();
-      }
+    // A result already there counts before the key: the key acts on the result.
+    constaterResultat();
+    if (phase_ == Phase::Fini) return;
+    // The test-play's way back to the editor, whatever it shows.
+    if (essai_ && e.key.keysym.sym == SDLK_ESCAPE) {
+      finirEssai(FinEssai::Abandon);
       return;
     }
-    if (essai_ && touche == SDLK_ESCAPE) {
-      finirEssai(FinEssai::Abandon);
-    } else if (touche == SDLK_h && (pause_ || boutonIndice_)) {
-      demande_ = Demande::Indice;
-    } else if (estToucheEntree(touche)) {
-      entree();
-    } else if (estTouchePause(touche)) {
-      echap();
-    } else if (estToucheRecommencer(touche)) {
-      if ((lance() || resultat()) && !abandonne()) recommencer();
-    } else if (touche == SDLK_F11) {
-      verifierCode();
-    } else {
-      // The typed character; a key without one (a synthetic event, say) counts by its symbol
-      // when that is plain ASCII, as letters are.
-      dernierCaractere_ = e.key.keysym.unicode != 0
-                              ? e.key.keysym.unicode
-                              : (touche < 128 ? static_cast<uint16_t>(touche) : 0);
+    toucheSelonPhase(e.key.keysym, e.key.which == ToucheDeManette);
+  }
+
+  // The pad's Enter pressed right as the result came: a bomb meant for the ball.
+  bool boutonTropTot(bool deManette) const {
+    return deManette && SDL_GetTicks() - debutResultat_ < GardeManetteResultat;
+  }
+
+  // `deManette`: the key stands for a pad's button.
+  void toucheSelonPhase(const SDL_keysym& k, bool deManette) {
+    const SDLKey t = k.sym;
+    switch (phase_) {
+      case Phase::Attente:
+        if (estToucheEntree(t)) lancer(Phase::EnJeu);
+        else if (estTouchePause(t)) ouvrirPause();
+        else if (!estToucheRecommencer(t)) codeOuCaractere(k);
+        break;
+      case Phase::EnJeu:
+        if (estTouchePause(t)) ouvrirPause();
+        else if (estToucheRecommencer(t)) recommencer();
+        else if (!estToucheEntree(t)) codeOuCaractere(k);
+        break;
+      case Phase::Pause:
+        if (t == SDLK_h) demande_ = Demande::Indice;
+        else if (estTouchePause(t)) fermerPause();
+        else if (estToucheRecommencer(t)) {
+          if (avantPause_ == Phase::EnJeu) recommencer();
+        } else if (!estToucheEntree(t)) codeOuCaractere(k);
+        break;
+      case Phase::Indice:
+      case Phase::FinIndice:
+        // Watching a hint: Escape or the restart key gives the level back at once.
+        if (estTouchePause(t) || estToucheRecommencer(t)) rendreNiveau();
+        break;
+      case Phase::Resultat:
+        if (t == SDLK_h && boutonIndice_) demande_ = Demande::Indice;
+        else if (estToucheEntree(t)) {
+          if (!boutonTropTot(deManette)) entreeResultat();
+        } else if (estTouchePause(t)) allerAuMenu();
+        else if (estToucheRecommencer(t)) {
+          if (!abandonne()) recommencer();
+        } else codeOuCaractere(k);
+        break;
+      case Phase::Fini: break;
     }
   }
 
-  void entree() {
-    if (pause_) return;
-    if (!lance() && !resultat()) {
-      lancer();
+  // F11 checks the code; any other key keeps its typed character for it. A key without one (a
+  // synthetic event, say) counts by its symbol when that is plain ASCII, as letters are.
+  void codeOuCaractere(const SDL_keysym& k) {
+    if (k.sym == SDLK_F11) {
+      verifierCode();
       return;
     }
-    if (!resultat()) return;
+    dernierCaractere_ =
+        k.unicode != 0 ? k.unicode : (k.sym < 128 ? static_cast<uint16_t>(k.sym) : 0);
+  }
+
+  // Enter on the result: lost by play, the same level again at once; else the level ends.
+  void entreeResultat() {
     if (donneesAction.resultat.load() == Perdu && !abandonne()) {
-      // Lost by play: the same level again at once.
       recommencer();
       return;
     }
     if (donneesAction.resultat.load() == Gagne) issue_ = IssueNiveau::Suivant;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     journal("Termine");
   }
 
-  void echap() {
-    if (pause_) {
-      fermerPause();
-    } else if (resultat()) {
-      allerAuMenu();
-    } else {
-      ouvrirPause();
-    }
-  }
-
-  void lancer() {
+  // The action thread starts on the level as it stands: the player's keys (EnJeu) or the
+  // recorded solution's (Indice).
+  void lancer(Phase phase) {
     widgets_.lancer();
     journal("Lancement du thread d'action");
     debutEnvol_ = SDL_GetTicks();
-    const Solution* solution = demo_ ? &solution_ : nullptr;
+    const Solution* solution = phase == Phase::Indice ? &solution_ : nullptr;
     fil_ =
         std::thread([solution] { threadAction(donneesAction, *terrain, requetesSons, solution); });
+    phase_ = phase;
   }
 
-  void ouvrirPause() {
-    donneesAction.pause = true;
+  PanneauPause::Actions actionsPause() {
     PanneauPause::Actions a;
     a.continuer = [this] { demande_ = Demande::Continuer; };
     a.recommencer = [this] { demande_ = Demande::Recommencer; };
     a.menu = [this] { demande_ = Demande::Menu; };
     if (indiceDisponible()) a.indice = [this] { demande_ = Demande::Indice; };
-    pause_ = std::make_unique<PanneauPause>(std::move(a));
+    return a;
+  }
+
+  void ouvrirPause() {
+    donneesAction.pause = true;
+    pause_ = std::make_unique<PanneauPause>(actionsPause());
+    avantPause_ = phase_;
+    phase_ = Phase::Pause;
     journal("Pause au pas " + std::to_string(donneesAction.pas.load()));
   }
 
   void fermerPause() {
-    if (!pause_) return;
+    if (phase_ != Phase::Pause) return;
     pause_.reset();
+    phase_ = avantPause_;
     journal("Reprise au pas " + std::to_string(donneesAction.pas.load()));
     donneesAction.pause = false;
   }
@@ -341,7 +430,7 @@ class PartieNiveau {
   void finirEssai(FinEssai fin) {
     fermerPause();
     finEssai_ = fin;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     const char* nom = fin == FinEssai::Gagne   ? "gagné"
                       : fin == FinEssai::Perdu ? "perdu"
                                                : "abandon";
@@ -358,13 +447,13 @@ class PartieNiveau {
     }
     fermerPause();
     issue_ = IssueNiveau::Menu;
-    continuer_ = false;
+    phase_ = Phase::Fini;
     journal("Retour au menu");
   }
 
-  // The level back to its start as the file holds it, and running at once (`enJeu`) or waiting
-  // for Enter with the whole level in view.
-  void recommencer(bool enJeu = true) {
+  // The level back to its start as the file holds it, then `apres`: running at once (EnJeu),
+  // replaying the hint (Indice), or waiting for Enter with the whole level in view (Attente).
+  void recommencer(Phase apres = Phase::EnJeu) {
     const uint32_t debut = SDL_GetTicks();
     fermerPause();
     boutonIndice_.reset();
@@ -381,13 +470,17 @@ class PartieNiveau {
           cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
     }
     donneesAction.reinitialiser();
+    triche_ = false;
     widgets_.montrerInfos(suivi_.texteInfos(0));
     journal("Niveau recommencé");
-    if (!enJeu) {
+    if (apres == Phase::Attente) {
+      // Waiting for Enter shows no bomb count, as at the level's first start.
+      widgets_.retirerBombes();
       widgets_.commencer();
+      phase_ = Phase::Attente;
       return;
     }
-    lancer();
+    lancer(apres);
     debutEnvol_ = SDL_GetTicks() - DureeEnvol;  // already at the play camera
     journal("Recommencé en " + std::to_string(SDL_GetTicks() - debut) + " ms");
   }
@@ -396,8 +489,10 @@ class PartieNiveau {
     if (dernierCaractere_ == static_cast<uint16_t>(LettreCodeBombe) && widgets_.bombesVisibles()) {
       journal("Bombe avec code");
       terrain->ajouterBombe();
+      triche_ = true;
     } else if (dernierCaractere_ == static_cast<uint16_t>(LettreCodeGagne)) {
       journal("Gagne avec code");
+      if (!resultat()) triche_ = true;
       donneesAction.proposerResultat(Gagne);
     }
   }
@@ -405,7 +500,11 @@ class PartieNiveau {
   void montrerResultat() {
     // A result while paused (the quit button): the panel goes, the keys act on the result.
     fermerPause();
+    phase_ = Phase::Resultat;
+    debutResultat_ = SDL_GetTicks();
     const int r = donneesAction.resultat.load();
+    // The running time stops where the result's does: at the step that gave it.
+    widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pasResultat.load()));
     const std::string langue = traducteur ? traducteur->nom() : "";
     const std::string image = "imgs/msg/" + langue + (r == Gagne ? "_gagne.png" : "_perdu.png");
     widgets_.retirerQuitter();
@@ -413,27 +512,33 @@ class PartieNiveau {
     if (texResultat_ == 0) texResultat_ = creerTexture(1, 1, 4, GL_RGBA);
     const bool rejouable = r == Perdu && !abandonne();
     std::string temps;
-    if (r == Gagne) temps = suivi_.victoire(donneesAction.pasResultat.load());
-    widgets_.montrerResultat(texResultat_, rejouable, temps);
-    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) {
-      // Lost again and again: the hint is offered over the lost picture.
-      const int W = gui ? gui->largeur : options.resXSure();
-      const int H = gui ? gui->hauteur : options.resYSure();
-      boutonIndice_ = std::make_unique<BoutonGUI>(
-          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
-          [this](ZoneGUI*, int, int type, int, int) {
-            if (type == EV_RELACHE) demande_ = Demande::Indice;
-          },
-          0);
-      journal("Indice proposé");
+    if (r == Gagne && triche_) {
+      // A code's win goes on to the next level but earns no time and no record.
+      journal("Victoire avec code : rien d'enregistré");
+    } else if (r == Gagne) {
+      temps = suivi_.victoire(donneesAction.pasResultat.load());
     }
+    widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
+  }
+
+  // Lost again and again: the hint is offered over the lost picture.
+  void proposerIndice() {
+    const int W = gui ? gui->largeur : options.resXSure();
+    const int H = gui ? gui->hauteur : options.resYSure();
+    boutonIndice_ = std::make_unique<BoutonGUI>(
+        W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
+        [this](ZoneGUI*, int, int type, int, int) {
+          if (type == EV_RELACHE) demande_ = Demande::Indice;
+        },
+        0);
+    journal("Indice proposé");
   }
 
   void terminer() {
     fermerPause();
     boutonIndice_.reset();
-    labelDemo_.reset();
-    fondDemo_.reset();
+    retirerIndice();
     widgets_.retirerResultat();
     journal("unload result_tex");
     if (texResultat_ != 0) supprimerTexture(texResultat_);
@@ -450,6 +555,7 @@ class PartieNiveau {
     terrain->libererParticules();
   }
 
+  // What a button of the pause panel or the hint button asked for.
   enum class Demande { Aucune, Continuer, Recommencer, Menu, Indice };
 
   const Niveau& depart_;
@@ -457,20 +563,25 @@ class PartieNiveau {
   const bool essai_;
   FinEssai finEssai_ = FinEssai::Abandon;
   WidgetsNiveau widgets_;
+  Phase phase_ = Phase::Attente;
+  Phase avantPause_ = Phase::Attente;  // the phase the pause panel covers
   std::unique_ptr<PanneauPause> pause_;
   Demande demande_ = Demande::Aucune;
   std::thread fil_;
   GLuint texResultat_ = 0;
-  bool continuer_ = true;
   IssueNiveau issue_ = IssueNiveau::Menu;
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
-  int pertes_ = 0;      // losses by play on this level
-  bool indiceVerifie_;  // solution_ holds a winning solution, or none
+  int pertes_ = 0;  // losses by play on this level
+  ControleIndice controleIndice_;
+  bool indiceVoulu_ = false;  // a hint was asked for: its answer is logged and offered
+  bool indiceConnu_ = false;  // the check's answer is taken: solution_ holds it, or none
   Solution solution_;
-  bool demo_ = false;     // the hint is playing
-  uint32_t finDemo_ = 0;  // when the hint's result came (0: not yet)
+  bool triche_ = false;  // a code was used on this attempt: its win is not recorded
+  BombeManette bombeManette_;
+  uint32_t debutResultat_ = 0;  // when the result picture came
+  uint32_t finDemo_ = 0;        // when the hint's result came
   std::unique_ptr<BoutonGUI> boutonIndice_;
   std::unique_ptr<ImageGUI> fondDemo_;
   std::unique_ptr<LabelGUI> labelDemo_;

@@ -10,15 +10,42 @@
 
 #include "base/traducteur.h"
 #include "game/cases.h"
+#include "game/manette.h"
 #include "game/donnees_action.h"
 #include "gui/gui.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/progression.h"
+#include "../unit/grilles_test.h"
 #include "pilote_sdl.h"
 #include "render/shaders.h"
 #include "rendu_commun.h"
 #include "screens/jeu.h"
 
 namespace {
+
+// A press of the pad's button `bouton`, as SDL reports it.
+void pousserBoutonManette(int bouton) {
+  SDL_Event e{};
+  e.type = SDL_JOYBUTTONDOWN;
+  e.jbutton.button = static_cast<Uint8>(bouton);
+  e.jbutton.state = SDL_PRESSED;
+  SDL_PushEvent(&e);
+}
+
+// A level where the ball, let go, falls straight into the goal under it.
+Niveau niveauChute() {
+  Niveau n;
+  dessinerTerrain(n, {"@@@", "@.@", "@.@", "@.@", "@W@", "@@@"}, 1.5f, 1.5f);
+  return n;
+}
+
+// The seconds a text ends with ("... 0.57 s"), or "" without.
+std::string secondesFinales(const std::string& texte) {
+  const size_t fin = texte.rfind(" s");
+  if (fin == std::string::npos || fin == 0) return "";
+  const size_t debut = texte.rfind(' ', fin - 1);
+  return texte.substr(debut + 1, fin - debut - 1);
+}
 
 void pousserCode(char lettre) {
   pousserTouche(static_cast<SDLKey>(lettre), KMOD_NONE, static_cast<uint16_t>(lettre));
@@ -196,6 +223,89 @@ TEST_F(EcranJeu, FichierDisparuOuSansNiveau) {
   EXPECT_FALSE(jouer(vide, {}));
   EXPECT_TRUE(dansLOrdre({vide + " headok", "Fichier terminé"}));
   EXPECT_EQ(compter("musicStart"), 0);
+}
+
+// The pad's first button starts the level (Enter on the waiting screen); the same button
+// pressed right as the level is won was meant as a bomb and leaves the result on screen. Only a
+// later confirmation ends the level.
+TEST_F(EcranJeu, LeBoutonDeLaManetteAuMomentDeLaVictoireLaisseLeResultat) {
+  const std::string chemin = fichier({niveauCalme(0)});
+  int terminesAvantEntree = -1;
+  const bool quitte =
+      jouer(chemin, {{"musicStart",
+                      [] {
+                        pousserBoutonManette(BoutonManetteEntree);
+                        pousserCode(LettreCodeGagne);
+                        pousserBoutonManette(BoutonManetteEntree);
+                        pousserTouche(SDLK_F11);  // the code again: a line to react on
+                      }},
+                     {"Gagne avec code", [] {}},
+                     {"Gagne avec code", [&] {
+                        terminesAvantEntree = compter("Termine");
+                        pousserTouche(SDLK_RETURN);
+                      }}});
+  EXPECT_FALSE(quitte);
+  EXPECT_EQ(compter("Lancement du thread d'action"), 1);
+  EXPECT_EQ(terminesAvantEntree, 0);
+  EXPECT_EQ(compter("Termine"), 1);
+}
+
+// The running time on the info line stops where the result's time does.
+TEST_F(EcranJeu, LeTempsQuiCourtEtLeResultatSAccordent) {
+  const std::string chemin = fichier({niveauChute()});
+  std::string infos, temps;
+  const bool quitte = jouer(chemin, {{"musicStart", [] { pousserTouche(SDLK_RETURN); }},
+                                     {"English_gagne.png", [] { pousserTouche(SDLK_ESCAPE); }},
+                                     {"Retour au menu", [&] {
+                                        infos = texteZone("essai");
+                                        temps = texteZone(traducteur->traduire("Temps"));
+                                      }}});
+  EXPECT_FALSE(quitte);
+  ASSERT_FALSE(secondesFinales(infos).empty()) << infos;
+  const std::string prefixe = traducteur->traduire("Temps") + secondesFinales(infos) + " s";
+  EXPECT_EQ(temps.rfind(prefixe, 0), 0u) << infos << " | " << temps;
+}
+
+// A hint's replay runs its clock like the player's, and once the level is back waiting for
+// Enter no bomb count is left on screen.
+TEST_F(EcranJeu, LIndiceFaitCourirLeTempsEtNeLaissePasLesBombes) {
+  std::filesystem::create_directories(d_ / "data/mapsoff/solutions");
+  ecrireFichierTest(d_ / "data/mapsoff/solutions/essai-1.txt", "0 -\n");
+  const std::string chemin = fichier({niveauChute()});
+  std::string infosIndice, bombesRendu = "?";
+  std::string pasIndice;
+  const bool quitte =
+      jouer(chemin, {{"musicStart", [] { pousserTouche(SDLK_ESCAPE); }},
+                     {"Indice disponible", [] { pousserTouche(SDLK_h, KMOD_NONE, 'h'); }},
+                     {"Démonstration gagnée au pas ",
+                      [&] {
+                        infosIndice = texteZone("essai");
+                        pasIndice = lignes_.back().substr(lignes_.back().rfind(' ') + 1);
+                      }},
+                     {"Niveau rendu", [&] {
+                        bombesRendu = texteZone(traducteur->traduire("Bomb"));
+                        pousserFermeture();
+                      }}});
+  EXPECT_TRUE(quitte);
+  ASSERT_FALSE(pasIndice.empty());
+  EXPECT_EQ(secondesFinales(infosIndice), texteSecondes(std::stoul(pasIndice))) << infosIndice;
+  EXPECT_EQ(bombesRendu, "");
+}
+
+// A win by the code goes on to the next level but is no time of the player's: no time line, and
+// nothing in the progress file.
+TEST_F(EcranJeu, LaVictoireParCodeNEstPasEnregistree) {
+  const std::string chemin = fichier({niveauCalme(0), niveauCalme(0)});
+  std::string temps = "?";
+  const bool quitte = jouer(
+      chemin, {{"musicStart", [] { pousserCode(LettreCodeGagne); }},
+               {"English_gagne.png", [] { pousserTouche(SDLK_ESCAPE); }},
+               {"Retour au menu", [&] { temps = texteZone(traducteur->traduire("Temps")); }}});
+  EXPECT_FALSE(quitte);
+  EXPECT_EQ(temps, "");
+  EXPECT_FALSE(contientPartie("meilleur"));
+  EXPECT_TRUE(contientPartie("Victoire avec code"));
+  EXPECT_TRUE(lireEtatFichier(chemin, progressionJoueur()).records.empty());
 }
 
 }  // namespace

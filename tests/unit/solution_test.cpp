@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fixtures.h"
+#include "game/recherche.h"
 #include "game/solution.h"
 #include "grilles_test.h"
 
@@ -51,6 +52,31 @@ TEST(Solution, LaVerificationSansFenetreSuitLeNiveauCharge) {
   EXPECT_FALSE(solutionGagne(gagnable, gauche, 500));  // never gets there: gives up
   EXPECT_FALSE(solutionGagne(gagnable, rien));
   EXPECT_FALSE(solutionGagne(Niveau{}, droite));  // no grid
+}
+
+// A solution file is anyone's to write: the check never replays past the step limit the
+// editor's check proves levels within, however far its last line points, and refuses a key
+// change beyond it without replaying at all.
+TEST(Solution, LaVerificationNeDepassePasLaBorneDesPas) {
+  CaptureJournal journal;
+  Niveau niveau;  // held Right, the ball reaches the goal within a few hundred steps
+  dessinerTerrain(niveau, {"@@@@@@@@", "@.....W@", "@@@@@@@@"}, 1.5f, 1.5f);
+  const uint32_t borne = static_cast<uint32_t>(bornesVerification().pasMax);
+  struct {
+    std::string texte;
+    bool gagne;
+  } cas[] = {
+      {"0 R\n", true},
+      {"0 -\n" + std::to_string(borne - 1000) + " R\n", true},  // wins before the limit
+      {"0 -\n" + std::to_string(borne) + " R\n", false},        // would win just after it
+      {"0 -\n999999999 -\n", false},                            // no replay of 10^9 steps
+      {"0 -\n999999999 R\n", false},
+  };
+  for (const auto& c : cas) {
+    Solution s;
+    ASSERT_TRUE(lireSolution(c.texte, s)) << c.texte;
+    EXPECT_EQ(solutionGagne(niveau, s), c.gagne) << c.texte;
+  }
 }
 
 }  // namespace

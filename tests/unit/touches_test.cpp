@@ -110,4 +110,24 @@ TEST(Manette, StickCroixEtBoutons) {
   EXPECT_FALSE(repos.boutonBombe);
 }
 
+// The first button pressed to start (or retry) a level is still held on the first steps: no bomb
+// until it has been let go once in play; outside play it is never the bomb.
+TEST(Manette, LeBoutonQuiLanceNePosePasDeBombe) {
+  struct {
+    bool enJeu, bouton, bombe;
+  } frames[] = {
+      {false, true, false},                        // A on the waiting screen: Enter
+      {true, true, false},                         // the level runs, A still held from the start
+      {true, true, false},  {true, false, false},  // let go
+      {true, true, true},                          // pressed in play: a bomb
+      {true, true, true},   {false, true, false},  // the result: never a bomb
+      {true, true, false},                         // retried with A: held again from the retry
+      {true, false, false}, {true, true, true},
+  };
+  BombeManette filtre;
+  int i = 0;
+  for (const auto& f : frames)
+    EXPECT_EQ(filtre.filtrer(f.enJeu, f.bouton), f.bombe) << "frame " << i++;
+}
+
 }  // namespace
