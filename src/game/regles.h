@@ -62,9 +62,9 @@ struct EvenementsPas {
   // The ball where the step began, inside the grid: what the camera follows, and the centre of
   // a blast's burst.
   float departX = 0.0f, departY = 0.0f;
-  bool explosion = false;                  // a bomb went off...
+  bool explosion = false;                      // a bomb went off...
   float explosionX = 0.0f, explosionY = 0.0f;  // ...here (its 3 x 3 cells around this point)
-  uint8_t interrupteur = 0;                // the switch pressed (its code), 0 for none
+  uint8_t interrupteur = 0;                    // the switch pressed (its code), 0 for none
   int resultat = EnCours;
   SonsEtape sons;
 };

@@ -41,8 +41,8 @@ struct Hache {
 };
 
 void hacherCamera(Hache& h, const Camera& k) {
-  const float f[] = {k.oeilX,  k.oeilY, k.oeilZ, k.centreX,  k.centreY,     k.centreZ,
-                     k.hautX,  k.hautY, k.hautZ, k.tauxOeil, k.tauxCentre, k.profondeurOeil};
+  const float f[] = {k.oeilX, k.oeilY, k.oeilZ, k.centreX,  k.centreY,    k.centreZ,
+                     k.hautX, k.hautY, k.hautZ, k.tauxOeil, k.tauxCentre, k.profondeurOeil};
   h.octets(f, sizeof f);
   h.valeur(k.suivre);
 }
@@ -95,8 +95,12 @@ std::string lireTexte(const std::string& chemin) {
 
 // Random keys from a generator of the trace's own (rand() belongs to the game).
 Solution scriptHasard(uint32_t graine, uint32_t pas) {
-  static const Touches cles[] = {{}, {true, false, false}, {false, true, false},
-                                 {false, false, true}, {true, false, true}, {false, true, true}};
+  static const Touches cles[] = {{},
+                                 {true, false, false},
+                                 {false, true, false},
+                                 {false, false, true},
+                                 {true, false, true},
+                                 {false, true, true}};
   Solution s;
   uint32_t x = graine * 2654435761u + 12345u;
   auto suivant = [&x] {
@@ -151,7 +155,8 @@ std::string jouerPartie(const Niveau& depart, const Solution& s, uint32_t pasMax
   Partie partie;
   partie.preparer(depart);
   Script script;
-  for (const ConsigneSolution& c : s) script.push_back(Consigne{static_cast<long>(c.pas), c.touches});
+  for (const ConsigneSolution& c : s)
+    script.push_back(Consigne{static_cast<long>(c.pas), c.touches});
   Hache h;
   const Issue issue = partie.jouer(script, pasMax, false, [&](long, int r) {
     h.valeur(r);
@@ -183,7 +188,8 @@ std::string fondMenu(const std::string& source) {
     hacherPas(h, v, 0, nullptr, 0);
   }
   char ligne[64];
-  std::snprintf(ligne, sizeof ligne, "fond 6000 pas, %016llx", static_cast<unsigned long long>(h.h));
+  std::snprintf(ligne, sizeof ligne, "fond 6000 pas, %016llx",
+                static_cast<unsigned long long>(h.h));
   return ligne;
 }
 
@@ -196,10 +202,10 @@ int main(int argc, char** argv) {
   }
   const std::string source = argv[1];
   std::ofstream sortie(argv[2]);
-  static const char* fichiers[] = {"1-Premiers-pas",   "2-Briques-fragiles", "3-Ressorts",
-                                   "4-Bombes",         "5-Interrupteurs",    "6-Melanges",
-                                   "7-Casse-tetes",    "8-Grand-final",      "9-Reflexion",
-                                   "10-Sommets",       "11-Descentes",       "12-Abimes"};
+  static const char* fichiers[] = {"1-Premiers-pas", "2-Briques-fragiles", "3-Ressorts",
+                                   "4-Bombes",       "5-Interrupteurs",    "6-Melanges",
+                                   "7-Casse-tetes",  "8-Grand-final",      "9-Reflexion",
+                                   "10-Sommets",     "11-Descentes",       "12-Abimes"};
   Terrain t;
   int runs = 0;
   for (const char* nom : fichiers) {

@@ -663,6 +663,7 @@ TEST(Regles, EvenementsDUnPas) {
     std::vector<int> effets;  // the step's own sound list, in order
   };
   const Touches Espace{false, false, true};
+  // clang-format off
   const Cas cas[] = {
       // Clamped from left of the grid: the step starts (and the burst centres) at 0.5.
       {"explosion", {".....", "@@@@@"}, 0.2f, 0.5f, 1, Espace, true, 0.5f, 0.5f, 0, EnCours,
@@ -675,6 +676,7 @@ TEST(Regles, EvenementsDUnPas) {
       {"perdu", {"#####", "#.X.#", "#####"}, 1.96f, 1.5f, 0, Droite, false, 0, 0, 0, Perdu,
        {SonRoule}},
   };
+  // clang-format on
   for (const Cas& c : cas) {
     SCOPED_TRACE(c.nom);
     EtatRegles e;
