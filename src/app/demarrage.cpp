@@ -13,7 +13,7 @@ std::string avecSlashFinal(const std::string& dossier) {
   return dossier + "/";
 }
 
-int preparerRepertoires(const LigneCommande& ligne) {
+std::unique_ptr<Repertoires> preparerRepertoires(const LigneCommande& ligne) {
   std::string utilisateur;
   std::string erreurUtilisateur;
   try {
@@ -42,7 +42,7 @@ int preparerRepertoires(const LigneCommande& ligne) {
     utilisateur = *ligne.dossierUtilisateur;
   } else if (!erreurUtilisateur.empty()) {
     afficherErreur(erreurUtilisateur);
-    return -1;
+    return nullptr;
   }
 
   journal("dir_home = " + utilisateur);
@@ -50,14 +50,13 @@ int preparerRepertoires(const LigneCommande& ligne) {
   utilisateur = avecSlashFinal(utilisateur);
   donnees = avecSlashFinal(donnees);
 
-  delete repertoires;
-  repertoires = new Repertoires(donnees, utilisateur);
-  if (!repertoires->verifierDonnees()) return -1;
+  auto prepares = std::make_unique<Repertoires>(donnees, utilisateur);
+  if (!prepares->verifierDonnees()) return nullptr;
   // A save killed half way leaves its temporary file beside the level: no other run writes one
   // that old, so it goes.
-  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"),
+  supprimerTemporairesPerimes(prepares->chemin("mapsusr/"),
                               static_cast<int64_t>(std::time(nullptr)));
-  return 0;
+  return prepares;
 }
 
 std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {
