@@ -44,6 +44,21 @@ void BM_AvancerRoule(benchmark::State& state) {
 }
 BENCHMARK(BM_AvancerRoule);
 
+// The same rolling through the rule step alone, as the searches run it: no lock, no camera, no
+// particles.
+void BM_ReglesRoule(benchmark::State& state) {
+  Terrain t;
+  preparer(t);
+  EtatRegles& regles = t;
+  long pas = 0;
+  for (auto _ : state) {
+    const bool droite = (pas++ / 200) % 2 == 0;
+    benchmark::DoNotOptimize(pasRegles(regles, Touches{!droite, droite, false}).resultat);
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_ReglesRoule);
+
 // The worst step: the ball starts on a switch whose colour fills half the grid, so the step
 // clears 32 000 bricks. The grid is restored between steps, outside the timing.
 void BM_AvancerInterrupteur(benchmark::State& state) {

@@ -13,7 +13,7 @@ std::string avecSlashFinal(const std::string& dossier) {
   return dossier + "/";
 }
 
-int preparerRepertoires(const LigneCommande& ligne) {
+std::unique_ptr<Repertoires> preparerRepertoires(const LigneCommande& ligne) {
   std::string utilisateur;
   std::string erreurUtilisateur;
   try {
@@ -42,7 +42,7 @@ int preparerRepertoires(const LigneCommande& ligne) {
     utilisateur = *ligne.dossierUtilisateur;
   } else if (!erreurUtilisateur.empty()) {
     afficherErreur(erreurUtilisateur);
-    return -1;
+    return nullptr;
   }
 
   journal("dir_home = " + utilisateur);
@@ -50,18 +50,17 @@ int preparerRepertoires(const LigneCommande& ligne) {
   utilisateur = avecSlashFinal(utilisateur);
   donnees = avecSlashFinal(donnees);
 
-  delete repertoires;
-  repertoires = new Repertoires(donnees, utilisateur);
-  if (!repertoires->verifierDonnees()) return -1;
+  auto prepares = std::make_unique<Repertoires>(donnees, utilisateur);
+  if (!prepares->verifierDonnees()) return nullptr;
   // A save killed half way leaves its temporary file beside what it saved: no other run writes
   // one that old, so it goes, in every folder the game writes: the options and the progress, the
   // player's levels, the texture caches (the user's and the one beside the images).
   const int64_t maintenant = static_cast<int64_t>(std::time(nullptr));
-  supprimerTemporairesPerimes(repertoires->chemin("conf/"), maintenant);
-  supprimerTemporairesPerimes(repertoires->chemin("mapsusr/"), maintenant);
+  supprimerTemporairesPerimes(prepares->chemin("conf/"), maintenant);
+  supprimerTemporairesPerimes(prepares->chemin("mapsusr/"), maintenant);
   supprimerTemporairesPerimesArbre(utilisateur + "cache/", maintenant);
-  supprimerTemporairesPerimesArbre(repertoires->chemin("imgs/"), maintenant);
-  return 0;
+  supprimerTemporairesPerimesArbre(prepares->chemin("imgs/"), maintenant);
+  return prepares;
 }
 
 std::vector<std::string> argumentsRedemarrage(const LigneCommande& ligne) {

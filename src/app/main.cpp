@@ -127,11 +127,10 @@ int main(int argc, char** argv) {
     std::fputs((ligne.aide ? texteAide() : texteVersion()).c_str(), stdout);
     return 0;
   }
-  const int code = preparerRepertoires(ligne);
-  // preparerRepertoires publishes the directories through the global pointer only.
-  std::unique_ptr<Repertoires> repertoiresPrepares(repertoires);
-  if (code != 0) return code;
+  std::unique_ptr<Repertoires> repertoiresPrepares = preparerRepertoires(ligne);
+  if (!repertoiresPrepares) return -1;
   Services services;
+  repertoires = repertoiresPrepares.get();
   services.repertoires = std::move(repertoiresPrepares);
 
   // 9. Options.

@@ -34,7 +34,11 @@ Issue Partie::jouer(const Script& s, long pasMax, bool jusquAuBout,
   Touches touches;
   for (long p = 0; p < pasMax; ++p) {
     while (prochaine < s.size() && s[prochaine].pas <= p) touches = s[prochaine++].touches;
-    const int r = t.avancer(touches, nullptr);
+    // The rules alone, without the lock (the Terrain is the replay's own); what shows them
+    // only when a ring was asked for.
+    const EvenementsPas ev = pasRegles(t, touches);
+    if (t.capaciteParticules > 0) t.montrer(ev);
+    const int r = ev.resultat;
     if (apresPas) apresPas(p, r);
     if (issue.resultat == EnCours && r != EnCours) {
       issue.resultat = r;

@@ -1,7 +1,8 @@
 #pragma once
-// A level as it starts, replayed as often as wanted through the game's own physics step on a
-// working Terrain of its own: key scripts held from given steps, and where a replay ended. The
-// level tools and the editor's check share it; nothing here touches the live level.
+// A level as it starts, replayed as often as wanted through the game's own rule step
+// (pasRegles) on a working Terrain of its own, without its lock: key scripts held from given
+// steps, and where a replay ended. The level tools and the editor's check share it; nothing here
+// touches the live level.
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -31,7 +32,8 @@ struct Issue {
   long pas = 0;  // the step of the result; the number of steps run when still running
 };
 
-// Particles do not touch the ball or the grid, so the replays run without a ring unless asked.
+// Particles do not touch the ball or the grid, so the replays run without a ring unless asked;
+// with one, the camera and the particles react to each step as in play.
 class Partie {
  public:
   // The level now in `t` (loaded by the caller) becomes the start the replays go back to.

@@ -201,7 +201,7 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
     return res;
   }
   const long tous = std::max(1L, bornes.tous);
-  Terrain& t = partie.t;
+  EtatRegles& t = partie.t;  // the rule state alone: no lock, no camera, no particles
   auto annulee = [&] { return annulation && annulation->load(std::memory_order_relaxed); };
 
   Grilles grilles;
@@ -254,7 +254,7 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
         t.minuteurExplosion = e.minuteur;
         int r = EnCours;
         long j = 0;
-        for (; j < tous && r == EnCours; ++j) r = t.avancer(Cles[k], nullptr);
+        for (; j < tous && r == EnCours; ++j) r = pasRegles(t, Cles[k]).resultat;
         // Most steps leave the grid alone: then it need not be copied back for the next key.
         const Grille& avant = grilles[e.grille];
         const bool changee =

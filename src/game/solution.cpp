@@ -47,8 +47,8 @@ Touches touchesAuPas(const Solution& s, uint32_t pas) {
 bool solutionGagne(const Niveau& depart, const Solution& s, uint32_t marge) {
   const uint32_t borne = static_cast<uint32_t>(bornesVerification().pasMax);
   if (s.empty() || !depart.aGrille() || s.back().pas >= borne) return false;
-  // The working level of its own: the live one is not touched, and without particles the
-  // steps neither allocate nor log.
+  // The working level of its own: the live one is not touched, and its rule state alone
+  // steps (no lock, no camera, no particles).
   static_assert(sizeof(uint32_t) == 4, "");
   Niveau copie = depart;
   Terrain t;
@@ -58,7 +58,7 @@ bool solutionGagne(const Niveau& depart, const Solution& s, uint32_t marge) {
   Touches touches;
   for (uint32_t p = 0; p < fin; ++p) {
     while (prochaine < s.size() && s[prochaine].pas <= p) touches = s[prochaine++].touches;
-    const int r = t.avancer(touches, nullptr);
+    const int r = pasRegles(t, touches).resultat;
     if (r == Gagne) return true;
     if (r == Perdu) return false;
   }

@@ -1,12 +1,16 @@
 #include "game/terrain.h"
 
+#include <algorithm>
 #include <istream>
 
 #include "base/journal.h"
 
 Terrain* terrain = nullptr;
 
-Terrain::Terrain() { journal("Terrain crée"); }
+Terrain::Terrain() {
+  poserNiveau(Niveau{});  // a level's defaults until one is loaded (a short header keeps them)
+  journal("Terrain crée");
+}
 
 Terrain::~Terrain() {
   if (particules) libererParticules();
@@ -16,8 +20,6 @@ Terrain::~Terrain() {
 void Terrain::reinitialiserCamera() { ::reinitialiserCamera(camera); }
 
 void Terrain::reinitialiserBalle() { balle = Balle{}; }
-
-void Terrain::suivreCameraBalle() { suivreCamera(camera, balle.x, balle.y, camera.profondeurOeil); }
 
 void Terrain::suivreCameraVers(float x, float y, float z) {
   std::lock_guard<std::mutex> garde(verrou);
@@ -58,8 +60,14 @@ void Terrain::ajouterBombe() {
 
 void Terrain::prendreInstantane(InstantaneTerrain& s) const {
   std::lock_guard<std::mutex> garde(verrou);
-  // Assignment reuses the copy's grid buffer when it is large enough.
-  static_cast<Niveau&>(s) = static_cast<const Niveau&>(*this);
+  s.largeur = largeur;
+  s.hauteur = hauteur;
+  s.grille = grille;  // reuses the copy's buffer when it is large enough
+  s.departX = departX;
+  s.departY = departY;
+  s.bombes = bombes;
+  std::copy(&couleurs[0][0], &couleurs[0][0] + 16, &s.couleurs[0][0]);
+  s.camera = camera;
   s.balle = balle;
   s.minuteurExplosion = minuteurExplosion;
   s.explosionX = explosionX;
@@ -74,12 +82,32 @@ void Terrain::prendreInstantane(InstantaneTerrain& s) const {
 
 Niveau Terrain::niveau() const {
   std::lock_guard<std::mutex> garde(verrou);
-  return *this;
+  Niveau n;
+  n.largeur = largeur;
+  n.hauteur = hauteur;
+  n.grille = grille;
+  n.departX = departX;
+  n.departY = departY;
+  n.bombes = bombes;
+  std::copy(&couleurs[0][0], &couleurs[0][0] + 16, &n.couleurs[0][0]);
+  n.camera = camera;
+  return n;
+}
+
+void Terrain::poserNiveau(Niveau&& n) {
+  largeur = n.largeur;
+  hauteur = n.hauteur;
+  grille = std::move(n.grille);  // the grid's buffer moves, it is not copied
+  departX = n.departX;
+  departY = n.departY;
+  bombes = n.bombes;
+  std::copy(&n.couleurs[0][0], &n.couleurs[0][0] + 16, &couleurs[0][0]);
+  camera = n.camera;
 }
 
 void Terrain::commencerNiveau(Niveau n) {
   std::lock_guard<std::mutex> garde(verrou);
-  static_cast<Niveau&>(*this) = std::move(n);  // the grid's buffer moves, it is not copied
+  poserNiveau(std::move(n));
   reinitialiserBalle();
   balle.x = departX;
   balle.y = departY;
@@ -96,6 +124,7 @@ void Terrain::reinitialiserJeuSansVerrou() {
   minuteurExplosion = 0;
   rouleEnCours = false;
   chocJoue = false;
+  resultat = EnCours;
 }
 
 void Terrain::libererGrille() {

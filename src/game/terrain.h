@@ -1,7 +1,9 @@
 #pragma once
-// The live level: a Niveau (the record a level file holds) plus the play state (the ball, the
-// explosion in progress, the particle ring, the rolling-sound flags) and the lock. The global
-// `terrain` is the level being played or shown; the editor keeps plain Niveau records.
+// The live level: the rule state (game/regles.h: grid, ball, bombs, blast timer), the rest of
+// the level record (start, corner colours) and what shows the play without being part of its
+// rules (the camera, the flash of the last blast, the particle ring), plus the lock. The global
+// `terrain` is the level being played or shown; the editor keeps plain Niveau records, and the
+// searches and replays step a rule state without any of this.
 //
 // Threads: the physics step (action thread) and the menu background's automaton change the
 // live Terrain while the main thread draws it. Every operation that may run on such a thread
@@ -22,26 +24,28 @@
 #include "game/instantane.h"
 #include "game/niveau.h"
 #include "game/particule.h"
+#include "game/regles.h"
 #include "game/touches.h"
-
-// Result of one physics step.
-enum ResultatEtape : int { EnCours = 0, Gagne = 1, Perdu = 2 };
 
 constexpr int32_t ParticulesParNiveau = 1000;
 
-class Terrain : public Niveau {
+class Terrain : public EtatRegles {
  public:
   Terrain();  // logs "Terrain crée"
   ~Terrain();
   Terrain(const Terrain&) = delete;
   Terrain& operator=(const Terrain&) = delete;
 
-  Balle balle;
-  uint8_t minuteurExplosion = 0;  // 100 after a blast, lowered by each step
+  // The level record's fields that are not rule state.
+  float departX = 1.5f;
+  float departY = 1.5f;
+  float couleurs[4][4] = {};
+  Camera camera;
+
+  // What shows the play: the flash of the last blast (it lasts while minuteurExplosion runs
+  // down) and the particle ring.
   float explosionX = 0.0f, explosionY = 0.0f;
   float explosionAlea = 0.0f;  // rand() drawn at the last blast (the flash's angle)
-  bool rouleEnCours = false;   // the rolling loop plays on its channel
-  bool chocJoue = false;       // the bump already sounded for the current fall
   std::unique_ptr<Particule[]> particules;
   int32_t capaciteParticules = 0;
   int32_t prochaineParticule = 0;
@@ -50,14 +54,17 @@ class Terrain : public Niveau {
 
   void reinitialiserCamera();
   void reinitialiserBalle();
-  // The ball-following camera update (target: the ball, at the camera's eye depth).
-  void suivreCameraBalle();
   // A camera update toward (x, y, z) under the lock (the menu background's flight).
   void suivreCameraVers(float x, float y, float z);
 
-  // One physics step: 0 go on, 1 won, 2 lost. Sound requests go to `sonsEtape` (none: silent).
-  // Does nothing and returns 0 without a grid.
-  int avancer(const Touches& touches, RequetesSons* sonsEtape = requetesSons);
+  // One step of the live level, under the lock: the rules (pasRegles), then what shows them
+  // reacts to the step's events (montrer). Returns 0 go on, 1 won, 2 lost; the step's sound
+  // requests go to `sonsEtape` (none: silent). Does nothing and returns 0 without a grid.
+  int avancer(const Touches& touches, RequetesSons* sonsEtape);
+  // What shows the play reacts to one step's events (without the lock: the caller holds it, or
+  // owns the Terrain alone): the camera follows the ball, a blast lights its flash (one rand())
+  // and bursts 200 particles (600 rand()), and every particle moves one step.
+  void montrer(const EvenementsPas& ev);
 
   // Particle ring.
   void allouerParticules(int32_t n);
@@ -83,6 +90,7 @@ class Terrain : public Niveau {
 
  private:
   void reinitialiserJeuSansVerrou();
+  void poserNiveau(Niveau&& n);
 };
 
 extern Terrain* terrain;

@@ -4,19 +4,11 @@
 #include <cmath>
 #include <limits>
 
+#include "base/maths.h"
+
 namespace {
 
-struct V3 {
-  double x, y, z;
-};
-V3 moins(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-V3 vectoriel(V3 a, V3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-V3 unitaire(V3 a) {
-  const double n = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-  return n > 0 ? V3{a.x / n, a.y / n, a.z / n} : a;
-}
+using V3 = Vecteur3<double>;
 
 }  // namespace
 

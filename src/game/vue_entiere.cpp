@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/maths.h"
+
 namespace {
 
 constexpr double DemiChampVertical = 30.0 * 3.14159265358979323846 / 180.0;
@@ -13,18 +15,7 @@ constexpr double RemplissageHauteur = 0.80;
 // Never closer than this: the near plane stays ahead of the cells' far side.
 constexpr double DistanceMinimale = 2.0;
 
-struct V3 {
-  double x, y, z;
-};
-V3 moins(V3 a, V3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double scalaire(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-V3 vectoriel(V3 a, V3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-V3 unitaire(V3 a) {
-  const double n = std::sqrt(scalaire(a, a));
-  return n > 0 ? V3{a.x / n, a.y / n, a.z / n} : a;
-}
+using V3 = Vecteur3<double>;
 
 double ratio(int largeurFenetre, int hauteurFenetre) {
   return largeurFenetre > 0 && hauteurFenetre > 0

@@ -165,17 +165,7 @@ void dessinerFlash(const InstantaneTerrain& t, GLuint texture) {
   glPopMatrix();
 }
 
-struct Vec3 {
-  float x, y, z;
-};
-Vec3 moins(Vec3 a, Vec3 b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-Vec3 vectoriel(Vec3 a, Vec3 b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec3 unitaire(Vec3 a) {
-  const float n = std::sqrt(a.x * a.x + a.y * a.y + a.z * a.z);
-  return n > 0 ? Vec3{a.x / n, a.y / n, a.z / n} : a;
-}
+using Vec3 = Vecteur3<float>;
 
 }  // namespace
 

@@ -647,4 +647,99 @@ TEST(Avancer, CameraSuitLaBalle) {
   EXPECT_FLOAT_EQ(t.camera.oeilX, 0.1f * 0.5f * 3.5f);
 }
 
+// The rule step alone: what it changes and the events it reports, with no lock, no camera, no
+// particles and no rand().
+TEST(Regles, EvenementsDUnPas) {
+  struct Cas {
+    const char* nom;
+    std::vector<std::string> grille;
+    float x, y;
+    int bombes;
+    Touches touches;
+    bool explosion;
+    float explosionX, explosionY;
+    uint8_t interrupteur;
+    int resultat;
+    std::vector<int> effets;  // the step's own sound list, in order
+  };
+  const Touches Espace{false, false, true};
+  // clang-format off
+  const Cas cas[] = {
+      // Clamped from left of the grid: the step starts (and the burst centres) at 0.5.
+      {"explosion", {".....", "@@@@@"}, 0.2f, 0.5f, 1, Espace, true, 0.5f, 0.5f, 0, EnCours,
+       {SonBoom}},
+      {"sans bombe", {".....", "@@@@@"}, 0.5f, 0.5f, 0, Espace, false, 0, 0, 0, EnCours, {}},
+      {"interrupteur", {"#####", "#.r.#", "#####"}, 2.5f, 1.5f, 0, Aucune, false, 0, 0,
+       InterrupteurRouge, EnCours, {SonInterrupteur}},
+      {"gagne", {"#####", "#.W.#", "#####"}, 1.96f, 1.5f, 0, Droite, false, 0, 0, 0, Gagne,
+       {SonRoule}},
+      {"perdu", {"#####", "#.X.#", "#####"}, 1.96f, 1.5f, 0, Droite, false, 0, 0, 0, Perdu,
+       {SonRoule}},
+  };
+  // clang-format on
+  for (const Cas& c : cas) {
+    SCOPED_TRACE(c.nom);
+    EtatRegles e;
+    dessinerTerrain(e, c.grille, c.x, c.y);
+    e.bombes = c.bombes;
+    std::srand(11);
+    const EvenementsPas ev = pasRegles(e, c.touches);
+    const int suivant = std::rand();
+    std::srand(11);
+    EXPECT_EQ(suivant, std::rand());  // the rules drew nothing
+    EXPECT_TRUE(ev.joue);
+    EXPECT_FLOAT_EQ(ev.departX, std::max(c.x, 0.5f));
+    EXPECT_FLOAT_EQ(ev.departY, c.y);
+    EXPECT_EQ(ev.explosion, c.explosion);
+    if (c.explosion) {
+      EXPECT_FLOAT_EQ(ev.explosionX, c.explosionX);
+      EXPECT_FLOAT_EQ(ev.explosionY, c.explosionY);
+      EXPECT_EQ(e.minuteurExplosion, 99);
+    }
+    EXPECT_EQ(ev.interrupteur, c.interrupteur);
+    EXPECT_EQ(ev.resultat, c.resultat);
+    EXPECT_EQ(e.resultat, c.resultat);
+    std::vector<int> effets;
+    for (int i = 0; i < ev.sons.nombre; ++i) effets.push_back(ev.sons.requetes[i].effet);
+    EXPECT_EQ(effets, c.effets);
+  }
+}
+
+TEST(Regles, SansGrilleRienNeJoue) {
+  EtatRegles e;
+  e.balle.x = 7.0f;
+  const EvenementsPas ev = pasRegles(e, Droite);
+  EXPECT_FALSE(ev.joue);
+  EXPECT_EQ(ev.sons.nombre, 0);
+  EXPECT_FLOAT_EQ(e.balle.x, 7.0f);
+}
+
+TEST(Regles, LeTerrainVivantMontreCeQueLesReglesFont) {
+  // The live step is the rule step on the same state plus its show: the same ball, grid and
+  // bombs, the camera toward the step's start, the flash where the bomb went off.
+  EtatRegles seul;
+  Terrain t;
+  t.allouerParticules(ParticulesParNiveau);
+  dessinerTerrain(seul, Couloir, 3.5f, 1.5f);
+  dessinerTerrain(t, Couloir, 3.5f, 1.5f);
+  seul.bombes = t.bombes = 1;
+  const Touches cles[] = {Droite, Touches{false, true, true}, Gauche, Aucune};
+  for (const Touches& k : cles) {
+    const EvenementsPas ev = pasRegles(seul, k);
+    Camera attendue = t.camera;
+    suivreCamera(attendue, ev.departX, ev.departY, attendue.profondeurOeil);
+    EXPECT_EQ(t.avancer(k, nullptr), ev.resultat);
+    EXPECT_EQ(t.balle.x, seul.balle.x);
+    EXPECT_EQ(t.grille, seul.grille);
+    EXPECT_EQ(t.bombes, seul.bombes);
+    EXPECT_EQ(t.minuteurExplosion, seul.minuteurExplosion);
+    EXPECT_EQ(t.camera.oeilX, attendue.oeilX);
+    EXPECT_EQ(t.camera.centreX, attendue.centreX);
+    if (ev.explosion) {
+      EXPECT_EQ(t.explosionX, ev.explosionX);
+    }
+  }
+  EXPECT_EQ(t.prochaineParticule, 200);
+}
+
 }  // namespace

@@ -71,11 +71,8 @@ class PreparerRepertoires : public ::testing::Test {
     ecrireFichierTest(d_ / "data/zarvinel.dir", "Zarvinel1 is here");
     setenv("XDG_DATA_HOME", (d_ / "xdg").c_str(), 1);
   }
-  void TearDown() override {
-    delete repertoires;
-    repertoires = nullptr;
-  }
   DossierTemporaire d_;
+  std::unique_ptr<Repertoires> prepares_;
   EnvironnementSauve environnement_{"XDG_DATA_HOME", "HOME"};
 };
 
@@ -83,16 +80,16 @@ TEST_F(PreparerRepertoires, JournalEtRepertoires) {
   LigneCommande l;
   l.dossierDonnees = d_ / "data";  // no '/' at the end: added
   CaptureJournal capture;
-  ASSERT_EQ(preparerRepertoires(l), 0);
+  prepares_ = preparerRepertoires(l);
+  ASSERT_NE(prepares_, nullptr);
   const auto& j = capture.lignes();
   ASSERT_GE(j.size(), 4u);
   EXPECT_EQ(j[0], "dir_home" + d_.chemin() + "xdg/zarvinel");
   EXPECT_EQ(j[1], "dir_home = " + d_.chemin() + "xdg/zarvinel");
   EXPECT_EQ(j[2], "dir_data = " + d_.chemin() + "data");
   EXPECT_EQ(j.back(), "Checking " + d_.chemin() + "data/zarvinel.dir");
-  ASSERT_NE(repertoires, nullptr);
-  EXPECT_EQ(repertoires->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
-  EXPECT_EQ(repertoires->chemin("lang/fr.txt"), d_ / "data/lang/fr.txt");
+  EXPECT_EQ(prepares_->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
+  EXPECT_EQ(prepares_->chemin("lang/fr.txt"), d_ / "data/lang/fr.txt");
 }
 
 TEST_F(PreparerRepertoires, DirhomeRemplaceLeDossierDuBureau) {
@@ -100,7 +97,8 @@ TEST_F(PreparerRepertoires, DirhomeRemplaceLeDossierDuBureau) {
   l.dossierDonnees = d_ / "data/";
   l.dossierUtilisateur = d_ / "moi/";
   CaptureJournal capture;
-  ASSERT_EQ(preparerRepertoires(l), 0);
+  prepares_ = preparerRepertoires(l);
+  ASSERT_NE(prepares_, nullptr);
   EXPECT_EQ(capture.lignes()[1], "dir_home = " + d_.chemin() + "moi/");
   EXPECT_TRUE(existeTest(d_ / "moi/conf"));
 }
@@ -112,10 +110,11 @@ TEST_F(PreparerRepertoires, DossierVideIgnore) {
   l.dossierDonnees = d_ / "data";
   l.dossierUtilisateur = "";
   CaptureJournal capture;
-  ASSERT_EQ(preparerRepertoires(l), 0);
+  prepares_ = preparerRepertoires(l);
+  ASSERT_NE(prepares_, nullptr);
   EXPECT_TRUE(capture.contient("--dirhome vide ignoré"));
   EXPECT_TRUE(capture.contient("dir_home = " + d_.chemin() + "xdg/zarvinel"));
-  EXPECT_EQ(repertoires->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
+  EXPECT_EQ(prepares_->chemin("conf/options.conf"), d_ / "xdg/zarvinel/conf/options.conf");
   l.dossierDonnees = "";
   EXPECT_EQ(argumentsRedemarrage(l), std::vector<std::string>{"--rebooted"});
 }
@@ -124,7 +123,7 @@ TEST_F(PreparerRepertoires, DonneesAbsentes) {
   LigneCommande l;
   l.dossierDonnees = d_ / "rien";
   CaptureJournal capture;
-  EXPECT_EQ(preparerRepertoires(l), -1);
+  EXPECT_EQ(preparerRepertoires(l), nullptr);
   EXPECT_EQ(capture.lignes().back(), MessageDonneesAbsentes);
 }
 
@@ -135,20 +134,19 @@ TEST_F(PreparerRepertoires, SansDossierUtilisateur) {
   l.dossierDonnees = d_ / "data";
   {
     CaptureJournal capture;
-    EXPECT_EQ(preparerRepertoires(l), -1);
+    EXPECT_EQ(preparerRepertoires(l), nullptr);
     EXPECT_EQ(capture.lignes().front(), "Repertoire utilisateur inaccessible");
     EXPECT_EQ(capture.lignes().back(), "Repertoire utilisateur inaccessible");
-    EXPECT_EQ(repertoires, nullptr);
   }
   // "--dirhome" makes up for it.
   l.dossierUtilisateur = d_ / "moi";
   CaptureJournal capture;
-  EXPECT_EQ(preparerRepertoires(l), 0);
+  EXPECT_NE(preparerRepertoires(l), nullptr);
 }
 
 TEST_F(PreparerRepertoires, SansDirdataLesDonneesDuDepot) {
   CaptureJournal capture;
-  EXPECT_EQ(preparerRepertoires(LigneCommande{}), 0);
+  EXPECT_NE(preparerRepertoires(LigneCommande{}), nullptr);
   EXPECT_EQ(capture.lignes()[2], std::string("dir_data = ") + ZARVINEL_SOURCE_DIR + "/data/");
 }
 
@@ -196,7 +194,7 @@ TEST_F(PreparerRepertoires, LesTemporairesPerimesDeChaqueDossierEcritPartent) {
   l.dossierDonnees = d_ / "data/";
   l.dossierUtilisateur = home;
   CaptureJournal capture;
-  ASSERT_EQ(preparerRepertoires(l), 0);
+  ASSERT_NE(preparerRepertoires(l), nullptr);
   for (const Fichier& f : fichiers) EXPECT_EQ(existeTest(f.chemin), !f.part) << f.chemin;
   EXPECT_TRUE(existeTest(d_ / "ailleurs/d.tmp.Gg33Hh"));
   EXPECT_TRUE(capture.contient("Fichier temporaire abandonné supprimé : " + home +

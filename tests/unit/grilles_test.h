@@ -20,16 +20,28 @@ inline void dessinerTerrain(Niveau& n, const std::vector<std::string>& v, float 
   n.departY = y;
 }
 
-// The same for a live level, with the ball at the start.
-inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float x, float y) {
-  dessinerTerrain(static_cast<Niveau&>(t), v, x, y);
+// The same for a rule state, with the ball at (x, y).
+inline void dessinerTerrain(EtatRegles& t, const std::vector<std::string>& v, float x, float y) {
+  Niveau n;
+  dessinerTerrain(n, v, x, y);
+  t.largeur = n.largeur;
+  t.hauteur = n.hauteur;
+  t.grille = n.grille;
   t.balle = Balle{};
   t.balle.x = x;
   t.balle.y = y;
 }
 
-// The grid drawn back as text ('?' for a code without a character).
-inline std::vector<std::string> dessinDe(const Niveau& t) {
+// The same for a live level, its start at the ball.
+inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float x, float y) {
+  dessinerTerrain(static_cast<EtatRegles&>(t), v, x, y);
+  t.departX = x;
+  t.departY = y;
+}
+
+// The grid drawn back as text ('?' for a code without a character): of a Niveau or a rule state.
+template <class Grille>
+std::vector<std::string> dessinDe(const Grille& t) {
   std::vector<std::string> v;
   for (int r = 0; r < t.hauteur; ++r) {
     std::string l;
