@@ -233,6 +233,10 @@ void EtatEditeur::refuserRecuperation() {
 }
 
 void EtatEditeur::inserer(bool apres) {
+  if (!placePourUnNiveau()) {
+    fermerDialogue();
+    return;
+  }
   const int v = insererNiveau(niveaux_, niveauDialogue_, apres);
   montrerNiveau(v);
   marquerModifie();

@@ -146,6 +146,7 @@ bool EtatEditeur::peindre(int colonne, int ligne) {
 
 bool EtatEditeur::copierNiveau() {
   if (dialogue_ || choixCouleur_) return false;
+  if (!placePourUnNiveau()) return false;
   validerHistorique();  // an edit still open is a step of its own
   const int i = indiceCourant();
   niveaux_.insert(niveaux_.begin() + i + 1, niveaux_[static_cast<size_t>(i)]);
@@ -154,6 +155,19 @@ bool EtatEditeur::copierNiveau() {
   validerHistorique();
   journal("Copie du niveau " + std::to_string(i + 1) + " : niveau " + std::to_string(i + 2));
   return true;
+}
+
+// A file cannot grow past the format's limit: refused with a word, nothing changes.
+bool EtatEditeur::placePourUnNiveau() {
+  if (niveaux_.size() < static_cast<size_t>(NiveauxParFichierMax)) return true;
+  journal("Pas plus de " + std::to_string(NiveauxParFichierMax) + " niveaux par fichier");
+  montrerAvis(traduire("TropDeNiveaux"));
+  return false;
+}
+
+void EtatEditeur::montrerAvis(const std::string& texte) {
+  avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, texte, nullptr, 0);
+  avisDebut_ = 0;
 }
 
 // ---- saving --------------------------------------------------------------------------------
@@ -186,9 +200,7 @@ bool EtatEditeur::ecrire(const std::string& chemin) {
 // The file now holds the edits: the recovery copy (a loaded one included) has served.
 void EtatEditeur::apresSauvegarde() {
   modifie_ = false;
-  avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, traduire("Enregistre"),
-                                      nullptr, 0);
-  avisDebut_ = 0;
+  montrerAvis(traduire("Enregistre"));
   signature_ = signatureFichier(chemin_);
   if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
 }

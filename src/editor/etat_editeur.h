@@ -109,7 +109,8 @@ class EtatEditeur {
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
   // A copy of the current level inserted right after it and shown, as one undo step of its own
-  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open.
+  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open, and with a
+  // notice when the file holds NiveauxParFichierMax levels already.
   bool copierNiveau();
 
   Niveau& courant() { return niveaux_[static_cast<size_t>(indiceCourant())]; }
@@ -182,6 +183,9 @@ class EtatEditeur {
   // The spinner after the level list changed: its bound, then the level shown (from 1).
   void montrerNiveau(int valeur);
   bool ecrire(const std::string& chemin);
+  // False, with a log line and a notice, when the file already holds the most levels it may.
+  bool placePourUnNiveau();
+  void montrerAvis(const std::string& texte);
   void apresSauvegarde();
   void marquerModifie();
   InstantaneEditeur instantane() const;

@@ -4,7 +4,9 @@
 #include <cstdlib>
 #include <cerrno>
 #include <filesystem>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <system_error>
 
 #include "base/journal.h"
@@ -252,16 +254,34 @@ bool fichierProtege(const std::string& chemin) {
 
 SignatureFichier signatureFichier(const std::string& chemin) {
   SignatureFichier s;
+  // Streamed, whatever the size: a file is never too large to tell whether it changed. Opened
+  // without blocking, so a named pipe put there cannot hang the editor.
+  const int fd = open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return s;
   struct stat st;
-  if (stat(chemin.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return s;
-  std::string octets;
-  if (lireFichierOrdinaire(chemin, LireFichierMax, octets) != Lecture::Lu) return s;
-  s.lisible = true;
-  s.taille = octets.size();
-  s.modifieNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    close(fd);
+    return s;
+  }
   // FNV-1a: a change of the same size within the clock's resolution still shows.
-  uint64_t h = 14695981039346656037ull;
-  for (unsigned char c : octets) h = (h ^ c) * 1099511628211ull;
+  uint64_t h = 14695981039346656037ull, taille = 0;
+  char bloc[65536];
+  for (;;) {
+    const ssize_t n = read(fd, bloc, sizeof bloc);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      close(fd);
+      return s;
+    }
+    for (ssize_t i = 0; i < n; ++i)
+      h = (h ^ static_cast<unsigned char>(bloc[i])) * 1099511628211ull;
+    taille += static_cast<uint64_t>(n);
+  }
+  close(fd);
+  s.lisible = true;
+  s.taille = taille;
+  s.modifieNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
   s.empreinte = h;
   return s;
 }
