@@ -12,9 +12,11 @@
 
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/vue_editeur.h"
 #include "editor/titre_editeur.h"
 #include "editor/touches_editeur.h"
 #include "gui_commun.h"
+#include "levels/document_niveaux.h"
 #include "levels/fichier_niveaux.h"
 #include "fixtures.h"
 
