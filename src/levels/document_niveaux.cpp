@@ -10,9 +10,22 @@
 #include "base/journal.h"
 #include "levels/fichier_niveaux.h"
 
+namespace {
+
+// Same content of the file (the cameras are views, not edits).
+bool memesNiveaux(const std::vector<Niveau>& a, const std::vector<Niveau>& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (!memesDonnees(a[i], b[i])) return false;
+  return true;
+}
+
+}  // namespace
+
 DocumentNiveaux::DocumentNiveaux(std::string chemin, std::vector<Niveau> niveaux)
     : chemin_(std::move(chemin)), niveaux_(std::move(niveaux)) {
   if (niveaux_.empty()) niveaux_.push_back(nouveauNiveau());
+  sauves_ = niveaux_;
   signature_ = signatureFichier(chemin_);
   historique_ = &HistoriquesSession::instance().pour(chemin_);
   base_ = instantane(0);
@@ -96,7 +109,7 @@ std::optional<int> DocumentNiveaux::revenir(bool enArriere, int indice) {
     etat.niveaux[i].camera = niveaux_[i].camera;
   niveaux_ = etat.niveaux;
   base_ = std::move(etat);
-  modifie_ = true;
+  modifie_ = !memesNiveaux(niveaux_, sauves_);
   revisionBase_ = ++revision_;
   const int montre = std::clamp(base_.indice, 0, static_cast<int>(niveaux_.size()) - 1);
   journal(std::string(enArriere ? "Annuler : niveau " : "Refaire : niveau ") +
@@ -150,6 +163,7 @@ Sauvegarde DocumentNiveaux::ecrire(const std::string& chemin) {
 // The file now holds the edits: the recovery copy (a loaded one included) has served.
 void DocumentNiveaux::apresSauvegarde() {
   modifie_ = false;
+  sauves_ = niveaux_;
   signature_ = signatureFichier(chemin_);
   if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
 }

@@ -40,7 +40,8 @@ class DocumentNiveaux {
   size_t nombre() const { return niveaux_.size(); }
   // A level, for its view (the camera is no edit): changes through it are not counted.
   Niveau& niveau(int indice) { return niveaux_[static_cast<size_t>(indice)]; }
-  // Edits since the file was read or saved.
+  // Edits since the file was read or saved (undo or redo back to the levels last saved clears
+  // it, as a save would).
   bool modifie() const { return modifie_; }
   uint64_t revision() const { return revision_; }
 
@@ -109,6 +110,7 @@ class DocumentNiveaux {
   std::vector<Niveau> niveaux_;
   bool modifie_ = false;
   SignatureFichier signature_;  // the file as read or last saved
+  std::vector<Niveau> sauves_;  // the levels the file holds, as read or last saved
 
   HistoriqueEditeur* historique_ = nullptr;
   InstantaneEditeur base_;  // the levels as the last step left them

@@ -181,3 +181,30 @@ TEST(DocumentNiveaux, HistoireEtLimite) {
   EXPECT_FALSE(plein.placePourUnNiveau());
   EXPECT_TRUE(journal.contient("Pas plus de 1000 niveaux par fichier"));
 }
+
+// Undo or redo back to the levels last saved: nothing unsaved any more, as after the save
+// itself; one step further, the edits are unsaved again.
+TEST(DocumentNiveaux, RetourAuContenuEnregistre) {
+  DossierTemporaire d;
+  const std::string chemin = d / "a.map";
+  ASSERT_TRUE(sauvegarderTout(chemin, trois()));
+  DocumentNiveaux doc = ouvrir(chemin);
+  ASSERT_TRUE(doc.peindre(0, 1, 2, 2));
+  doc.validerHistorique(0);
+  ASSERT_TRUE(doc.annuler(0));
+  EXPECT_FALSE(doc.modifie());  // the levels as read
+  ASSERT_TRUE(doc.refaire(0));
+  EXPECT_TRUE(doc.modifie());
+  ASSERT_EQ(doc.sauvegarder().resultat, ResultatSauvegarde::Ecrit);
+  ASSERT_TRUE(doc.peindre(0, 2, 3, 3));
+  doc.validerHistorique(0);
+  doc.niveau(0).camera.centreX += 3;  // a view change is no edit
+  ASSERT_TRUE(doc.annuler(0));
+  EXPECT_FALSE(doc.modifie());  // the levels as saved
+  EXPECT_TRUE(doc.ecrireRecuperationSiModifie());
+  EXPECT_FALSE(recuperationExiste(chemin));
+  ASSERT_TRUE(doc.annuler(0));
+  EXPECT_TRUE(doc.modifie());  // before the save: not what the file holds
+  ASSERT_TRUE(doc.refaire(0));
+  EXPECT_FALSE(doc.modifie());
+}
