@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -12,7 +10,6 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "gui/gui.h"
-#include "levels/fichier_niveaux.h"
 #include "render/textures.h"
 
 namespace {
