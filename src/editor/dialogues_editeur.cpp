@@ -107,7 +107,7 @@ void EtatEditeur::demanderQuitter() {
   journal("Quit");
   // Nothing to lose since the file was opened or saved: the button leaves without a question
   // that would only be noise.
-  if (!modifie_ && !demanderToujours_) {
+  if (!document_.modifie() && !demanderToujours_) {
     journal("Quitter sans modification");
     sortie_ = true;
     return;
@@ -187,8 +187,7 @@ void EtatEditeur::afficherErreur(const std::string& raison) {
 }
 
 void EtatEditeur::proposerRecuperation() {
-  if (!recuperationExiste(chemin_)) return;
-  journal("Copie de secours trouvée : " + cheminRecuperation(chemin_));
+  if (!document_.recuperationTrouvee()) return;
   DialogueGUI* d = ouvrir(DialogueEditeur::Recuperation, 300, 60);
   d->setTitre(traduire("DemandRecup"));
   d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { recuperer(); }), 0);
@@ -216,7 +215,8 @@ void EtatEditeur::proposerEchecCopie() {
                    0);
   d->ajouterBouton(traduire("SansSauver"),
                    rappelDe(Couche::Dialogue, [this] { quitterSansSauver(); }), 0);
-  d->ajouterTexte(std::filesystem::path(cheminRecuperation(chemin_)).filename().string());
+  d->ajouterTexte(
+      std::filesystem::path(cheminRecuperation(document_.chemin())).filename().string());
   d->ajouterTexte(traduire("ModifsNonGardees"));
 }
 
@@ -228,33 +228,28 @@ void EtatEditeur::sortirSansEnregistrer() {
 }
 
 void EtatEditeur::refuserRecuperation() {
-  supprimerRecuperation(chemin_);
+  document_.refuserRecuperation();
   fermerDialogue();
 }
 
 void EtatEditeur::inserer(bool apres) {
-  const int v = insererNiveau(niveaux_, niveauDialogue_, apres);
-  montrerNiveau(v);
-  marquerModifie();
+  if (!placePourUnNiveau()) {
+    fermerDialogue();
+    return;
+  }
+  montrerNiveau(document_.inserer(niveauDialogue_, apres));
   fermerDialogue();
 }
 
 void EtatEditeur::supprimer() {
-  const size_t avant = niveaux_.size();
-  const int v = supprimerNiveau(niveaux_, niveauDialogue_);
-  if (niveaux_.size() != avant) marquerModifie();
-  montrerNiveau(v);
+  montrerNiveau(document_.supprimer(niveauDialogue_));
   fermerDialogue();
 }
 
 void EtatEditeur::appliquerProprietesDialogue() {
-  if (ligneLargeur_ && ligneHauteur_ && ligneBombes_) {
-    const int numero = std::min(niveauDialogue_, static_cast<int>(niveaux_.size()));
-    appliquerProprietes(niveaux_[static_cast<size_t>(numero - 1)], ligneLargeur_->valeur(),
-                        ligneHauteur_->valeur(), ligneBombes_->valeur(), travail_);
-    marquerModifie();
-    journal("Modif niv " + std::to_string(numero));
-  }
+  if (ligneLargeur_ && ligneHauteur_ && ligneBombes_)
+    document_.appliquerProprietes(niveauDialogue_, ligneLargeur_->valeur(), ligneHauteur_->valeur(),
+                                  ligneBombes_->valeur(), travail_);
   fermerDialogue();
 }
 

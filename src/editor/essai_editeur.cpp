@@ -9,7 +9,7 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "editor/etat_editeur.h"
-#include "editor/regles_editeur.h"
+#include "levels/operations_niveaux.h"
 #include "gui/gui.h"
 #include "screens/jeu.h"
 

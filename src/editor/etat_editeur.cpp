@@ -2,9 +2,7 @@
 
 #include <algorithm>
 
-#include <cerrno>
 #include <cmath>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <utility>
@@ -12,7 +10,6 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "gui/gui.h"
-#include "levels/fichier_niveaux.h"
 #include "render/textures.h"
 
 namespace {
@@ -23,18 +20,22 @@ void bordures(ZoneGUI* z, uint8_t v) {
   z->bordureHaut = z->bordureBas = z->bordureGauche = z->bordureDroite = v;
 }
 
-}  // namespace
-
-EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH)
-    : chemin_(std::move(chemin)), niveaux_(std::move(niveaux)), ecranL_(ecranL), ecranH_(ecranH) {
-  if (niveaux_.empty()) niveaux_.push_back(nouveauNiveau());
-  signature_ = signatureFichier(chemin_);
-  dossierUtilisateur_ = std::filesystem::path(chemin_).parent_path().string();
-  // Each level opens seen straight on its start cell rather than sweeping in from the corner.
-  for (Niveau& n : niveaux_) {
+// Each level opens seen straight on its start cell rather than sweeping in from the corner.
+std::vector<Niveau> vusDeFace(std::vector<Niveau> niveaux) {
+  for (Niveau& n : niveaux) {
     n.camera.oeilX = n.camera.centreX;
     n.camera.oeilY = n.camera.centreY;
   }
+  return niveaux;
+}
+
+}  // namespace
+
+EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH)
+    : document_(std::move(chemin), vusDeFace(std::move(niveaux))),
+      ecranL_(ecranL),
+      ecranH_(ecranH) {
+  dossierUtilisateur_ = std::filesystem::path(document_.chemin()).parent_path().string();
   for (int i = 0; i < NombreOutilsCases; ++i) {
     outils_[static_cast<size_t>(i)] = std::make_unique<ImageGUI>(
         1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i],
@@ -46,8 +47,8 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
       bx, by, 32, 32, textures.texBoutonsEdit[OutilBalle],
       [this](ZoneGUI*, int d, int t, int, int) { choisirOutil(d, t); }, OutilBalle);
 
-  spinner_ = std::make_unique<IntGUI>(1, 1, static_cast<int32_t>(niveaux_.size()), 1, ecranH_ - 53,
-                                      64, RappelGUI(), 0);
+  spinner_ = std::make_unique<IntGUI>(1, 1, static_cast<int32_t>(document_.nombre()), 1,
+                                      ecranH_ - 53, 64, RappelGUI(), 0);
   const struct {
     int x;
     GLuint texture;
@@ -79,8 +80,6 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
   boutonRefaire_ = boutonHistorique(155, "Refaire", false);
   std::copy(boutonAnnuler_->zone()->couleurTexte, boutonAnnuler_->zone()->couleurTexte + 3,
             couleurBouton_);
-  historique_ = &HistoriquesSession::instance().pour(chemin_);
-  base_ = instantane();
 }
 
 EtatEditeur::~EtatEditeur() {
@@ -97,7 +96,7 @@ EtatEditeur::~EtatEditeur() {
 }
 
 int EtatEditeur::indiceCourant() const {
-  const int n = static_cast<int>(niveaux_.size());
+  const int n = static_cast<int>(document_.nombre());
   const int v = spinner_ ? spinner_->valeur() : 1;
   return std::max(0, std::min(v, n) - 1);
 }
@@ -139,58 +138,38 @@ void EtatEditeur::avancerAvis(uint32_t ticks) {
 }
 
 bool EtatEditeur::peindre(int colonne, int ligne) {
-  if (!appliquerOutil(courant(), outil_, colonne, ligne)) return false;
-  marquerModifie();
-  return true;
+  return document_.peindre(indiceCourant(), outil_, colonne, ligne);
 }
 
 bool EtatEditeur::copierNiveau() {
   if (dialogue_ || choixCouleur_) return false;
-  validerHistorique();  // an edit still open is a step of its own
-  const int i = indiceCourant();
-  niveaux_.insert(niveaux_.begin() + i + 1, niveaux_[static_cast<size_t>(i)]);
-  montrerNiveau(i + 2);
-  marquerModifie();
-  validerHistorique();
-  journal("Copie du niveau " + std::to_string(i + 1) + " : niveau " + std::to_string(i + 2));
+  if (!placePourUnNiveau()) return false;
+  montrerNiveau(document_.copier(indiceCourant()) + 1);
   return true;
+}
+
+bool EtatEditeur::placePourUnNiveau() {
+  if (document_.placePourUnNiveau()) return true;
+  montrerAvis(traduire("TropDeNiveaux"));
+  return false;
+}
+
+void EtatEditeur::montrerAvis(const std::string& texte) {
+  avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, texte, nullptr, 0);
+  avisDebut_ = 0;
 }
 
 // ---- saving --------------------------------------------------------------------------------
 
-bool EtatEditeur::sauvegarder() {
-  if (signatureFichier(chemin_) != signature_) {
-    journal("Fichier modifié depuis son ouverture : " + chemin_);
-    ouvrirConflit();
-    return false;
-  }
-  if (!ecrire(chemin_)) return false;
-  apresSauvegarde();
-  return true;
-}
+bool EtatEditeur::sauvegarder() { return montrerSauvegarde(document_.sauvegarder()); }
 
-bool EtatEditeur::ecrire(const std::string& chemin) {
-  std::string raison;
-  if (fichierProtege(chemin)) {
-    journal("***** Erreur : fichier protégé en écriture : " + chemin);
-    raison = std::strerror(EACCES);
-  } else {
-    errno = 0;
-    if (sauvegarderTout(chemin, niveaux_)) return true;
-    raison = errno ? std::strerror(errno) : "?";
+bool EtatEditeur::montrerSauvegarde(const Sauvegarde& s) {
+  switch (s.resultat) {
+    case ResultatSauvegarde::Ecrit: montrerAvis(traduire("Enregistre")); return true;
+    case ResultatSauvegarde::Conflit: ouvrirConflit(); return false;
+    case ResultatSauvegarde::Echec: afficherErreur(s.raison); return false;
   }
-  afficherErreur(raison);
   return false;
-}
-
-// The file now holds the edits: the recovery copy (a loaded one included) has served.
-void EtatEditeur::apresSauvegarde() {
-  modifie_ = false;
-  avis_ = std::make_unique<BoutonGUI>(ecranL_ / 2 - 100, ecranH_ - 26, 200, traduire("Enregistre"),
-                                      nullptr, 0);
-  avisDebut_ = 0;
-  signature_ = signatureFichier(chemin_);
-  if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
 }
 
 // Leaves only when the work is safe; a failed save shows its dialog instead, a file changed by
@@ -204,28 +183,13 @@ void EtatEditeur::quitterEnSauvant() {
 }
 
 void EtatEditeur::ecraser() {
-  journal("Ecrase la version modifiée : " + chemin_);
   fermerDialogue();
-  if (!ecrire(chemin_)) return;
-  apresSauvegarde();
-  if (sortirApresSauvegarde_) sortie_ = true;
+  if (montrerSauvegarde(document_.ecraser()) && sortirApresSauvegarde_) sortie_ = true;
 }
 
 void EtatEditeur::sauverSousNouveauNom() {
   fermerDialogue();
-  const std::string nouveau =
-      cheminLibre(std::filesystem::path(chemin_).parent_path().string(), chemin_);
-  if (nouveau.empty()) {
-    afficherErreur(std::strerror(EEXIST));
-    return;
-  }
-  if (!ecrire(nouveau)) return;
-  journal("Sauvegarde sous un nouveau nom : " + nouveau);
-  // The old file's recovery copy is saved now too.
-  if (recuperationExiste(chemin_)) supprimerRecuperation(chemin_);
-  chemin_ = nouveau;
-  apresSauvegarde();
-  if (sortirApresSauvegarde_) sortie_ = true;
+  if (montrerSauvegarde(document_.sauverSousNouveauNom()) && sortirApresSauvegarde_) sortie_ = true;
 }
 
 void EtatEditeur::annulerConflit() {
@@ -233,78 +197,46 @@ void EtatEditeur::annulerConflit() {
   fermerDialogue();
 }
 
-bool EtatEditeur::ecrireRecuperationSiModifie() {
-  return !modifie_ || ecrireRecuperation(chemin_, niveaux_);
-}
+bool EtatEditeur::ecrireRecuperationSiModifie() { return document_.ecrireRecuperationSiModifie(); }
 
 void EtatEditeur::reessayerCopie() {
-  if (!ecrireRecuperation(chemin_, niveaux_)) return;  // the dialog stays: another choice
+  if (!document_.ecrireRecuperationSiModifie()) return;  // the dialog stays: another choice
   fermerDialogue();
   sortie_ = true;
 }
 
 void EtatEditeur::sauverAilleurs() {
-  std::error_code erreur;
-  std::filesystem::create_directories(dossierUtilisateur_, erreur);
-  const std::string ailleurs = cheminLibre(dossierUtilisateur_, chemin_);
-  if (ailleurs.empty() || !sauvegarderTout(ailleurs, niveaux_)) {
-    journal("***** Erreur : sauvegarde ailleurs impossible dans " + dossierUtilisateur_);
-    return;
-  }
-  journal("Sauvegarde sous un nouveau nom : " + ailleurs);
-  modifie_ = false;
+  if (!document_.sauverAilleurs(dossierUtilisateur_)) return;
   fermerDialogue();
   sortie_ = true;
 }
 
 void EtatEditeur::quitterSansSauver() {
-  journal("Modifications abandonnées : " + chemin_);
+  document_.abandonner();
   fermerDialogue();
   sortie_ = true;
 }
 
 void EtatEditeur::recuperer() {
-  if (!lireRecuperation(chemin_, niveaux_)) {
-    // Kept for another try or by hand: nothing of it is lost.
-    journal("***** Erreur : copie de secours illisible : " + cheminRecuperation(chemin_));
-    fermerDialogue();
-    return;
-  }
-  journal("Copie de secours chargée : " + cheminRecuperation(chemin_));
-  marquerModifie();
-  montrerNiveau(1);
-  // Kept until the file is saved: a crash now must not lose the recovered work.
+  if (document_.recuperer()) montrerNiveau(1);
   fermerDialogue();
 }
+
 // ---- undo and redo ---------------------------------------------------------------------------
 
-void EtatEditeur::marquerModifie() {
-  modifie_ = true;
-  ++revision_;
-}
-
 void EtatEditeur::montrerNiveau(int valeur) {
-  spinner_->setMax(static_cast<int32_t>(niveaux_.size()));
+  spinner_->setMax(static_cast<int32_t>(document_.nombre()));
   spinner_->setValeur(valeur);
   spinner_->rafraichir();
 }
 
-InstantaneEditeur EtatEditeur::instantane() const { return {niveaux_, indiceCourant()}; }
+void EtatEditeur::validerHistorique() { document_.validerHistorique(indiceCourant()); }
 
-void EtatEditeur::validerHistorique() {
-  if (revision_ == revisionBase_) return;
-  InstantaneEditeur apres = instantane();
-  historique_->enregistrer(base_, apres);
-  base_ = std::move(apres);
-  revisionBase_ = revision_;
-}
-
-// A change not yet made a step (a drag going on) can be undone too; it would empty the redo list.
 bool EtatEditeur::peutAnnuler() const {
-  return !dialogue_ && !choixCouleur_ && (historique_->peutAnnuler() || revision_ != revisionBase_);
+  return !dialogue_ && !choixCouleur_ && document_.peutAnnuler();
 }
 bool EtatEditeur::peutRefaire() const {
-  return !dialogue_ && !choixCouleur_ && historique_->peutRefaire() && revision_ == revisionBase_;
+  return !dialogue_ && !choixCouleur_ && document_.peutRefaire();
 }
 
 bool EtatEditeur::annuler() { return revenir(true); }
@@ -313,18 +245,9 @@ bool EtatEditeur::refaire() { return revenir(false); }
 // A dialog open on a level must not see that level change under it: no undo meanwhile.
 bool EtatEditeur::revenir(bool enArriere) {
   if (dialogue_ || choixCouleur_) return false;
-  validerHistorique();
-  InstantaneEditeur etat = instantane();
-  if (!(enArriere ? historique_->annuler(etat) : historique_->refaire(etat))) return false;
-  // The view is not part of a step: each level keeps the camera it has now.
-  for (size_t i = 0; i < etat.niveaux.size() && i < niveaux_.size(); ++i)
-    etat.niveaux[i].camera = niveaux_[i].camera;
-  niveaux_ = etat.niveaux;
-  montrerNiveau(etat.indice + 1);
-  base_ = std::move(etat);
-  modifie_ = true;
-  revisionBase_ = ++revision_;
-  journal(std::string(enArriere ? "Annuler : niveau " : "Refaire : niveau ") +
-          std::to_string(indiceCourant() + 1));
+  const std::optional<int> indice =
+      enArriere ? document_.annuler(indiceCourant()) : document_.refaire(indiceCourant());
+  if (!indice) return false;
+  montrerNiveau(*indice + 1);
   return true;
 }

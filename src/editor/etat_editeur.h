@@ -1,16 +1,16 @@
 #pragma once
-// The level editor's state and commands, without drawing: the level list, the tool buttons and
-// their pulsing frame, the spinner, the five command buttons, and the dialogs (quit, add, delete,
-// properties with its colour chooser, save failure, recovery question, conflict, failed copy),
-// each built in one function whose buttons carry their own actions (dialogues_editeur.cpp).
-// The screen (editeur.cpp) runs the loop, the picking and the drawing on top.
+// The level editor's widgets over the edited file, without drawing: the tool buttons and their
+// pulsing frame, the spinner (the current level), the five command buttons, and the dialogs
+// (quit, add, delete, properties with its colour chooser, save failure, recovery question,
+// conflict, failed copy), each built in one function whose buttons carry their own actions
+// (dialogues_editeur.cpp). The levels, the file and what a save does are the document's
+// (levels/document_niveaux.h): each command asks it and shows its answer. The screen
+// (editeur.cpp) runs the loop, the picking and the drawing on top.
 //
 // Never lose the player's work: a failed save says so in a dialog and keeps every edit; "Oui" of
-// the quit dialog leaves only when its save succeeded; unsaved edits are written to a recovery
-// copy when the window closes (ecrireRecuperationSiModifie), offered back at the next opening
-// and kept until the file is saved or the player declines it; a copy that cannot be written
-// asks what to do; a file another program changed since it was read or saved is not
-// overwritten without asking.
+// the quit dialog leaves only when its save succeeded; a copy that cannot be written asks what
+// to do; a file another program changed since it was read or saved is not overwritten without
+// asking.
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/historique_editeur.h"
 #include "editor/regles_editeur.h"
 #include "game/niveau.h"
+#include "levels/document_niveaux.h"
 #include "gui/dialogue.h"
 #include "gui/widgets.h"
 
@@ -109,18 +109,20 @@ class EtatEditeur {
   // The selected tool at (colonne, ligne) of the current level; true when it changed a cell.
   bool peindre(int colonne, int ligne);
   // A copy of the current level inserted right after it and shown, as one undo step of its own
-  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open.
+  // (logged "Copie du niveau N : niveau N+1"). Refused while a dialog is open, and with a
+  // notice when the file holds NiveauxParFichierMax levels already.
   bool copierNiveau();
 
-  Niveau& courant() { return niveaux_[static_cast<size_t>(indiceCourant())]; }
-  const std::vector<Niveau>& niveaux() const { return niveaux_; }
+  Niveau& courant() { return document_.niveau(indiceCourant()); }
+  const std::vector<Niveau>& niveaux() const { return document_.niveaux(); }
+  const DocumentNiveaux& document() const { return document_; }
   int indiceCourant() const;
   uint8_t outil() const { return outil_; }
   bool dialogueOuvert() const { return dialogue_ != nullptr; }
   DialogueEditeur typeDialogue() const { return typeDialogue_; }
   bool sortie() const { return sortie_; }
-  bool modifie() const { return modifie_; }
-  const std::string& chemin() const { return chemin_; }
+  bool modifie() const { return document_.modifie(); }
+  const std::string& chemin() const { return document_.chemin(); }
 
   // For tests and the screen.
   IntGUI* spinner() const { return spinner_.get(); }
@@ -181,22 +183,21 @@ class EtatEditeur {
 
   // The spinner after the level list changed: its bound, then the level shown (from 1).
   void montrerNiveau(int valeur);
-  bool ecrire(const std::string& chemin);
-  void apresSauvegarde();
-  void marquerModifie();
-  InstantaneEditeur instantane() const;
+  // A save's answer shown: the notice, the failure dialog or the conflict dialog. True when
+  // written.
+  bool montrerSauvegarde(const Sauvegarde& s);
+  // False, with a notice (the document logs it), when the file holds the most levels it may.
+  bool placePourUnNiveau();
+  void montrerAvis(const std::string& texte);
   bool revenir(bool enArriere);
 
-  std::string chemin_;
-  std::vector<Niveau> niveaux_;
+  DocumentNiveaux document_;
   int ecranL_, ecranH_;
   uint8_t outil_ = 0;
   bool sortie_ = false;
-  bool modifie_ = false;
   std::unique_ptr<BoutonGUI> avis_;  // a boxed text, readable over the board
   uint32_t avisDebut_ = 0;
   bool demanderToujours_ = false;       // the quit question even with nothing changed (Escape)
-  SignatureFichier signature_;          // the file as read or last saved
   bool sortirApresSauvegarde_ = false;  // the save came from the quit dialog's "Oui"
   std::string dossierUtilisateur_;
 
@@ -221,8 +222,4 @@ class EtatEditeur {
   int quartier_ = 0;
   float couleurOuverture_[4] = {};  // what the colour chooser showed when it opened
   int niveauDialogue_ = 1;          // the level (from 1) shown when the open dialog was opened
-
-  HistoriqueEditeur* historique_ = nullptr;
-  InstantaneEditeur base_;  // the levels as the last step left them
-  uint64_t revision_ = 0, revisionBase_ = 0;
 };

@@ -4,7 +4,9 @@
 
 #include "base/journal.h"
 #include "editor/regles_editeur.h"
+#include "editor/vue_editeur.h"
 #include "gui/gui.h"
+#include "levels/operations_niveaux.h"
 #include "render/plateau.h"
 
 void synchroniserVue(InstantaneTerrain& vue, const Niveau& n) {

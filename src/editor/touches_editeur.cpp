@@ -3,7 +3,7 @@
 #include "base/journal.h"
 #include "editor/essai_editeur.h"
 #include "editor/etat_editeur.h"
-#include "editor/regles_editeur.h"
+#include "levels/operations_niveaux.h"
 
 bool toucheEditeur(const SDL_Event& e, EtatEditeur& etat, EssaiEditeur& essai) {
   if (e.type != SDL_KEYDOWN) return false;

@@ -23,6 +23,9 @@ constexpr int TailleMagie = 11;
 constexpr int TaillePreambule = 14;        // magic, reserved byte, file-header length
 constexpr int LongueurEnteteNiveau = 17;   // what the level writer writes
 constexpr int LongueurEnteteMinimale = 5;  // size, start cell and bombs
+// The most levels the editor puts in one file. The format has no count, but its readers have
+// limits: a thousand levels of 255 x 255 (65 MB) still fit the level tool's 64 MiB input.
+constexpr int NiveauxParFichierMax = 1000;
 
 // The file-header codec: a 2-byte big-endian length followed by that many payload bytes.
 struct EnteteFichier {

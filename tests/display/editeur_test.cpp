@@ -12,7 +12,7 @@
 
 #include "base/etat.h"
 #include "editor/editeur.h"
-#include "editor/regles_editeur.h"
+#include "levels/fichiers_edition.h"
 #include "game/cases.h"
 #include "fenetre_editeur.h"
 #include "levels/fichier_niveaux.h"

@@ -11,7 +11,7 @@
 
 #include "base/etat.h"
 #include "editor/editeur.h"
-#include "editor/regles_editeur.h"
+#include "levels/fichiers_edition.h"
 #include "game/cases.h"
 #include "game/donnees_action.h"
 #include "game/terrain.h"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # As an author: the window's title names the file and marks unsaved edits with " *"; the Undo
 # and Redo buttons beside the spinner take a painted cell back and bring it again, and say when
-# there is nothing left; a save clears the mark, and leaving the editor gives the plain title
-# back. The saved file holds the redone cell.
+# there is nothing left; a save clears the mark, and so does Ctrl+Z back to the levels saved (the
+# quit button then leaves without a question); leaving the editor gives the plain title back.
+# The saved file holds the redone cell.
 # Usage: editeur_historique_titre.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -45,7 +46,17 @@ touche ctrl+s
 attendre_ligne "^Sauvegarde de tout .*boutons\.map$"
 attendre_ligne '^Titre : Zarvinel - boutons\.map$' 2
 titre_est "Zarvinel - boutons.map"
+# One cell more, taken back: the levels are the saved ones again.
+titres=$(compter '^Titre : Zarvinel - boutons\.map$')
+marques=$(compter '^Titre : Zarvinel - boutons\.map \*$')
+cliquer "$(case_x 5)" "$(case_y 4)"
+attendre_ligne '^Titre : Zarvinel - boutons\.map \*$' $((marques + 1))
+touche ctrl+z
+attendre_ligne '^Annuler : niveau 1$' 2
+attendre_ligne '^Titre : Zarvinel - boutons\.map$' $((titres + 1))
+titre_est "Zarvinel - boutons.map"
 quitter_editeur
+[ "$(compter '^Quitter sans modification$')" -eq 1 ] || echec "the editor asked before leaving"
 attendre_ligne '^Titre : Zarvinel$'
 titre_est "Zarvinel"
 [ "$(ligne 4)" = "...#.." ] || echec "row 4 is '$(ligne 4)', not '...#..'"

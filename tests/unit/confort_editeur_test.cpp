@@ -11,6 +11,7 @@
 #include "editor/etat_editeur.h"
 #include "editor/infobulles_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/vue_editeur.h"
 #include "editor/souris_editeur.h"
 #include "fixtures.h"
 #include "grilles_test.h"

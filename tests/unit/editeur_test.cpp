@@ -2,6 +2,7 @@
 // through both dialogs, tools, edge scrolling, saving that never loses work, the recovery copy.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -11,9 +12,11 @@
 
 #include "editor/etat_editeur.h"
 #include "editor/regles_editeur.h"
+#include "editor/vue_editeur.h"
 #include "editor/titre_editeur.h"
 #include "editor/touches_editeur.h"
 #include "gui_commun.h"
+#include "levels/document_niveaux.h"
 #include "levels/fichier_niveaux.h"
 #include "fixtures.h"
 
@@ -275,6 +278,31 @@ TEST(ReglesEditeur, FichiersModifiables) {
   // A link out of the player's directory does not make a shipped file editable.
   std::filesystem::create_symlink(d / "mapsoff", d / "mapsusr/lien");
   EXPECT_FALSE(fichierModifiable(d / "mapsusr/lien/logom.map", usr));
+}
+
+// The signature tells a changed file from the one read, whatever its size: the largest files
+// the editor writes (hundreds of 255 x 255 levels) are over any whole-file reader's limit.
+TEST(ReglesEditeur, SignatureDeTouteTaille) {
+  DossierTemporaire d;
+  for (const size_t taille : {size_t{245}, size_t{17} << 20, (size_t{64} << 20) + 3}) {
+    SCOPED_TRACE(taille);
+    const std::string c = d / "gros.map";
+    std::string octets(taille, 'a');
+    ecrireFichierTest(c, octets);
+    const SignatureFichier lu = signatureFichier(c);
+    EXPECT_TRUE(lu.lisible);
+    EXPECT_EQ(lu.taille, taille);
+    EXPECT_EQ(signatureFichier(c), lu);
+    // One byte near the end changed, same size, the modification time put back: only the bytes
+    // tell.
+    struct stat st;
+    ASSERT_EQ(stat(c.c_str(), &st), 0);
+    octets[taille - 2] = 'b';
+    ecrireFichierTest(c, octets);
+    const struct timespec temps[2] = {st.st_atim, st.st_mtim};
+    ASSERT_EQ(utimensat(AT_FDCWD, c.c_str(), temps, 0), 0);
+    EXPECT_NE(signatureFichier(c), lu);
+  }
 }
 
 // ---- commands and dialogs -----------------------------------------------------------------
@@ -715,6 +743,31 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
   }
 }
 
+// The same with a file of 260 levels of 255 x 255 (17 MB): the second save still asks.
+TEST_F(Editeur, DeuxEditeursGrosFichier) {
+  Niveau grand = nouveauNiveau();
+  grand.redimensionner(255, 255);
+  ASSERT_TRUE(sauvegarderTout(chemin_, std::vector<Niveau>(260, grand)));
+  ASSERT_GT(std::filesystem::file_size(chemin_), size_t{16} << 20);
+  std::vector<Niveau> n;
+  ASSERT_EQ(chargerTout(chemin_, n), 260);
+  EtatEditeur a(chemin_, n, 640, 480), b(chemin_, std::move(n), 640, 480);
+  a.choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(a.peindre(2, 2));
+  cmd(a, CmdSauver);
+  ASSERT_FALSE(a.dialogueOuvert());
+  b.choisirOutil(6, EV_RELACHE);
+  ASSERT_TRUE(b.peindre(3, 3));
+  cmd(b, CmdSauver);
+  EXPECT_EQ(b.typeDialogue(), DialogueEditeur::Conflit);
+  std::vector<Niveau> lus;
+  ASSERT_EQ(chargerTout(chemin_, lus), 260);
+  EXPECT_EQ(lus[0].lireCase(2, 2), 4);  // the first game's edit is still there
+  EXPECT_EQ(lus[0].lireCase(3, 3), 0);
+  b.echap();
+  b.detruireFermes();
+}
+
 // Closing the window when the recovery copy cannot be written: a dialog, and each choice.
 TEST_F(Editeur, CopieImpossibleALaFermeture) {
   const std::string copie = cheminRecuperation(chemin_);
@@ -923,6 +976,22 @@ TEST_F(Editeur, CopierUnNiveau) {
   EXPECT_EQ(e->niveaux().size(), 4u);
   e->echap();
   e->detruireFermes();
+}
+
+// A file holds at most 1000 levels: a copy or a new level beyond that is refused with a word,
+// and the levels stay as they were.
+TEST_F(Editeur, PasDeNiveauAuDelaDeLaLimite) {
+  CaptureJournal journal;
+  EtatEditeur e(chemin_, std::vector<Niveau>(1000, nouveauNiveau()), 640, 480);
+  EXPECT_FALSE(e.copierNiveau());
+  EXPECT_EQ(e.niveaux().size(), 1000u);
+  EXPECT_TRUE(e.avisAffiche());
+  cmd(e, CmdAjouter);
+  clicTexte("Ap");
+  EXPECT_EQ(e.niveaux().size(), 1000u);
+  EXPECT_FALSE(e.modifie());
+  EXPECT_TRUE(journal.contient("Pas plus de 1000 niveaux par fichier"));
+  e.detruireFermes();
 }
 
 TEST(TouchesEditeur, ChiffresEtLettres) {

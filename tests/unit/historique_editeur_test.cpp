@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/historique_editeur.h"
-#include "editor/regles_editeur.h"
+#include "levels/historique_editeur.h"
+#include "levels/operations_niveaux.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editor/historique_editeur.h"
+#include "levels/historique_editeur.h"
 
 #include <cstring>
 #include <utility>
