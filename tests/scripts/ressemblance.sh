@@ -77,5 +77,4 @@ fichiers=()
 for f in "$src"/data/mapsoff/*.map; do
   [ "$(basename "$f" .map)" = logom ] || fichiers+=("$f")
 done
-# Report only while the near-copies are being remade.
-"$ressemblance" --report "${fichiers[@]}"
+"$ressemblance" "${fichiers[@]}" || echec "two campaign levels are near-copies"
