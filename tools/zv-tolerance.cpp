@@ -1,9 +1,10 @@
 // zv-tolerance: does a level forgive a player's timing? For every level N of a level file it
 // replays the human route SOLUTIONS-N-humain.txt (the way a person plays: roll until a wall
 // stops the ball, then act), then the same route with each key change moved alone by every
-// shift from -N to +N steps, then with every change moved at once by a random shift (a few
-// seeds). A level passes when every one of those replays still wins.
-//   zv-tolerance [--shift N] [--seeds N] [--measure N] FILE.map SOLUTIONS
+// shift from -N to +N steps, then with every change moved at once by a random shift (a hundred
+// draws, one per seed). A level passes when every shift alone still wins, nearly every random
+// draw does too, and the route wins within 45 seconds of play.
+//   zv-tolerance [--shift N] [--seeds N] [--wins N] [--longest N] [--measure N] FILE.map SOLUTIONS
 //   zv-tolerance --centre FILE.map LEVEL SCRIPT
 // The second form moves each key change of SCRIPT to the middle of the window of steps where it
 // still wins (the others held), and prints the result as a human route to start from.
@@ -21,12 +22,15 @@
 namespace {
 
 const char* const Aide =
-    "usage: zv-tolerance [--shift N] [--seeds N] [--measure N] FILE.map SOLUTIONS\n"
+    "usage: zv-tolerance [--shift N] [--seeds N] [--wins N] [--longest N] [--measure N]\n"
+    "                    FILE.map SOLUTIONS\n"
     "       zv-tolerance --centre FILE.map LEVEL SCRIPT\n"
     "  SOLUTIONS   path prefix: level N's human route is SOLUTIONS-N-humain.txt,\n"
     "              first line \"# won at step S\"\n"
     "  --shift N   each key change is moved alone by -N..+N steps (default 10)\n"
-    "  --seeds N   random shifts of every change at once, one per seed (default 8)\n"
+    "  --seeds N   random shifts of every change at once, one per seed (default 100)\n"
+    "  --wins N    of which at least N must win (default 98; never more than --seeds)\n"
+    "  --longest N the route must win by step N (default 4500, 45 s of play; 0: no limit)\n"
     "  --measure N the shifts alone are tried up to N steps, to show the room left (default 40)\n"
     "  --centre    print SCRIPT with each key change moved to the middle of its winning window\n"
     "Prints one line per level: key changes, the largest shift every change stands alone\n"
@@ -207,15 +211,21 @@ int centrer(const std::string& fichier, long numero, const std::string& chemin) 
 int main(int argc, char** argv) {
   if (ouvrirOutil(argc, argv, Aide)) return 0;
   journalDetourner([](const std::string&) {});
-  long decalage = 10, graines = 8, mesure = 40;
+  long decalage = 10, graines = 100, gagnesMin = 98, plusLong = 4500, mesure = 40;
   std::vector<std::string> positionnels;
   bool modeCentre = false;
   for (int i = 1; i < argc; ++i) {
     const std::string a = argv[i];
     if (a == "--centre") {
       modeCentre = true;
-    } else if ((a == "--shift" || a == "--seeds" || a == "--measure") && i + 1 < argc) {
-      long& v = a == "--shift" ? decalage : a == "--seeds" ? graines : mesure;
+    } else if ((a == "--shift" || a == "--seeds" || a == "--measure" || a == "--wins" ||
+                a == "--longest") &&
+               i + 1 < argc) {
+      long& v = a == "--shift"     ? decalage
+                : a == "--seeds"   ? graines
+                : a == "--wins"    ? gagnesMin
+                : a == "--longest" ? plusLong
+                                   : mesure;
       if (!lireEntier(argv[++i], v)) {
         std::fputs(Aide, stderr);
         return 2;
@@ -261,12 +271,14 @@ int main(int argc, char** argv) {
       continue;
     }
     const Mesure m = mesurer(partie, route, pasRoute, decalage, mesure, static_cast<int>(graines));
-    const bool ok = m.tolerance >= decalage && m.aleatoiresGagnes == graines;
+    const bool long_ = plusLong > 0 && pasRoute > plusLong;
+    const bool ok =
+        m.tolerance >= decalage && m.aleatoiresGagnes >= std::min(gagnesMin, graines) && !long_;
     std::printf(
         "level %2ld  won at %5ld  changes %2zu  worst shift still won +-%-3ld  random %ld/%ld  "
-        "%s\n",
+        "%s%s\n",
         n, pasRoute, route.size(), m.tolerance, static_cast<long>(m.aleatoiresGagnes), graines,
-        ok ? "ok" : "FAIL");
+        ok ? "ok" : "FAIL", long_ ? " too long" : "");
     if (!ok) ++echecs;
   }
   if (n == 1) {
