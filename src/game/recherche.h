@@ -69,6 +69,6 @@ inline Resolution chercherPlusCourt(Partie& partie, long tous, long pasMax, long
 }
 
 // The editor's check: wins up to two minutes of play (12000 steps), at most 4 million states and
-// 256 MiB (every shipped level is proven within them; the longest search, 11-4, holds 2.6
-// million states). On a 255 x 255 level the bytes stop it first, after about 2 million states.
+// 256 MiB (every shipped level is proven within them). On a 255 x 255 level the bytes stop it
+// first, after about 2 million states.
 BornesRecherche bornesVerification();
