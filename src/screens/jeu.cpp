@@ -264,7 +264,7 @@ class PartieNiveau {
     }
     if (essai_ && touche == SDLK_ESCAPE) {
       finirEssai(FinEssai::Abandon);
-    } else if (touche == SDLK_h && (pause_ || boutonIndice_)) {
+    } else if (estToucheIndice(touche) && (pause_ || boutonIndice_)) {
       demande_ = Demande::Indice;
     } else if (estToucheEntree(touche)) {
       entree();
@@ -420,7 +420,8 @@ class PartieNiveau {
       const int W = gui ? gui->largeur : options.resXSure();
       const int H = gui ? gui->hauteur : options.resYSure();
       boutonIndice_ = std::make_unique<BoutonGUI>(
-          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
+          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
+          avecToucheIndice(traduire("MontreMoi")),
           [this](ZoneGUI*, int, int type, int, int) {
             if (type == EV_RELACHE) demande_ = Demande::Indice;
           },

@@ -8,6 +8,7 @@
 #include "gui/widgets.h"
 #include "platform/options.h"
 #include "screens/jeu_widgets.h"
+#include "screens/touches_jeu.h"
 
 namespace {
 
@@ -53,8 +54,10 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
       const std::function<void()> a = *action;
       a();
     };
+    const std::string texte =
+        action == &w_->actions.indice ? avecToucheIndice(traduire(c.cle)) : traduire(c.cle);
     w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb, LargeurBouton,
-                                                      traduire(c.cle), rappel, 0));
+                                                      texte, rappel, 0));
     yb += PasBouton;
   }
 }
