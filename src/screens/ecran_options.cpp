@@ -178,16 +178,17 @@ int ecranOptions() {
     const int y = 290 + 19 * i;
     label(350, y, 120, ClesLibellesTouches[i], "Touche");
     const RappelGUI aideTouche = aide("Touche");
-    auto b = std::make_unique<BoutonGUI>(
-        470, y, 130, nomTouche(touches[i]),
-        [&, i, aideTouche](ZoneGUI* z, int d, int type, int x, int yy) {
-          aideTouche(z, d, type, x, yy);
-          if (type != EV_RELACHE) return;
-          if (attenteTouche >= 0) montrerTouche(attenteTouche);
-          attenteTouche = i;
-          boutonsTouches[i]->zone()->setTexte("<cffdd77>" + traducteur->traduire("AppuyezTouche"));
-        },
-        0);
+    auto b =
+        std::make_unique<BoutonGUI>(470, y, 130, nomTouche(touches[i]),
+                                    surClic(
+                                        [&, i] {
+                                          if (attenteTouche >= 0) montrerTouche(attenteTouche);
+                                          attenteTouche = i;
+                                          boutonsTouches[i]->zone()->setTexte(
+                                              "<cffdd77>" + traducteur->traduire("AppuyezTouche"));
+                                        },
+                                        aideTouche),
+                                    0);
     boutonsTouches[i] = b.get();
     widgets.push_back(std::move(b));
   }
@@ -223,11 +224,15 @@ int ecranOptions() {
     journal("Touche " + cle + " = " + std::to_string(touche));
   };
 
-  const RappelGUI bouton = [&](ZoneGUI*, int donnee, int type, int, int) {
-    if (type == EV_RELACHE && resultat == 0) resultat = donnee;
+  const auto bouton = [&](int donnee) {
+    return surClic([&resultat, donnee] {
+      if (resultat == 0) resultat = donnee;
+    });
   };
-  widgets.push_back(std::make_unique<BoutonGUI>(240, 430, 50, t("OK"), bouton, OptionsConfirmees));
-  widgets.push_back(std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton, OptionsRetour));
+  widgets.push_back(std::make_unique<BoutonGUI>(240, 430, 50, t("OK"), bouton(OptionsConfirmees),
+                                                OptionsConfirmees));
+  widgets.push_back(
+      std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton(OptionsRetour), OptionsRetour));
 
   // A save that failed: said in a dialog, and the screen stays so the player can go back.
   std::unique_ptr<DialogueGUI> erreur;
@@ -240,12 +245,7 @@ int ecranOptions() {
     fermerErreur();
     erreur = std::make_unique<DialogueGUI>(360, 100);
     erreur->setTitre(t("OptionsNonSauvees"));
-    erreur->ajouterBouton(
-        t("OK"),
-        [&](ZoneGUI*, int, int type, int, int) {
-          if (type == EV_RELACHE) fermerErreur();
-        },
-        0);
+    erreur->ajouterBouton(t("OK"), surClic([&] { fermerErreur(); }), 0);
     erreur->ajouterTexte(t("OptionsGardees"));
     erreur->ajouterTexte(t(cleRaisonEcriture(raison)));
     journal(std::string("Options non sauvegardees : ") + cleRaisonEcriture(raison));

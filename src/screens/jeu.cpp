@@ -422,9 +422,7 @@ class PartieNiveau {
       boutonIndice_ = std::make_unique<BoutonGUI>(
           W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
           avecToucheIndice(traduire("MontreMoi")),
-          [this](ZoneGUI*, int, int type, int, int) {
-            if (type == EV_RELACHE) demande_ = Demande::Indice;
-          },
+          surClic([this] { demande_ = Demande::Indice; }),
           0);
       journal("Indice proposé");
     }

@@ -49,11 +49,11 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
   for (const Choix& c : choix) {
     // The action runs after the click is over; it may close this panel, so it is copied first.
     std::function<void()>* action = c.action;
-    const RappelGUI rappel = [action](ZoneGUI*, int, int type, int, int) {
-      if (type != EV_RELACHE || !*action) return;
+    const RappelGUI rappel = surClic([action] {
+      if (!*action) return;
       const std::function<void()> a = *action;
       a();
-    };
+    });
     const std::string texte =
         action == &w_->actions.indice ? avecToucheIndice(traduire(c.cle)) : traduire(c.cle);
     w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb, LargeurBouton,
