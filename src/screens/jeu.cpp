@@ -419,11 +419,10 @@ class PartieNiveau {
       // Lost again and again: the hint is offered over the lost picture.
       const int W = gui ? gui->largeur : options.resXSure();
       const int H = gui ? gui->hauteur : options.resYSure();
-      boutonIndice_ = std::make_unique<BoutonGUI>(
-          W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
-          avecToucheIndice(traduire("MontreMoi")),
-          surClic([this] { demande_ = Demande::Indice; }),
-          0);
+      boutonIndice_ =
+          std::make_unique<BoutonGUI>(W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
+                                      avecToucheIndice(traduire("MontreMoi")),
+                                      surClic([this] { demande_ = Demande::Indice; }), 0);
       journal("Indice proposé");
     }
   }
