@@ -103,12 +103,8 @@ struct Galerie {
                       "\xab guillemets \xbb.",
                       nullptr, 0);
     ajouter<BoutonGUI>(x0 + 10, y0 + 150, 130, "Bouton", nullptr, 0);
-    boutonChoix = ajouter<BoutonGUI>(
-        x0 + 150, y0 + 150, 140, "Choisir couleur",
-        [this](ZoneGUI*, int, int type, int, int) {
-          if (type == EV_RELACHE) ouvrirChoix();
-        },
-        0);
+    boutonChoix = ajouter<BoutonGUI>(x0 + 150, y0 + 150, 140, "Choisir couleur",
+                                     surClic([this] { ouvrirChoix(); }), 0);
     ajouter<CheckGUI>(x0 + 10, y0 + 180, 130, "Coch\xe9", true, nullptr, 0);
     ajouter<CheckGUI>(x0 + 150, y0 + 180, 140, "Pas coch\xe9", false, nullptr, 0);
     ajouter<LabelGUI>(x0 + 10, y0 + 210, 120, "Nombre :", nullptr, 0);

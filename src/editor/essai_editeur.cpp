@@ -45,12 +45,8 @@ class MiseAEcart {
 EssaiEditeur::EssaiEditeur(int largeurEcran, int hauteurEcran)
     : largeurEcran_(largeurEcran), hauteurEcran_(hauteurEcran) {
   const std::string texte = traducteur ? traducteur->traduire("Essai") : "Essai";
-  bouton_ = std::make_unique<BoutonGUI>(
-      largeurEcran - LargeurBouton - 1, hauteurEcran - 30, LargeurBouton, texte,
-      [this](ZoneGUI*, int, int type, int, int) {
-        if (type == EV_RELACHE) demander();
-      },
-      0);
+  bouton_ = std::make_unique<BoutonGUI>(largeurEcran - LargeurBouton - 1, hauteurEcran - 30,
+                                        LargeurBouton, texte, surClic([this] { demander(); }), 0);
 }
 
 void EssaiEditeur::choisirDepart() {

@@ -59,21 +59,17 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
                    {97, textures.texSave, CmdSauver},
                    {129, textures.texCroix, CmdQuitter}};
   for (const auto& c : commandes)
-    commandes_.push_back(std::make_unique<ImageGUI>(
-        c.x, ecranH_ - 33, 32, 32, c.texture,
-        [this](ZoneGUI*, int d, int t, int, int) {
-          if (t == EV_RELACHE) commande(d);
-        },
-        c.donnee));
+    commandes_.push_back(std::make_unique<ImageGUI>(c.x, ecranH_ - 33, 32, 32, c.texture,
+                                                    surClic([this, d = c.donnee] { commande(d); }),
+                                                    c.donnee));
   // Right of the spinner, above the command buttons: clear of the notice and of the test-play
   // button along the bottom edge.
   const auto boutonHistorique = [this](int x, const char* cle, bool enArriere) {
     return std::make_unique<BoutonGUI>(
-        x, ecranH_ - 53, 86, traduire(cle),
-        [this, enArriere](ZoneGUI*, int, int t, int, int) {
-          if (t != EV_RELACHE || (enArriere ? annuler() : refaire()) || dialogueOuvert()) return;
+        x, ecranH_ - 53, 86, traduire(cle), surClic([this, enArriere] {
+          if ((enArriere ? annuler() : refaire()) || dialogueOuvert()) return;
           journal(enArriere ? "Rien à annuler" : "Rien à refaire");
-        },
+        }),
         0);
   };
   boutonAnnuler_ = boutonHistorique(67, "Defaire", true);

@@ -30,12 +30,9 @@ uint32_t pasJoues(const Resolution& r) { return static_cast<uint32_t>(r.pas + 1)
 
 VerificationEditeur::VerificationEditeur(int largeurEcran, int hauteurEcran) {
   // Left of the test-play's button.
-  bouton_ = std::make_unique<BoutonGUI>(
-      largeurEcran - 2 * LargeurBouton - 6, hauteurEcran - 30, LargeurBouton, traduire("Verifier"),
-      [this](ZoneGUI*, int, int type, int, int) {
-        if (type == EV_RELACHE) demander();
-      },
-      0);
+  bouton_ = std::make_unique<BoutonGUI>(largeurEcran - 2 * LargeurBouton - 6, hauteurEcran - 30,
+                                        LargeurBouton, traduire("Verifier"),
+                                        surClic([this] { demander(); }), 0);
 }
 
 void VerificationEditeur::ouvrir(const Niveau& niveau, int numero) {
@@ -52,12 +49,7 @@ void VerificationEditeur::ouvrir(const Niveau& niveau, int numero) {
 void VerificationEditeur::construireRecherche() {
   dialogue_ = std::make_unique<DialogueGUI>(LargeurDialogue, HauteurDialogue);
   dialogue_->setTitre(traduire("VerifTitre") + " " + std::to_string(numero_));
-  dialogue_->ajouterBouton(
-      traduire("Ann"),
-      [this](ZoneGUI*, int, int type, int, int) {
-        if (type == EV_RELACHE) demande_ = Demande::Fermer;
-      },
-      0);
+  dialogue_->ajouterBouton(traduire("Ann"), surClic([this] { demande_ = Demande::Fermer; }), 0);
   ligne2_ = dialogue_->ajouterTexte("");
   ligne1_ = dialogue_->ajouterTexte(traduire("VerifRecherche"));
   texte2_.clear();
@@ -67,19 +59,10 @@ void VerificationEditeur::construireResultat() {
   dialogue_ = std::make_unique<DialogueGUI>(LargeurDialogue, HauteurDialogue);
   dialogue_->setTitre(traduire("VerifTitre") + " " + std::to_string(numero_));
   if (resultat_.trouvee) {
-    dialogue_->ajouterBouton(
-        traduire("Montrer"),
-        [this](ZoneGUI*, int, int type, int, int) {
-          if (type == EV_RELACHE) demande_ = Demande::Montrer;
-        },
-        0);
+    dialogue_->ajouterBouton(traduire("Montrer"), surClic([this] { demande_ = Demande::Montrer; }),
+                             0);
   }
-  dialogue_->ajouterBouton(
-      traduire("OK"),
-      [this](ZoneGUI*, int, int type, int, int) {
-        if (type == EV_RELACHE) demande_ = Demande::Fermer;
-      },
-      0);
+  dialogue_->ajouterBouton(traduire("OK"), surClic([this] { demande_ = Demande::Fermer; }), 0);
   std::string texte1, texte2;
   switch (resultat_.fin) {
     case FinRecherche::Gagnee:

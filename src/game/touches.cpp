@@ -3,40 +3,20 @@
 #include <SDL.h>
 
 #include "platform/options.h"
+#include "platform/touches_options.h"
 
-namespace {
+static_assert(NombreActionsJeu == NombreTouchesJeu, "one options key per action");
+static_assert(static_cast<int>(ActionJeu::Recommencer) == ToucheJeuRecommencer &&
+                  static_cast<int>(ActionJeu::Pause) == ToucheJeuPause,
+              "the options' keys in the order of the actions");
 
-int32_t Options::*champ(ActionJeu action) {
-  switch (action) {
-    case ActionJeu::Gauche: return &Options::ToucheGauche;
-    case ActionJeu::Droite: return &Options::ToucheDroite;
-    case ActionJeu::Bombe: return &Options::ToucheBombe;
-    case ActionJeu::Recommencer: return &Options::ToucheRecommencer;
-    case ActionJeu::Pause: break;
-  }
-  return &Options::TouchePause;
-}
+const char* cleOptionTouche(ActionJeu action) { return cleToucheJeu(static_cast<int>(action)); }
 
-bool estSymbole(int32_t s) { return s > 0 && s < SDLK_LAST; }
-
-}  // namespace
-
-const char* cleOptionTouche(ActionJeu action) {
-  switch (action) {
-    case ActionJeu::Gauche: return "ToucheGauche";
-    case ActionJeu::Droite: return "ToucheDroite";
-    case ActionJeu::Bombe: return "ToucheBombe";
-    case ActionJeu::Recommencer: return "ToucheRecommencer";
-    case ActionJeu::Pause: break;
-  }
-  return "TouchePause";
-}
-
-int32_t toucheParDefaut(ActionJeu action) { return Options().*champ(action); }
+int32_t toucheParDefaut(ActionJeu action) { return toucheJeuParDefaut(static_cast<int>(action)); }
 
 int32_t toucheDe(ActionJeu action, const Options& o) {
-  const int32_t s = o.*champ(action);
-  return estSymbole(s) ? s : toucheParDefaut(action);
+  const int32_t s = toucheJeu(o, static_cast<int>(action));
+  return estSymboleTouche(s) ? s : toucheParDefaut(action);
 }
 
 int32_t toucheDe(ActionJeu action) { return toucheDe(action, options); }

@@ -11,9 +11,10 @@ struct Touches {
 
 class Options;
 
-// What the player may bind a key to (the options screen, "Touche..." keys of the options file).
-enum class ActionJeu { Gauche, Droite, Bombe, Recommencer, Pause };
-constexpr int NombreActionsJeu = 5;
+// What the player may bind a key to (the options screen, "Touche..." keys of the options file;
+// one key per action, platform/touches_options.h).
+enum class ActionJeu { Gauche, Droite, Bombe, Recommencer, Pause, Indice };
+constexpr int NombreActionsJeu = 6;
 
 // The options key and the default key symbol (SDLK_*) of an action.
 const char* cleOptionTouche(ActionJeu action);

@@ -27,3 +27,14 @@ constexpr int EV_CHOIX = 1201;    // ListGUI: an item was chosen, x = its index
 // or notification code, and the position relative to that zone (or the values stated above).
 // A plain function or a lambda; it may delete its own widget (the widget stops at once).
 using RappelGUI = std::function<void(ZoneGUI* zone, int donnee, int type, int x, int y)>;
+
+// The callback of a button that only acts when clicked: `action` runs on a completed click
+// (EV_RELACHE), every other event is ignored. `aussi`, when given, first sees every event (a
+// help line following the pointer, say). The action may delete the widget.
+inline RappelGUI surClic(std::function<void()> action, RappelGUI aussi = RappelGUI()) {
+  return [action = std::move(action), aussi = std::move(aussi)](ZoneGUI* z, int d, int type, int x,
+                                                                int y) {
+    if (aussi) aussi(z, d, type, x, y);
+    if (type == EV_RELACHE && action) action();
+  };
+}

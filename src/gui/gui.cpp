@@ -41,14 +41,17 @@ ZoneGUI* Gui::zoneSous(int x, int y) const {
   return trouve;
 }
 
+// Only the zone that goes loses the hover or the focus: a notice timing out or a list row
+// rebuilt elsewhere must not take the keys from a text field, nor make the next press over a
+// still pointer look like an entry (which would not count as the start of a click).
 void Gui::oublierZone(ZoneGUI* zone) {
   if (zone && zoneSurvol_ == zone) {
     survolSupprime_ = true;
     xSupprime_ = xDernier_;
     ySupprime_ = yDernier_;
+    zoneSurvol_ = nullptr;
   }
-  zoneSurvol_ = nullptr;
-  zoneFocus_ = nullptr;
+  if (zoneFocus_ == zone) zoneFocus_ = nullptr;
   if (zoneVisee_ == zone) zoneVisee_ = nullptr;
   auto i = std::find(zones_.begin(), zones_.end(), zone);
   if (i != zones_.end()) *i = nullptr;

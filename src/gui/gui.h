@@ -6,10 +6,8 @@
 // A screen's life with the toolkit (the global `gui` exists from start-up to shutdown; widgets
 // are made only while it exists, and each screen deletes the widgets it made before it returns):
 //   int choix = 0;
-//   auto ok = std::make_unique<BoutonGUI>(10, 20, 80, "OK", [&](ZoneGUI*, int donnee, int type,
-//                                                              int, int) {
-//     if (type == EV_RELACHE) choix = donnee;   // record the choice; act after the event
-//   }, 1);
+//   auto ok = std::make_unique<BoutonGUI>(10, 20, 80, "OK", surClic([&] { choix = 1; }), 1);
+//   // surClic: the action runs on a completed click; record the choice, act after the event.
 //   bouclerEcran(...) hands every event to gui->gererEvenement and draws gui->dessiner over the
 //   screen's frame (screens/boucle_ecran.h); the screen acts on `choix` in its own handlers.
 // Texts are bytes (accented letters as Windows-1252) with inline markup (gui/mise_en_page.h).

@@ -5,7 +5,8 @@
 // zone()->setTexte(...), move it with zone()->setPropriete(PROP_X, ...).
 //
 // Every mouse event of the widget reaches its callback (EV_ENTREE, EV_SORTIE, EV_APPUI,
-// EV_REPETE, EV_RELACHE = the click, EV_DESSINE); screens act on EV_RELACHE.
+// EV_REPETE, EV_RELACHE = the click, EV_DESSINE); screens act on the click through surClic
+// (gui/evenements.h).
 #include <memory>
 #include <string>
 

@@ -43,7 +43,7 @@ enum ProprieteZone : int32_t {
 
 class ZoneGUI {
  public:
-  ~ZoneGUI();  // empties its slot in the manager and clears the manager's hover and focus
+  ~ZoneGUI();  // empties its slot in the manager; the hover or the focus, if it held one
   ZoneGUI(const ZoneGUI&) = delete;
   ZoneGUI& operator=(const ZoneGUI&) = delete;
 

@@ -83,5 +83,6 @@ bool redemarrageNecessaire(const Options& avant, const Options& apres) {
   sansReglagesVivants.ToucheBombe = avant.ToucheBombe;
   sansReglagesVivants.ToucheRecommencer = avant.ToucheRecommencer;
   sansReglagesVivants.TouchePause = avant.TouchePause;
+  sansReglagesVivants.ToucheIndice = avant.ToucheIndice;
   return sansReglagesVivants != avant;
 }

@@ -6,6 +6,7 @@
 
 #include "base/journal.h"
 #include "platform/repertoires.h"
+#include "platform/touches_options.h"
 #include "base/ecriture_atomique.h"
 #include "base/fichiers.h"
 #include "base/texte.h"
@@ -51,6 +52,7 @@ const Cle CLES[] = {
     {"ToucheBombe", &Options::ToucheBombe, nullptr, nullptr},
     {"ToucheRecommencer", &Options::ToucheRecommencer, nullptr, nullptr},
     {"TouchePause", &Options::TouchePause, nullptr, nullptr},
+    {"ToucheIndice", &Options::ToucheIndice, nullptr, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -93,12 +95,13 @@ void Options::defauts() {
   Langue = LangueParDefaut;
   VolumeMusique = 100;
   VolumeEffets = 100;
-  // SDL's key symbols: left and right arrows, space, "r", Escape.
+  // SDL's key symbols: left and right arrows, space, "r", Escape, "h".
   ToucheGauche = 276;
   ToucheDroite = 275;
   ToucheBombe = 32;
   ToucheRecommencer = 114;
   TouchePause = 27;
+  ToucheIndice = 104;
 }
 
 void Options::charger() {
@@ -152,6 +155,8 @@ void Options::chargerDepuis(const std::string& chemin) {
       }
     }
   }
+  // A hand-edited file may give one key to two actions: one of them could never act.
+  for (const std::string& ligne : reparerTouches(*this)) journal(ligne);
 }
 
 bool Options::sauvegarder(RaisonEcriture* raison) const {
@@ -324,5 +329,5 @@ bool Options::operator==(const Options& o) const {
          Langue == o.Langue && VolumeMusique == o.VolumeMusique && VolumeEffets == o.VolumeEffets &&
          ToucheGauche == o.ToucheGauche && ToucheDroite == o.ToucheDroite &&
          ToucheBombe == o.ToucheBombe && ToucheRecommencer == o.ToucheRecommencer &&
-         TouchePause == o.TouchePause;
+         TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice;
 }

@@ -31,12 +31,14 @@ class Options {
   // Sound volumes in percent (0..100), applied at once; a file without them gives 100.
   int32_t VolumeMusique;
   int32_t VolumeEffets;
-  // The play keys, as SDL key symbols (SDLK_*): arrows, space, R and Escape by default.
+  // The play keys, as SDL key symbols (SDLK_*): arrows, space, R, Escape and H by default; one
+  // action per key (platform/touches_options.h, applied when the file is read).
   int32_t ToucheGauche;
   int32_t ToucheDroite;
   int32_t ToucheBombe;
   int32_t ToucheRecommencer;
   int32_t TouchePause;
+  int32_t ToucheIndice;  // the hint, once offered
 
   Options();
 

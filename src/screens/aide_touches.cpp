@@ -7,10 +7,10 @@
 #include "gui/saisie.h"
 
 std::string ligneAideTouches() {
-  static const char* const Cles[NombreActionsJeu] = {"TGauche", "TDroite", "TBombe", "TRecommencer",
-                                                     "TPause"};
+  // The keys that always act; the hint's key shows on its own button when it is offered.
+  static const char* const Cles[] = {"TGauche", "TDroite", "TBombe", "TRecommencer", "TPause"};
   std::string ligne;
-  for (int i = 0; i < NombreActionsJeu; ++i) {
+  for (int i = 0; i < static_cast<int>(sizeof Cles / sizeof *Cles); ++i) {
     const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(static_cast<ActionJeu>(i))));
     if (!ligne.empty()) ligne += "   ";
     ligne += (traducteur ? traducteur->traduire(Cles[i]) : std::string(Cles[i])) + " <cffdd77>" +

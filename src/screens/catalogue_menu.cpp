@@ -58,12 +58,8 @@ void CatalogueMenu::basculerSaisieNom() {
       0);
   champ_->setCaracteresPermis(CaracteresNomNiveau);
   raison_ = std::make_unique<LabelGUI>(151, 234, 235, "", RappelGUI(), 0);
-  confirmer_ = std::make_unique<BoutonGUI>(
-      321, 256, 60, traducteur->traduire("OK"),
-      [this](ZoneGUI*, int, int type, int, int) {
-        if (type == EV_RELACHE) validerNom();
-      },
-      0);
+  confirmer_ = std::make_unique<BoutonGUI>(321, 256, 60, traducteur->traduire("OK"),
+                                           surClic([this] { validerNom(); }), 0);
   gui->setZoneFocus(champ_->zone());
   journal("Saisie du nom ouverte");
 }

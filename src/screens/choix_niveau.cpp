@@ -53,11 +53,10 @@ void ChoixNiveau::suivre(const std::string& chemin, bool visible) {
       ligne += " gagné " + texteSecondes(record->second);
     }
     journal(ligne);
-    const RappelGUI choisir = [this, n](ZoneGUI*, int, int type, int, int) {
-      if (type != EV_RELACHE) return;
+    const RappelGUI choisir = surClic([this, n] {
       premier_ = n;
       resultat_ = MenuJouer;
-    };
+    });
     boutons_.push_back(std::make_unique<BoutonGUI>(X, y, Largeur, texte, choisir, n));
     y += PasLigne;
   }

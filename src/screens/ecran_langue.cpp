@@ -30,16 +30,14 @@ bool ecranLangue() {
   liste->rafraichir();
 
   bool fini = false;
-  auto ok = std::make_unique<BoutonGUI>(
-      W / 2 + 50, H / 2 + 150, 50, "OK",
-      [&](ZoneGUI*, int, int type, int, int) {
-        if (type != EV_RELACHE || fini) return;
-        const int32_t i = liste->selection();
-        if (i < 0 || i >= static_cast<int32_t>(langues.size())) return;  // empty list
-        choisirLangue(langues[i].code);
-        fini = true;
-      },
-      0);
+  const auto valider = [&] {
+    if (fini) return;
+    const int32_t i = liste->selection();
+    if (i < 0 || i >= static_cast<int32_t>(langues.size())) return;  // empty list
+    choisirLangue(langues[i].code);
+    fini = true;
+  };
+  auto ok = std::make_unique<BoutonGUI>(W / 2 + 50, H / 2 + 150, 50, "OK", surClic(valider), 0);
 
   GestionnairesEcran ecran;
   // Escape goes back to the menu with the language unchanged.

@@ -19,6 +19,7 @@
 #include "gui/widgets.h"
 #include "platform/choix_options.h"
 #include "platform/options.h"
+#include "platform/touches_options.h"
 #include "render/glext.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
@@ -46,8 +47,8 @@ namespace {
 int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 : v / 10 * 10; }
 
 // The play keys' rows, in the order of ActionJeu.
-const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche", "TDroite", "TBombe",
-                                                           "TRecommencer", "TPause"};
+const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche",      "TDroite", "TBombe",
+                                                           "TRecommencer", "TPause",  "TIndice"};
 
 std::string nomTouche(int32_t symbole) {
   const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
@@ -79,7 +80,7 @@ int ecranOptions() {
   panneau->setPropriete(PROP_HAUTEUR, 460);
 
   // The help line at the bottom of the panel: one sentence about the item under the pointer.
-  auto ligneAide = std::make_unique<LabelGUI>(20, 404, 600, "", RappelGUI(), 0);
+  auto ligneAide = std::make_unique<LabelGUI>(20, 407, 600, "", RappelGUI(), 0);
   auto aide = [&](const char* cle) -> RappelGUI {
     const std::string texte = "<c99ccff>" + traducteur->traduire(std::string("Aide") + cle);
     return [&ligneAide, texte](ZoneGUI*, int, int type, int, int) {
@@ -165,36 +166,73 @@ int ecranOptions() {
   IntGUI* nombreEffets = volume(240, "VolumeEffets", 1, volumeEffets, "Volume effets ");
 
   // The play keys: a click on a key's button waits for the next key pressed, which takes the
-  // place (any key, Escape included).
+  // place. Escape gives the wait up; Enter and the keys the play screen keeps are refused; a key
+  // another action holds is swapped with it (the help line says so): one key, one action.
   int32_t touches[NombreActionsJeu];
   BoutonGUI* boutonsTouches[NombreActionsJeu] = {};
   int attenteTouche = -1;
+  auto montrerTouche = [&](int i) { boutonsTouches[i]->zone()->setTexte(nomTouche(touches[i])); };
   for (int i = 0; i < NombreActionsJeu; ++i) {
     const auto action = static_cast<ActionJeu>(i);
     touches[i] = toucheDe(action);
-    const int y = 300 + 20 * i;
+    const int y = 290 + 19 * i;
     label(350, y, 120, ClesLibellesTouches[i], "Touche");
     const RappelGUI aideTouche = aide("Touche");
-    auto b = std::make_unique<BoutonGUI>(
-        470, y, 130, nomTouche(touches[i]),
-        [&, i, aideTouche](ZoneGUI* z, int d, int type, int x, int yy) {
-          aideTouche(z, d, type, x, yy);
-          if (type != EV_RELACHE) return;
-          if (attenteTouche >= 0)
-            boutonsTouches[attenteTouche]->zone()->setTexte(nomTouche(touches[attenteTouche]));
-          attenteTouche = i;
-          boutonsTouches[i]->zone()->setTexte("<cffdd77>" + traducteur->traduire("AppuyezTouche"));
-        },
-        0);
+    auto b =
+        std::make_unique<BoutonGUI>(470, y, 130, nomTouche(touches[i]),
+                                    surClic(
+                                        [&, i] {
+                                          if (attenteTouche >= 0) montrerTouche(attenteTouche);
+                                          attenteTouche = i;
+                                          boutonsTouches[i]->zone()->setTexte(
+                                              "<cffdd77>" + traducteur->traduire("AppuyezTouche"));
+                                        },
+                                        aideTouche),
+                                    0);
     boutonsTouches[i] = b.get();
     widgets.push_back(std::move(b));
   }
-
-  const RappelGUI bouton = [&](ZoneGUI*, int donnee, int type, int, int) {
-    if (type == EV_RELACHE && resultat == 0) resultat = donnee;
+  auto capturerTouche = [&](int32_t touche) {
+    const int i = attenteTouche;
+    attenteTouche = -1;
+    const std::string cle = cleOptionTouche(static_cast<ActionJeu>(i));
+    if (touche == SDLK_ESCAPE) {
+      montrerTouche(i);
+      journal("Touche " + cle + " : saisie annulée");
+      return;
+    }
+    int autre = -1;
+    VerdictTouche verdict = jugerTouche(touches, i, touche, &autre);
+    // A swap must leave the other action a key it may have.
+    if (verdict == VerdictTouche::Prise && toucheReservee(autre, touches[i]))
+      verdict = VerdictTouche::Reservee;
+    if (verdict == VerdictTouche::Reservee) {
+      montrerTouche(i);
+      ligneAide->zone()->setTexte("<cff9977>" + t("ToucheReservee"));
+      journal("Touche " + cle + " refusée : " + std::to_string(touche));
+      return;
+    }
+    if (verdict == VerdictTouche::Prise) {
+      touches[autre] = touches[i];
+      montrerTouche(autre);
+      ligneAide->zone()->setTexte("<cffdd77>" + t("TouchesEchangees"));
+      journal(std::string("Touche ") + cleOptionTouche(static_cast<ActionJeu>(autre)) + " = " +
+              std::to_string(touches[autre]) + " (échangée avec " + cle + ")");
+    }
+    touches[i] = touche;
+    montrerTouche(i);
+    journal("Touche " + cle + " = " + std::to_string(touche));
   };
-  widgets.push_back(std::make_unique<BoutonGUI>(240, 430, 50, t("OK"), bouton, OptionsConfirmees));
-  widgets.push_back(std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton, OptionsRetour));
+
+  const auto bouton = [&](int donnee) {
+    return surClic([&resultat, donnee] {
+      if (resultat == 0) resultat = donnee;
+    });
+  };
+  widgets.push_back(std::make_unique<BoutonGUI>(240, 430, 50, t("OK"), bouton(OptionsConfirmees),
+                                                OptionsConfirmees));
+  widgets.push_back(
+      std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton(OptionsRetour), OptionsRetour));
 
   // A save that failed: said in a dialog, and the screen stays so the player can go back.
   std::unique_ptr<DialogueGUI> erreur;
@@ -207,12 +245,7 @@ int ecranOptions() {
     fermerErreur();
     erreur = std::make_unique<DialogueGUI>(360, 100);
     erreur->setTitre(t("OptionsNonSauvees"));
-    erreur->ajouterBouton(
-        t("OK"),
-        [&](ZoneGUI*, int, int type, int, int) {
-          if (type == EV_RELACHE) fermerErreur();
-        },
-        0);
+    erreur->ajouterBouton(t("OK"), surClic([&] { fermerErreur(); }), 0);
     erreur->ajouterTexte(t("OptionsGardees"));
     erreur->ajouterTexte(t(cleRaisonEcriture(raison)));
     journal(std::string("Options non sauvegardees : ") + cleRaisonEcriture(raison));
@@ -242,6 +275,7 @@ int ecranOptions() {
     copie.ToucheBombe = touches[2];
     copie.ToucheRecommencer = touches[3];
     copie.TouchePause = touches[4];
+    copie.ToucheIndice = touches[5];
     return copie;
   };
 
@@ -250,11 +284,7 @@ int ecranOptions() {
     if (e.type != SDL_KEYDOWN) return;
     const SDLKey touche = e.key.keysym.sym;
     if (attenteTouche >= 0) {
-      touches[attenteTouche] = touche;
-      boutonsTouches[attenteTouche]->zone()->setTexte(nomTouche(touche));
-      journal(std::string("Touche ") + cleOptionTouche(static_cast<ActionJeu>(attenteTouche)) +
-              " = " + std::to_string(touche));
-      attenteTouche = -1;
+      capturerTouche(touche);
       return;
     }
     if (touche != SDLK_ESCAPE) return;
@@ -284,6 +314,7 @@ int ecranOptions() {
       options.ToucheBombe = copie.ToucheBombe;
       options.ToucheRecommencer = copie.ToucheRecommencer;
       options.TouchePause = copie.TouchePause;
+      options.ToucheIndice = copie.ToucheIndice;
       resultat = OptionsEnregistrees;
     }
     return true;

@@ -343,7 +343,7 @@ class PartieNiveau {
         else if (!estToucheEntree(t)) codeOuCaractere(k);
         break;
       case Phase::Pause:
-        if (t == SDLK_h) demande_ = Demande::Indice;
+        if (estToucheIndice(t)) demande_ = Demande::Indice;
         else if (estTouchePause(t)) fermerPause();
         else if (estToucheRecommencer(t)) {
           if (avantPause_ == Phase::EnJeu) recommencer();
@@ -355,7 +355,7 @@ class PartieNiveau {
         if (estTouchePause(t) || estToucheRecommencer(t)) rendreNiveau();
         break;
       case Phase::Resultat:
-        if (t == SDLK_h && boutonIndice_) demande_ = Demande::Indice;
+        if (estToucheIndice(t) && boutonIndice_) demande_ = Demande::Indice;
         else if (estToucheEntree(t)) {
           if (!boutonTropTot(deManette)) entreeResultat();
         } else if (estTouchePause(t)) allerAuMenu();
@@ -527,11 +527,8 @@ class PartieNiveau {
     const int W = gui ? gui->largeur : options.resXSure();
     const int H = gui ? gui->hauteur : options.resYSure();
     boutonIndice_ = std::make_unique<BoutonGUI>(
-        W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200, traduire("MontreMoi"),
-        [this](ZoneGUI*, int, int type, int, int) {
-          if (type == EV_RELACHE) demande_ = Demande::Indice;
-        },
-        0);
+        W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
+        avecToucheIndice(traduire("MontreMoi")), surClic([this] { demande_ = Demande::Indice; }), 0);
     journal("Indice proposé");
   }
 

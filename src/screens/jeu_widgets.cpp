@@ -21,8 +21,7 @@ std::string traduire(const char* cle) { return traducteur ? traducteur->traduire
 
 // The quit button: the level counts as lost (unless a result is already there: the first one
 // stays) and the action thread stops at its next step.
-void surQuitter(ZoneGUI*, int, int type, int, int) {
-  if (type != EV_RELACHE) return;
+void surQuitter() {
   donneesAction.arret = true;
   donneesAction.proposerResultat(Perdu);
 }
@@ -74,7 +73,8 @@ void WidgetsNiveau::commencer() {
   // The whole level leaves a band free at the bottom: the hint sits there, off the cells.
   w_->depart =
       std::make_unique<BoutonGUI>(rx / 2 - 150, ry - 26, 300, traduire("Start"), nullptr, 0);
-  w_->quitter = std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surQuitter, 0);
+  w_->quitter =
+      std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surClic(surQuitter), 0);
   // The keys as the options bind them, under the start hint.
   w_->touches =
       std::make_unique<LabelGUI>(rx / 2 - 300, ry - 46, 600, ligneAideTouches(), nullptr, 0);
@@ -108,8 +108,8 @@ void WidgetsNiveau::recommencer() {
   w_->temps.reset();
   w_->fondTemps.reset();
   if (!w_->quitter)
-    w_->quitter =
-        std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"), surQuitter, 0);
+    w_->quitter = std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"),
+                                              surClic(surQuitter), 0);
 }
 
 bool WidgetsNiveau::bombesVisibles() const { return w_->bombes != nullptr; }

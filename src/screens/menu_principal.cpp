@@ -69,15 +69,14 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
 
   // Play, Opt, Langue, Quit and the links: a click sets the result to the choice's data; Edit
   // only while the selected file may be edited.
-  const RappelGUI choisir = [&](ZoneGUI*, int donnee, int type, int, int) {
-    if (type != EV_RELACHE) return;
-    if (donnee == MenuEditer && !catalogue.selectionModifiable()) return;
-    if (donnee == MenuJouer && !catalogue.selection()) return;  // nothing to play
-    resultat = donnee;
+  const auto choisir = [&](int donnee) {
+    return surClic([&, donnee] {
+      if (donnee == MenuEditer && !catalogue.selectionModifiable()) return;
+      if (donnee == MenuJouer && !catalogue.selection()) return;  // nothing to play
+      resultat = donnee;
+    });
   };
-  const RappelGUI nouveau = [&](ZoneGUI*, int, int type, int, int) {
-    if (type == EV_RELACHE) catalogue.basculerSaisieNom();
-  };
+  const RappelGUI nouveau = surClic([&] { catalogue.basculerSaisieNom(); });
 
   struct Choix {
     GLuint texture;
@@ -98,7 +97,7 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
   LabelGUI* labelEditer = nullptr;
   LabelGUI* labelLangue = nullptr;
   for (const Choix& c : choix) {
-    const RappelGUI& rappel = c.donnee == MenuNouveau ? nouveau : choisir;
+    const RappelGUI rappel = c.donnee == MenuNouveau ? nouveau : choisir(c.donnee);
     auto icone = std::make_unique<ImageGUI>(32, c.yIcone, 32, 32, c.texture, rappel, c.donnee);
     auto label = std::make_unique<LabelGUI>(66, c.yLabel, 100, c.texte, rappel, c.donnee);
     if (c.donnee == MenuEditer) {
@@ -112,8 +111,10 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
   widgets.push_back(std::make_unique<ImageGUI>(16, 16, 256, 64, textures.texTitre, RappelGUI(), 0));
   widgets.push_back(
       std::make_unique<LabelGUI>(W - 500, H - 20, 640, ligneCredits(), RappelGUI(), 0));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir, MenuLienManuel));
-  widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir, MenuLienCredits));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 480, H - 20, 140, "", choisir(MenuLienManuel),
+                                               MenuLienManuel));
+  widgets.push_back(std::make_unique<LabelGUI>(W - 125, H - 20, 125, "", choisir(MenuLienCredits),
+                                               MenuLienCredits));
 
   catalogue.construireListe();
 

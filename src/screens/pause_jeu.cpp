@@ -8,6 +8,7 @@
 #include "gui/widgets.h"
 #include "platform/options.h"
 #include "screens/jeu_widgets.h"
+#include "screens/touches_jeu.h"
 
 namespace {
 
@@ -48,13 +49,15 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
   for (const Choix& c : choix) {
     // The action runs after the click is over; it may close this panel, so it is copied first.
     std::function<void()>* action = c.action;
-    const RappelGUI rappel = [action](ZoneGUI*, int, int type, int, int) {
-      if (type != EV_RELACHE || !*action) return;
+    const RappelGUI rappel = surClic([action] {
+      if (!*action) return;
       const std::function<void()> a = *action;
       a();
-    };
+    });
+    const std::string texte =
+        action == &w_->actions.indice ? avecToucheIndice(traduire(c.cle)) : traduire(c.cle);
     w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb, LargeurBouton,
-                                                      traduire(c.cle), rappel, 0));
+                                                      texte, rappel, 0));
     yb += PasBouton;
   }
 }

@@ -3,9 +3,15 @@
 // key map can replace the fixed keys without touching the screen.
 #include <SDL.h>
 
+#include <string>
+
 // The current level back to its start at once: the bound key (R unless rebound), or Backspace.
 bool estToucheRecommencer(SDLKey touche);
 // The pause panel opens and closes: the bound key (Escape unless rebound), or Escape.
 bool estTouchePause(SDLKey touche);
 // Enter, of either keyboard part.
 bool estToucheEntree(SDLKey touche);
+// The hint, once offered: the bound key (H unless rebound).
+bool estToucheIndice(SDLKey touche);
+// A hint button's text followed by its key: "Show me (H)".
+std::string avecToucheIndice(const std::string& texte);

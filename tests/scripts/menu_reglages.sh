@@ -17,7 +17,7 @@ ouvrir_options() {  # n-th time
 case_ips() { cliquer 359 100; }            # AfficheIPS at (350, 90)
 bouton_ok() { cliquer 265 440; }            # OK at (240, 430), 50 wide
 musique_moins() { cliquer 185 220; }        # music volume's "-" at (180, 210)
-touche_droite() { cliquer 535 330; }        # the Right key's button at (470, 320), 130 wide
+touche_droite() { cliquer 535 319; }        # the Right key's button at (470, 309), 130 wide
 
 mkdir -p "$options"  # a folder where the file should be
 demarrer

@@ -193,14 +193,37 @@ TEST_F(Routage, TouchesAuFocusSeulement) {
   EXPECT_EQ(recus_, attendu);
 }
 
-TEST_F(Routage, SupprimerUneZoneOublieSurvolEtFocus) {
-  auto a = std::make_unique<BoutonGUI>(10, 20, 80, "a", nullptr, 1);
-  BoutonGUI b(10, 60, 80, "b", nullptr, 2);
-  clic(15, 65);
-  EXPECT_EQ(g_->zoneFocus(), b.zone());
-  a.reset();  // any deletion resets hover and focus
-  EXPECT_EQ(g_->zoneFocus(), nullptr);
-  EXPECT_EQ(g_->zoneSurvol(), nullptr);
+// Deleting a zone takes the hover or the focus only from that zone: a text field keeps the keys
+// and a button under a still pointer keeps its next click when some other widget goes.
+TEST_F(Routage, SupprimerUneZoneNOublieQueSonSurvolEtSonFocus) {
+  enum Supprime { Autre, Focus, Survol };
+  struct Cas {
+    Supprime supprime;
+    bool focusGarde, survolGarde;
+  } cas[] = {{Autre, true, true}, {Focus, false, true}, {Survol, true, false}};
+  for (const Cas& c : cas) {
+    recus_.clear();
+    auto autre = std::make_unique<BoutonGUI>(200, 20, 80, "autre", nullptr, 0);
+    auto champ = std::make_unique<BoutonGUI>(10, 20, 80, "champ", enregistreur(), 1);
+    auto bouton = std::make_unique<BoutonGUI>(10, 60, 80, "bouton", enregistreur(), 2);
+    ZoneGUI* const zoneChamp = champ->zone();
+    ZoneGUI* const zoneBouton = bouton->zone();
+    clic(15, 25);
+    souris(15, 65, false);  // resting on the button; the keys stay with the field
+    recus_.clear();
+    touche('k');  // a shortcut, say, which closes some widget
+    if (c.supprime == Autre) autre.reset();
+    if (c.supprime == Focus) champ.reset();
+    if (c.supprime == Survol) bouton.reset();
+    EXPECT_EQ(g_->zoneFocus(), c.focusGarde ? zoneChamp : nullptr) << c.supprime;
+    EXPECT_EQ(g_->zoneSurvol(), c.survolGarde ? zoneBouton : nullptr) << c.supprime;
+    if (c.supprime == Survol) continue;
+    souris(15, 65, true);  // the pointer has not moved: a click like any other
+    souris(15, 65, false);
+    const std::vector<Recu> attendu = {
+        {1, EV_TOUCHE, 'k', 0}, {2, EV_APPUI, 5, 5}, {2, EV_RELACHE, 5, 5}};
+    EXPECT_EQ(std::vector<Recu>(recus_.end() - 3, recus_.end()), attendu) << c.supprime;
+  }
 }
 
 TEST_F(Routage, UnWidgetSupprimeDansSonPropreRappel) {

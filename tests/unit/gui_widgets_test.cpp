@@ -45,6 +45,31 @@ TEST_F(Widgets, LabelCliquable) {
   EXPECT_EQ(recus_.back(), (Recu{4, EV_RELACHE, 10, 10}));
 }
 
+// surClic acts on the click alone; what it is given besides sees every event, first. The action
+// may delete its own button.
+TEST_F(Widgets, SurClicNAgitQuAuClic) {
+  int clics = 0;
+  auto b = std::make_unique<BoutonGUI>(10, 20, 80, "b", nullptr, 5);
+  b->setRappel(surClic(
+                   [&] {
+                     ++clics;
+                     recus_.push_back({0, 0, 0, 0});
+                     b.reset();
+                   },
+                   enregistreur()),
+               5);
+  souris(20, 30, false);
+  souris(20, 30, true);
+  souris(15, 30, true);  // no click yet: entry, press
+  EXPECT_EQ(clics, 0);
+  souris(15, 30, false);
+  EXPECT_EQ(clics, 1);
+  EXPECT_EQ(b, nullptr);
+  const std::vector<Recu> attendu = {
+      {5, EV_ENTREE, 10, 10}, {5, EV_APPUI, 10, 10}, {5, EV_RELACHE, 5, 10}, {0, 0, 0, 0}};
+  EXPECT_EQ(recus_, attendu);
+}
+
 TEST_F(Widgets, ImageTailleEtTexture) {
   ImageGUI i(5, 6, 16, 20, 42, nullptr, 0);
   EXPECT_EQ(i.zone()->hauteur, 20);

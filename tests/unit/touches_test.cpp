@@ -3,11 +3,14 @@
 
 #include <SDL.h>
 
+#include <string>
 #include <vector>
 
 #include "game/manette.h"
 #include "game/touches.h"
 #include "platform/options.h"
+#include "platform/touches_options.h"
+#include "fixtures.h"
 
 namespace {
 
@@ -61,11 +64,127 @@ TEST(Touches, DefautsDesActions) {
   EXPECT_EQ(toucheParDefaut(ActionJeu::Bombe), SDLK_SPACE);
   EXPECT_EQ(toucheParDefaut(ActionJeu::Recommencer), SDLK_r);
   EXPECT_EQ(toucheParDefaut(ActionJeu::Pause), SDLK_ESCAPE);
+  EXPECT_EQ(toucheParDefaut(ActionJeu::Indice), SDLK_h);
+  EXPECT_STREQ(cleOptionTouche(ActionJeu::Indice), "ToucheIndice");
   EXPECT_STREQ(cleOptionTouche(ActionJeu::Recommencer), "ToucheRecommencer");
   Options o;
   for (int i = 0; i < NombreActionsJeu; ++i) {
     const auto a = static_cast<ActionJeu>(i);
     EXPECT_EQ(o.valeurCle(cleOptionTouche(a)), std::to_string(toucheParDefaut(a)));
+  }
+}
+
+// One key, one action: what the options screen lets an action take beside the others' keys.
+TEST(Touches, UneToucheUneAction) {
+  const int G = 0, B = 2, R = 3, P = 4, I = 5;
+  const struct {
+    const char* nom;
+    int action;
+    int32_t touche;
+    VerdictTouche verdict;
+    int autre;
+  } cas[] = {
+      {"libre", B, SDLK_b, VerdictTouche::Libre, -1},
+      {"la sienne", B, SDLK_SPACE, VerdictTouche::Libre, -1},
+      {"espace du recommencer", R, SDLK_SPACE, VerdictTouche::Prise, B},
+      {"la fleche du gauche", I, SDLK_LEFT, VerdictTouche::Prise, G},
+      {"h de l'indice", P, SDLK_h, VerdictTouche::Prise, I},
+      {"entree en pause", P, SDLK_RETURN, VerdictTouche::Reservee, -1},
+      {"entree du pave", R, SDLK_KP_ENTER, VerdictTouche::Reservee, -1},
+      {"echap en bombe", B, SDLK_ESCAPE, VerdictTouche::Reservee, -1},
+      {"echap en pause", P, SDLK_ESCAPE, VerdictTouche::Libre, -1},
+      {"retour arriere en indice", I, SDLK_BACKSPACE, VerdictTouche::Reservee, -1},
+      {"retour arriere en recommencer", R, SDLK_BACKSPACE, VerdictTouche::Libre, -1},
+  };
+  const Options o;
+  int32_t touches[NombreTouchesJeu];
+  for (int a = 0; a < NombreTouchesJeu; ++a) touches[a] = toucheJeu(o, a);
+  for (const auto& c : cas) {
+    int autre = -1;
+    EXPECT_EQ(jugerTouche(touches, c.action, c.touche, &autre), c.verdict) << c.nom;
+    EXPECT_EQ(autre, c.autre) << c.nom;
+  }
+}
+
+// A hand-edited file that gives one key to two actions, or a reserved key to one, is mended
+// when it is read, each change in the log; the first action keeps a key it shares.
+TEST(Touches, FichierEnConflitReparALaLecture) {
+  const struct {
+    const char* nom;
+    const char* lignes;
+    int32_t gauche, droite, bombe, recommencer, pause, indice;
+    std::vector<std::string> journal;
+  } cas[] = {
+      {"sain",
+       "ToucheBombe=98\nTouchePause=112\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_b,
+       SDLK_r,
+       SDLK_p,
+       SDLK_h,
+       {}},
+      {"espace en double",
+       "ToucheRecommencer=32\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_SPACE,
+       SDLK_r,
+       SDLK_ESCAPE,
+       SDLK_h,
+       {"Options : ToucheRecommencer = 32 déjà prise par ToucheBombe, remise à 114"}},
+      {"entree en pause",
+       "TouchePause=13\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_SPACE,
+       SDLK_r,
+       SDLK_ESCAPE,
+       SDLK_h,
+       {"Options : TouchePause = 13 refusée, remise à 27"}},
+      {"echap en bombe",
+       "ToucheBombe=27\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_SPACE,
+       SDLK_r,
+       SDLK_ESCAPE,
+       SDLK_h,
+       {"Options : ToucheBombe = 27 refusée, remise à 32"}},
+      {"pas une touche",
+       "ToucheIndice=-4\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_SPACE,
+       SDLK_r,
+       SDLK_ESCAPE,
+       SDLK_h,
+       {"Options : ToucheIndice = -4 refusée, remise à 104"}},
+      // The bomb's default is the left key's now: no key by default is safe, all go back.
+      {"defaut pris",
+       "ToucheGauche=32\nToucheBombe=32\n",
+       SDLK_LEFT,
+       SDLK_RIGHT,
+       SDLK_SPACE,
+       SDLK_r,
+       SDLK_ESCAPE,
+       SDLK_h,
+       {"Options : ToucheBombe = 32 déjà prise par ToucheGauche, remise à 32",
+        "Options : touches en conflit, toutes remises par défaut"}},
+  };
+  for (const auto& c : cas) {
+    DossierTemporaire d;
+    ecrireFichierTest(d / "options.conf", c.lignes);
+    Options o;
+    CaptureJournal capture;
+    o.chargerDepuis(d / "options.conf");
+    std::vector<std::string> reparations;
+    for (const std::string& l : capture.lignes())
+      if (l.rfind("Options : ", 0) == 0) reparations.push_back(l);
+    EXPECT_EQ(reparations, c.journal) << c.nom;
+    const int32_t attendues[] = {c.gauche, c.droite, c.bombe, c.recommencer, c.pause, c.indice};
+    for (int a = 0; a < NombreTouchesJeu; ++a)
+      EXPECT_EQ(toucheJeu(o, a), attendues[a]) << c.nom << " " << cleToucheJeu(a);
   }
 }
 

@@ -209,3 +209,18 @@ glisser() {
   sleep 0.1
   xdotool mouseup 1
 }
+
+# A level won before the game starts, as playing it would have left it: a record in the player's
+# progress file for the level file as it is now (its name and the fingerprint of its bytes).
+gagne_avant() {  # level-file level steps
+  local empreinte
+  empreinte=$(/usr/bin/python3 -c '
+import sys
+h = 14695981039346656037
+for c in open(sys.argv[1], "rb").read():
+    h = ((h ^ c) * 1099511628211) % (1 << 64)
+print("%016x" % h)' "$1") || echec "cannot read $1"
+  mkdir -p "$home/conf"
+  [ -e "$home/conf/progression.txt" ] || echo "Zarvinel progression 1" >"$home/conf/progression.txt"
+  printf '%s\t%s\t%s\t%s\n' "$(basename "$1")" "$empreinte" "$2" "$3" >>"$home/conf/progression.txt"
+}
