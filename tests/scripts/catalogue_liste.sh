@@ -18,7 +18,7 @@ ouvertures=0
 # The selected file opens in the editor (the Edit choice shows for it), then the editor is left.
 editer() {  # expected file name
   ouvertures=$((ouvertures + 1))
-  sleep 0.3
+  attendre_image
   cliquer 90 "$(menu_label_y 156)"
   attendre_ligne "^Chargement de tout .*/$1\.map$"
   attendre_ligne "^Demarre l'editeur$" "$ouvertures"
@@ -32,6 +32,7 @@ xdotool mousemove --window "$fenetre" 480 300
 touche End
 editer zz-fin
 taper "q-m"
+attendre_image
 capture catalogue-lettres
 editer q-milieu
 # Home, then two pages of (480 - 100) / 20 = 19 rows.
@@ -39,7 +40,7 @@ touche Home Next Next
 editer "k$(printf '%04d' $((2 * 19 - expedies)))"
 # Four notches of the wheel over the list scroll twelve rows; the top row is then clicked.
 xdotool mousemove --window "$fenetre" 480 "$(ligne_catalogue_y 5)" click 5 click 5 click 5 click 5
-sleep 0.3
+attendre_image
 capture catalogue-molette
 cliquer 480 "$(ligne_catalogue_y 0)"
 editer "k$(printf '%04d' $((12 - expedies)))"
