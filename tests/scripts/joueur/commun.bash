@@ -245,8 +245,9 @@ nouveau_niveau() {  # name
 }
 # A new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15 cells
 # away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels. The centre of column / row k:
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+# (In ten-thousandths of a pixel, rounded to the nearest: no process started for each cell.)
+case_x() { echo $(((3200000 + ($1 - 1) * 277128 + 5000) / 10000)); }
+case_y() { echo $(((2400000 + ($1 - 1) * 277128 + 5000) / 10000)); }
 
 # A level file's grid as rows of cell characters (the level tool's text form), and its row k.
 grille_fichier() { "$bin/tools/zv-niveau" text "$1" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
