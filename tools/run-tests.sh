@@ -53,15 +53,25 @@ fond_log=
 build_en_fond() {  # log build-args...
   fond_log=$1; shift
   echo "(building in the background: $fond_log)"
-  ( renice -n 19 -p "$BASHPID" >/dev/null; build "$@" ) >"$fond_log" 2>&1 &
+  (
+    renice -n 19 -p "$BASHPID" >/dev/null
+    debut=$SECONDS
+    build "$@"
+    rc=$?
+    echo "(build time: $((SECONDS - debut)) s)"
+    exit $rc
+  ) >"$fond_log" 2>&1 &
   fond_pid=$!
 }
-finir_en_fond() {
+finir_en_fond() {  # stage-name
   local rc=0
   local debut=$SECONDS
   wait "$fond_pid" || rc=$?
-  cat "$fond_log"
-  echo "(background build done, waited $((SECONDS - debut)) s more for it, exit $rc)"
+  # The whole output when it failed; else its end.
+  if [ "$rc" -ne 0 ]; then cat "$fond_log"; else tail -n 3 "$fond_log"; fi
+  local duree
+  duree=$(sed -n 's/^(build time: \([0-9]*\) s)$/\1/p' "$fond_log")
+  summary+=("$1 build: ${duree:-?} s in the background, $((SECONDS - debut)) s waited for it (exit $rc)")
   fond_pid=
   return $rc
 }
@@ -94,7 +104,7 @@ build() {  # dir cmake-args... -- targets...
 # 1. Normal build, everything.
 stage_debut=$SECONDS
 if build build/release -DCMAKE_BUILD_TYPE=RelWithDebInfo; then
-  echo "(release build: $((SECONDS - stage_debut)) s)"
+  summary+=("release build: $((SECONDS - stage_debut)) s")
   release_ok=1
 else
   summary+=("release: build failed"); status=1; failed=$((failed + 1))
@@ -113,8 +123,7 @@ CC=clang CXX=clang++ build_en_fond build/asan-build.log build/asan -DCMAKE_BUILD
 [ -n "$release_ok" ] && run_ctest release build/release
 
 # 2. Address + undefined behaviour.
-stage_debut=$SECONDS
-if finir_en_fond; then
+if finir_en_fond asan; then
   # 3's build runs behind the sanitizer tests.
   build_en_fond build/tsan-build.log build/tsan -DCMAKE_BUILD_TYPE=Debug -DZARVINEL_SANITIZE=thread \
     -DZARVINEL_BENCH=OFF -- zarvinel_thread_tests
@@ -133,7 +142,7 @@ else
 fi
 
 # 3. Thread sanitizer on the tests that start threads.
-if finir_en_fond; then
+if finir_en_fond tsan; then
   TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 run_ctest tsan build/tsan -L threads
 else
   summary+=("tsan: build failed"); status=1; failed=$((failed + 1))
