@@ -8,7 +8,8 @@ bin=$2
 exe="$bin/src/zarvinel"
 export ZARVINEL_SANS_DIALOGUE=1 SDL_AUDIODRIVER=dummy
 commun_dossier=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-tmp=$(mktemp -d)
+# A name of its own: a sweep of /tmp/tmp.* by anything else on the machine cannot take the log away.
+tmp=$(mktemp -d -t zarvinel-jeu.XXXXXX)
 home="$tmp/home"
 journal="$tmp/jeu.out"
 pid=
@@ -45,7 +46,11 @@ echec() {
 command -v xdotool >/dev/null || echec "xdotool is missing (tools/install-deps.sh --tests)"
 
 # How many log lines match the extended regular expression.
-compter() { grep -cE -- "$1" "$journal" 2>/dev/null || true; }
+compter() {
+  local n
+  n=$(grep -cE -- "$1" "$journal" 2>/dev/null)
+  echo "${n:-0}"
+}
 
 # The game's CPU time so far, in hundredths of a second; empty when no game of ours runs.
 temps_jeu() {
@@ -68,6 +73,7 @@ attendre_que() {  # description command...
   cpu0=$(temps_jeu)
   while :; do
     "$@" && return 0
+    [ -n "$pid" ] && [ ! -e "$journal" ] && echec "$quoi: the game's log $journal was removed"
     cpu=$(temps_jeu)
     if [ -n "$cpu" ] && [ -n "$cpu0" ]; then
       [ $((cpu - cpu0)) -lt $((attente * ticks)) ] ||
