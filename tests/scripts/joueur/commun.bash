@@ -134,11 +134,23 @@ choisir_fichier() {  # row
 }
 
 # A click at (x, y) of the window: the pointer moves there first, as a hand would.
+# The press waits for a frame drawn with the pointer there: read in the same batch of events
+# as the move, under load, it could be taken for a press elsewhere.
 cliquer() {  # x y
   xdotool mousemove --window "$fenetre" "$1" "$2" || echec "cannot move the mouse"
-  sleep 0.1
+  attendre_image
   xdotool click 1
-  sleep 0.1
+}
+
+# A click with Ctrl held (the game reads the key's state, not the click's): the key is down for
+# a frame before the press and up only after a frame has read the release.
+cliquer_ctrl() {  # x y
+  xdotool mousemove --window "$fenetre" "$1" "$2" || echec "cannot move the mouse"
+  xdotool keydown ctrl
+  attendre_image
+  xdotool click 1
+  attendre_image
+  xdotool keyup ctrl
 }
 
 # Keys go through the X server's test extension to the window under the pointer.
