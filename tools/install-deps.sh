@@ -10,7 +10,7 @@ packages=(cmake g++ pkg-config
           xdg-utils)  # xdg-open: the game opens web pages through it
 if [ "${1:-}" = "--tests" ]; then
   packages+=(googletest libgtest-dev libbenchmark-dev clang
-             xvfb xauth libgl1-mesa-dri xdotool imagemagick
+             xvfb xauth libgl1-mesa-dri xdotool imagemagick libxdamage1
              glslang-tools python3-pil python3-numpy fonts-dejavu-core
              dpkg-dev lintian appstream desktop-file-utils man-db)  # the package test
 elif [ "${1:-}" = "--generators" ]; then

@@ -17,12 +17,12 @@ attendre_ligne '^Obj : 1$'
 # A fast drag: one jump of the pointer from cell 1 to cell 6 of row 6 paints the whole line.
 y6=$(case_y 6)
 glisser "$(case_x 1)" "$y6" "$(case_x 6)" "$y6"
-sleep 0.2
+attendre_image
 y4=$(case_y 4)
 glisser "$(case_x 1)" "$y4" "$(case_x 2)" "$y4" "$(case_x 3)" "$y4"
-sleep 0.2
+attendre_image
 cliquer "$(case_x 4)" "$y4"
-sleep 0.2
+attendre_image
 
 touche ctrl+z
 attendre_ligne '^Annuler : niveau 1$'

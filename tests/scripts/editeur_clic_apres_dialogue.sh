@@ -9,7 +9,7 @@ demarrer
 nouveau_niveau clicapres
 
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.5
+attendre_image
 # A corner of the block colours (the colour box fills the right column under its label).
 cliquer $(((W - 300) / 2 + 300 - 135)) $(((H - 300) / 2 + 180))
 attendre_ligne '^formcolor for #'

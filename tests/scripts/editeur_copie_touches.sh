@@ -20,14 +20,14 @@ touche p
 attendre_ligne '^Touche p : outil 255$'
 attendre_ligne '^Obj : 255$'
 cliquer "$(case_x 2)" "$(case_y 1)"
-sleep 0.2
+attendre_image
 touche ctrl+d
 attendre_ligne '^Copie du niveau 1 : niveau 2$'
 capture editeur-copie
 
 # The properties dialog open: "7" picks nothing; Escape closes the dialog (no quit question).
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.3
+attendre_image
 touche 7
 touche Escape
 attendre_ligne '^Fermeture dialogue$'

@@ -14,20 +14,20 @@ ecart() { compare -metric AE -fuzz 10% "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | 
 
 demarrer
 nouveau_niveau panorama
-sleep 1  # the camera settles on the level
+attendre_image  # the level opens seen straight on its start: nothing to settle
 capture avant
 tenir Right 1
 tenir Down 0.6
-sleep 0.8
-capture apres
-[ "$(ecart avant apres)" -gt 15000 ] || echec "the arrow keys did not move the view"
+# The frames that show the pan, as soon as they are drawn.
+vue_deplacee() { capture apres && [ "$(ecart avant apres)" -gt 15000 ]; }
+attendre_que "the arrow keys moving the view" vue_deplacee
 
 # With the properties dialog open the arrows do not pan.
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.5
+attendre_image
 capture dialogue1
 tenir Left 0.8
-sleep 0.5
+attendre_image  # a frame drawn after the keys were let go
 capture dialogue2
 [ "$(ecart dialogue1 dialogue2)" -lt 10000 ] || echec "the view moved under the dialog"
 cliquer "$(bouton_dialogue_x 1)" $(((H - 300) / 2 + 300 - 15))

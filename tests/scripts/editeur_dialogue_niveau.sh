@@ -9,17 +9,17 @@ nouveau_niveau proprietes
 
 # Add a level after the first: the spinner shows 2.
 cliquer "$(commande_x 0)" "$(commande_y)"
-sleep 0.5
+attendre_image
 cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
 attendre_ligne '^Fermeture dialogue$'
 # The spinner's "-" back to level 1, the properties, its "+" to level 2, OK.
 spinner_y=$((H - 53 + 16))
 cliquer 6 "$spinner_y"
-sleep 0.3
+attendre_image
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.5
+attendre_image
 cliquer 59 "$spinner_y"
-sleep 0.3
+attendre_image
 capture editeur-dialogue-niveau
 cliquer "$(bouton_dialogue_x 0)" $(((H - 300) / 2 + 300 - 15))
 attendre_ligne '^Modif niv [0-9]+$'

@@ -22,13 +22,13 @@ glisser "$(case_x 1)" "$y2" "$(case_x 3)" "$y2"
 cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'
 cliquer "$(case_x 3)" "$(case_y 1)"
-sleep 0.3
+attendre_image
 xdotool mousemove --window "$fenetre" 320 100
 
 touche F5
 attendre_ligne '^Essai niveau 1$'
 attendre_ligne "^Lancement du thread d'action$"
-sleep 0.3
+attendre_image
 capture editeur-essai
 xdotool keydown Right
 attendre_ligne '^Fin essai : gagné au pas [0-9]+$'

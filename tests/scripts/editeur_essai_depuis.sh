@@ -13,7 +13,7 @@ nouveau_niveau depuis
 cliquer "$(outil_x 2)" 17
 attendre_ligne '^Obj : 2$'
 cliquer "$(case_x 5)" "$(case_y 7)"
-sleep 0.2
+attendre_image
 touche shift+F5
 attendre_ligne '^Essai : choix de la case de départ$'
 capture editeur-essai-depuis

@@ -15,7 +15,7 @@ clarte() {  # name x y
 
 demarrer
 nouveau_niveau glisser
-sleep 1  # the camera settles on the level
+attendre_image  # the level opens seen straight on its start: nothing to settle
 capture avant
 
 # 200 pixels left and 100 up, the middle button held: at 27.7 pixels a cell the view's centre
@@ -30,16 +30,16 @@ done
 sleep 0.1
 xdotool mouseup 2
 attendre_ligne '^Vue glissée : centre 8 5$'
-sleep 1.2  # the eye follows the centre
-capture apres
-[ "$(ecart avant apres)" -gt 15000 ] || echec "the middle-drag did not move the view"
+# The eye follows the centre over a few frames: the first picture that shows the move.
+vue_deplacee() { capture apres && [ "$(ecart avant apres)" -gt 15000 ]; }
+attendre_que "the middle-drag moving the view" vue_deplacee
 
 # The highlight: the cell under the pointer is lighter than with the pointer on a tool button.
 xdotool mousemove --window "$fenetre" 320 240
-sleep 0.5
+attendre_image
 capture survol
 xdotool mousemove --window "$fenetre" "$(outil_x 5)" 17
-sleep 0.5
+attendre_image
 capture outil
 a=$(clarte survol 320 240)
 b=$(clarte outil 320 240)
@@ -48,7 +48,7 @@ b=$(clarte outil 320 240)
 # The tooltips: the save button's after a short rest, then the brick tool's.
 xdotool mousemove --window "$fenetre" "$(commande_x 3)" "$(commande_y)"
 attendre_ligne '^Infobulle : Enregistrer le fichier \(Ctrl\+S\)$'
-sleep 0.2
+attendre_image
 capture infobulle
 # Its box: right of the pointer and above its button (no room below), lighter than the sky there.
 a=$(clarte infobulle 220 433)
@@ -56,7 +56,7 @@ b=$(clarte survol 220 433)
 [ "$a" -gt $((b + 60)) ] || echec "no tooltip box drawn ($a against $b without it)"
 xdotool mousemove --window "$fenetre" "$(outil_x 1)" 17
 attendre_ligne '^Infobulle : \[1\] Brique \(Maj\+glisser : rectangle, Ctrl\+clic : remplir\)$'
-sleep 0.2
+attendre_image
 capture infobulle-outil
 
 quitter_editeur  # nothing painted: it leaves without asking

@@ -30,7 +30,7 @@ cliquer "$(case_x 1)" "$(case_y 3)"
 capture editeur
 # The level's properties dialog over it (the README's picture); "Ann" changes nothing.
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.5
+attendre_image
 capture editeur-proprietes
 cliquer "$(bouton_dialogue_x 1)" $(((H - 300) / 2 + 300 - 15))
 attendre_ligne '^Fermeture dialogue$'
@@ -45,8 +45,7 @@ quitter_editeur
 
 # Listed after the shipped files, editable: Edit shows once it is selected.
 expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
-cliquer 480 "$(ligne_catalogue_y "$expedies")"
-sleep 0.3
+choisir_fichier "$expedies"
 # Played from the menu: the ball falls on the win cell.
 cliquer 90 "$(menu_label_y 220)"
 attendre_ligne '^Demarre jeu$'
@@ -60,8 +59,7 @@ attendre_ligne '^Fichier terminé$'
 attendre_ligne '^[0-9]+ langues$' 3
 
 # Opened again in the editor: one more cell, saved again; the first cells are still there.
-cliquer 480 "$(ligne_catalogue_y "$expedies")"
-sleep 0.3
+choisir_fichier "$expedies"
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne "^Demarre l'editeur$" 2
 attendre_ligne '^Chargement de tout .*atelier\.map$' 2

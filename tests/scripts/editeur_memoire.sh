@@ -22,20 +22,26 @@ synchroniser() {
   cliquer "$(outil_x 1)" 17
   attendre_ligne '^Obj : 1$' "$outils"
 }
-# n clicks over the cells, then n / 5 drags over three cells of a row, in one xdotool run.
+# n clicks over the cells, then n / 5 drags over three cells of a row, in one xdotool run. The
+# positions are worked out in the shell itself (no process per point: hundreds of them cost
+# many seconds on a loaded machine).
 peindre() {  # n
-  local n=$1 i c r args=()
+  local n=$1 i c r x y args=()
   for ((i = 0; i < n; i++)); do
     c=$((i % 11))
     r=$(((i / 11) % 9))
-    args+=(mousemove --window "$fenetre" "$(case_x "$c")" "$(case_y "$r")" click 1)
+    x=$(((32000 + (c - 1) * 2771) / 100))
+    y=$(((24000 + (r - 1) * 2771) / 100))
+    args+=(mousemove --window "$fenetre" "$x" "$y" click 1)
   done
   for ((i = 0; i < n / 5; i++)); do
     c=$((i % 9))
     r=$(((i / 9) % 9))
-    args+=(mousemove --window "$fenetre" "$(case_x "$c")" "$(case_y "$r")" mousedown 1
-           mousemove --window "$fenetre" "$(case_x $((c + 1)))" "$(case_y "$r")"
-           mousemove --window "$fenetre" "$(case_x $((c + 2)))" "$(case_y "$r")" mouseup 1)
+    x=$(((32000 + (c - 1) * 2771) / 100))
+    y=$(((24000 + (r - 1) * 2771) / 100))
+    args+=(mousemove --window "$fenetre" "$x" "$y" mousedown 1
+           mousemove --window "$fenetre" $(((32000 + c * 2771) / 100)) "$y"
+           mousemove --window "$fenetre" $(((32000 + (c + 1) * 2771) / 100)) "$y" mouseup 1)
   done
   xdotool "${args[@]}" || echec "xdotool could not paint"
 }

@@ -37,16 +37,12 @@ rectangle 4 4 2 2 capture
 attendre_ligne '^Rectangle : 9 cases$'
 cliquer "$(outil_x 4)" 17
 attendre_ligne '^Obj : 4$'
-xdotool mousemove --window "$fenetre" "$(case_x 3)" "$(case_y 3)"
-sleep 0.1
-xdotool keydown ctrl click 1 keyup ctrl
+cliquer_ctrl "$(case_x 3)" "$(case_y 3)"
 attendre_ligne '^Remplissage : 9 cases$'
 # Ctrl + click on a brick of the ring with the brick tool: already its code, nothing.
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$' 2
-xdotool mousemove --window "$fenetre" "$(case_x 1)" "$(case_y 1)"
-sleep 0.1
-xdotool keydown ctrl click 1 keyup ctrl
+cliquer_ctrl "$(case_x 1)" "$(case_y 1)"
 attendre_ligne '^Remplissage : 0 cases$'
 
 # The fill is one step, the inner rectangle another.

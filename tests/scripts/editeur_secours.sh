@@ -33,11 +33,10 @@ attendre_ligne "^Fichier temporaire abandonné supprimé : .*/vieux\.map\.tmp\.A
 # The link to a shipped level (the only row of the player so far):
 # selected, no Edit choice; a click where it would be opens nothing.
 expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
-cliquer 480 "$(ligne_catalogue_y "$expedies")"
-sleep 0.3
+choisir_fichier "$expedies"
 capture secours-lien
 cliquer 90 "$(menu_label_y 156)"
-sleep 0.5
+attendre_image  # the click was read, and did nothing
 [ "$(compter "^Demarre l'editeur$")" -eq 0 ] && [ "$(compter '^Menu : ordre')" -eq 0 ] ||
   echec "the link to a shipped level opened in the editor"
 
@@ -49,7 +48,7 @@ cliquer "$(case_x 3)" "$(case_y 3)"
 cp "$modele" "$cartes/conflit.map"
 cliquer "$(commande_x 3)" "$(commande_y)"
 attendre_ligne '^Fichier modifié depuis son ouverture : .*/conflit\.map$'
-sleep 0.3
+attendre_image
 capture secours-conflit
 cmp -s "$modele" "$cartes/conflit.map" || echec "the other game's save was overwritten"
 cliquer "$(bouton_dialogue_x 1)" "$(dialogue_y 80)"  # "other name"
@@ -69,11 +68,10 @@ attendre_fin
 # Next run: the copy loaded ("Oui") stays until a save; then closing finds a directory in its
 # place, and the levels go elsewhere.
 demarrer
-cliquer 480 "$(ligne_catalogue_y "$expedies")"  # conflit-2, first of the player's
-sleep 0.3
+choisir_fichier "$expedies"  # conflit-2, first of the player's
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne '^Copie de secours trouvée : .*/conflit-2\.map\.recup$'
-sleep 0.3
+attendre_image
 cliquer "$(bouton_dialogue_x 0)" "$(bouton_dialogue_y)"
 attendre_ligne '^Copie de secours chargée : '
 [ -f "$cartes/conflit-2.map.recup" ] || echec "the loaded recovery copy was removed before a save"
@@ -81,7 +79,7 @@ rm "$cartes/conflit-2.map.recup"
 mkdir -p "$cartes/conflit-2.map.recup/plein"
 fermer_fenetre
 attendre_ligne '^\*\*\*\*\* Erreur : copie de secours impossible : '
-sleep 0.5
+attendre_image
 capture secours-fermeture
 kill -0 "$pid" 2>/dev/null || echec "the game ended without asking"
 cliquer "$(bouton_dialogue_x 1)" "$(dialogue_y 100)"  # "elsewhere"

@@ -35,8 +35,7 @@ spinner_plus() { cliquer 59 $((H - 53 + 16)); }
 
 demarrer
 expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
-cliquer 480 "$(ligne_catalogue_y "$expedies")"
-sleep 0.3
+choisir_fichier "$expedies"
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne '^Chargement de tout .*/verif\.map$'
 
@@ -46,7 +45,7 @@ attendre_ligne '^Vérification niveau 1$'
 attendre_ligne '^Vérification : gagnable en [0-9]+ pas'
 pas=$(sed -n 's/^Vérification : gagnable en \([0-9]*\) pas.*/\1/p' "$journal" | head -n 1)
 xdotool mousemove --window "$fenetre" 320 120
-sleep 0.5
+attendre_image
 capture editeur-verification
 cliquer "$(dialogue_x 0)" "$dialogue_y"
 attendre_ligne '^Vérification : route montrée$'
@@ -57,9 +56,9 @@ attendre_ligne "^Retour à l'éditeur : niveau 1$"
 
 # Level 2 by F6: a wall in the way. While the properties dialog is open, no check.
 spinner_plus
-sleep 0.3
+attendre_image
 cliquer "$(commande_x 2)" "$(commande_y)"
-sleep 0.5
+attendre_image
 touche F6
 attendre_ligne '^Vérification refusée : dialogue ouvert$'
 touche Escape
@@ -74,7 +73,7 @@ attendre_ligne '^Fermeture vérification$'
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
 cliquer 320 240
-sleep 0.3
+attendre_image
 touche F6
 attendre_ligne '^Vérification niveau 2$' 2
 attendre_ligne "^Vérification : la balle n'a pas de départ$"
@@ -84,7 +83,7 @@ attendre_ligne '^Fermeture vérification$' 2
 # Level 3, 255 x 255: the search runs on; the Cancel button, then Escape, stop it at once, and
 # the editor stays.
 spinner_plus
-sleep 0.3
+attendre_image
 for fin in bouton echap; do
   touche F6
   attendre_ligne '^Vérification niveau 3$' "$([ $fin = bouton ] && echo 1 || echo 2)"

@@ -53,7 +53,7 @@ for essai in 1 2; do
   [ "$essai" = 2 ] || { touche Return; attendre_ligne '^Niveau recommencé$'; }
 done
 attendre_ligne '^Indice proposé$'
-sleep 0.3
+attendre_image
 capture perdu
 touche h
 attendre_ligne '^Démonstration gagnée au pas [0-9]+$'

@@ -54,7 +54,7 @@ attendre_ligne '^Fichier terminé$'
 attendre_ligne '^[0-9]+ langues$' 2
 cliquer 480 "$(ligne_catalogue_y "$rang")"
 attendre_ligne '^Choix niveau 2 gagné [0-9.]+$'
-sleep 0.3
+attendre_image
 capture choix
 fermer_fenetre
 attendre_fin

@@ -71,7 +71,7 @@ xdotool keydown Right
 sleep 0.3
 touche Escape
 attendre_ligne '^Pause au pas [0-9]+$'
-sleep 1
+attendre_image
 capture pause
 touche Escape
 attendre_ligne '^Reprise au pas [0-9]+$'

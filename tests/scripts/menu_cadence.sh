@@ -9,7 +9,7 @@ options="$home/conf/options.conf"
 ouvrir_options() {  # n-th time
   cliquer 90 "$(menu_label_y 122)"
   attendre_ligne '^Menu : ordre 254$' "$1"
-  sleep 0.3
+  attendre_image
 }
 # The menu's frame rate as the screen's loop logs it when the screen ends: "Images : N en T ms".
 ips_menu() {  # n-th screen's line

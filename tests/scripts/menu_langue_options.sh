@@ -6,7 +6,7 @@
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
 options="$home/conf/options.conf"
-ouvrir_langues() { cliquer 90 "$(menu_label_y 90)"; attendre_ligne '^Menu : ordre 255$' "$1"; sleep 0.3; }
+ouvrir_langues() { cliquer 90 "$(menu_label_y 90)"; attendre_ligne '^Menu : ordre 255$' "$1"; attendre_image; }
 bouton_ok() { cliquer $((W / 2 + 75)) $((H / 2 + 160)); }
 ligne_langue() { cliquer $((W / 2)) $((H / 2 - 150 + 2 + 20 * $1 + 10)); }  # row k of lang/liste.txt
 

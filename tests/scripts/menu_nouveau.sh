@@ -55,7 +55,7 @@ fichier=$(ls "$cartes"/*.map)
 [ "$(stat -c %s "$fichier")" -eq 245 ] || echec "the new file has $(stat -c %s "$fichier") bytes"
 grep -qx "Nouveau niveau abcdZ_9" "$journal" || echec "no log line for the new file"
 # Escape in the editor is its way back: the quit question, then "No".
-sleep 0.3
+attendre_image
 touche Escape
 attendre_ligne '^new confirm$'
 cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
@@ -64,8 +64,7 @@ attendre_ligne '^[0-9]+ langues$' 2
 # Back in the menu: the new file is the last row (after the shipped files), editable, so
 # the Edit choice shows once it is selected; the same name is refused.
 expedies=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
-cliquer 480 "$(ligne_catalogue_y "$expedies")"
-sleep 0.3
+choisir_fichier "$expedies"
 cliquer 90 "$(menu_label_y 156)"
 attendre_ligne '^Menu : ordre 3$'
 grep -q "^Demarre l'editeur$" "$journal" || echec "Edit did not start the editor"

@@ -10,7 +10,7 @@ empreinte() { [ -e "$options" ] && sha1sum "$options" | cut -d' ' -f1; stat -c %
 ouvrir_options() {  # n-th time
   cliquer 90 "$(menu_label_y 122)"
   attendre_ligne '^Menu : ordre 254$' "$1"
-  sleep 0.3
+  attendre_image
 }
 # The options screen's layout (fixed, 640 x 480): boxes at x 350, 19 pixels wide.
 case_ips() { cliquer 359 100; }            # AfficheIPS at (350, 90)

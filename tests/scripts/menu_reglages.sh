@@ -11,7 +11,7 @@ options="$home/conf/options.conf"
 ouvrir_options() {  # n-th time
   cliquer 90 "$(menu_label_y 122)"
   attendre_ligne '^Menu : ordre 254$' "$1"
-  sleep 0.3
+  attendre_image
 }
 # The options screen's layout (fixed, 640 x 480).
 case_ips() { cliquer 359 100; }            # AfficheIPS at (350, 90)
@@ -60,7 +60,7 @@ touche alt+Return
 attendre_ligne '^Plein ecran (1|impossible)'
 grep -q '^Plein ecran impossible' "$journal" && echec "$(grep '^Plein ecran' "$journal")"
 grep -qx 'Fullscreen=1' "$options" || echec "full screen not kept in the options file"
-sleep 0.5
+attendre_image
 capture plein_ecran
 touche alt+Return
 attendre_ligne '^Plein ecran 0$'
@@ -71,7 +71,7 @@ grep -q '^Demarre jeu$' "$journal" && echec "Alt+Enter started a game"
 cliquer 90 "$(menu_label_y 220)"
 attendre_ligne '^Demarre jeu$'
 attendre_ligne '^musicStart$'
-sleep 0.3
+attendre_image
 capture depart  # the start hint and the keys line under it
 touche Return
 attendre_ligne "^Lancement du thread d'action$"

@@ -34,6 +34,31 @@ struct CasPas {
   int bombesApres = 0;
 };
 
+// A failing row names itself in full, not as the bytes of the struct.
+void ecrireTouches(const Touches& t, std::ostream* os) {
+  *os << (t.gauche ? "gauche " : "") << (t.droite ? "droite " : "") << (t.espace ? "espace " : "")
+      << (t.gauche || t.droite || t.espace ? "" : "aucune ");
+}
+void ecrireEffets(const std::vector<int>& effets, std::ostream* os) {
+  *os << "{";
+  for (size_t i = 0; i < effets.size(); ++i) *os << (i ? ", " : "") << effets[i];
+  *os << "}";
+}
+void PrintTo(const CasPas& c, std::ostream* os) {
+  *os << "\"" << c.nom << "\" grid ";
+  ecrireDessin(c.grille, os);
+  *os << " ball (" << c.x << ", " << c.y << ") jump " << c.saut << " speed " << c.vx << " keys ";
+  ecrireTouches(c.touches, os);
+  *os << "-> ball (" << c.xAttendu << ", " << c.yAttendu << ") jump " << c.sautAttendu << " speed "
+      << c.vxAttendu << " result " << c.resultat << " effects ";
+  ecrireEffets(c.effets, os);
+  if (!c.grilleApres.empty()) {
+    *os << " grid after ";
+    ecrireDessin(c.grilleApres, os);
+  }
+  *os << " bombs after " << c.bombesApres;
+}
+
 const Touches Aucune{false, false, false};
 const Touches Gauche{true, false, false};
 const Touches Droite{false, true, false};
@@ -482,6 +507,12 @@ struct CasSouffle {
   uint8_t code;
   bool efface;
 };
+
+void PrintTo(const CasSouffle& c, std::ostream* os) {
+  *os << "code " << static_cast<int>(c.code) << " ('"
+      << (caractereDessine(c.code) ? caractereDessine(c.code) : '?') << "') "
+      << (c.efface ? "cleared" : "kept");
+}
 
 class Souffle : public ::testing::TestWithParam<CasSouffle> {};
 

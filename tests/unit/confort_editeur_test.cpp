@@ -28,7 +28,7 @@ std::vector<std::string> peint(Niveau n, uint8_t outil, const Cases& cases) {
   std::vector<std::string> lignes(static_cast<size_t>(n.hauteur));
   for (int l = 0; l < n.hauteur; ++l)
     for (int c = 0; c < n.largeur; ++c)
-      lignes[static_cast<size_t>(l)] += caractereDeCase(n.lireCase(c, l));
+      lignes[static_cast<size_t>(l)] += caractereDessine(n.lireCase(c, l));
   return lignes;
 }
 

@@ -1013,3 +1013,37 @@ TEST(TouchesEditeur, ChiffresEtLettres) {
     EXPECT_TRUE(o == -1 || o == OutilBalle || (o >= 0 && o < NombreOutilsCases)) << k;
   }
 }
+
+// The view is not an edit: undo and redo bring the cells back but leave every level's camera
+// where the author moved it since, the level the step changed and the others alike.
+TEST_F(Editeur, AnnulerLaisseLaVue) {
+  auto e = ouvrir();
+  e->choisirOutil(4, EV_RELACHE);
+  ASSERT_TRUE(e->peindre(3, 3));
+  e->validerHistorique();
+  Camera vues[3];
+  for (int k = 0; k < 3; ++k) {
+    e->spinner()->setValeur(k + 1);
+    Camera& c = e->courant().camera;
+    c.centreX = 7.0f + static_cast<float>(k);
+    c.centreY = 5.0f;
+    c.oeilX = c.centreX;
+    c.oeilZ = -9.0f - static_cast<float>(k);
+    vues[k] = c;
+  }
+  auto memesVues = [&](const char* quand) {
+    for (int k = 0; k < 3; ++k) {
+      const Camera& c = e->niveaux()[static_cast<size_t>(k)].camera;
+      EXPECT_FLOAT_EQ(c.centreX, vues[k].centreX) << quand << ", level " << k + 1;
+      EXPECT_FLOAT_EQ(c.centreY, vues[k].centreY) << quand << ", level " << k + 1;
+      EXPECT_FLOAT_EQ(c.oeilX, vues[k].oeilX) << quand << ", level " << k + 1;
+      EXPECT_FLOAT_EQ(c.oeilZ, vues[k].oeilZ) << quand << ", level " << k + 1;
+    }
+  };
+  ASSERT_TRUE(e->annuler());
+  EXPECT_EQ(e->niveaux()[0].lireCase(3, 3), 0);
+  memesVues("undo");
+  ASSERT_TRUE(e->refaire());
+  EXPECT_EQ(e->niveaux()[0].lireCase(3, 3), 4);
+  memesVues("redo");
+}

@@ -182,6 +182,10 @@ struct CasEntete {
   int bombes;
   bool couleursLues;
 };
+void PrintTo(const CasEntete& c, std::ostream* os) {
+  *os << "header of " << c.L << " bytes -> " << c.W << " x " << c.H << ", ball (" << c.x << ", "
+      << c.y << "), " << c.bombes << " bombs, colours " << (c.couleursLues ? "read" : "default");
+}
 
 // The end of the file is read like a record: the ball goes back to (1.5, 1.5) without jump or
 // speed, and the play state is reset; the level itself stays.

@@ -43,6 +43,20 @@ TEST(Recherche, UneVictoireTrouveeEtRejouee) {
   EXPECT_EQ(chercherPlusCourt(p, sansBombe).fin, FinRecherche::Epuisee);
 }
 
+TEST(Recherche, LaSecondeBombeAttendLaFinDuSouffle) {
+  // Two walls one cell apart: the first blast clears the first only, and the ball, shut in two
+  // cells, must wait there for the blast's timer to run out before the second bomb goes off.
+  // The same cell with the timer still running is another state: it is met again later.
+  Partie p;
+  preparee(p, {"@@@@@@@", "@.##.W@", "@@@@@@@"}, 1.5f, 1.5f, 2);
+  const Resolution r = chercherPlusCourt(p, BornesRecherche{});
+  ASSERT_TRUE(r.trouvee) << static_cast<int>(r.fin) << " after " << r.etats << " states";
+  EXPECT_GT(r.pas, 100) << "a blast lasts 100 steps: the second cannot come sooner";
+  const Issue i = p.jouer(r.script, r.pas + 10);
+  EXPECT_EQ(i.resultat, Gagne);
+  EXPECT_EQ(i.pas, r.pas);
+}
+
 TEST(Recherche, SansVictoireDansLesBornes) {
   struct Cas {
     const char* nom;

@@ -105,6 +105,13 @@ const CasVie CasVies[] = {
      {"#...#", ".....", ".....", ".....", "#...#"}},
 };
 
+void PrintTo(const CasVie& c, std::ostream* os) {
+  *os << "\"" << c.nom << "\" ";
+  ecrireDessin(c.avant, os);
+  *os << " -> ";
+  ecrireDessin(c.apres, os);
+}
+
 class Vie : public ::testing::TestWithParam<CasVie> {};
 
 TEST_P(Vie, UneGeneration) {

@@ -5,6 +5,7 @@
 
 #include "grilles_test.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/texte_niveaux.h"
 
 namespace {
 

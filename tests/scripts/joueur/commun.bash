@@ -7,14 +7,20 @@ src=$1
 bin=$2
 exe="$bin/src/zarvinel"
 export ZARVINEL_SANS_DIALOGUE=1 SDL_AUDIODRIVER=dummy
-tmp=$(mktemp -d)
+commun_dossier=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# A name of its own: a sweep of /tmp/tmp.* by anything else on the machine cannot take the log away.
+tmp=$(mktemp -d -t zarvinel-jeu.XXXXXX)
 home="$tmp/home"
 journal="$tmp/jeu.out"
 pid=
 fenetre=
-# Log lines can take long under the sanitizers: every wait has its own generous limit, and
-# returns as soon as the line is there.
+# Log lines can take long under the sanitizers and on a loaded machine. A wait's limit is counted
+# in the game's own CPU time (its threads included), not on the wall clock: a game starved of
+# the processor by other work gets the same amount of work done before a wait gives up. A wall
+# clock cap stops a wait on a game that has stopped working (waiting for an event that never
+# comes), and a game that ended with its log quiet fails the wait at once.
 attente=${ZARVINEL_ATTENTE:-60}
+attente_max=${ZARVINEL_ATTENTE_MAX:-$((attente * 3))}
 W=640
 H=480
 
@@ -40,16 +46,60 @@ echec() {
 command -v xdotool >/dev/null || echec "xdotool is missing (tools/install-deps.sh --tests)"
 
 # How many log lines match the extended regular expression.
-compter() { grep -cE -- "$1" "$journal" 2>/dev/null || true; }
+compter() {
+  local n
+  n=$(grep -cE -- "$1" "$journal" 2>/dev/null)
+  echo "${n:-0}"
+}
+
+# The game's CPU time so far, in hundredths of a second; empty when no game of ours runs.
+temps_jeu() {
+  [ -n "$pid" ] || return 0
+  local stat
+  stat=$(cat "/proc/$pid/stat" 2>/dev/null) || return 0
+  # Fields after the command name (in parentheses): state is 3, utime 14, stime 15.
+  set -- ${stat##*) }
+  [ "$1" = Z ] && return 0
+  echo $((${12} + ${13}))
+}
+
+# Calls the command (with its arguments) until it succeeds, within the limits above; on the way
+# out it tells what it waited for ($1 is the description, then the command).
+attendre_que() {  # description command...
+  local quoi=$1
+  shift
+  local debut=$SECONDS cpu0 cpu taille calme=$SECONDS derniere=-1 ticks
+  ticks=$(getconf CLK_TCK 2>/dev/null || echo 100)
+  cpu0=$(temps_jeu)
+  while :; do
+    "$@" && return 0
+    [ -n "$pid" ] && [ ! -e "$journal" ] && echec "$quoi: the game's log $journal was removed"
+    cpu=$(temps_jeu)
+    if [ -n "$cpu" ] && [ -n "$cpu0" ]; then
+      [ $((cpu - cpu0)) -lt $((attente * ticks)) ] ||
+        echec "$quoi: not there after the game ran ${attente} s of processor time"
+    elif [ $((SECONDS - debut)) -ge "$attente" ]; then
+      # No game to follow (it ended or was restarted as another process): the wall clock.
+      echec "$quoi: not there within ${attente} s"
+    fi
+    if [ -n "$pid" ] && [ -z "$cpu" ]; then
+      # Ours has ended: the log may still grow (a restarted game writes on), else give up soon.
+      taille=$(stat -c %s "$journal" 2>/dev/null || echo 0)
+      [ "$taille" != "$derniere" ] && { derniere=$taille; calme=$SECONDS; }
+      [ $((SECONDS - calme)) -lt 5 ] || { "$@" && return 0; echec "$quoi: the game ended first"; }
+    fi
+    [ $((SECONDS - debut)) -lt "$attente_max" ] ||
+      echec "$quoi: not there within ${attente_max} s (the game is not working towards it)"
+    sleep 0.05
+  done
+}
+
+# Whether the log holds at least N lines matching the expression.
+ligne_presente() { [ "$(compter "$1")" -ge "${2:-1}" ]; }
 
 # Waits until the log holds at least N lines matching the expression (default 1).
 attendre_ligne() {  # regex [N]
-  local motif=$1 n=${2:-1} i
-  for ((i = 0; i < attente * 20; i++)); do
-    [ "$(compter "$motif")" -ge "$n" ] && return 0
-    sleep 0.05
-  done
-  echec "no log line /$motif/ (wanted $n) within ${attente} s"
+  attendre_que "log line /$1/ (wanted ${2:-1})" ligne_presente "$1" "${2:-1}"
 }
 
 # Starts the game (extra arguments follow --dirhome) and waits for its main menu.
@@ -58,20 +108,49 @@ demarrer() {
   pid=$!
   attendre_ligne '^[0-9]+ langues$'
   trouver_fenetre
+  attendre_ligne '^Premiere image du menu'
 }
 
 # The game's window (the only one named Zarvinel on this display).
-trouver_fenetre() {
-  fenetre=$(timeout "$attente" xdotool search --sync --onlyvisible --name '^Zarvinel$' | head -n 1)
-  [ -n "$fenetre" ] || echec "no game window"
+fenetre_visible() {
+  fenetre=$(xdotool search --onlyvisible --name '^Zarvinel$' 2>/dev/null | head -n 1)
+  [ -n "$fenetre" ]
+}
+trouver_fenetre() { attendre_que "the game's window" fenetre_visible; }
+
+# Returns once the game has drawn two frames since the call: the first may have read its events
+# before those sent just now, the second read them and shows what they did. The frames are
+# counted as the X server receives them (tests/scripts/joueur/images.py), so a frame that looks
+# like the one before counts too. Instead of a fixed pause: a loaded machine draws slower, an idle
+# one does not wait for nothing.
+deux_images() { /usr/bin/python3 "$commun_dossier/images.py" "$fenetre" 2 1 >/dev/null 2>&1; }
+attendre_image() { attendre_que "two frames drawn" deux_images; }
+
+# Selects the catalogue's row k and waits for the frame that shows the menu following it (the
+# Edit choice appears only for a player's file, and a click on it before that frame is lost).
+choisir_fichier() {  # row
+  cliquer 480 "$(ligne_catalogue_y "$1")"
+  attendre_image
 }
 
 # A click at (x, y) of the window: the pointer moves there first, as a hand would.
+# The press waits for a frame drawn with the pointer there: read in the same batch of events
+# as the move, under load, it could be taken for a press elsewhere.
 cliquer() {  # x y
   xdotool mousemove --window "$fenetre" "$1" "$2" || echec "cannot move the mouse"
-  sleep 0.1
+  attendre_image
   xdotool click 1
-  sleep 0.1
+}
+
+# A click with Ctrl held (the game reads the key's state, not the click's): the key is down for
+# a frame before the press and up only after a frame has read the release.
+cliquer_ctrl() {  # x y
+  xdotool mousemove --window "$fenetre" "$1" "$2" || echec "cannot move the mouse"
+  xdotool keydown ctrl
+  attendre_image
+  xdotool click 1
+  attendre_image
+  xdotool keyup ctrl
 }
 
 # Keys go through the X server's test extension to the window under the pointer.
@@ -122,13 +201,9 @@ PY
 
 # Waits for the game started by `demarrer` to end; its exit code must be 0 and its log must end
 # with "Fin OK" (with "relance": hold it, since the restarted game writes on after it).
+jeu_termine() { ! kill -0 "$pid" 2>/dev/null; }
 attendre_fin() {  # [relance]
-  local i
-  for ((i = 0; i < attente * 20; i++)); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.05
-  done
-  kill -0 "$pid" 2>/dev/null && echec "the game did not end within ${attente} s"
+  attendre_que "the game's end" jeu_termine
   local rc=0
   wait "$pid" || rc=$?
   pid=
@@ -164,32 +239,33 @@ quitter_editeur() {
   confirmations=$(compter '^new confirm$')
   sorties=$(compter '^Quitter sans modification$')
   cliquer "$(commande_x 4)" "$(commande_y)"
-  local fin=$((SECONDS + 30))
-  while :; do
-    if [ "$(compter '^new confirm$')" -gt "$confirmations" ]; then
-      cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
-      break
-    fi
-    [ "$(compter '^Quitter sans modification$')" -gt "$sorties" ] && break
-    [ "$SECONDS" -lt "$fin" ] || echec "the editor neither asked nor left"
-    sleep 0.1
-  done
+  editeur_repond() {
+    [ "$(compter '^new confirm$')" -gt "$confirmations" ] ||
+      [ "$(compter '^Quitter sans modification$')" -gt "$sorties" ]
+  }
+  attendre_que "the editor's answer to quit" editeur_repond
+  if [ "$(compter '^new confirm$')" -gt "$confirmations" ]; then
+    cliquer "$(bouton_dialogue_x 1)" "$(bouton_dialogue_y)"
+  fi
   attendre_ligne '^[0-9]+ langues$' $((menus + 1))
 }
 
 # "New" in the menu, the file name typed and confirmed: returns once the editor has loaded the
 # new file.
 nouveau_niveau() {  # name
+  local ouvertes
+  ouvertes=$(compter '^Saisie du nom ouverte$')
   cliquer 90 "$(menu_label_y 188)"
-  sleep 0.3
+  attendre_ligne '^Saisie du nom ouverte$' $((ouvertes + 1))
   taper "$1"
   touche Return
   attendre_ligne "^Chargement de tout .*/$1\\.map\$"
 }
 # A new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15 cells
 # away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels. The centre of column / row k:
-case_x() { /usr/bin/python3 -c "print(round(320 + ($1 + 0.5 - 1.5) * 27.7128))"; }
-case_y() { /usr/bin/python3 -c "print(round(240 + ($1 + 0.5 - 1.5) * 27.7128))"; }
+# (In ten-thousandths of a pixel, rounded to the nearest: no process started for each cell.)
+case_x() { echo $(((3200000 + ($1 - 1) * 277128 + 5000) / 10000)); }
+case_y() { echo $(((2400000 + ($1 - 1) * 277128 + 5000) / 10000)); }
 
 # A level file's grid as rows of cell characters (the level tool's text form), and its row k.
 grille_fichier() { "$bin/tools/zv-niveau" text "$1" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
