@@ -113,7 +113,7 @@ fi
 
 # 2's build (address + undefined behaviour, with the fuzz targets: clang for libFuzzer) runs
 # behind the normal build's tests.
-san_targets=(zarvinel_unit_tests zarvinel_thread_tests zarvinel_display_tests zarvinel)
+san_targets=(zarvinel_unit_tests zarvinel_thread_tests zarvinel_display_tests zarvinel zarvinel_paquet)
 for f in tools/*.cpp; do san_targets+=("$(basename "$f" .cpp)"); done
 for f in fuzz/*.cpp; do [ -e "$f" ] && san_targets+=("$(basename "$f" .cpp)"); done
 mkdir -p build
