@@ -30,6 +30,14 @@ inline bool lireEntier(const char* texte, long& valeur) {
   return errno == 0 && *fin == '\0' && valeur >= 0 && valeur <= INT_MAX;
 }
 
+// A ratio or a share given on the command line: a number, zero or more.
+inline bool lireReel(const char* texte, double& valeur) {
+  if (!texte || !*texte) return false;
+  char* fin = nullptr;
+  valeur = std::strtod(texte, &fin);
+  return *fin == '\0' && valeur >= 0;
+}
+
 // "L", "R", "S" combined, or "-" for none.
 inline std::string texteTouches(const Touches& t) {
   std::string s;

@@ -270,14 +270,8 @@ int main(int argc, char** argv) {
                lireEntier(argv[i + 1], v) && v > 0) {
       ++i;
       (a == "--steps" ? r.pas : a == "--horizon" ? r.horizon : r.verifier) = v;
-    } else if (a == "--limit" && i + 1 < argc) {
-      char* fin = nullptr;
-      const double d = std::strtod(argv[++i], &fin);
-      if (!fin || *fin || !(d >= 0)) {
-        std::fputs(Aide, stderr);
-        return 2;
-      }
-      r.limite = d;
+    } else if (a == "--limit" && i + 1 < argc && lireReel(argv[i + 1], r.limite)) {
+      ++i;
     } else if (!a.empty() && a[0] == '-') {
       std::fputs(Aide, stderr);
       return 2;

@@ -233,14 +233,9 @@ int main(int argc, char** argv) {
       else if (a == "--random") r.aleatoires = static_cast<int>(v);
       else if (a == "--search") r.recherche = static_cast<int>(v);
       else r.etats = v;
-    } else if ((a == "--ratio" || a == "--beginner") && i + 1 < argc) {
-      char* fin = nullptr;
-      const double d = std::strtod(argv[++i], &fin);
-      if (!fin || *fin || !(d >= 0)) {
-        std::fputs(Aide, stderr);
-        return 2;
-      }
-      (a == "--ratio" ? r.ratio : r.debutant) = d;
+    } else if ((a == "--ratio" || a == "--beginner") && i + 1 < argc &&
+               lireReel(argv[i + 1], a == "--ratio" ? r.ratio : r.debutant)) {
+      ++i;
     } else if (!a.empty() && a[0] == '-') {
       std::fputs(Aide, stderr);
       return 2;

@@ -66,13 +66,8 @@ int main(int argc, char** argv) {
       return 0;
     } else if (a == "--report") {
       rapport = true;
-    } else if (a == "--limit" && i + 1 < argc) {
-      char* fin = nullptr;
-      limite = std::strtod(argv[++i], &fin);
-      if (!fin || *fin || !(limite >= 0)) {
-        std::fputs(Aide, stderr);
-        return 2;
-      }
+    } else if (a == "--limit" && i + 1 < argc && lireReel(argv[i + 1], limite)) {
+      ++i;
     } else if (!a.empty() && a[0] == '-') {
       std::fputs(Aide, stderr);
       return 2;
