@@ -112,6 +112,10 @@ void FondMenu::boucle(Terrain& niveau) {
   }
   EtatFondMenu etat;
   while (!arret_.load()) {
+    if (suspendu_.load()) {
+      SDL_Delay(50);
+      continue;
+    }
     pasFondMenu(etat, niveau, largeur, hauteur);
     pas_.store(etat.pas);
     SDL_Delay(10);

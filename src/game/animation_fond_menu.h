@@ -58,6 +58,9 @@ class FondMenu {
   // Asks the thread to stop and waits for it: it ends within one step. Nothing when stopped.
   void arreter();
   bool actif() const { return fil_.joinable(); }
+  // While suspended the thread sleeps (a twentieth of a second at a time) instead of stepping;
+  // the state outlives arreter and demarrer.
+  void suspendre(bool oui) { suspendu_ = oui; }
   // Steps run by the current (or last) thread.
   int pas() const { return pas_.load(); }
 
@@ -65,6 +68,7 @@ class FondMenu {
   void boucle(Terrain& niveau);
 
   std::atomic<bool> arret_{false};
+  std::atomic<bool> suspendu_{false};
   std::atomic<int> pas_{0};
   std::thread fil_;
 };

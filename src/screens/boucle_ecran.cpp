@@ -7,12 +7,41 @@
 #include "gui/gui.h"
 #include "render/erreurs_gl.h"
 #include "screens/cadence.h"
+#include "screens/fond_menu.h"
 #include "screens/plein_ecran.h"
 #include "sound/sons.h"
 
 LabelGUI* labelIPS = nullptr;
 
 namespace {
+
+// The window's state outlives each screen's loop: a screen that opens while the window is
+// minimised draws nothing either.
+uint32_t derniereSaisie = 0;
+bool cachee = false;
+
+bool estSaisie(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+    case SDL_MOUSEMOTION:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_JOYBUTTONDOWN:
+    case SDL_JOYAXISMOTION: return true;
+    default: return false;
+  }
+}
+
+// The application-active events say when the window is minimised and shown again.
+void suivreVisibilite(const SDL_Event& e) {
+  if (e.type != SDL_ACTIVEEVENT || !(e.active.state & SDL_APPACTIVE)) return;
+  const bool cacher = e.active.gain == 0;
+  if (cacher == cachee) return;
+  cachee = cacher;
+  suspendreFondMenu(cachee);
+  journal(cachee ? "Fenetre cachee : plus d'images" : "Fenetre visible : images reprises");
+}
 
 // The frame-rate label shows the frames of the last second, from the first frame on ("0").
 uint32_t prochaineMiseAJour = 0;
@@ -81,6 +110,8 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
       if (e.type == SDL_QUIT) return FinEcran::Quitter;
+      if (estSaisie(e)) derniereSaisie = SDL_GetTicks();
+      suivreVisibilite(e);
       // Alt+Enter belongs to the window, on every screen: no widget or screen sees it as Enter.
       if (estAltEntree(e)) {
         basculerPleinEcran();
@@ -95,11 +126,20 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     const uint32_t ticks = SDL_GetTicks();
     if (ecran.avancer) ecran.avancer(ticks);
     if (sons) sons->executerRequetes();
+    if (cachee) {
+      // Nothing to show: a tenth of a second between looks at the events.
+      SDL_Delay(100);
+      continue;
+    }
     if (niveau) niveau->prendreInstantane(vue);
     if (ecran.dessiner) ecran.dessiner(vue, ticks);
     guiDessiner();
     SDL_GL_SwapBuffers();
     if (++bilan.images == 1 && ecran.premiereImage) ecran.premiereImage();
-    attendreImageSuivante(ecran.imagesParSeconde);
+    attendreImageSuivante(ecran.cadence ? ecran.cadence(ticks) : ecran.imagesParSeconde);
   }
 }
+
+uint32_t ticksDerniereSaisie() { return derniereSaisie; }
+
+bool fenetreCachee() { return cachee; }

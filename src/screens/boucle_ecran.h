@@ -34,11 +34,23 @@ struct GestionnairesEcran {
   std::function<void()> premiereImage;
   // At most this many frames a second; 0: the display's pace (screens/cadence.h).
   int imagesParSeconde = 0;
+  // When set, asked after each frame instead of imagesParSeconde (a pace that follows the
+  // picture).
+  std::function<int(uint32_t ticks)> cadence;
 };
+
+// SDL_GetTicks of the player's last input (a key, a button, the mouse moved) in any screen's
+// loop; 0 before the first.
+uint32_t ticksDerniereSaisie();
+
+// Whether the window is minimised or hidden (SDL's application-active events): the loops then
+// draw nothing and the menu background pauses, until it shows again.
+bool fenetreCachee();
 
 // Until the screen is done: poll every pending event (SDL_QUIT ends the loop at once with
 // Quitter) and hand each to the GUI manager, then to the screen; ask fini; avancer; execute the
 // queued sound requests; take the frame copy of `niveau` (an empty copy when there is none);
 // draw the screen's frame and the GUI over it; swap; wait for the frame's time
-// (attendreImageSuivante: the display's pace, or imagesParSeconde).
+// (attendreImageSuivante: the display's pace, or imagesParSeconde). While the window is hidden
+// no frame is drawn: the loop wakes ten times a second for the events and the screen's steps.
 FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau = terrain);

@@ -4,9 +4,14 @@
 #include <cstdint>
 
 #include "game/instantane.h"
+#include "screens/boucle_ecran.h"
 
 void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks);
 
 // The menus' frame rate for bouclerEcran: 30 with the option MenuTrenteImages, else the
 // display's pace (0).
 int imagesParSecondeMenus();
+
+// A menu screen's frames: the background (dessinerCadreMenus) at imagesParSecondeMenus at most,
+// fewer while the background moves slowly (screens/cadence_menus.h).
+void cadrerMenus(GestionnairesEcran& ecran);

@@ -48,8 +48,7 @@ bool ecranLangue() {
     }
   };
   ecran.fini = [&] { return fini; };
-  ecran.dessiner = dessinerCadreMenus;
-  ecran.imagesParSeconde = imagesParSecondeMenus();
+  cadrerMenus(ecran);
   const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;
   ok.reset();
   liste.reset();

@@ -319,8 +319,7 @@ int ecranOptions() {
     }
     return true;
   };
-  ecran.dessiner = dessinerCadreMenus;
-  ecran.imagesParSeconde = imagesParSecondeMenus();
+  cadrerMenus(ecran);
   if (bouclerEcran(ecran) == FinEcran::Quitter) resultat = OptionsQuitter;
   // Anything but a save puts the running volumes back.
   if (resultat != OptionsConfirmees && resultat != OptionsEnregistrees)

@@ -35,4 +35,6 @@ void arreterFondMenu() {
   if (terrain) terrain->libererGrille();
 }
 
+void suspendreFondMenu(bool suspendre) { fond().suspendre(suspendre); }
+
 bool fondMenuActif() { return fond().actif(); }

@@ -10,5 +10,8 @@ void demarrerFondMenu();
 // Stops the thread, waits for it (within one step), then releases the level's grid.
 // Nothing when it is not running.
 void arreterFondMenu();
+// While the window is hidden the animation waits (its thread sleeps instead of stepping) and
+// then goes on where it was. Kept across a stop and a start.
+void suspendreFondMenu(bool suspendre);
 // Whether the animation thread runs (tests).
 bool fondMenuActif();

@@ -151,8 +151,7 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
       prochaineLangue = maintenant + 1000;
     }
   };
-  ecran.dessiner = dessinerCadreMenus;
-  ecran.imagesParSeconde = imagesParSecondeMenus();
+  cadrerMenus(ecran);
   ecran.premiereImage = [] {
     // The start-up's length, once per process: from exec to the menu's first frame on screen.
     static bool journalise = false;
