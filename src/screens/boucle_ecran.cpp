@@ -73,7 +73,7 @@ struct BilanImages {
 
 }  // namespace
 
-FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
+FinEcran bouclerEcran(const GestionnairesEcran& ecran) {
   // Kept across frames: the copy reuses its buffers.
   InstantaneTerrain vue;
   BilanImages bilan;
@@ -95,7 +95,7 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
     const uint32_t ticks = SDL_GetTicks();
     if (ecran.avancer) ecran.avancer(ticks);
     if (sons) sons->executerRequetes();
-    if (niveau) niveau->prendreInstantane(vue);
+    if (ecran.copier) ecran.copier(vue);
     if (ecran.dessiner) ecran.dessiner(vue, ticks);
     guiDessiner();
     SDL_GL_SwapBuffers();

@@ -12,6 +12,7 @@
 #include "platform/repertoires.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "screens/fond_menu.h"
 
 bool ecranLangue() {
   const int W = gui->largeur, H = gui->hauteur;
@@ -48,6 +49,7 @@ bool ecranLangue() {
     }
   };
   ecran.fini = [&] { return fini; };
+  ecran.copier = copierFondMenu;
   ecran.dessiner = dessinerCadreMenus;
   ecran.imagesParSeconde = imagesParSecondeMenus();
   const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;

@@ -35,4 +35,8 @@ void arreterFondMenu() {
   if (terrain) terrain->libererGrille();
 }
 
+void copierFondMenu(InstantaneTerrain& vue) {
+  if (terrain) prendreInstantane(*terrain, fond().spectacle(), vue);
+}
+
 bool fondMenuActif() { return fond().actif(); }

@@ -3,6 +3,7 @@
 // `terrain`, animated by a FondMenu thread. The main loop starts it once start-up is done, stops
 // it before the play screen or the editor takes the global level and starts it again after them;
 // shutdown stops it for good. Main thread only.
+#include "game/instantane.h"
 
 // Loads the demonstration level into `terrain` (none readable: the menus show the background
 // alone, with a log line) and starts the animation thread. A running background is stopped first.
@@ -10,5 +11,8 @@ void demarrerFondMenu();
 // Stops the thread, waits for it (within one step), then releases the level's grid.
 // Nothing when it is not running.
 void arreterFondMenu();
+// The menus' frame copy (GestionnairesEcran::copier): the background's level with its camera.
+// Nothing without a live level.
+void copierFondMenu(InstantaneTerrain& vue);
 // Whether the animation thread runs (tests).
 bool fondMenuActif();

@@ -18,6 +18,7 @@
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "screens/fond_menu.h"
 #include "screens/catalogue_menu.h"
 #include "screens/choix_niveau.h"
 #include "sound/sons.h"
@@ -151,6 +152,7 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
       prochaineLangue = maintenant + 1000;
     }
   };
+  ecran.copier = copierFondMenu;
   ecran.dessiner = dessinerCadreMenus;
   ecran.imagesParSeconde = imagesParSecondeMenus();
   ecran.premiereImage = [] {

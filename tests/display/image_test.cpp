@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/cases.h"
+#include "game/terrain.h"
 #include "render/ciel.h"
 #include "render/etat_gl.h"
 #include "render/image.h"
@@ -166,7 +167,8 @@ TEST_F(Image, SansNiveauSeulLeFondEtLesWidgets) {
     ++images;
   };
   Terrain sansGrille;
-  bouclerEcran(ecran, &sansGrille);
+  ecran.copier = [&](InstantaneTerrain& vue) { sansGrille.prendreInstantane(vue); };
+  bouclerEcran(ecran);
   // The swapped frame is gone: draw the same again without swapping and read it.
   dessinerImage(InstantaneTerrain{}, 4000);
   gui->projection();
