@@ -165,9 +165,9 @@ TEST(FichierNiveaux, EcritureRateeGardeLAncienFichier) {
   niveaux.emplace_back();
   dessinerTerrain(niveaux[0], {"#"}, 0.5f, 0.5f);
   CaptureJournal journal;
-  errno = 0;
-  EXPECT_FALSE(sauvegarderTout(d / "garde.map", niveaux));
-  EXPECT_EQ(errno, EACCES);  // the reason the editor shows, kept across the log line
+  const IssueEcriture r = sauvegarderTout(d / "garde.map", niveaux);
+  EXPECT_FALSE(r);
+  EXPECT_EQ(r.erreur, EACCES);  // the reason the editor shows, kept across the log line
   EXPECT_FALSE(creerFichierVide(d / "garde.map"));
   EXPECT_EQ(lireFichierTest(d / "garde.map"), avant);
   EXPECT_TRUE(journal.contient("Sauvegarde de tout " + (d / "garde.map")));
