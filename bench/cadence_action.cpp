@@ -13,6 +13,7 @@
 
 #include "base/journal.h"
 #include "game/action.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
@@ -28,15 +29,16 @@ int main(int argc, char** argv) {
     LecteurNiveaux l;
     if (!l.ouvrir(donnees + "mapsoff/1-Premiers-pas.map") || l.chargerNiveauSuivant(t)) return 1;
   }
-  t.allouerParticules(ParticulesParNiveau);
+  Spectacle sp;
+  sp.allouerParticules(ParticulesParNiveau);
   DonneesAction d;
   d.deposerTouches(Touches{false, true, false});
   const auto debut = std::chrono::steady_clock::now();
-  std::thread action([&] { threadAction(d, t, nullptr); });
+  std::thread action([&] { threadAction(d, t, sp, nullptr); });
   InstantaneTerrain copie;
   int copies = 0;
   while (std::chrono::duration<double>(std::chrono::steady_clock::now() - debut).count() < duree) {
-    t.prendreInstantane(copie);
+    prendreInstantane(t, sp, copie);
     ++copies;
     SDL_Delay(16);
   }

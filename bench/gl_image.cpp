@@ -26,6 +26,7 @@
 
 #include "base/etat.h"
 #include "game/cases.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "gui/chargement.h"
 #include "gui/gui.h"
@@ -222,9 +223,11 @@ int main(int argc, char** argv) {
     LecteurNiveaux l2;
     if (!l2.ouvrir(repertoires->chemin("mapsoff/3-Ressorts.map")) || l2.chargerNiveauSuivant(t))
       return 1;
-    t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
-    t.camera.oeilZ = t.camera.profondeurOeil;  // as it settles once the ball moves
-    t.prendreInstantane(jeu);
+    Spectacle sp;
+    Camera k = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
+    k.oeilZ = k.profondeurOeil;  // as it settles once the ball moves
+    sp.poserCamera(k);
+    prendreInstantane(t, sp, jeu);
   }
   for (const auto& [l, h] : {std::pair{640, 480}, std::pair{1280, 1024}}) {
     const std::string taille = std::to_string(l) + "x" + std::to_string(h) + "/";

@@ -10,6 +10,7 @@
 
 #include "base/journal.h"
 #include "game/animation_fond_menu.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "levels/fichier_brut.h"
 #include "levels/fichier_niveaux.h"
@@ -25,20 +26,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::srand(static_cast<unsigned>(size));
 
   Terrain t;
+  Spectacle sp;
   LecteurNiveaux lecteur;
   if (lecteur.ouvrirDepuis(std::make_unique<std::istringstream>(octets), "fuzz")) {
     // A small ring: it wraps after a blast or two, and keeps the runs quick.
-    t.allouerParticules(64);
+    sp.allouerParticules(64);
     TamponsVie tampons;
     for (int niveau = 0; niveau < 8 && !lecteur.chargerNiveauSuivant(t); ++niveau) {
       for (int pas = 0; pas < 250; ++pas) {
         const uint8_t k = size ? data[(static_cast<size_t>(pas) * 7 + niveau) % size] : 0;
-        t.avancer(Touches{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0}, nullptr);
+        avancer(t, sp, Touches{(k & 1) != 0, (k & 2) != 0, (k & 4) != 0}, nullptr);
       }
       etapeVie(t, tampons);
       ajouterPlaneur(t);
     }
-    t.libererParticules();
+    sp.libererParticules();
     t.libererGrille();
     lecteur.fermer();
   }

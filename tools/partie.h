@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "game/camera.h"
 #include "game/partie.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
@@ -112,7 +111,6 @@ inline bool chargerNiveau(const std::string& fichier, long numero, Terrain& t,
     }
   }
   lecteur.fermer();
-  t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
   return true;
 }
 

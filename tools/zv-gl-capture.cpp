@@ -20,6 +20,7 @@
 #include "base/etat.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 #include "platform/dossiers.h"
@@ -118,15 +119,16 @@ int main(int argc, char** argv) {
     if (!charge || !terrain->aGrille()) {
       std::fprintf(stderr, "zv-gl-capture: no level %d in %s\n", niveau, entree.c_str());
     } else {
-      terrain->camera =
+      Camera k =
           cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
       if (cameraDonnee) {
-        Camera& k = terrain->camera;
         k.oeilX = regard[0], k.oeilY = regard[1], k.oeilZ = regard[2];
         k.centreX = regard[3], k.centreY = regard[4], k.centreZ = regard[5];
       }
+      Spectacle spectacle;
+      spectacle.poserCamera(k);
       InstantaneTerrain vue;
-      terrain->prendreInstantane(vue);
+      prendreInstantane(*terrain, spectacle, vue);
       glViewport(0, 0, largeur, hauteur);
       dessinerImageMinimale(vue, 0);
       glFinish();

@@ -68,7 +68,7 @@ uint64_t hacherGrille(const std::vector<uint8_t>& g) {
 }
 
 // The whole state, exactly (floats by their bits): two states of equal key play the same.
-uint64_t cleEtat(uint64_t hGrille, const Terrain& t) {
+uint64_t cleEtat(uint64_t hGrille, const Terrain& t, float explosionX, float explosionY) {
   uint64_t h = hGrille;
   h = melanger(h, bits(t.balle.x));
   h = melanger(h, bits(t.balle.y));
@@ -77,8 +77,8 @@ uint64_t cleEtat(uint64_t hGrille, const Terrain& t) {
   h = melanger(h, static_cast<uint32_t>(t.bombes));
   h = melanger(h, t.minuteurExplosion);
   if (t.minuteurExplosion) {
-    h = melanger(h, bits(t.explosionX));
-    h = melanger(h, bits(t.explosionY));
+    h = melanger(h, bits(explosionX));
+    h = melanger(h, bits(explosionY));
   }
   return h;
 }
@@ -166,7 +166,7 @@ class Profondeur {
     grilles_.push_back(t.grille);
     etats_.push_back(prendre(0));
     for (long p = 0; p < r_.pas; ++p) {
-      const int r = t.avancer(cle, nullptr);
+      const int r = pas(cle);
       if (r != EnCours) {
         issueA_ = r;
         pasA_ = p;
@@ -177,14 +177,24 @@ class Profondeur {
     }
   }
 
+  // One step of the rules; a blast's place is kept as part of the state.
+  int pas(const Touches& cle) {
+    const EvenementsPas ev = pasRegles(partie_.t, cle);
+    if (ev.explosion) {
+      explosionX_ = ev.explosionX;
+      explosionY_ = ev.explosionY;
+    }
+    return ev.resultat;
+  }
+
   Etat prendre(uint32_t grille) const {
     const Terrain& t = partie_.t;
     Etat e;
     e.balle = t.balle;
     e.bombes = t.bombes;
     e.minuteur = t.minuteurExplosion;
-    e.explosionX = t.explosionX;
-    e.explosionY = t.explosionY;
+    e.explosionX = explosionX_;
+    e.explosionY = explosionY_;
     e.grille = grille;
     return e;
   }
@@ -197,15 +207,15 @@ class Profondeur {
     t.balle = e.balle;
     t.bombes = e.bombes;
     t.minuteurExplosion = e.minuteur;
-    t.explosionX = e.explosionX;
-    t.explosionY = e.explosionY;
+    explosionX_ = e.explosionX;
+    explosionY_ = e.explosionY;
     std::vector<uint8_t> grilleAvant = t.grille;
     uint64_t hGrille = hacherGrille(t.grille);
     chemin_.clear();
     dansChemin_.clear();
     Devenir fin;  // never, unless found otherwise
     for (;;) {
-      const uint64_t cle0 = cleEtat(hGrille, t);
+      const uint64_t cle0 = cleEtat(hGrille, t, explosionX_, explosionY_);
       const auto connu = memoire.find(cle0);
       if (connu != memoire.end()) {
         fin = connu->second;
@@ -215,7 +225,7 @@ class Profondeur {
       if (!dansChemin_.insert(cle0).second) break;  // back to a state of this run: stuck
       chemin_.push_back(cle0);
       if (static_cast<long>(chemin_.size()) > reste) break;  // past the horizon: counted as never
-      const int r = t.avancer(cle, nullptr);
+      const int r = pas(cle);
       if (r != EnCours) {
         fin.issue = static_cast<int8_t>(r);
         fin.distance = static_cast<int32_t>(chemin_.size());
@@ -248,6 +258,7 @@ class Profondeur {
   long pasA_ = -1;
   std::vector<uint64_t> chemin_;
   std::unordered_set<uint64_t> dansChemin_;
+  float explosionX_ = 0.0f, explosionY_ = 0.0f;  // where the last blast went off
 };
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -44,72 +45,85 @@ static_assert(LienCredits == MenuLienCredits && LienManuel == MenuLienManuel,
 
 namespace {
 
+// A service owned here and published through its global pointer. On its way out it logs its
+// shutdown line (when it has one), runs its last step (when it has one), clears the pointer and
+// only then frees the object.
+template <class T>
+class Service {
+ public:
+  Service(T*& global, const char* ligneFin, std::function<void(T&)> dernierPas = nullptr)
+      : global_(global), ligneFin_(ligneFin), dernierPas_(std::move(dernierPas)) {}
+  Service(const Service&) = delete;
+  Service& operator=(const Service&) = delete;
+  ~Service() {
+    if (ligneFin_) journal(ligneFin_);
+    if (objet_ && dernierPas_) dernierPas_(*objet_);
+    global_ = nullptr;
+    objet_.reset();
+  }
+
+  // Makes the service and publishes it.
+  template <class... A>
+  T& installer(A&&... arguments) {
+    objet_ = std::make_unique<T>(std::forward<A>(arguments)...);
+    global_ = objet_.get();
+    return *objet_;
+  }
+  // Takes over a service made elsewhere and publishes it.
+  void adopter(std::unique_ptr<T> objet) {
+    objet_ = std::move(objet);
+    global_ = objet_.get();
+  }
+
+ private:
+  T*& global_;
+  const char* ligneFin_;
+  std::function<void(T&)> dernierPas_;
+  std::unique_ptr<T> objet_;
+};
+
+// A shutdown step with nothing to free: it runs when its place in Services comes.
+class PasDArret {
+ public:
+  explicit PasDArret(std::function<void()> pas) : pas_(std::move(pas)) {}
+  PasDArret(const PasDArret&) = delete;
+  PasDArret& operator=(const PasDArret&) = delete;
+  ~PasDArret() { pas_(); }
+
+ private:
+  std::function<void()> pas_;
+};
+
 // The global services, owned here; the global pointers stay for the code that reads them.
-// The shutdown runs in its fixed order whether the main loop ended or start-up gave up half way
-// (a failed window still reaches SDL_Quit and frees what was made).
+// Members go in the reverse of the order they are declared in: that order is the shutdown's,
+// and it holds whether the main loop ended or start-up gave up half way (a failed window still
+// reaches SDL_Quit and frees what was made). Each member is declared before what uses it until
+// the end: the window and SDL first (the GUI's and the shaders' GL objects are freed while the
+// context lives), then the folders, then the services the screens use, the menu background's
+// thread after the level it animates.
 struct Services {
-  std::unique_ptr<Repertoires> repertoires;
-  std::unique_ptr<Gui> gui;
-  std::unique_ptr<Terrain> terrain;
-  std::unique_ptr<Sons> sons;
-  std::unique_ptr<Traducteur> traducteur;
-  std::unique_ptr<GlExt> glext;
-  std::unique_ptr<Shaders> shaders;
-  std::unique_ptr<LabelGUI> labelIPS;
-  std::unique_ptr<ImageGUI> fondIPS;
-  bool arrete = false;
-
-  Services() = default;
-  Services(const Services&) = delete;
-  Services& operator=(const Services&) = delete;
-  ~Services() { arreter(); }
-
-  // Each global pointer is cleared before its object goes.
-  void arreter() {
-    if (arrete) return;
-    arrete = true;
-    ::labelIPS = nullptr;
-    labelIPS.reset();
-    fondIPS.reset();
-    journal("Termine shader");
-    if (shaders) shaders->libererShaders();
-    ::shaders = nullptr;
-    shaders.reset();
-    journal("Termine fondmenu");
-    arreterFondMenu();
-    journal("Termine ter");
-    ::terrain = nullptr;
-    terrain.reset();
-    journal("Termine gui");
-    ::gui = nullptr;
-    gui.reset();
-    journal("Termine sons");
-    requetesSons = nullptr;
-    ::sons = nullptr;
-    sons.reset();
-    journal("Termine trans");
-    ::traducteur = nullptr;
-    traducteur.reset();
-    journal("Termine glext");
-    ::glext = nullptr;
-    glext.reset();
-    ::repertoires = nullptr;
-    repertoires.reset();
-    fermerManettes();
-    abandonnerCielEnAvance();
+  PasDArret sdl{[] {
     journal("Termine SDL");
     SDL_Quit();
     journal("Termine");
-  }
+  }};
+  PasDArret ciel{abandonnerCielEnAvance};
+  PasDArret manettes{fermerManettes};
+  Service<Repertoires> repertoires{::repertoires, nullptr};
+  Service<GlExt> glext{::glext, "Termine glext"};
+  Service<Traducteur> traducteur{::traducteur, "Termine trans"};
+  // The core's view of the sound queue goes with the sounds.
+  Service<Sons> sons{::sons, "Termine sons", [](Sons&) { requetesSons = nullptr; }};
+  Service<Gui> gui{::gui, "Termine gui"};
+  Service<Terrain> terrain{::terrain, "Termine ter"};
+  PasDArret fondMenu{[] {
+    journal("Termine fondmenu");
+    arreterFondMenu();
+  }};
+  Service<Shaders> shaders{::shaders, "Termine shader", [](Shaders& s) { s.libererShaders(); }};
+  std::unique_ptr<ImageGUI> fondIPS;
+  Service<LabelGUI> labelIPS{::labelIPS, nullptr};
 };
-
-// Makes a service, hands it to its owner and publishes it through its global pointer.
-template <class T, class... A>
-T* installer(std::unique_ptr<T>& proprietaire, T*& global, A&&... arguments) {
-  proprietaire = std::make_unique<T>(std::forward<A>(arguments)...);
-  global = proprietaire.get();
-  return global;
-}
 
 }  // namespace
 
@@ -129,9 +143,8 @@ int main(int argc, char** argv) {
   }
   std::unique_ptr<Repertoires> repertoiresPrepares = preparerRepertoires(ligne);
   if (!repertoiresPrepares) return -1;
-  Services services;
-  repertoires = repertoiresPrepares.get();
-  services.repertoires = std::move(repertoiresPrepares);
+  auto services = std::make_unique<Services>();
+  services->repertoires.adopter(std::move(repertoiresPrepares));
 
   // 9. Options.
   if (!ligne.parDefaut) options.charger();
@@ -139,7 +152,7 @@ int main(int argc, char** argv) {
 
   // 10. The GUI manager, at the size the options ask for.
   journal("Init GUI");
-  installer(services.gui, gui, options.ResX, options.ResY);
+  services->gui.installer(options.ResX, options.ResY);
 
   // 11. Window and OpenGL context.
   journal("Init Graph");
@@ -162,17 +175,17 @@ int main(int argc, char** argv) {
 
   // 13, 14.
   journal("Chargement du système de map");
-  installer(services.terrain, terrain);
+  services->terrain.installer();
   journal("Chargement du système son");
-  installer(services.sons, sons);
+  services->sons.installer();
   requetesSons = sons;
   sons->reglerVolumes(options.volumeMusiqueMixer(), options.volumeEffetsMixer());
 
   // 15, 16.
   journal("Chargement du traducteur");
-  installer(services.traducteur, traducteur);
+  services->traducteur.installer();
   journal("Récupération des capacités graphiques");
-  installer(services.glext, glext);
+  services->glext.installer();
 
   // 17, 18.
   journal("Filtrage des options par rapport aux capacités graphiques");
@@ -192,13 +205,13 @@ int main(int argc, char** argv) {
   // 20, 21. Textures (the GUI's font and frames first) and shader programs.
   chargerImagesGui(*gui);
   chargerImages();
-  installer(services.shaders, shaders);
+  services->shaders.installer();
   shaders->preparerShaders();
   // 22. The frame-rate label, which the screen loop rewrites every second.
   // On a dark backing: the number stays readable over bright bricks.
   if (options.AfficheIPS) {
-    services.fondIPS = fondSombre(0, 32, 44, 20);
-    installer(services.labelIPS, labelIPS, 0, 32, 80, "", nullptr, 0);
+    services->fondIPS = fondSombre(0, 32, 44, 20);
+    services->labelIPS.installer(0, 32, 80, "", nullptr, 0);
   }
 
   // 23. Language file.
@@ -268,7 +281,7 @@ int main(int argc, char** argv) {
 
   // Shutdown, in this order. Records that waited for another game's lock get a last chance.
   ecrireProgressionsEnAttente(AttenteVerrouFinMs);
-  services.arreter();
+  services.reset();
   if (redemarrage) {
     journal("Redemarge demande");
     journal("resultat = " + std::to_string(redemarrer(programme, ligne)));

@@ -52,15 +52,11 @@ int nettoyerArbre(const std::string& dossier, int64_t maintenant, int64_t ageMin
   return supprimes;
 }
 
-// remplacerFichier's failures leave errno at the reason of the call that failed.
-bool echecEcriture(int erreur) {
-  errno = erreur;
-  return false;
-}
+IssueEcriture echecEcriture(int erreur) { return IssueEcriture{erreur}; }
 
 }  // namespace
 
-bool remplacerFichier(const std::string& chemin, std::string_view octets, LienCible lien) {
+IssueEcriture remplacerFichier(const std::string& chemin, std::string_view octets, LienCible lien) {
   std::string cible = chemin;
   struct stat ancien;
   bool existe = false;
@@ -96,7 +92,7 @@ bool remplacerFichier(const std::string& chemin, std::string_view octets, LienCi
   if (fsync(fd) != 0 && erreur == 0) erreur = errno;
   if (close(fd) != 0 && erreur == 0) erreur = errno;
   if (erreur == 0 && std::rename(temporaire.c_str(), cible.c_str()) != 0) erreur = errno;
-  if (erreur == 0) return true;
+  if (erreur == 0) return IssueEcriture{};
   std::remove(temporaire.c_str());
   return echecEcriture(erreur);
 }

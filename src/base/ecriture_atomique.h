@@ -10,16 +10,24 @@
 // file's permissions (else 0644), are flushed to the disk, then renamed over the target. A
 // symlink is followed: the file it points to is replaced and the link kept. An existing target
 // that is not a regular file, or that is read-only (no write permission bit, or not writable by
-// this user), is refused. On failure the old file is untouched, the temporary removed, errno
-// holds the reason of the call that failed (EACCES for a read-only file, EISDIR for a folder),
-// and the result false.
+// this user), is refused. On failure the old file is untouched, the temporary removed, and the
+// result holds the reason of the call that failed (EACCES for a read-only file, EISDIR for a
+// folder).
 //
 // With LienCible::Remplacer (the game's own files, such as the editor's recovery copy), a symlink
 // at `chemin` is never followed: the link itself is replaced by the new file, so that a link
 // planted there cannot make the game overwrite the file it points to.
 enum class LienCible { Suivre, Remplacer };
-bool remplacerFichier(const std::string& chemin, std::string_view octets,
-                      LienCible lien = LienCible::Suivre);
+
+// How a write went: true when written; otherwise the errno value of the call that failed,
+// carried back as it was taken (logging on the way cannot change it).
+struct IssueEcriture {
+  int erreur = 0;
+  explicit operator bool() const { return erreur == 0; }
+};
+
+IssueEcriture remplacerFichier(const std::string& chemin, std::string_view octets,
+                               LienCible lien = LienCible::Suivre);
 
 // Whether `nom` is one of remplacerFichier's temporary names: a non-empty name, then ".tmp."
 // and six letters or digits.

@@ -133,14 +133,14 @@ bool editeur(const std::string& fichier) {
     dessinerMarques(vue, souris, etat);
   };
 
-  const bool quitter = bouclerEcran(ecran, nullptr) == FinEcran::Quitter;
+  const bool quitter = bouclerEcran(ecran) == FinEcran::Quitter;
   // Closing the window ends the program without saving: the edits go to the recovery copy.
   // When it cannot be written the player chooses in a dialog; the window stays until then (a
   // save by the save button settles it too).
   if (quitter && !etat.ecrireRecuperationSiModifie()) {
     etat.proposerEchecCopie();
     ecran.fini = [&] { return etat.sortie() || !etat.modifie(); };
-    while (!etat.sortie() && etat.modifie()) bouclerEcran(ecran, nullptr);
+    while (!etat.sortie() && etat.modifie()) bouclerEcran(ecran);
   }
   return quitter;
 }

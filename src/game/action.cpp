@@ -28,8 +28,8 @@ HorlogeAction& horlogeSdl() {
   return h;
 }
 
-int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape,
-                 const Solution* solution, HorlogeAction* horloge) {
+int threadAction(DonneesAction& donnees, Terrain& niveau, Spectacle& spectacle,
+                 RequetesSons* sonsEtape, const Solution* solution, HorlogeAction* horloge) {
   HorlogeAction& temps = horloge ? *horloge : horlogeSdl();
   uint32_t prochain = temps.maintenant();
   while (aUneGrille(niveau)) {
@@ -45,7 +45,7 @@ int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtap
     const Touches touches = donnees.resultat.load() != 0 ? Touches{}
                             : solution ? touchesAuPas(*solution, donnees.pas.load())
                                        : donnees.lireTouches();
-    const int r = niveau.avancer(touches, sonsEtape);
+    const int r = avancer(niveau, spectacle, touches, sonsEtape);
     donnees.pas.fetch_add(1);
     donnees.proposerResultat(r);
 

@@ -9,6 +9,7 @@
 #include "base/requetes_sons.h"
 #include "game/donnees_action.h"
 #include "game/solution.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 
 constexpr uint32_t DureePas = 10;  // milliseconds per physics step
@@ -25,10 +26,11 @@ class HorlogeAction {
 // SDL_GetTicks and SDL_Delay.
 HorlogeAction& horlogeSdl();
 
-// Runs until `donnees.arret` or no grid; stores the first step result into `donnees.resultat`
-// (one already there is kept, and the steps go on behind the result picture with no key held).
-// While `donnees.pause` no step runs and the step count stays. Logs
-// "Thread arrete : " + the result. Returns 0.
+// Steps `niveau` and lets `spectacle` show each step (game/spectacle.h: avancer), the step's
+// sound requests into `sonsEtape` (none: silent). Runs until `donnees.arret` or no grid; stores the
+// first step result into `donnees.resultat` (one already there is kept, and the steps go on behind
+// the result picture with no key held). While `donnees.pause` no step runs and the step count
+// stays. Logs "Thread arrete : " + the result. Returns 0.
 //
 // The steps keep to a 10 ms timetable: a step that starts late is not made up by sleeping less
 // forever (the timetable restarts after a delay longer than ten steps), but a short delay is
@@ -38,8 +40,9 @@ HorlogeAction& horlogeSdl();
 // With a `solution` (a hint being shown) the keys of each step are the solution's for that step
 // number, not the player's: the replay is the recorded one, step for step. `horloge`: none for
 // SDL's.
-int threadAction(DonneesAction& donnees, Terrain& niveau, RequetesSons* sonsEtape = requetesSons,
-                 const Solution* solution = nullptr, HorlogeAction* horloge = nullptr);
+int threadAction(DonneesAction& donnees, Terrain& niveau, Spectacle& spectacle,
+                 RequetesSons* sonsEtape, const Solution* solution = nullptr,
+                 HorlogeAction* horloge = nullptr);
 
 // The end of a level's play: asks the action thread to stop, waits for it, and only then queues
 // the halt of the rolling loop (CanalRoule) into `file`. A roll the last step asked for is thus

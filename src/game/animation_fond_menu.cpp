@@ -76,7 +76,7 @@ float distanceFondMenu(int pas) {
   return std::min(300.0f, 250.0f / (static_cast<float>(pas) / 500.0f));
 }
 
-void pasFondMenu(EtatFondMenu& e, Terrain& niveau, int largeur, int hauteur) {
+void pasFondMenu(EtatFondMenu& e, Terrain& niveau, Spectacle& spectacle, int largeur, int hauteur) {
   bande(e.cibleX, largeur, e.pousseeX, e.tourneX);
   bande(e.cibleY, hauteur, e.pousseeY, e.tourneY);
   const float s = distanceFondMenu(e.pas);
@@ -84,7 +84,7 @@ void pasFondMenu(EtatFondMenu& e, Terrain& niveau, int largeur, int hauteur) {
   e.vitesseY = (e.vitesseY + e.pousseeY) * 0.97f;
   e.cibleX += e.vitesseX * s / 300.0f;
   e.cibleY += e.vitesseY * s / 300.0f;
-  niveau.suivreCameraVers(e.cibleX, e.cibleY, -20.0f - s);
+  spectacle.suivreCameraVers(e.cibleX, e.cibleY, -20.0f - s);
   if (e.pas > 1000 && e.pas % 4 == 0) etapeVie(niveau, e.tampons);
   if (e.pas > 3000 && e.pas % 2 == 0) ajouterPlaneur(niveau);
   ++e.pas;
@@ -92,6 +92,8 @@ void pasFondMenu(EtatFondMenu& e, Terrain& niveau, int largeur, int hauteur) {
 
 void FondMenu::demarrer(Terrain& niveau) {
   arreter();
+  // Each flight starts from the initial camera, as a freshly loaded level did.
+  spectacle_.reinitialiserCamera();
   arret_ = false;
   pas_ = 0;
   fil_ = std::thread([this, &niveau] { boucle(niveau); });
@@ -103,7 +105,7 @@ void FondMenu::arreter() {
 }
 
 void FondMenu::boucle(Terrain& niveau) {
-  niveau.suivreCameraVers(128, 101, -300);
+  spectacle_.suivreCameraVers(128, 101, -300);
   int largeur, hauteur;
   {
     std::lock_guard<std::mutex> garde(niveau.verrou);
@@ -116,7 +118,7 @@ void FondMenu::boucle(Terrain& niveau) {
       SDL_Delay(50);
       continue;
     }
-    pasFondMenu(etat, niveau, largeur, hauteur);
+    pasFondMenu(etat, niveau, spectacle_, largeur, hauteur);
     pas_.store(etat.pas);
     SDL_Delay(10);
   }

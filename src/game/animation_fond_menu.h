@@ -2,12 +2,14 @@
 // The animation behind the menus: a camera wandering over the demonstration level held in a
 // live Terrain and, after a while, the level's bricks living as a cellular automaton with
 // gliders dropped in. It runs on a thread of its own; every change to the Terrain holds the
-// Terrain's lock, and the main thread draws from its frame copy.
+// Terrain's lock, every move of the camera the lock of the background's own Spectacle, and the
+// main thread draws from its frame copy of the two.
 #include <atomic>
 #include <cstdint>
 #include <thread>
 #include <vector>
 
+#include "game/spectacle.h"
 #include "game/terrain.h"
 
 // The automaton's work grid and solid-cell mask, kept between generations so that a generation
@@ -43,7 +45,8 @@ float distanceFondMenu(int pas);
 // the middle half of the level (its push reversed once per excursion out of the band), the
 // camera follows it (eye depth -20 - distance), the automaton runs every 4th step after 1000
 // and a glider drops every 2nd step after 3000.
-void pasFondMenu(EtatFondMenu& etat, Terrain& niveau, int largeur, int hauteur);
+void pasFondMenu(EtatFondMenu& etat, Terrain& niveau, Spectacle& spectacle, int largeur,
+                 int hauteur);
 
 class FondMenu {
  public:
@@ -52,8 +55,8 @@ class FondMenu {
   FondMenu(const FondMenu&) = delete;
   FondMenu& operator=(const FondMenu&) = delete;
 
-  // Starts the thread on `niveau` (whose level the caller has loaded); a running thread is
-  // stopped first.
+  // Starts the thread on `niveau` (whose level the caller has loaded), the camera back to its
+  // initial values; a running thread is stopped first.
   void demarrer(Terrain& niveau);
   // Asks the thread to stop and waits for it: it ends within one step. Nothing when stopped.
   void arreter();
@@ -63,10 +66,13 @@ class FondMenu {
   void suspendre(bool oui) { suspendu_ = oui; }
   // Steps run by the current (or last) thread.
   int pas() const { return pas_.load(); }
+  // What shows the background's level: the frames copy it with the level (game/spectacle.h).
+  const Spectacle& spectacle() const { return spectacle_; }
 
  private:
   void boucle(Terrain& niveau);
 
+  Spectacle spectacle_;
   std::atomic<bool> arret_{false};
   std::atomic<bool> suspendu_{false};
   std::atomic<int> pas_{0};

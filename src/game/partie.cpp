@@ -1,7 +1,5 @@
 #include "game/partie.h"
 
-#include "game/camera.h"
-
 Solution enSolution(const Script& s) {
   Solution solution;
   solution.reserve(s.size());
@@ -13,7 +11,6 @@ Solution enSolution(const Script& s) {
 
 void Partie::retenirDepart() {
   depart = t.niveau();
-  depart.camera = t.camera;
   grille0 = t.grille;
   balle0 = t.balle;
   bombes0 = t.bombes;
@@ -21,7 +18,6 @@ void Partie::retenirDepart() {
 
 void Partie::preparer(const Niveau& niveau) {
   t.commencerNiveau(niveau);
-  t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
   retenirDepart();
 }
 
@@ -37,7 +33,7 @@ Issue Partie::jouer(const Script& s, long pasMax, bool jusquAuBout,
     // The rules alone, without the lock (the Terrain is the replay's own); what shows them
     // only when a ring was asked for.
     const EvenementsPas ev = pasRegles(t, touches);
-    if (t.capaciteParticules > 0) t.montrer(ev);
+    if (spectacle.capaciteParticules > 0) spectacle.montrer(ev);
     const int r = ev.resultat;
     if (apresPas) apresPas(p, r);
     if (issue.resultat == EnCours && r != EnCours) {

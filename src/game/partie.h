@@ -9,6 +9,7 @@
 
 #include "game/niveau.h"
 #include "game/solution.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "game/touches.h"
 
@@ -33,19 +34,22 @@ struct Issue {
 };
 
 // Particles do not touch the ball or the grid, so the replays run without a ring unless asked;
-// with one, the camera and the particles react to each step as in play.
+// with one, `spectacle` reacts to each step as in play (the same rand() draws).
 class Partie {
  public:
   // The level now in `t` (loaded by the caller) becomes the start the replays go back to.
   void retenirDepart();
-  // `niveau` becomes the start: the ball on its start cell, the camera as a level starts.
+  // `niveau` becomes the start: the ball on its start cell.
   void preparer(const Niveau& niveau);
 
-  void allouerParticules(int32_t n) { t.allouerParticules(n); }
+  void allouerParticules(int32_t n) { spectacle.allouerParticules(n); }
 
   // Back to the level's start: the grid, the ball on its start cell, the bombs, the blast
   // timer and the camera as new.
-  void recommencer() { t.commencerNiveau(depart); }
+  void recommencer() {
+    t.commencerNiveau(depart);
+    spectacle.reinitialiserCamera();
+  }
 
   // Plays `s` from the start for at most `pasMax` steps. With `jusquAuBout` every step runs
   // (as zv-jouer does); otherwise the replay stops at the first result. `apresPas` sees every
@@ -54,6 +58,7 @@ class Partie {
               const std::function<void(long, int)>& apresPas = nullptr);
 
   Terrain t;
+  Spectacle spectacle;           // the replay's own, used only with a ring
   Niveau depart;                 // the level as it starts
   std::vector<uint8_t> grille0;  // the same grid, ball and bombs, for the searches
   Balle balle0;

@@ -1,12 +1,10 @@
-// What shows a step of the live level without being part of its rules: the camera following
-// the ball, the flash and the burst of a blast, the particles' flight. All of it reacts to the
-// step's events (game/regles.h), after the rules are done with the step.
+#include "game/spectacle.h"
+
 #include <cmath>
 #include <cstdlib>
 
+#include "base/journal.h"
 #include "base/maths.h"
-#include "game/camera.h"
-#include "game/terrain.h"
 
 namespace {
 
@@ -19,7 +17,52 @@ double alea01() { return static_cast<double>(std::rand()) / RAND_MAX; }
 
 }  // namespace
 
-void Terrain::montrer(const EvenementsPas& ev) {
+Spectacle::~Spectacle() {
+  if (particules) libererParticules();
+}
+
+void Spectacle::poserCamera(const Camera& k) {
+  std::lock_guard<std::mutex> garde(verrou);
+  camera = k;
+}
+
+void Spectacle::reinitialiserCamera() {
+  std::lock_guard<std::mutex> garde(verrou);
+  ::reinitialiserCamera(camera);
+}
+
+void Spectacle::suivreCameraVers(float x, float y, float z) {
+  std::lock_guard<std::mutex> garde(verrou);
+  suivreCamera(camera, x, y, z);
+}
+
+void Spectacle::allouerParticules(int32_t n) {
+  std::lock_guard<std::mutex> garde(verrou);
+  if (n <= 0) {
+    particules.reset();
+    capaciteParticules = 0;
+    return;
+  }
+  particules = std::make_unique<Particule[]>(static_cast<size_t>(n));
+  capaciteParticules = n;
+  if (prochaineParticule < 0 || prochaineParticule >= n) prochaineParticule = 0;
+}
+
+void Spectacle::libererParticules() {
+  std::lock_guard<std::mutex> garde(verrou);
+  capaciteParticules = 0;
+  particules.reset();
+  journal("Unalloc particulesok");
+}
+
+void Spectacle::ajouterParticule(const Particule& p) {
+  if (capaciteParticules <= 0 || !particules) return;
+  if (prochaineParticule < 0 || prochaineParticule >= capaciteParticules) prochaineParticule = 0;
+  particules[prochaineParticule] = p;
+  prochaineParticule = (prochaineParticule + 1) % capaciteParticules;
+}
+
+void Spectacle::montrer(const EvenementsPas& ev) {
   if (!ev.joue) return;
   // The camera aims at the ball where the step began, at the camera's own eye depth.
   suivreCamera(camera, ev.departX, ev.departY, camera.profondeurOeil);
@@ -47,10 +90,30 @@ void Terrain::montrer(const EvenementsPas& ev) {
   }
 }
 
-int Terrain::avancer(const Touches& touches, RequetesSons* sonsEtape) {
-  std::lock_guard<std::mutex> garde(verrou);
-  const EvenementsPas ev = pasRegles(*this, touches);
-  montrer(ev);
+void Spectacle::copierDans(InstantaneTerrain& s) const {
+  s.camera = camera;
+  s.explosionX = explosionX;
+  s.explosionY = explosionY;
+  s.explosionAlea = explosionAlea;
+  if (particules && capaciteParticules > 0) {
+    s.particules.assign(particules.get(), particules.get() + capaciteParticules);
+  } else {
+    s.particules.clear();
+  }
+}
+
+int avancer(Terrain& terrain, Spectacle& spectacle, const Touches& touches,
+            RequetesSons* sonsEtape) {
+  std::scoped_lock garde(terrain.verrou, spectacle.verrou);
+  const EvenementsPas ev = pasRegles(terrain, touches);
+  spectacle.montrer(ev);
   ev.sons.envoyer(sonsEtape);
   return ev.resultat;
+}
+
+void prendreInstantane(const Terrain& terrain, const Spectacle& spectacle,
+                       InstantaneTerrain& sortie) {
+  std::scoped_lock garde(terrain.verrou, spectacle.verrou);
+  terrain.copierDans(sortie);
+  spectacle.copierDans(sortie);
 }

@@ -12,46 +12,9 @@ Terrain::Terrain() {
   journal("Terrain crée");
 }
 
-Terrain::~Terrain() {
-  if (particules) libererParticules();
-  libererGrille();
-}
-
-void Terrain::reinitialiserCamera() { ::reinitialiserCamera(camera); }
+Terrain::~Terrain() { libererGrille(); }
 
 void Terrain::reinitialiserBalle() { balle = Balle{}; }
-
-void Terrain::suivreCameraVers(float x, float y, float z) {
-  std::lock_guard<std::mutex> garde(verrou);
-  suivreCamera(camera, x, y, z);
-}
-
-void Terrain::allouerParticules(int32_t n) {
-  std::lock_guard<std::mutex> garde(verrou);
-  if (n <= 0) {
-    particules.reset();
-    capaciteParticules = 0;
-    return;
-  }
-  particules = std::make_unique<Particule[]>(static_cast<size_t>(n));
-  capaciteParticules = n;
-  // The ring position carries over between levels; it must still name a slot.
-  if (prochaineParticule < 0 || prochaineParticule >= n) prochaineParticule = 0;
-}
-
-void Terrain::libererParticules() {
-  std::lock_guard<std::mutex> garde(verrou);
-  capaciteParticules = 0;
-  particules.reset();
-  journal("Unalloc particulesok");
-}
-
-void Terrain::ajouterParticule(const Particule& p) {
-  if (capaciteParticules <= 0 || !particules) return;
-  if (prochaineParticule < 0 || prochaineParticule >= capaciteParticules) prochaineParticule = 0;
-  particules[prochaineParticule] = p;
-  prochaineParticule = (prochaineParticule + 1) % capaciteParticules;
-}
 
 void Terrain::ajouterBombe() {
   std::lock_guard<std::mutex> garde(verrou);
@@ -60,6 +23,14 @@ void Terrain::ajouterBombe() {
 
 void Terrain::prendreInstantane(InstantaneTerrain& s) const {
   std::lock_guard<std::mutex> garde(verrou);
+  copierDans(s);
+  // Nothing shows this level: the camera and the flash as new, no particle.
+  s.camera = Camera{};
+  s.explosionX = s.explosionY = s.explosionAlea = 0.0f;
+  s.particules.clear();
+}
+
+void Terrain::copierDans(InstantaneTerrain& s) const {
   s.largeur = largeur;
   s.hauteur = hauteur;
   s.grille = grille;  // reuses the copy's buffer when it is large enough
@@ -67,17 +38,8 @@ void Terrain::prendreInstantane(InstantaneTerrain& s) const {
   s.departY = departY;
   s.bombes = bombes;
   std::copy(&couleurs[0][0], &couleurs[0][0] + 16, &s.couleurs[0][0]);
-  s.camera = camera;
   s.balle = balle;
   s.minuteurExplosion = minuteurExplosion;
-  s.explosionX = explosionX;
-  s.explosionY = explosionY;
-  s.explosionAlea = explosionAlea;
-  if (particules && capaciteParticules > 0) {
-    s.particules.assign(particules.get(), particules.get() + capaciteParticules);
-  } else {
-    s.particules.clear();
-  }
 }
 
 Niveau Terrain::niveau() const {
@@ -90,7 +52,6 @@ Niveau Terrain::niveau() const {
   n.departY = departY;
   n.bombes = bombes;
   std::copy(&couleurs[0][0], &couleurs[0][0] + 16, &n.couleurs[0][0]);
-  n.camera = camera;
   return n;
 }
 
@@ -102,7 +63,6 @@ void Terrain::poserNiveau(Niveau&& n) {
   departY = n.departY;
   bombes = n.bombes;
   std::copy(&n.couleurs[0][0], &n.couleurs[0][0] + 16, &couleurs[0][0]);
-  camera = n.camera;
 }
 
 void Terrain::commencerNiveau(Niveau n) {
@@ -120,7 +80,6 @@ void Terrain::reinitialiserJeu() {
 }
 
 void Terrain::reinitialiserJeuSansVerrou() {
-  reinitialiserCamera();
   minuteurExplosion = 0;
   rouleEnCours = false;
   chocJoue = false;

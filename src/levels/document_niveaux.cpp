@@ -155,9 +155,9 @@ Sauvegarde DocumentNiveaux::ecrire(const std::string& chemin) {
     journal("***** Erreur : fichier protégé en écriture : " + chemin);
     return {ResultatSauvegarde::Echec, std::strerror(EACCES)};
   }
-  errno = 0;
-  if (sauvegarderTout(chemin, niveaux_)) return {ResultatSauvegarde::Ecrit, std::string()};
-  return {ResultatSauvegarde::Echec, errno ? std::strerror(errno) : "?"};
+  const IssueEcriture r = sauvegarderTout(chemin, niveaux_);
+  if (r) return {ResultatSauvegarde::Ecrit, std::string()};
+  return {ResultatSauvegarde::Echec, std::strerror(r.erreur)};
 }
 
 // The file now holds the edits: the recovery copy (a loaded one included) has served.

@@ -1,6 +1,5 @@
 // Writing level files. A file is always written whole to a temporary file beside the target
 // and then renamed over it: a full disk or a crash mid-write leaves the old file intact.
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
 
@@ -22,16 +21,11 @@ void ecrirePreambule(std::string& s) {
   EnteteFichier::ecrire(s);
 }
 
-bool ecrireRemplacer(const std::string& chemin, const std::string& octets) {
+IssueEcriture ecrireRemplacer(const std::string& chemin, const std::string& octets) {
   journal("Sauvegarde de tout " + chemin);
-  const bool ok = remplacerFichier(chemin, octets);
-  if (!ok) {
-    // The reason stays for the caller: the log line's own write may change errno.
-    const int erreur = errno;
-    journal("***** Erreur : écriture impossible de " + chemin);
-    errno = erreur;
-  }
-  return ok;
+  const IssueEcriture r = remplacerFichier(chemin, octets);
+  if (!r) journal("***** Erreur : écriture impossible de " + chemin);
+  return r;
 }
 
 }  // namespace
@@ -82,10 +76,10 @@ std::string octetsFichierVide() {
   return s;
 }
 
-bool sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux) {
+IssueEcriture sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux) {
   return ecrireRemplacer(chemin, octetsFichier(niveaux));
 }
 
-bool creerFichierVide(const std::string& chemin) {
+IssueEcriture creerFichierVide(const std::string& chemin) {
   return ecrireRemplacer(chemin, octetsFichierVide());
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ecriture_atomique.h"
 #include "game/niveau.h"
 
 class Terrain;
@@ -92,10 +93,10 @@ std::string octetsFichierVide();
 
 // Writers: the bytes go to a temporary file beside `chemin`, which then replaces it, so a
 // failed write never destroys the old file. Log "Sauvegarde de tout " + chemin, and on failure
-// "***** Erreur : écriture impossible de " + chemin, errno left at the failing call's reason.
-// True when the file was written.
-bool sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux);
-bool creerFichierVide(const std::string& chemin);
+// "***** Erreur : écriture impossible de " + chemin. True when the file was written; otherwise
+// the failing call's reason.
+IssueEcriture sauvegarderTout(const std::string& chemin, const std::vector<Niveau>& niveaux);
+IssueEcriture creerFichierVide(const std::string& chemin);
 
 // A colour component 0..1 as a stored byte (truncated toward zero; out-of-range values clamp).
 uint8_t octetCouleur(float composante);

@@ -20,7 +20,8 @@ std::string cheminRecuperation(const std::string& chemin) { return chemin + ".re
 
 bool ecrireRecuperation(const std::string& chemin, const std::vector<Niveau>& niveaux) {
   const std::string copie = cheminRecuperation(chemin);
-  const bool ok = remplacerFichier(copie, octetsFichier(niveaux), LienCible::Remplacer);
+  const bool ok =
+      static_cast<bool>(remplacerFichier(copie, octetsFichier(niveaux), LienCible::Remplacer));
   journal(ok ? "Copie de secours : " + copie
              : "***** Erreur : copie de secours impossible : " + copie);
   return ok;

@@ -36,6 +36,8 @@ void lierTextureCible(GLenum cible, GLuint texture) {
   glBindTexture(cible, texture);
 }
 
+void lierTextureAutreUnite(GLuint texture) { glBindTexture(GL_TEXTURE_2D, texture); }
+
 void activerMelange(bool actif) {
   if (melangeDejaActif(actif)) return;
   if (actif) glEnable(GL_BLEND);

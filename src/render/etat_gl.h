@@ -11,6 +11,9 @@
 void lierTexture(GLuint texture);
 // Any other target (cube maps, 1D): no cache, bound at once. GL_TEXTURE_2D goes to lierTexture.
 void lierTextureCible(GLenum cible, GLuint texture);
+// Binds `texture` to GL_TEXTURE_2D of a unit other than 0 that the caller made active (the
+// glow's second unit): bound at once, and the cache, which describes unit 0, stays as it is.
+void lierTextureAutreUnite(GLuint texture);
 // glEnable / glDisable(GL_BLEND) only on a change.
 void activerMelange(bool actif);
 // glBlendFunc only on a change.

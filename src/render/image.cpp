@@ -183,7 +183,7 @@ void dessinerBloom() {
     lierTexture(textures.texHalo);
     glext->glActiveTexture(GL_TEXTURE1);
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, textures.texHaloAlpha);
+    lierTextureAutreUnite(textures.texHaloAlpha);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_COMBINE);
     glTexEnvi(GL_TEXTURE_ENV, GL_COMBINE_RGB, GL_REPLACE);
     glTexEnvi(GL_TEXTURE_ENV, GL_SOURCE0_RGB, GL_PREVIOUS);
@@ -201,7 +201,7 @@ void dessinerBloom() {
     }
     glEnd();
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    glBindTexture(GL_TEXTURE_2D, 0);
+    lierTextureAutreUnite(0);
     glDisable(GL_TEXTURE_2D);
     glext->glActiveTexture(GL_TEXTURE0);
   } else {

@@ -186,7 +186,7 @@ bool ecrireFichierAtomique(const std::string& chemin, const std::vector<uint8_t>
                            const std::vector<uint8_t>& donnees) {
   std::string octets(entete.begin(), entete.end());
   octets.append(donnees.begin(), donnees.end());
-  return remplacerFichier(chemin, octets);
+  return static_cast<bool>(remplacerFichier(chemin, octets));
 }
 
 // Step 10: keeps the driver's compressed level 0 for the next run.

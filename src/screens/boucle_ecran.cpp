@@ -102,7 +102,7 @@ struct BilanImages {
 
 }  // namespace
 
-FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
+FinEcran bouclerEcran(const GestionnairesEcran& ecran) {
   // Kept across frames: the copy reuses its buffers.
   InstantaneTerrain vue;
   BilanImages bilan;
@@ -131,7 +131,7 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau) {
       SDL_Delay(100);
       continue;
     }
-    if (niveau) niveau->prendreInstantane(vue);
+    if (ecran.copier) ecran.copier(vue);
     if (ecran.dessiner) ecran.dessiner(vue, ticks);
     guiDessiner();
     SDL_GL_SwapBuffers();

@@ -7,7 +7,6 @@
 #include <functional>
 
 #include "game/instantane.h"
-#include "game/terrain.h"
 #include "gui/widgets.h"
 
 // The frame-rate label (option AfficheIPS), made at start-up; the loop writes the number of
@@ -28,6 +27,9 @@ struct GestionnairesEcran {
   std::function<bool()> fini;
   // Once per frame before the copy (animations, the menu background's steps).
   std::function<void(uint32_t ticks)> avancer;
+  // The frame's copy of the level the screen shows, taken in one go (game/spectacle.h:
+  // prendreInstantane); none: the copy stays empty.
+  std::function<void(InstantaneTerrain& vue)> copier;
   // The frame from the copy of the level; the GUI's widgets are drawn over it afterwards.
   std::function<void(const InstantaneTerrain& vue, uint32_t ticks)> dessiner;
   // Once, right after the first frame is swapped.
@@ -49,8 +51,8 @@ bool fenetreCachee();
 
 // Until the screen is done: poll every pending event (SDL_QUIT ends the loop at once with
 // Quitter) and hand each to the GUI manager, then to the screen; ask fini; avancer; execute the
-// queued sound requests; take the frame copy of `niveau` (an empty copy when there is none);
+// queued sound requests; take the frame copy (copier);
 // draw the screen's frame and the GUI over it; swap; wait for the frame's time
 // (attendreImageSuivante: the display's pace, or imagesParSeconde). While the window is hidden
 // no frame is drawn: the loop wakes ten times a second for the events and the screen's steps.
-FinEcran bouclerEcran(const GestionnairesEcran& ecran, const Terrain* niveau = terrain);
+FinEcran bouclerEcran(const GestionnairesEcran& ecran);

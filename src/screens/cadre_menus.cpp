@@ -7,6 +7,7 @@
 #include "platform/options.h"
 #include "render/image.h"
 #include "screens/cadence_menus.h"
+#include "screens/fond_menu.h"
 
 void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks) { dessinerImage(vue, ticks); }
 
@@ -15,6 +16,7 @@ int imagesParSecondeMenus() { return options.MenuTrenteImages ? 30 : 0; }
 void cadrerMenus(GestionnairesEcran& ecran) {
   auto cadence = std::make_shared<CadenceMenus>(imagesParSecondeMenus());
   ecran.imagesParSeconde = imagesParSecondeMenus();
+  ecran.copier = copierFondMenu;
   ecran.dessiner = [cadence](const InstantaneTerrain& vue, uint32_t ticks) {
     dessinerCadreMenus(vue, ticks);
     const SDL_Surface* fenetre = SDL_GetVideoSurface();

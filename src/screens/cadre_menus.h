@@ -12,6 +12,6 @@ void dessinerCadreMenus(const InstantaneTerrain& vue, uint32_t ticks);
 // display's pace (0).
 int imagesParSecondeMenus();
 
-// A menu screen's frames: the background (dessinerCadreMenus) at imagesParSecondeMenus at most,
+// A menu screen's frames: the background's copy (copierFondMenu) drawn by dessinerCadreMenus at imagesParSecondeMenus at most,
 // fewer while the background moves slowly (screens/cadence_menus.h).
 void cadrerMenus(GestionnairesEcran& ecran);

@@ -12,6 +12,7 @@
 #include "platform/repertoires.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "screens/fond_menu.h"
 
 bool ecranLangue() {
   const int W = gui->largeur, H = gui->hauteur;

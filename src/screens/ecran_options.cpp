@@ -23,6 +23,7 @@
 #include "render/glext.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "screens/fond_menu.h"
 #include "sound/sons.h"
 
 namespace {

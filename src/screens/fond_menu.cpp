@@ -36,5 +36,8 @@ void arreterFondMenu() {
 }
 
 void suspendreFondMenu(bool suspendre) { fond().suspendre(suspendre); }
+void copierFondMenu(InstantaneTerrain& vue) {
+  if (terrain) prendreInstantane(*terrain, fond().spectacle(), vue);
+}
 
 bool fondMenuActif() { return fond().actif(); }

@@ -13,6 +13,7 @@
 #include "game/manette.h"
 #include "game/musique.h"
 #include "game/solution.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "game/vue_entiere.h"
 #include "gui/gui.h"
@@ -67,11 +68,12 @@ enum class Phase {
 // One level, from its start to its release.
 class PartieNiveau {
  public:
-  // `essai`: the editor's test-play: running at once, no records, no hint; a result or Escape
-  // ends it at once. With a `route` it plays the route as a hint is shown.
-  PartieNiveau(const Niveau& depart, SuiviPartie& suivi, bool essai = false,
+  // `spectacle` shows the level (the play screen's, kept from level to level). `essai`: the
+  // editor's test-play: running at once, no records, no hint; a result or Escape ends it at
+  // once. With a `route` it plays the route as a hint is shown.
+  PartieNiveau(const Niveau& depart, SuiviPartie& suivi, Spectacle& spectacle, bool essai = false,
                const Solution* route = nullptr)
-      : depart_(depart), suivi_(suivi), essai_(essai) {
+      : depart_(depart), suivi_(suivi), spectacle_(spectacle), essai_(essai) {
     if (route) solution_ = *route;
   }
 
@@ -80,12 +82,8 @@ class PartieNiveau {
   IssueNiveau jouer() {
     donneesAction.reinitialiser();
     lancerMusique();
-    {
-      std::lock_guard<std::mutex> garde(terrain->verrou);
-      terrain->camera =
-          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
-    }
-    terrain->allouerParticules(ParticulesParNiveau);
+    poserCameraDepart();
+    spectacle_.allouerParticules(ParticulesParNiveau);
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
@@ -99,7 +97,8 @@ class PartieNiveau {
       dessiner(vue, ticks);
       widgets_.montrerBombes(vue.bombes);
     };
-    if (bouclerEcran(ecran, terrain) == FinEcran::Quitter) {
+    ecran.copier = [this](InstantaneTerrain& vue) { prendreInstantane(*terrain, spectacle_, vue); };
+    if (bouclerEcran(ecran) == FinEcran::Quitter) {
       issue_ = IssueNiveau::Fenetre;
       finEssai_ = FinEssai::Fenetre;
     }
@@ -114,6 +113,16 @@ class PartieNiveau {
     const std::string piste = choisirMusique(dossier, ".ogg", "ziks/");
     if (sons && !piste.empty()) sons->changerMusique(piste);
     journal("musicStart");
+  }
+
+  // The play camera over the level as it now starts (the thread is not running).
+  void poserCameraDepart() {
+    Camera k;
+    {
+      std::lock_guard<std::mutex> garde(terrain->verrou);
+      k = cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
+    }
+    spectacle_.poserCamera(k);
   }
 
   bool lance() const { return fil_.joinable(); }
@@ -396,8 +405,9 @@ class PartieNiveau {
     journal("Lancement du thread d'action");
     debutEnvol_ = SDL_GetTicks();
     const Solution* solution = phase == Phase::Indice ? &solution_ : nullptr;
-    fil_ =
-        std::thread([solution] { threadAction(donneesAction, *terrain, requetesSons, solution); });
+    fil_ = std::thread([this, solution] {
+      threadAction(donneesAction, *terrain, spectacle_, requetesSons, solution);
+    });
     phase_ = phase;
   }
 
@@ -464,11 +474,7 @@ class PartieNiveau {
     if (texResultat_ != 0) supprimerTexture(texResultat_);
     texResultat_ = 0;
     terrain->commencerNiveau(depart_);
-    {
-      std::lock_guard<std::mutex> garde(terrain->verrou);
-      terrain->camera =
-          cameraDepart(terrain->largeur, terrain->hauteur, terrain->balle.x, terrain->balle.y);
-    }
+    poserCameraDepart();
     donneesAction.reinitialiser();
     triche_ = false;
     widgets_.montrerInfos(suivi_.texteInfos(0));
@@ -549,7 +555,7 @@ class PartieNiveau {
     widgets_.retirerBombes();
     journal("Niveau terminé");
     terrain->libererGrille();
-    terrain->libererParticules();
+    spectacle_.libererParticules();
   }
 
   // What a button of the pause panel or the hint button asked for.
@@ -557,6 +563,7 @@ class PartieNiveau {
 
   const Niveau& depart_;
   SuiviPartie& suivi_;
+  Spectacle& spectacle_;
   const bool essai_;
   FinEssai finEssai_ = FinEssai::Abandon;
   WidgetsNiveau widgets_;
@@ -598,6 +605,9 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
   }
   journal(fichier + " headok");
   SuiviPartie suivi(fichier);
+  // What shows the file's levels: the camera, the flash, the particle ring whose position
+  // carries over from level to level.
+  Spectacle spectacle;
   for (int numero = 1;; ++numero) {
     if (lecteur.chargerNiveauSuivant(*terrain)) break;
     // Levels before the chosen one are read and passed over.
@@ -605,7 +615,7 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
     journal("Niveau " + std::to_string(numero));
     suivi.niveau(numero);
     const Niveau depart = terrain->niveau();
-    PartieNiveau partie(depart, suivi);
+    PartieNiveau partie(depart, suivi, spectacle);
     const IssueNiveau issue = partie.jouer();
     if (issue == IssueNiveau::Fenetre) quitter = true;
     if (issue != IssueNiveau::Suivant) break;
@@ -625,7 +635,8 @@ FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int num
   if (total > 0) suivi.fixerTotal(total);
   terrain->commencerNiveau(niveau);
   if (route) journal("Démonstration");
-  PartieNiveau partie(niveau, suivi, true, route);
+  Spectacle spectacle;
+  PartieNiveau partie(niveau, suivi, spectacle, true, route);
   partie.jouer();
   return partie.finEssai();
 }

@@ -18,6 +18,7 @@
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
+#include "screens/fond_menu.h"
 #include "screens/catalogue_menu.h"
 #include "screens/choix_niveau.h"
 #include "sound/sons.h"

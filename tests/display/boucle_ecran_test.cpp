@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "rendu_commun.h"
+#include "game/terrain.h"
 #include "gui/chargement.h"
 #include "pilote_sdl.h"
 #include "screens/boucle_ecran.h"
@@ -62,7 +63,8 @@ TEST_F(BoucleEcran, FiniApresTroisImagesAvecSonsCopieEtDessin) {
     EXPECT_EQ(effetsJoues.size(), static_cast<size_t>(images + 1));
     ++images;
   };
-  EXPECT_EQ(bouclerEcran(ecran, &t), FinEcran::Termine);
+  ecran.copier = [&](InstantaneTerrain& vue) { t.prendreInstantane(vue); };
+  EXPECT_EQ(bouclerEcran(ecran), FinEcran::Termine);
   EXPECT_EQ(touches, (std::vector<int>{SDLK_a, SDLK_b}));
   EXPECT_EQ(images, 3);
   EXPECT_EQ(ordre, (std::vector<std::string>{"fini", "avancer", "dessiner", "fini", "avancer",
@@ -83,7 +85,7 @@ TEST_F(BoucleEcran, FermerLaFenetreQuitteSansAutreImage) {
     EXPECT_FALSE(vue.aGrille());
     ++images;
   };
-  EXPECT_EQ(bouclerEcran(ecran, nullptr), FinEcran::Quitter);
+  EXPECT_EQ(bouclerEcran(ecran), FinEcran::Quitter);
   EXPECT_EQ(touches, std::vector<int>{SDLK_a});
   EXPECT_EQ(images, 0);
 }
@@ -124,7 +126,7 @@ TEST_F(BoucleEcranGui, UnClicAtteintLeBoutonEtLEcranVoitTout) {
     glClear(GL_COLOR_BUFFER_BIT);
     ++images;
   };
-  EXPECT_EQ(bouclerEcran(ecran, nullptr), FinEcran::Termine);
+  EXPECT_EQ(bouclerEcran(ecran), FinEcran::Termine);
   EXPECT_EQ(clics, 1);
   EXPECT_GE(vusParLEcran, 3);
   EXPECT_EQ(labelIPS->zone()->texte(), "0");  // the first frame's count

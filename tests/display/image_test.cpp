@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "game/cases.h"
+#include "game/terrain.h"
 #include "render/ciel.h"
 #include "render/etat_gl.h"
 #include "render/image.h"
@@ -166,7 +167,8 @@ TEST_F(Image, SansNiveauSeulLeFondEtLesWidgets) {
     ++images;
   };
   Terrain sansGrille;
-  bouclerEcran(ecran, &sansGrille);
+  ecran.copier = [&](InstantaneTerrain& vue) { sansGrille.prendreInstantane(vue); };
+  bouclerEcran(ecran);
   // The swapped frame is gone: draw the same again without swapping and read it.
   dessinerImage(InstantaneTerrain{}, 4000);
   gui->projection();
@@ -201,6 +203,10 @@ TEST_F(Image, LeHaloGardeLePlateauEtLaisseLeMelangeActif) {
   glFinish();
   const std::vector<uint8_t> avec = lireEcran(640, 480);
   EXPECT_TRUE(glIsEnabled(GL_BLEND));
+  // The second unit's binds leave the bind cache true to unit 0, where the drawing goes on.
+  GLint lieeUnite0 = -1;
+  glGetIntegerv(GL_TEXTURE_BINDING_2D, &lieeUnite0);
+  EXPECT_EQ(static_cast<GLuint>(lieeUnite0), textureLieeConnue());
   for (const auto& l : journal.lignes()) EXPECT_EQ(l.find("Err"), std::string::npos) << l;
   auto lum = [](const std::vector<uint8_t>& im, int x, int y) {
     const size_t i = (static_cast<size_t>(y) * 640 + x) * 4;

@@ -81,6 +81,7 @@ float balleX(const Terrain& t) {
 TEST(ActionPause, LaPauseArreteLesPasEtLaBalle) {
   CaptureJournal journal;
   Terrain t;
+  Spectacle sp;
   {
     Niveau n;
     dessinerTerrain(
@@ -93,7 +94,7 @@ TEST(ActionPause, LaPauseArreteLesPasEtLaBalle) {
   DonneesAction donnees;
   donnees.deposerTouches(Touches{false, true, false});
   HorlogeManuelle horloge;
-  std::thread action([&] { threadAction(donnees, t, nullptr, nullptr, &horloge); });
+  std::thread action([&] { threadAction(donnees, t, sp, nullptr, nullptr, &horloge); });
   // One step before each sleep: the thread now sleeps after its sixth step.
   ASSERT_TRUE(horloge.laisserPasser(5));
   EXPECT_EQ(donnees.pas.load(), 6u);
@@ -114,6 +115,7 @@ TEST(ActionPause, LaPauseArreteLesPasEtLaBalle) {
 TEST(ActionPause, ApresLaVictoireLaBalleNObeitPlus) {
   CaptureJournal journal;
   Terrain t;
+  Spectacle sp;
   // Held right, the ball would roll on through the win cell into the deadly one.
   {
     Niveau n;
@@ -123,7 +125,7 @@ TEST(ActionPause, ApresLaVictoireLaBalleNObeitPlus) {
   DonneesAction donnees;
   donnees.deposerTouches(Touches{false, true, false});
   HorlogeManuelle horloge;
-  std::thread action([&] { threadAction(donnees, t, nullptr, nullptr, &horloge); });
+  std::thread action([&] { threadAction(donnees, t, sp, nullptr, nullptr, &horloge); });
   for (int i = 0; i < 2000 && donnees.resultat.load() == 0; ++i)
     ASSERT_TRUE(horloge.laisserPasser(1));
   EXPECT_EQ(donnees.resultat.load(), Gagne);
@@ -151,11 +153,12 @@ TEST(ActionPause, UneSolutionRejoueeParLeThreadGagneAuMemePasQueSansFenetre) {
   ASSERT_TRUE(lireSolution("0 R\n60 RS\n64 R\n", s));
   ASSERT_TRUE(solutionGagne(n, s));
   Terrain t;
+  Spectacle sp;
   t.commencerNiveau(n);
   DonneesAction donnees;
   // The player's keys say left: the solution's are the ones played.
   donnees.deposerTouches(Touches{true, false, false});
-  std::thread action([&] { threadAction(donnees, t, nullptr, &s); });
+  std::thread action([&] { threadAction(donnees, t, sp, nullptr, &s); });
   ASSERT_TRUE(attendre([&] { return donnees.resultat.load() != 0; }));
   donnees.arret = true;
   action.join();

@@ -24,9 +24,9 @@ const std::vector<std::string> Parcours = {
     "@@@@@@@@@@@@@@@@@@@@@@@@",
 };
 
-void copierQuelquesTrames(const Terrain& t, InstantaneTerrain& copie, int n) {
+void copierQuelquesTrames(const Terrain& t, const Spectacle& sp, InstantaneTerrain& copie, int n) {
   for (int i = 0; i < n; ++i) {
-    t.prendreInstantane(copie);
+    prendreInstantane(t, sp, copie);
     ASSERT_EQ(copie.grille.size(), static_cast<size_t>(copie.largeur) * copie.hauteur);
     SDL_Delay(1);
   }
@@ -36,7 +36,10 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
   CaptureJournal journal;
   Terrain t;
   Sons s(PeripheriqueSon::Simule);
+  // The menu background and the play screen each show the one live level with their own
+  // camera and particles.
   FondMenu fond;
+  Spectacle jeu;
   InstantaneTerrain copie;
   for (int cycle = 0; cycle < 3; ++cycle) {
     // The menu background over a level of bricks.
@@ -47,11 +50,16 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
       dessinerTerrain(n, demo, 1.5f, 1.5f);
       t.commencerNiveau(n);
     }
+    const Camera cameraJeu = jeu.camera;
     fond.demarrer(t);
-    copierQuelquesTrames(t, copie, 40);
+    copierQuelquesTrames(t, fond.spectacle(), copie, 40);
     fond.arreter();
     EXPECT_FALSE(fond.actif());
     EXPECT_GT(fond.pas(), 0);
+    EXPECT_TRUE(copie.particules.empty());
+    EXPECT_NE(fond.spectacle().camera.oeilZ, Camera{}.oeilZ);  // the flight moved its camera
+    EXPECT_EQ(jeu.camera.oeilX, cameraJeu.oeilX);              // and only its own
+    EXPECT_EQ(jeu.camera.oeilZ, cameraJeu.oeilZ);
     t.libererGrille();
 
     // A level played by the real action thread, the keys handed over each "frame".
@@ -63,20 +71,21 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
       n.bombes = 3;
       t.commencerNiveau(n);
     }
-    t.allouerParticules(ParticulesParNiveau);
+    jeu.allouerParticules(ParticulesParNiveau);
     DonneesAction donnees;
-    std::thread action([&] { threadAction(donnees, t, &s); });
+    std::thread action([&] { threadAction(donnees, t, jeu, &s); });
     const auto debut = std::chrono::steady_clock::now();
     while (donnees.resultat.load() == 0 &&
            std::chrono::steady_clock::now() - debut < std::chrono::seconds(30)) {
       InstantaneTerrain vue;
-      t.prendreInstantane(vue);
+      prendreInstantane(t, jeu, vue);
       // Space only while a brick stops the ball: the copy is what the main thread knows.
       const uint8_t devant = vue.lireCase(static_cast<int>(vue.balle.x) + 1, 1);
       const bool devantBrique = devant == Brique || devant == Casse;
       donnees.deposerTouches(Touches{false, true, devantBrique});
       s.executerRequetes();
-      copierQuelquesTrames(t, copie, 1);
+      copierQuelquesTrames(t, jeu, copie, 1);
+      ASSERT_EQ(copie.particules.size(), static_cast<size_t>(ParticulesParNiveau));
     }
     EXPECT_EQ(donnees.resultat.load(), Gagne);
     // The steps go on behind the result; a stop is seen within one step: once the stop is
@@ -88,7 +97,7 @@ TEST(JeuThreads, ThreadActionPuisFondMenuPlusieursFois) {
     action.join();
     EXPECT_LE(donnees.pas.load(), auMomentDeLArret + 1);
     t.libererGrille();
-    t.libererParticules();
+    jeu.libererParticules();
   }
   int arrets = 0;
   for (const std::string& l : journal.lignes()) arrets += l == "Thread arrete : 1";
@@ -113,11 +122,12 @@ TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
   uint32_t pasPerte = 0;
   {
     Terrain t;
+    Spectacle sp;
     Niveau n;
     dessinerTerrain(n, chute, 2.5f, 1.5f);
     t.commencerNiveau(n);
     DonneesAction donnees;
-    std::thread action([&] { threadAction(donnees, t, nullptr); });
+    std::thread action([&] { threadAction(donnees, t, sp, nullptr); });
     const bool fini = attendrePas([&] { return donnees.resultat.load() != 0; });
     arreterThreadAction(action, donnees, nullptr);
     ASSERT_TRUE(fini) << "the ball never reached the deadly cell";
@@ -126,6 +136,7 @@ TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
   }
   CaptureJournal journal;
   Terrain t;
+  Spectacle sp;
   {
     Niveau n;
     dessinerTerrain(n, chute, 2.5f, 1.5f);
@@ -133,7 +144,7 @@ TEST(JeuThreads, LePremierResultatResteEtLeThreadFinitSansGrille) {
   }
   DonneesAction donnees;
   donnees.proposerResultat(Gagne);  // the win code, before the thread starts
-  std::thread action([&] { threadAction(donnees, t, nullptr); });
+  std::thread action([&] { threadAction(donnees, t, sp, nullptr); });
   // Well past the step where the same fall lost.
   ASSERT_TRUE(attendrePas([&] { return donnees.pas.load() > pasPerte + 10; }));
   EXPECT_EQ(donnees.resultat.load(), Gagne);

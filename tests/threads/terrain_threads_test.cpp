@@ -20,11 +20,11 @@ const std::vector<std::string> Parcours = {
 };
 
 TEST(TerrainThreads, PasDActionPendantLesCopiesDeTrame) {
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, Parcours, 1.5f, 1.5f);
   t.bombes = 2;
-  t.allouerParticules(ParticulesParNiveau);
+  t.spectacle.allouerParticules(ParticulesParNiveau);
 
   DonneesAction donnees;
   std::thread action([&] {
@@ -41,7 +41,7 @@ TEST(TerrainThreads, PasDActionPendantLesCopiesDeTrame) {
   InstantaneTerrain copie;
   int copies = 0;
   while (donnees.resultat.load() == 0 || copies < 100) {
-    t.prendreInstantane(copie);
+    prendreInstantane(t, t.spectacle, copie);
     s.executerRequetes();  // the main thread's part of the sound queue
     ++copies;
     ASSERT_EQ(copie.grille.size(), static_cast<size_t>(copie.largeur * copie.hauteur));
@@ -54,14 +54,14 @@ TEST(TerrainThreads, PasDActionPendantLesCopiesDeTrame) {
   donnees.arret.store(true);
   action.join();
   EXPECT_EQ(donnees.resultat.load(), 1);
-  t.prendreInstantane(copie);
+  prendreInstantane(t, t.spectacle, copie);
   EXPECT_EQ(copie.bombes, t.bombes);  // the bomb label's count, as the drawing sees it
   t.libererGrille();
-  t.libererParticules();
+  t.spectacle.libererParticules();
 }
 
 TEST(TerrainThreads, AutomateEtCameraPendantLesCopies) {
-  Terrain t;
+  TerrainVivant t;
   std::vector<std::string> g(60, std::string(80, '.'));
   for (int r = 0; r < 60; r += 3)
     for (int c = (r / 3) % 4; c < 80; c += 5) g[r][c] = '#';
@@ -72,7 +72,7 @@ TEST(TerrainThreads, AutomateEtCameraPendantLesCopies) {
   std::thread fond([&] {
     TamponsVie tampons;
     for (int pas = 0; !arret.load(); ++pas) {
-      t.suivreCameraVers(40.0f + pas % 7, 30.0f, -20.0f);
+      t.spectacle.suivreCameraVers(40.0f + pas % 7, 30.0f, -20.0f);
       if (pas % 4 == 0) {
         etapeVie(t, tampons);
         ++generations;
@@ -82,7 +82,7 @@ TEST(TerrainThreads, AutomateEtCameraPendantLesCopies) {
   });
   InstantaneTerrain copie;
   for (int i = 0; i < 300 || generations.load() < 50; ++i) {
-    t.prendreInstantane(copie);
+    prendreInstantane(t, t.spectacle, copie);
     ASSERT_EQ(copie.grille.size(), 80u * 60u);
     ASSERT_EQ(copie.largeur, 80);
   }

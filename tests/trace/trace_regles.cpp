@@ -23,6 +23,7 @@
 #include "game/instantane.h"
 #include "game/partie.h"
 #include "game/solution.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "levels/fichier_niveaux.h"
 
@@ -119,12 +120,14 @@ Solution scriptHasard(uint32_t graine, uint32_t pas) {
 constexpr uint32_t PasApresResultat = 150;
 
 // As the play screen runs a level: the start camera, the particle ring, the sound queue, and no
-// key once a result is there.
-std::string jouerEcran(Terrain& t, const Niveau& depart, const Solution& s, uint32_t pasMax) {
+// key once a result is there. One Spectacle goes from run to run, as the play screen's goes
+// from level to level.
+std::string jouerEcran(Terrain& t, Spectacle& sp, const Niveau& depart, const Solution& s,
+                       uint32_t pasMax) {
   std::srand(12345);
   t.commencerNiveau(depart);
-  t.camera = cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y);
-  t.allouerParticules(ParticulesParNiveau);
+  sp.poserCamera(cameraDepart(t.largeur, t.hauteur, t.balle.x, t.balle.y));
+  sp.allouerParticules(ParticulesParNiveau);
   RequetesSons file;
   InstantaneTerrain v;
   std::array<RequeteSon, CapaciteRequetes> sons{};
@@ -134,9 +137,9 @@ std::string jouerEcran(Terrain& t, const Niveau& depart, const Solution& s, uint
   for (; p < pasMax; ++p) {
     if (resultat != EnCours && p > pasResultat + PasApresResultat) break;
     const Touches touches = resultat != EnCours ? Touches{} : touchesAuPas(s, p);
-    const int r = t.avancer(touches, &file);
+    const int r = avancer(t, sp, touches, &file);
     const int n = file.prendreRequetes(sons);
-    t.prendreInstantane(v);
+    prendreInstantane(t, sp, v);
     hacherPas(h, v, r, sons.data(), n);
     if (resultat == EnCours && r != EnCours) {
       resultat = r;
@@ -178,13 +181,14 @@ std::string fondMenu(const std::string& source) {
     return "fond: logom.map illisible";
   lecteur.fermer();
   std::srand(777);
-  t.suivreCameraVers(128, 101, -300);
+  Spectacle sp;
+  sp.suivreCameraVers(128, 101, -300);
   EtatFondMenu etat;
   InstantaneTerrain v;
   Hache h;
   for (int i = 0; i < 6000; ++i) {
-    pasFondMenu(etat, t, t.largeur, t.hauteur);
-    t.prendreInstantane(v);
+    pasFondMenu(etat, t, sp, t.largeur, t.hauteur);
+    prendreInstantane(t, sp, v);
     hacherPas(h, v, 0, nullptr, 0);
   }
   char ligne[64];
@@ -207,6 +211,7 @@ int main(int argc, char** argv) {
                                    "7-Casse-tetes",  "8-Grand-final",      "9-Reflexion",
                                    "10-Sommets",     "11-Descentes",       "12-Abimes"};
   Terrain t;
+  Spectacle sp;
   int runs = 0;
   for (const char* nom : fichiers) {
     LecteurNiveaux lecteur;
@@ -230,8 +235,8 @@ int main(int argc, char** argv) {
         scripts.emplace_back("hasard" + std::to_string(k),
                              scriptHasard(static_cast<uint32_t>(runs * 7 + k), 4000));
       for (const auto& [genre, script] : scripts) {
-        sortie << niveau << " " << genre << " " << jouerEcran(t, niveaux[i], script, 4000) << " | "
-               << jouerPartie(niveaux[i], script, 4000) << "\n";
+        sortie << niveau << " " << genre << " " << jouerEcran(t, sp, niveaux[i], script, 4000)
+               << " | " << jouerPartie(niveaux[i], script, 4000) << "\n";
         ++runs;
       }
     }

@@ -422,7 +422,7 @@ class UnPas : public ::testing::TestWithParam<CasPas> {};
 
 TEST_P(UnPas, Regle) {
   const CasPas& c = GetParam();
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, c.grille, c.x, c.y);
   t.balle.saut = c.saut;
@@ -446,7 +446,7 @@ INSTANTIATE_TEST_SUITE_P(Avancer, UnPas, ::testing::ValuesIn(CasUnPas),
                          });
 
 TEST(Avancer, SansGrilleNeFaitRien) {
-  Terrain t;
+  TerrainVivant t;
   EXPECT_EQ(t.avancer(Droite, nullptr), 0);
   EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
 }
@@ -454,7 +454,7 @@ TEST(Avancer, SansGrilleNeFaitRien) {
 TEST(Avancer, ChuteDistancesExactesEtUnSeulChoc) {
   // y = r + 0.3 in row r = 1, row 2 empty, row 3 solid: 0.2 per step, then the remainder,
   // ending at r + 1.5; the bump sounds in the first step whose new position lies in row 2.
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, {"...", "...", "...", "###"}, 1.5f, 1.3f);
   const float attendus[] = {1.5f, 1.7f, 1.9f, 2.1f, 2.3f, 2.5f, 2.5f, 2.5f};
@@ -467,7 +467,7 @@ TEST(Avancer, ChuteDistancesExactesEtUnSeulChoc) {
 }
 
 TEST(Avancer, SautEpuiseEnLAirContinueEnChute) {
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, {".", ".", ".", ".", ".", ".", ".", ".", ".", "#"}, 0.5f, 1.5f);
   t.balle.saut = 2;  // f < 0: descending; two jump steps, then an ordinary fall
   t.avancer(Aucune, nullptr);
@@ -479,7 +479,7 @@ TEST(Avancer, SautEpuiseEnLAirContinueEnChute) {
 }
 
 TEST(Avancer, InterrupteurAgitAuPasSuivant) {
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, {"#######", "#.r..R#", "#RRYRR#", "#######"}, 1.96f, 1.5f);
   t.avancer(Droite, &s);  // enters the switch cell
@@ -492,7 +492,7 @@ TEST(Avancer, InterrupteurAgitAuPasSuivant) {
 
 TEST(Avancer, CodesSansSensCommeLeVide) {
   for (int code = 20; code <= 253; ++code) {
-    Terrain t;
+    TerrainVivant t;
     dessinerTerrain(t, {"...", "...", "...", "###"}, 1.5f, 1.5f);
     t.grille[2 * 3 + 1] = static_cast<uint8_t>(code);  // below the ball
     t.grille[1 * 3 + 2] = static_cast<uint8_t>(code);  // right of the ball
@@ -518,9 +518,9 @@ class Souffle : public ::testing::TestWithParam<CasSouffle> {};
 
 TEST_P(Souffle, BlocDeTroisSurTrois) {
   const CasSouffle c = GetParam();
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
-  t.allouerParticules(ParticulesParNiveau);
+  t.spectacle.allouerParticules(ParticulesParNiveau);
   dessinerTerrain(t, {".....", ".....", ".....", ".....", "#####"}, 2.5f, 2.5f);
   for (int r = 1; r <= 3; ++r)
     for (int col = 1; col <= 3; ++col)
@@ -549,7 +549,7 @@ INSTANTIATE_TEST_SUITE_P(Avancer, Souffle,
                                            CasSouffle{PanneauBoom, false}));
 
 TEST(Avancer, SouffleAuCoinResteDansLaGrille) {
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, {"##", "##"}, 0.5f, 0.5f);
   t.grille = {Vide, Brique, Brique, Brique};
   t.bombes = 1;
@@ -558,9 +558,9 @@ TEST(Avancer, SouffleAuCoinResteDansLaGrille) {
 }
 
 TEST(Avancer, DeuxBombesEspaceTenuUneExplosionTousLesCentPas) {
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
-  t.allouerParticules(ParticulesParNiveau);
+  t.spectacle.allouerParticules(ParticulesParNiveau);
   dessinerTerrain(t, Couloir, 3.5f, 1.5f);
   t.bombes = 2;
   std::vector<int> pasExplosions;
@@ -574,16 +574,16 @@ TEST(Avancer, DeuxBombesEspaceTenuUneExplosionTousLesCentPas) {
 }
 
 TEST(Avancer, ParticulesDeLExplosion) {
-  Terrain t;
+  TerrainVivant t;
   std::srand(7);
-  t.allouerParticules(ParticulesParNiveau);
+  t.spectacle.allouerParticules(ParticulesParNiveau);
   // The ball starts left of its clamped position: the burst surrounds the clamped start.
   dessinerTerrain(t, {".....", "@@@@@"}, 0.2f, 0.5f);
   t.bombes = 1;
   t.avancer(Touches{false, false, true}, nullptr);
   int vivantes = 0;
-  for (int i = 0; i < t.capaciteParticules; ++i) {
-    const Particule& p = t.particules[i];
+  for (int i = 0; i < t.spectacle.capaciteParticules; ++i) {
+    const Particule& p = t.spectacle.particules[i];
     if (!p.vivante()) continue;
     ++vivantes;
     EXPECT_EQ(p.vie, 999);
@@ -597,18 +597,18 @@ TEST(Avancer, ParticulesDeLExplosion) {
     EXPECT_NEAR(p.z, p.vz, 1e-7);
   }
   EXPECT_EQ(vivantes, 200);
-  EXPECT_EQ(t.prochaineParticule, 200);
-  EXPECT_FLOAT_EQ(t.explosionX, 0.5f);
-  EXPECT_FLOAT_EQ(t.explosionY, 0.5f);
+  EXPECT_EQ(t.spectacle.prochaineParticule, 200);
+  EXPECT_FLOAT_EQ(t.spectacle.explosionX, 0.5f);
+  EXPECT_FLOAT_EQ(t.spectacle.explosionY, 0.5f);
 }
 
 TEST(Avancer, CompteDeBombesDesCopiesApresExplosionEtRamassage) {
   // The bomb label shows the count of each frame copy: every change is seen there.
-  Terrain t;
+  TerrainVivant t;
   std::vector<int> affiches;
   InstantaneTerrain vue;
   auto copier = [&] {
-    t.prendreInstantane(vue);
+    prendreInstantane(t, t.spectacle, vue);
     if (affiches.empty() || affiches.back() != vue.bombes) affiches.push_back(vue.bombes);
   };
   dessinerTerrain(t, {"@@@@@@", "@..o.@", "@@@@@@"}, 1.5f, 1.5f);
@@ -625,7 +625,7 @@ TEST(Avancer, CompteDeBombesDesCopiesApresExplosionEtRamassage) {
 TEST(Avancer, SonDeRoulementAlterne) {
   // Start on the ground, stop when the keys go, not again while no key is held, start again,
   // stop on a wall hit and when both arrows are held.
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, Couloir, 3.5f, 1.5f);
   const struct {
@@ -653,7 +653,7 @@ TEST(Avancer, SonDeRoulementAlterne) {
 TEST(Avancer, RangeeSousLaGrilleCompteCommeLibre) {
   // A descending jump ends in the lower half of an open bottom row: the wall probes look at
   // row H, which does not exist; it counts as free, so nothing pushes the ball.
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, {"###", "...", "..."}, 1.7f, 2.45f);
   t.balle.saut = 1;
   t.avancer(Aucune, nullptr);
@@ -662,7 +662,7 @@ TEST(Avancer, RangeeSousLaGrilleCompteCommeLibre) {
 }
 
 TEST(Avancer, DepartHorsGrilleEstRameneDedans) {
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, {"...", "...", "..."}, 200.5f, 200.5f);
   for (int i = 0; i < 5; ++i) t.avancer(Aucune, nullptr);
   EXPECT_FLOAT_EQ(t.balle.x, 2.5f);
@@ -670,12 +670,12 @@ TEST(Avancer, DepartHorsGrilleEstRameneDedans) {
 }
 
 TEST(Avancer, CameraSuitLaBalle) {
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, Couloir, 3.5f, 1.5f);
   t.avancer(Aucune, nullptr);
-  EXPECT_FLOAT_EQ(t.camera.centreX, 0.5f * 3.5f);
-  EXPECT_FLOAT_EQ(t.camera.centreY, 0.5f * 1.5f);
-  EXPECT_FLOAT_EQ(t.camera.oeilX, 0.1f * 0.5f * 3.5f);
+  EXPECT_FLOAT_EQ(t.spectacle.camera.centreX, 0.5f * 3.5f);
+  EXPECT_FLOAT_EQ(t.spectacle.camera.centreY, 0.5f * 1.5f);
+  EXPECT_FLOAT_EQ(t.spectacle.camera.oeilX, 0.1f * 0.5f * 3.5f);
 }
 
 // The rule step alone: what it changes and the events it reports, with no lock, no camera, no
@@ -749,28 +749,28 @@ TEST(Regles, LeTerrainVivantMontreCeQueLesReglesFont) {
   // The live step is the rule step on the same state plus its show: the same ball, grid and
   // bombs, the camera toward the step's start, the flash where the bomb went off.
   EtatRegles seul;
-  Terrain t;
-  t.allouerParticules(ParticulesParNiveau);
+  TerrainVivant t;
+  t.spectacle.allouerParticules(ParticulesParNiveau);
   dessinerTerrain(seul, Couloir, 3.5f, 1.5f);
   dessinerTerrain(t, Couloir, 3.5f, 1.5f);
   seul.bombes = t.bombes = 1;
   const Touches cles[] = {Droite, Touches{false, true, true}, Gauche, Aucune};
   for (const Touches& k : cles) {
     const EvenementsPas ev = pasRegles(seul, k);
-    Camera attendue = t.camera;
+    Camera attendue = t.spectacle.camera;
     suivreCamera(attendue, ev.departX, ev.departY, attendue.profondeurOeil);
     EXPECT_EQ(t.avancer(k, nullptr), ev.resultat);
     EXPECT_EQ(t.balle.x, seul.balle.x);
     EXPECT_EQ(t.grille, seul.grille);
     EXPECT_EQ(t.bombes, seul.bombes);
     EXPECT_EQ(t.minuteurExplosion, seul.minuteurExplosion);
-    EXPECT_EQ(t.camera.oeilX, attendue.oeilX);
-    EXPECT_EQ(t.camera.centreX, attendue.centreX);
+    EXPECT_EQ(t.spectacle.camera.oeilX, attendue.oeilX);
+    EXPECT_EQ(t.spectacle.camera.centreX, attendue.centreX);
     if (ev.explosion) {
-      EXPECT_EQ(t.explosionX, ev.explosionX);
+      EXPECT_EQ(t.spectacle.explosionX, ev.explosionX);
     }
   }
-  EXPECT_EQ(t.prochaineParticule, 200);
+  EXPECT_EQ(t.spectacle.prochaineParticule, 200);
 }
 
 }  // namespace

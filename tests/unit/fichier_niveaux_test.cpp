@@ -165,9 +165,9 @@ TEST(FichierNiveaux, EcritureRateeGardeLAncienFichier) {
   niveaux.emplace_back();
   dessinerTerrain(niveaux[0], {"#"}, 0.5f, 0.5f);
   CaptureJournal journal;
-  errno = 0;
-  EXPECT_FALSE(sauvegarderTout(d / "garde.map", niveaux));
-  EXPECT_EQ(errno, EACCES);  // the reason the editor shows, kept across the log line
+  const IssueEcriture r = sauvegarderTout(d / "garde.map", niveaux);
+  EXPECT_FALSE(r);
+  EXPECT_EQ(r.erreur, EACCES);  // the reason the editor shows, kept across the log line
   EXPECT_FALSE(creerFichierVide(d / "garde.map"));
   EXPECT_EQ(lireFichierTest(d / "garde.map"), avant);
   EXPECT_TRUE(journal.contient("Sauvegarde de tout " + (d / "garde.map")));
@@ -295,25 +295,23 @@ TEST(FichierNiveaux, NiveauSansCaseIgnore) {
 }
 
 TEST(FichierNiveaux, DepartHorsGrilleAccepteEtPasSur) {
-  Terrain t;
+  TerrainVivant t;
   LecteurNiveaux lecteur;
   ASSERT_TRUE(lecteur.ouvrirDepuis(flux(preambule() + enregistrement(17, 3, 3, 200, 250)), "f"));
   ASSERT_FALSE(lecteur.chargerNiveauSuivant(t));
   EXPECT_FLOAT_EQ(t.balle.x, 200.5f);
   EXPECT_FLOAT_EQ(t.balle.y, 250.5f);
-  t.allouerParticules(ParticulesParNiveau);
+  t.spectacle.allouerParticules(ParticulesParNiveau);
   t.avancer(Touches{}, nullptr);
   EXPECT_FLOAT_EQ(t.balle.x, 2.5f);
   EXPECT_FLOAT_EQ(t.balle.y, 2.5f);
 }
 
-TEST(FichierNiveaux, LignesDuJournalEtCameraRemiseAZero) {
+TEST(FichierNiveaux, LignesDuJournalEtJeuRemisAZero) {
   DossierTemporaire d;
   ecrireFichierTest(d / "j.map", preambule() + enregistrement(17, 5, 4));
   Terrain t;
   LecteurNiveaux lecteur;
-  t.camera.suivre = false;
-  t.camera.oeilX = 40.0f;
   t.minuteurExplosion = 50;
   t.rouleEnCours = t.chocJoue = true;
   t.balle.saut = 30;
@@ -331,8 +329,6 @@ TEST(FichierNiveaux, LignesDuJournalEtCameraRemiseAZero) {
   EXPECT_EQ(l[4], "Déchargement vieux niveau");
   EXPECT_EQ(l[5], "Chargement niveau");
   EXPECT_EQ(l[6].rfind("Map 5 x 4 @", 0), 0u);
-  EXPECT_TRUE(t.camera.suivre);
-  EXPECT_FLOAT_EQ(t.camera.oeilX, 0.0f);
   EXPECT_EQ(t.minuteurExplosion, 0);
   EXPECT_FALSE(t.rouleEnCours);
   EXPECT_FALSE(t.chocJoue);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/cases.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "sound/sons.h"
 
@@ -94,6 +95,12 @@ inline void dessinerTerrain(Terrain& t, const std::vector<std::string>& v, float
   t.departX = x;
   t.departY = y;
 }
+
+// A live level and what shows it, stepped together as the action thread steps them.
+struct TerrainVivant : Terrain {
+  Spectacle spectacle;
+  int avancer(const Touches& k, RequetesSons* sons) { return ::avancer(*this, spectacle, k, sons); }
+};
 
 // The grid drawn back as text ('?' for a code without a character): of a Niveau or a rule state.
 template <class Grille>

@@ -71,53 +71,53 @@ TEST(FondMenu, DistanceDeLaCamera) {
 
 TEST(FondMenu, LaPousseeSInverseUneFoisParSortieDeLaBande) {
   // 16 cells wide: q = 4, inside while 4 <= x < 13.
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, std::vector<std::string>(16, std::string(16, '.')), 1.5f, 1.5f);
   EtatFondMenu e;
   e.cibleX = 12.5f, e.cibleY = 8;
   e.pousseeX = 0.01f, e.pousseeY = 0;
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, 0.01f);  // 12.5 is inside
   e.cibleX = 13.0f;
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, -0.01f);
   EXPECT_TRUE(e.tourneX);
   e.cibleX = 14.0f;
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, -0.01f);  // still out: not again
   e.cibleX = 3.9f;                      // out on the other side without having been back inside
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, -0.01f);
   e.cibleX = 8.0f;
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FALSE(e.tourneX);
   e.cibleX = 3.9f;
-  pasFondMenu(e, t, 16, 16);
+  pasFondMenu(e, t, t.spectacle, 16, 16);
   EXPECT_FLOAT_EQ(e.pousseeX, 0.01f);
 }
 
 TEST(FondMenu, AutomateApres1000PasPlaneursApres3000) {
-  Terrain t;
+  TerrainVivant t;
   std::vector<std::string> v(30, std::string(30, '.'));
   v[10] = "..........###.................";  // a blinker: changes at every generation
   dessinerTerrain(t, v, 1.5f, 1.5f);
   const std::vector<uint8_t> depart = t.grille;
   EtatFondMenu e;
-  for (int i = 0; i <= 1000; ++i) pasFondMenu(e, t, 30, 30);
+  for (int i = 0; i <= 1000; ++i) pasFondMenu(e, t, t.spectacle, 30, 30);
   EXPECT_EQ(t.grille, depart);
   EXPECT_EQ(e.pas, 1001);
-  for (int i = 1001; i <= 1004; ++i) pasFondMenu(e, t, 30, 30);
+  for (int i = 1001; i <= 1004; ++i) pasFondMenu(e, t, t.spectacle, 30, 30);
   EXPECT_NE(t.grille, depart);  // step 1004 ran a generation
   // Gliders: bricks appear where the blinker's two phases hold none.
-  for (int i = 1005; i <= 3000; ++i) pasFondMenu(e, t, 30, 30);
+  for (int i = 1005; i <= 3000; ++i) pasFondMenu(e, t, t.spectacle, 30, 30);
   auto briques = [&] {
     int n = 0;
     for (uint8_t c : t.grille) n += c == Brique;
     return n;
   };
-  EXPECT_EQ(briques(), 3);    // still only the blinker
-  pasFondMenu(e, t, 30, 30);  // 3001: odd, no glider
-  pasFondMenu(e, t, 30, 30);  // 3002: a glider
+  EXPECT_EQ(briques(), 3);                 // still only the blinker
+  pasFondMenu(e, t, t.spectacle, 30, 30);  // 3001: odd, no glider
+  pasFondMenu(e, t, t.spectacle, 30, 30);  // 3002: a glider
   EXPECT_GT(briques(), 3);
 }
 

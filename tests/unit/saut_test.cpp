@@ -24,7 +24,7 @@ double hauteurFermee(double y0, int n) {
 }
 
 TEST(Saut, TrajectoirePasAPas) {
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   // A one-cell ledge at (6, 9) catches the ball on its way down, well away from the exact
   // return to the start height.
@@ -70,7 +70,7 @@ TEST(Saut, TrajectoirePasAPas) {
 }
 
 TEST(Saut, RetombeSurLeRessortEtRepart) {
-  Terrain t;
+  TerrainVivant t;
   Sons s(PeripheriqueSon::Simule);
   dessinerTerrain(t, Puits(2), 2.5f, 10.5f);  // vitesseX 0: straight up and down
   int ressorts = 0;

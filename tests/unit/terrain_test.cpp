@@ -33,14 +33,18 @@ TEST(Terrain, ValeursInitiales) {
   EXPECT_FALSE(t.aGrille());
   EXPECT_FLOAT_EQ(t.balle.x, 1.5f);
   EXPECT_FLOAT_EQ(t.balle.y, 1.5f);
-  EXPECT_EQ(t.capaciteParticules, 0);
   for (const auto& c : t.couleurs) {
     EXPECT_FLOAT_EQ(c[0], 0.7f);
     EXPECT_FLOAT_EQ(c[3], 1.0f);
   }
-  EXPECT_TRUE(t.camera.suivre);
-  EXPECT_FLOAT_EQ(t.camera.oeilZ, -15.0f);
-  EXPECT_FLOAT_EQ(t.camera.hautY, -1.0f);
+}
+
+TEST(Spectacle, ValeursInitiales) {
+  Spectacle s;
+  EXPECT_EQ(s.capaciteParticules, 0);
+  EXPECT_TRUE(s.camera.suivre);
+  EXPECT_FLOAT_EQ(s.camera.oeilZ, -15.0f);
+  EXPECT_FLOAT_EQ(s.camera.hautY, -1.0f);
 }
 
 TEST(Terrain, LireCaseHorsGrilleDonneVide) {
@@ -208,7 +212,7 @@ TEST(Particule, GraviteSurTroisPas) {
 }
 
 TEST(Particule, AnneauEcraseLesPlusAnciennes) {
-  Terrain t;
+  Spectacle t;
   t.allouerParticules(ParticulesParNiveau);
   Particule p;
   for (int i = 0; i < 1200; ++i) {
@@ -222,14 +226,14 @@ TEST(Particule, AnneauEcraseLesPlusAnciennes) {
 }
 
 TEST(Particule, SansAnneauAjouterNeFaitRien) {
-  Terrain t;
+  Spectacle t;
   Particule p;
   t.ajouterParticule(p);
   EXPECT_EQ(t.prochaineParticule, 0);
 }
 
 TEST(Particule, PositionDansLAnneauGardeeEntreNiveauxEtValide) {
-  Terrain t;
+  Spectacle t;
   t.allouerParticules(10);
   for (int i = 0; i < 7; ++i) t.ajouterParticule(Particule{});
   t.libererParticules();
@@ -242,7 +246,7 @@ TEST(Particule, PositionDansLAnneauGardeeEntreNiveauxEtValide) {
 
 TEST(Particule, LibererJournaliseMemeSansAnneau) {
   CaptureJournal journal;
-  Terrain t;
+  Spectacle t;
   t.libererParticules();
   EXPECT_TRUE(journal.contient("Unalloc particulesok"));
   EXPECT_EQ(t.capaciteParticules, 0);
@@ -267,13 +271,13 @@ TEST(Bombes, AjouterBombeVuDansLaCopie) {
 }
 
 TEST(Instantane, CopieCoherenteQuiReutiliseSesTampons) {
-  Terrain t;
+  TerrainVivant t;
   dessinerTerrain(t, {"#W.", "..o"}, 1.5f, 0.5f);
-  t.allouerParticules(3);
+  t.spectacle.allouerParticules(3);
   t.bombes = 4;
   t.minuteurExplosion = 12;
   InstantaneTerrain s;
-  t.prendreInstantane(s);
+  prendreInstantane(t, t.spectacle, s);
   EXPECT_EQ(s.largeur, 3);
   EXPECT_EQ(s.hauteur, 2);
   EXPECT_EQ(s.grille, t.grille);
@@ -283,12 +287,12 @@ TEST(Instantane, CopieCoherenteQuiReutiliseSesTampons) {
   EXPECT_EQ(s.particules.size(), 3u);
   const uint8_t* tampon = s.grille.data();
   t.grille[0] = Vide;
-  t.prendreInstantane(s);
+  prendreInstantane(t, t.spectacle, s);
   EXPECT_EQ(s.grille.data(), tampon);  // same buffer, no new allocation
   EXPECT_EQ(s.lireCase(0, 0), Vide);
   t.libererGrille();
-  t.libererParticules();
-  t.prendreInstantane(s);
+  t.spectacle.libererParticules();
+  prendreInstantane(t, t.spectacle, s);
   EXPECT_FALSE(s.aGrille());
   EXPECT_TRUE(s.particules.empty());
 }
@@ -341,7 +345,6 @@ TEST(Terrain, CommencerNiveauRepartDuDepart) {
   t.balle.saut = 40;
   t.minuteurExplosion = 9;
   t.rouleEnCours = true;
-  t.camera.oeilX = 30;
   Niveau n;
   dessinerTerrain(n, {"..W", "###"}, 0.5f, 0.5f);
   n.bombes = 2;
@@ -354,7 +357,6 @@ TEST(Terrain, CommencerNiveauRepartDuDepart) {
   EXPECT_EQ(t.balle.saut, 0);
   EXPECT_EQ(t.minuteurExplosion, 0);
   EXPECT_FALSE(t.rouleEnCours);
-  EXPECT_FLOAT_EQ(t.camera.oeilX, 0.0f);
   EXPECT_EQ(dessinDe(t.niveau()), dessinDe(t));
 }
 

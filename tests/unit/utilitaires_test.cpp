@@ -245,7 +245,7 @@ TEST(RemplacerFichier, LectureSeuleRefusee) {
   EXPECT_FALSE(remplacerFichier(d / "dossier", "x"));
 }
 
-// A refused or failed write leaves errno at its own reason, whatever the clean-up did after it.
+// A refused or failed write gives its own reason, whatever the clean-up did after it.
 TEST(RemplacerFichier, RaisonDeLEchec) {
   DossierTemporaire d;
   ecrireFichierTest(d / "protege.map", "ancien");
@@ -261,9 +261,9 @@ TEST(RemplacerFichier, RaisonDeLEchec) {
       {"absent/f.map", ENOENT},  // the temporary file cannot be made
   };
   for (const Cas& c : cas) {
-    errno = 0;
-    EXPECT_FALSE(remplacerFichier(d / c.chemin, "x")) << c.chemin;
-    EXPECT_EQ(errno, c.erreur) << c.chemin << ": " << std::strerror(errno);
+    const IssueEcriture r = remplacerFichier(d / c.chemin, "x");
+    EXPECT_FALSE(r) << c.chemin;
+    EXPECT_EQ(r.erreur, c.erreur) << c.chemin << ": " << std::strerror(r.erreur);
   }
 }
 
