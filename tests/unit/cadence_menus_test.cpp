@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/animation_fond_menu.h"
+#include "game/spectacle.h"
 #include "game/terrain.h"
 #include "grilles_test.h"
 
@@ -73,6 +74,7 @@ TEST(CadenceMenus, ImagesPourVitesse) {
 TEST(CadenceMenus, LeFondDuMenuAuReposDemandeMoinsDImages) {
   Terrain t;
   dessinerTerrain(t, std::vector<std::string>(202, std::string(255, '.')), 1.5f, 1.5f);
+  Spectacle spectacle;
   EtatFondMenu etat;
   CadenceMenus cadence(30);
   uint32_t prochaine = 0;
@@ -82,9 +84,9 @@ TEST(CadenceMenus, LeFondDuMenuAuReposDemandeMoinsDImages) {
   double plusGrandPas = 0;
   const uint32_t jamaisSaisi = 0;
   for (uint32_t ms = 0; ms < 12000; ms += 10) {
-    pasFondMenu(etat, t, 255, 202);
+    pasFondMenu(etat, t, spectacle, 255, 202);
     if (ms < prochaine) continue;
-    const Camera k = t.camera;
+    const Camera k = spectacle.camera;
     cadence.image(k, ms + 5000, 480);  // the loop's ticks start well after 0
     if (ms >= 2000) {
       ++images;
@@ -106,8 +108,8 @@ TEST(CadenceMenus, LeFondDuMenuAuReposDemandeMoinsDImages) {
   // An input half a second ago: the full pace.
   EXPECT_EQ(cadence.imagesParSeconde(17000, 16500), 30);
   CadenceMenus affichage(0);
-  affichage.image(t.camera, 100, 480);
-  affichage.image(t.camera, 200, 480);
+  affichage.image(spectacle.camera, 100, 480);
+  affichage.image(spectacle.camera, 200, 480);
   EXPECT_EQ(affichage.imagesParSeconde(300, 250), 0);
   EXPECT_EQ(affichage.imagesParSeconde(5000, 250), CadenceMenus::Minimum);
 }
