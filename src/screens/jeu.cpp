@@ -18,11 +18,13 @@
 #include "gui/gui.h"
 #include "gui/widgets.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/reprise.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/textures.h"
+#include "screens/bilan_fichier.h"
 #include "screens/boucle_ecran.h"
 #include "screens/jeu_widgets.h"
 #include "screens/pause_jeu.h"
@@ -89,7 +91,10 @@ class PartieNiveau {
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
-    else lancerControleIndice();
+    else {
+      widgets_.montrerObjectifs(suivi_.texteObjectifs());
+      lancerControleIndice();
+    }
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
@@ -477,6 +482,7 @@ class PartieNiveau {
       // Waiting for Enter shows no bomb count, as at the level's first start.
       widgets_.retirerBombes();
       widgets_.commencer();
+      if (!essai_) widgets_.montrerObjectifs(suivi_.texteObjectifs());
       phase_ = Phase::Attente;
       return;
     }
@@ -513,12 +519,15 @@ class PartieNiveau {
     const bool rejouable = r == Perdu && !abandonne();
     std::string temps;
     if (r == Gagne && triche_) {
-      // A code's win goes on to the next level but earns no time and no record.
+      // A code's win goes on to the next level but earns no time, no record and no medal.
       journal("Victoire avec code : rien d'enregistré");
+      suivi_.victoireSansMedaille();
     } else if (r == Gagne) {
       temps = suivi_.victoire(donneesAction.pasResultat.load());
     }
     widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (r == Gagne && !triche_)
+      widgets_.montrerMedaille(suivi_.derniereMedaille(), suivi_.texteMedaille());
     if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
   }
 
@@ -587,17 +596,29 @@ class PartieNiveau {
 
 }  // namespace
 
-bool jouerFichier(const std::string& fichier, int premierNiveau) {
-  bool quitter = false;
+namespace {
+
+// How a file's play ended.
+enum class IssueFichier {
+  Menu,     // lost, left, or a level chosen past the ones played: back to the menu
+  Fini,     // its last level won: the summary comes
+  Fenetre,  // the window was closed
+};
+
+IssueFichier jouerUnFichier(const std::string& fichier, int premierNiveau, EtatFichier& etat) {
   journal(fichier + " joue");
   donneesAction.reinitialiser();
   LecteurNiveaux lecteur;
   if (!terrain || !lecteur.ouvrir(fichier)) {
     journal("***** Erreur : Fichier " + fichier + " inexistant ou défectueux");
-    return false;
+    return IssueFichier::Menu;
   }
   journal(fichier + " headok");
+  // The catalogue selects this file when the menu opens again, after a restart too.
+  const std::string identite = identiteCatalogue(fichier);
+  if (!identite.empty()) progressionJoueur().noterDernierFichier(identite);
   SuiviPartie suivi(fichier);
+  IssueFichier fin = IssueFichier::Menu;
   for (int numero = 1;; ++numero) {
     if (lecteur.chargerNiveauSuivant(*terrain)) break;
     // Levels before the chosen one are read and passed over.
@@ -607,12 +628,34 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
     const Niveau depart = terrain->niveau();
     PartieNiveau partie(depart, suivi);
     const IssueNiveau issue = partie.jouer();
-    if (issue == IssueNiveau::Fenetre) quitter = true;
+    fin = issue == IssueNiveau::Fenetre   ? IssueFichier::Fenetre
+          : issue == IssueNiveau::Suivant ? IssueFichier::Fini
+                                          : IssueFichier::Menu;
     if (issue != IssueNiveau::Suivant) break;
   }
   journal("Fichier terminé");
   lecteur.fermer();
-  return quitter;
+  etat = suivi.etat();
+  return fin;
+}
+
+}  // namespace
+
+bool jouerFichier(const std::string& premierFichier, int premierNiveau) {
+  std::string fichier = premierFichier;
+  for (;;) {
+    EtatFichier etat;
+    const IssueFichier issue = jouerUnFichier(fichier, premierNiveau, etat);
+    if (issue == IssueFichier::Fenetre) return true;
+    if (issue == IssueFichier::Menu) return false;
+    // The last level won: the file's summary, then the next shipped file or the menu.
+    const std::string suivant = fichierOfficielSuivant(listerCatalogue(), fichier);
+    const ChoixBilan choix = montrerBilan(etat, !suivant.empty());
+    if (choix == ChoixBilan::Fenetre) return true;
+    if (choix == ChoixBilan::Menu || suivant.empty()) return false;
+    fichier = suivant;
+    premierNiveau = lireEtatFichier(fichier, progressionJoueur()).premierNonGagne();
+  }
 }
 
 FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero,

@@ -14,7 +14,7 @@ rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc
 progression="$home/conf/progression.txt"
 records() { grep 'suite\.map' "$progression" 2>/dev/null || true; }
 # The chooser's button for its k-th level row (0 = the first), left of the catalogue.
-bouton_niveau_y() { echo $((96 + 24 + 24 * $1 + 10)); }
+bouton_niveau_y() { echo $((110 + 24 + 24 * $1 + 10)); }
 
 # The current level, waiting for its Enter, won by the code.
 gagner_par_code() {
