@@ -24,7 +24,6 @@
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/textures.h"
-#include "screens/bilan_fichier.h"
 #include "screens/boucle_ecran.h"
 #include "screens/jeu_widgets.h"
 #include "screens/pause_jeu.h"
@@ -596,29 +595,21 @@ class PartieNiveau {
 
 }  // namespace
 
-namespace {
-
-// How a file's play ended.
-enum class IssueFichier {
-  Menu,     // lost, left, or a level chosen past the ones played: back to the menu
-  Fini,     // its last level won: the summary comes
-  Fenetre,  // the window was closed
-};
-
-IssueFichier jouerUnFichier(const std::string& fichier, int premierNiveau, EtatFichier& etat) {
+bool jouerFichier(const std::string& fichier, int premierNiveau, IssueFichier* fin) {
+  bool quitter = false;
   journal(fichier + " joue");
   donneesAction.reinitialiser();
   LecteurNiveaux lecteur;
   if (!terrain || !lecteur.ouvrir(fichier)) {
     journal("***** Erreur : Fichier " + fichier + " inexistant ou défectueux");
-    return IssueFichier::Menu;
+    return false;
   }
   journal(fichier + " headok");
   // The catalogue selects this file when the menu opens again, after a restart too.
   const std::string identite = identiteCatalogue(fichier);
   if (!identite.empty()) progressionJoueur().noterDernierFichier(identite);
   SuiviPartie suivi(fichier);
-  IssueFichier fin = IssueFichier::Menu;
+  bool gagne = false;  // the last level played was won
   for (int numero = 1;; ++numero) {
     if (lecteur.chargerNiveauSuivant(*terrain)) break;
     // Levels before the chosen one are read and passed over.
@@ -628,34 +619,17 @@ IssueFichier jouerUnFichier(const std::string& fichier, int premierNiveau, EtatF
     const Niveau depart = terrain->niveau();
     PartieNiveau partie(depart, suivi);
     const IssueNiveau issue = partie.jouer();
-    fin = issue == IssueNiveau::Fenetre   ? IssueFichier::Fenetre
-          : issue == IssueNiveau::Suivant ? IssueFichier::Fini
-                                          : IssueFichier::Menu;
+    gagne = issue == IssueNiveau::Suivant;
+    if (issue == IssueNiveau::Fenetre) quitter = true;
     if (issue != IssueNiveau::Suivant) break;
   }
   journal("Fichier terminé");
   lecteur.fermer();
-  etat = suivi.etat();
-  return fin;
-}
-
-}  // namespace
-
-bool jouerFichier(const std::string& premierFichier, int premierNiveau) {
-  std::string fichier = premierFichier;
-  for (;;) {
-    EtatFichier etat;
-    const IssueFichier issue = jouerUnFichier(fichier, premierNiveau, etat);
-    if (issue == IssueFichier::Fenetre) return true;
-    if (issue == IssueFichier::Menu) return false;
-    // The last level won: the file's summary, then the next shipped file or the menu.
-    const std::string suivant = fichierOfficielSuivant(listerCatalogue(), fichier);
-    const ChoixBilan choix = montrerBilan(etat, !suivant.empty());
-    if (choix == ChoixBilan::Fenetre) return true;
-    if (choix == ChoixBilan::Menu || suivant.empty()) return false;
-    fichier = suivant;
-    premierNiveau = lireEtatFichier(fichier, progressionJoueur()).premierNonGagne();
+  if (fin) {
+    fin->dernierGagne = gagne;
+    fin->etat = suivi.etat();
   }
+  return quitter;
 }
 
 FinEssai essayerNiveau(const Niveau& niveau, const std::string& fichier, int numero,

@@ -95,11 +95,11 @@ void WidgetsNiveau::montrerInfos(const std::string& texte) {
 }
 
 void WidgetsNiveau::montrerObjectifs(const std::string& texte) {
-  const int rx = largeurEcran(), ry = hauteurEcran();
-  const int largeur = std::min(rx, 620);
-  w_->fondObjectifs = fondLabel(rx / 2 - largeur / 2, ry - 70, largeur);
-  w_->objectifs =
-      std::make_unique<LabelGUI>(rx / 2 - largeur / 2 + 6, ry - 70, largeur - 6, texte, nullptr, 0);
+  // Under the info line and the quit button, in the band the whole level leaves free at the top:
+  // the window's whole width, for the longest language.
+  const int x = 4, largeur = std::max(100, largeurEcran() - 8);
+  w_->fondObjectifs = fondLabel(x, 22, largeur);
+  w_->objectifs = std::make_unique<LabelGUI>(x, 22, largeur, texte, nullptr, 0);
 }
 
 void WidgetsNiveau::lancer() {

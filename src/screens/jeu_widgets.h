@@ -30,7 +30,7 @@ class WidgetsNiveau {
   void commencer();
   // The info line at the top.
   void montrerInfos(const std::string& texte);
-  // While the level waits: its medal targets and the player's best, above the start hint.
+  // While the level waits: its medal targets and the player's best, under the info line.
   void montrerObjectifs(const std::string& texte);
   // The level starts over while it runs: the result goes, the quit button comes back.
   void recommencer();
