@@ -209,6 +209,8 @@ class PartieNiveau {
       const int r = donneesAction.resultat.load();
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
+      // The hint's win is the recorded route's, not the player's: it earns nothing.
+      if (r == Gagne && !essai_) suivi_.victoireSansMedaille();
     } else if (maintenant - finDemo_ >= DureeFinDemo) {
       if (essai_) {
         finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);

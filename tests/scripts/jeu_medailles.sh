@@ -5,7 +5,8 @@
 # catalogue selects that file and Play lands on level 2. Then, with one more shipped file of two
 # levels whose targets make the same win gold on level 1 and bronze on level 2, winning its last
 # level shows the file's summary, whose Enter plays the next shipped file from its first level
-# not won; that file is the one the catalogue selects at the next start.
+# not won; that file is the one the catalogue selects at the next start. A hint's win there earns
+# no medal and no record.
 # Usage: jeu_medailles.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -79,6 +80,15 @@ choisir_fichier 0
 cliquer 90 "$(menu_label_y 220)"
 attendre_ligne '0-court\.map headok$'
 attendre_ligne '^Niveau 1$'
+# The hint shown from the pause panel wins, but for nobody: no medal, no record.
+touche Escape
+attendre_ligne '^Pause au pas [0-9]+$'
+attendre_ligne '^Indice disponible$'
+touche h
+attendre_ligne '^Démonstration gagnée au pas [0-9]+$'
+attendre_ligne '^Médaille : aucune$'
+attendre_ligne '^Niveau rendu$'
+grep -qP '^0-court\.map\t' "$progression" && echec "the hint's win was recorded"
 gagner
 attendre_ligne '^Médaille : or$'
 touche Return
