@@ -301,7 +301,10 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
   if (dernier && !nomStockable(*dernier)) dernier = nullptr;
   const VerrouProgression verrou(chemin + ".verrou", attenteMs);
   if (verrou.etat() == VerrouProgression::Etat::Occupe) {
-    if (dernier) attendreDernier(chemin, *dernier);
+    if (dernier) {
+      attendreDernier(chemin, *dernier);
+      journal("Progression verrouillée, dernier fichier gardé en mémoire : " + *dernier);
+    }
     // Another game is writing, or holds the lock for long: the record waits in memory and the
     // game goes on. The file is read whole (it is only ever replaced whole) for the best before.
     if (nouveau) {
@@ -374,6 +377,9 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
 void ecrireProgressionsEnAttente(int attenteMs) {
   for (const std::string& chemin : progressionsEnAttente()) {
     ecrireProgression(chemin, nullptr, attenteMs);
+    // Only a convenience: the file played last is not worth a file of its own.
+    const std::string dernier = dernierEnAttente(chemin);
+    if (!dernier.empty()) journal("Progression : dernier fichier non enregistré : " + dernier);
     const std::vector<LigneProgression> restent = lignesEnAttente(chemin);
     if (restent.empty()) continue;
     // The lock is still held: the records go to a progress file of their own beside it, so that
