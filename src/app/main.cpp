@@ -37,6 +37,7 @@
 #include "screens/jeu.h"
 #include "screens/jeu_widgets.h"
 #include "screens/menu_principal.h"
+#include "screens/suite_fichiers.h"
 #include "editor/editeur.h"
 #include "sound/sons.h"
 
@@ -249,7 +250,7 @@ int main(int argc, char** argv) {
       case MenuJouer:  // play the chosen level file
         arreterFondMenu();
         journal("Demarre jeu");
-        quitter = jouerFichier(std::string(fichier), premierNiveau);
+        quitter = jouerDepuisMenu(fichier, premierNiveau);
         // Closing the window ends the program: no demonstration level to load and fly first.
         if (!quitter) demarrerFondMenu();
         break;

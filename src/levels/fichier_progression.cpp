@@ -19,6 +19,7 @@
 namespace {
 
 const char* const EnteteProgression = "Zarvinel progression 1";
+const char* const MotDernier = "dernier";
 // More than any real progress file; a larger one is damaged.
 constexpr size_t TailleMaxProgression = 4u << 20;
 
@@ -106,10 +107,24 @@ std::string mettreDeCote(const std::string& chemin, const char* raison) {
   return !cible.empty() && std::rename(chemin.c_str(), cible.c_str()) == 0 ? cible : "";
 }
 
+// "dernier<TAB>NAME": the file played last.
+bool lireDernier(const std::string& texte, std::string& dernier) {
+  const std::string debut = std::string(MotDernier) + "\t";
+  if (texte.compare(0, debut.size(), debut) != 0) return false;
+  const std::string nom = texte.substr(debut.size());
+  if (!nomStockable(nom)) return false;
+  dernier = nom;
+  return true;
+}
+
 std::mutex attenteMutex;
 std::map<std::string, std::vector<LigneProgression>>& attente() {
   static std::map<std::string, std::vector<LigneProgression>> a;
   return a;
+}
+std::map<std::string, std::string>& derniersEnAttente() {
+  static std::map<std::string, std::string> d;
+  return d;
 }
 
 ResultatEcriture refuser(const std::string& chemin, const LigneProgression* nouveau,
@@ -161,6 +176,8 @@ ContenuProgression lireContenuProgression(const std::string& chemin) {
     LigneProgression l;
     if (decouper(textes[i], l)) {
       c.lignes.push_back(l);
+    } else if (lireDernier(textes[i], c.dernier)) {
+      // The last such line holds: only one is ever written.
     } else {
       c.autres.push_back(textes[i]);
       ++ignorees;
@@ -247,18 +264,47 @@ void retirerDeLAttente(const std::string& chemin, const std::vector<LigneProgres
   }
 }
 
+std::string dernierEnAttente(const std::string& chemin) {
+  std::lock_guard<std::mutex> garde(attenteMutex);
+  const auto it = derniersEnAttente().find(chemin);
+  return it == derniersEnAttente().end() ? std::string() : it->second;
+}
+
 std::vector<std::string> progressionsEnAttente() {
   std::lock_guard<std::mutex> garde(attenteMutex);
   std::vector<std::string> chemins;
   for (const auto& a : attente()) chemins.push_back(a.first);
+  for (const auto& d : derniersEnAttente())
+    if (attente().count(d.first) == 0) chemins.push_back(d.first);
   return chemins;
 }
 
+namespace {
+
+void attendreDernier(const std::string& chemin, const std::string& dernier) {
+  std::lock_guard<std::mutex> garde(attenteMutex);
+  derniersEnAttente()[chemin] = dernier;
+}
+
+// Forgets the waiting file played last once `ecrit` is on disk (unless a newer one came since).
+void oublierDernier(const std::string& chemin, const std::string& ecrit) {
+  std::lock_guard<std::mutex> garde(attenteMutex);
+  const auto it = derniersEnAttente().find(chemin);
+  if (it != derniersEnAttente().end() && it->second == ecrit) derniersEnAttente().erase(it);
+}
+
+}  // namespace
+
 ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgression* nouveau,
-                                   int attenteMs) {
+                                   int attenteMs, const std::string* dernier) {
   ResultatEcriture r;
+  if (dernier && !nomStockable(*dernier)) dernier = nullptr;
   const VerrouProgression verrou(chemin + ".verrou", attenteMs);
   if (verrou.etat() == VerrouProgression::Etat::Occupe) {
+    if (dernier) {
+      attendreDernier(chemin, *dernier);
+      journal("Progression verrouillée, dernier fichier gardé en mémoire : " + *dernier);
+    }
     // Another game is writing, or holds the lock for long: the record waits in memory and the
     // game goes on. The file is read whole (it is only ever replaced whole) for the best before.
     if (nouveau) {
@@ -270,11 +316,14 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
         journal("Progression verrouillée, record gardé en mémoire : " + texteRecord(*nouveau));
       }
     }
-    r.etat = lignesEnAttente(chemin).empty() ? Ecriture::Ecrit : Ecriture::EnAttente;
+    r.etat = lignesEnAttente(chemin).empty() && dernierEnAttente(chemin).empty()
+                 ? Ecriture::Ecrit
+                 : Ecriture::EnAttente;
     return r;
   }
 
   const std::vector<LigneProgression> enAttente = lignesEnAttente(chemin);
+  const std::string dernierVoulu = dernier ? *dernier : dernierEnAttente(chemin);
   struct stat st;
   const bool present = lstat(chemin.c_str(), &st) == 0;
   if (!present && errno != ENOENT) return refuser(chemin, nouveau, r);
@@ -292,9 +341,12 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
   bool change = false;
   for (const LigneProgression& l : enAttente) change = fusionner(lignes, l) || change;
   if (nouveau) change = fusionner(lignes, *nouveau) || change;
+  const std::string dernierEcrit = dernierVoulu.empty() ? contenu.dernier : dernierVoulu;
+  change = change || dernierEcrit != contenu.dernier;
   if (!change) {
     // Nothing better than what the file holds: it is left untouched.
     retirerDeLAttente(chemin, enAttente);
+    oublierDernier(chemin, dernierVoulu);
     r.etat = Ecriture::Ecrit;
     return r;
   }
@@ -311,11 +363,13 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
   }
   std::string sortie = std::string(EnteteProgression) + "\n";
   for (const LigneProgression& l : lignes) sortie += texteLigne(l) + "\n";
+  if (!dernierEcrit.empty()) sortie += std::string(MotDernier) + "\t" + dernierEcrit + "\n";
   for (const std::string& a : contenu.autres) sortie += a + "\n";
   if (!remplacerFichier(chemin, sortie, LienCible::Remplacer)) return refuser(chemin, nouveau, r);
   if (!enAttente.empty())
     journal("Progression : records en attente écrits " + std::to_string(enAttente.size()));
   retirerDeLAttente(chemin, enAttente);
+  oublierDernier(chemin, dernierVoulu);
   r.etat = Ecriture::Ecrit;
   return r;
 }
@@ -323,6 +377,9 @@ ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgres
 void ecrireProgressionsEnAttente(int attenteMs) {
   for (const std::string& chemin : progressionsEnAttente()) {
     ecrireProgression(chemin, nullptr, attenteMs);
+    // Only a convenience: the file played last is not worth a file of its own.
+    const std::string dernier = dernierEnAttente(chemin);
+    if (!dernier.empty()) journal("Progression : dernier fichier non enregistré : " + dernier);
     const std::vector<LigneProgression> restent = lignesEnAttente(chemin);
     if (restent.empty()) continue;
     // The lock is still held: the records go to a progress file of their own beside it, so that

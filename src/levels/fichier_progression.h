@@ -9,7 +9,8 @@
 
 #include "base/fichiers.h"
 
-// One record line: NAME<TAB>FINGERPRINT<TAB>LEVEL<TAB>STEPS.
+// One record line: NAME<TAB>FINGERPRINT<TAB>LEVEL<TAB>STEPS. The file played last is one more
+// line, "dernier<TAB>mapsoff/NAME.map" (a game that knows no such line keeps it as it is).
 struct LigneProgression {
   std::string nom, empreinte;
   int niveau = 0;
@@ -24,6 +25,8 @@ struct ContenuProgression {
   std::vector<LigneProgression> lignes;
   // Lines under a right header that hold no record: written back as they were.
   std::vector<std::string> autres;
+  // The level file played last (its catalogue name); empty when none is kept.
+  std::string dernier;
 };
 
 // A file name a record line can hold: 1 to 255 bytes, no tab, line end or NUL.
@@ -66,7 +69,9 @@ void mettreEnAttente(const std::string& chemin, const LigneProgression& ligne);
 std::vector<LigneProgression> lignesEnAttente(const std::string& chemin);
 // Forgets the records of `ecrites` (they are on disk now).
 void retirerDeLAttente(const std::string& chemin, const std::vector<LigneProgression>& ecrites);
-// Every progress file with records waiting.
+// The file played last, when another game held the lock as it was noted (empty: none waits).
+std::string dernierEnAttente(const std::string& chemin);
+// Every progress file with records (or the file played last) waiting.
 std::vector<std::string> progressionsEnAttente();
 
 // What became of a write of the progress file.
@@ -82,11 +87,13 @@ struct ResultatEcriture {
 };
 
 // Under the lock: the progress file merged with the waiting records and `nouveau` (may be null),
-// each level keeping its best time, written back only when something changed. A link at the path
+// each level keeping its best time, and `dernier` (may be null) as the file played last,
+// written back only when something changed. A link at the path
 // is moved aside (its records carried over); a regular file that cannot be read is moved aside
 // unless it is read-only; anything else is refused.
 ResultatEcriture ecrireProgression(const std::string& chemin, const LigneProgression* nouveau,
-                                   int attenteMs = AttenteVerrouMs);
+                                   int attenteMs = AttenteVerrouMs,
+                                   const std::string* dernier = nullptr);
 
 // At the end of the run: every waiting record written, waiting at most `attenteMs` for each
 // file's lock; records whose lock is still held go to a progress file of their own beside it

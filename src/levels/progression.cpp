@@ -89,8 +89,18 @@ bool Progression::enregistrer(const std::string& nom, const std::string& emprein
 }
 
 bool Progression::reessayer() const {
-  if (lignesEnAttente(chemin_).empty()) return true;
+  if (lignesEnAttente(chemin_).empty() && dernierEnAttente(chemin_).empty()) return true;
   return ecrireProgression(chemin_, nullptr).etat == Ecriture::Ecrit;
+}
+
+std::string Progression::dernierFichier() const {
+  const std::string enAttente = dernierEnAttente(chemin_);
+  return enAttente.empty() ? lireContenuProgression(chemin_).dernier : enAttente;
+}
+
+bool Progression::noterDernierFichier(const std::string& identite) const {
+  if (!nomStockable(identite)) return false;
+  return ecrireProgression(chemin_, nullptr, AttenteVerrouMs, &identite).etat != Ecriture::Refuse;
 }
 
 bool EtatFichier::termine() const {
@@ -98,6 +108,29 @@ bool EtatFichier::termine() const {
   for (int n = 1; n <= total; ++n)
     if (records.count(n) == 0) return false;
   return true;
+}
+
+bool EtatFichier::toutEnOr() const {
+  if (total <= 0) return false;
+  for (int n = 1; n <= total; ++n)
+    if (medaille(n) != Medaille::Or) return false;
+  return true;
+}
+
+Objectifs EtatFichier::objectifsNiveau(int n) const {
+  const auto it = objectifs.find(n);
+  return it == objectifs.end() ? Objectifs() : it->second;
+}
+
+Medaille EtatFichier::medaille(int n) const {
+  const auto it = records.find(n);
+  return it == records.end() ? Medaille::Aucune : medaillePour(it->second, objectifsNiveau(n));
+}
+
+int EtatFichier::premierNonGagne() const {
+  for (int n = 1; n <= total; ++n)
+    if (records.count(n) == 0) return n;
+  return 1;
 }
 
 std::vector<int> EtatFichier::atteints() const {
@@ -121,6 +154,10 @@ EtatFichier lireEtatFichier(const std::string& chemin, const Progression& progre
   e.empreinte = empreinteOctets(octets);
   e.total = compterNiveaux(octets);
   e.records = progression.lire(e.nom, e.empreinte);
+  for (int n = 1; n <= e.total; ++n) {
+    const Objectifs o = ::objectifsNiveau(chemin, n);
+    if (o.existent()) e.objectifs[n] = o;
+  }
   return e;
 }
 

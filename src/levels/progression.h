@@ -4,7 +4,10 @@
 //
 //   Zarvinel progression 1
 //   NAME<TAB>FINGERPRINT<TAB>LEVEL<TAB>STEPS        one line per level won (levels count from 1)
+//   dernier<TAB>mapsoff/NAME.map                      the level file played last
 //
+// A level's medal is not stored: it follows from its best time and the level's targets
+// (levels/medailles.h), so files written before medals existed give theirs too.
 // A file is known by its name (no folder) and the fingerprint of its bytes together, so a file
 // edited since, or another file of the same name, inherits no record. Lines of other files and
 // other fingerprints are kept untouched. A damaged progress file reads as what its sound lines
@@ -16,6 +19,8 @@
 #include <map>
 #include <string>
 #include <vector>
+
+#include "levels/medailles.h"
 
 constexpr const char* FichierProgression = "conf/progression.txt";
 
@@ -56,6 +61,11 @@ class Progression {
   // when none waits any more.
   bool reessayer() const;
 
+  // The level file played last, by its catalogue name (levels/reprise.h); empty when none.
+  std::string dernierFichier() const;
+  // Notes `identite` as the file played last. False when it could not be kept.
+  bool noterDernierFichier(const std::string& identite) const;
+
  private:
   std::string chemin_;
 };
@@ -72,8 +82,16 @@ struct EtatFichier {
   std::string empreinte;  // empty when the file cannot be read
   int total = 0;          // its playable levels
   RecordsFichier records;
+  std::map<int, Objectifs> objectifs;  // the levels that have targets
   // Every level of a file that has some was won.
   bool termine() const;
+  // Every level has targets and its best time earns gold.
+  bool toutEnOr() const;
+  // Level n's targets (none when it has none) and the medal its best time earns.
+  Objectifs objectifsNiveau(int n) const;
+  Medaille medaille(int n) const;
+  // Where Play starts: the first level not won, or 1 when every one was (or none is known).
+  int premierNonGagne() const;
   // The levels the player may start at: every won one, plus the first not won (none past the
   // end), in order.
   std::vector<int> atteints() const;

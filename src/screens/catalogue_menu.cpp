@@ -3,13 +3,15 @@
 #include "base/journal.h"
 #include "base/traducteur.h"
 #include "gui/gui.h"
-#include "levels/progression.h"
+#include "levels/reprise.h"
 
 namespace {
 
-// A file whose every level was won ends its row with a green star.
-std::string marqueTermine(const std::string& chemin, const Progression& progression) {
-  return lireEtatFichier(chemin, progression).termine() ? " <c88ff88>*" : "";
+// A file whose every level was won ends its row with a green star; one whose every level has
+// gold, with two gold stars (shape and colour both differ, for colour-blind players too).
+std::string marqueFichier(const EtatFichier& e) {
+  if (e.toutEnOr()) return std::string(" ") + couleurMedaille(Medaille::Or) + "**";
+  return e.termine() ? " <c88ff88>*" : "";
 }
 
 }  // namespace
@@ -17,10 +19,22 @@ std::string marqueTermine(const std::string& chemin, const Progression& progress
 ListGUI* CatalogueMenu::construireListe() {
   liste_ = std::make_unique<ListGUI>(gui->largeur - 250, 50, 200, (gui->hauteur - 100) / 20);
   entrees_ = listerCatalogue();
+  etats_.clear();
   const Progression progression = progressionJoueur();
-  for (const EntreeCatalogue& e : entrees_)
-    liste_->ajouter(ElementListe{e.texte + marqueTermine(e.chemin, progression), 0, e.nom});
+  for (const EntreeCatalogue& e : entrees_) {
+    etats_.push_back(lireEtatFichier(e.chemin, progression));
+    liste_->ajouter(ElementListe{e.texte + marqueFichier(etats_.back()), 0, e.nom});
+  }
   liste_->rafraichir();
+  // Where the player left off: the file played last, after a restart of the game too.
+  const std::string dernier = progression.dernierFichier();
+  const int indice = indiceCatalogue(entrees_, dernier);
+  if (indice >= 0) {
+    liste_->selectionner(indice);
+    journal("Catalogue : dernier fichier " + entrees_[static_cast<size_t>(indice)].nom);
+  } else if (!dernier.empty()) {
+    journal("Catalogue : dernier fichier absent " + dernier);
+  }
   // The keys move through the list until another widget takes them (the name field).
   if (!gui->zoneFocus() && liste_->ligne(0)) gui->setZoneFocus(liste_->ligne(0)->zone());
   return liste_.get();
@@ -30,6 +44,19 @@ const EntreeCatalogue* CatalogueMenu::selection() const {
   if (!liste_) return nullptr;
   const int32_t i = liste_->selection();
   return i >= 0 && i < static_cast<int32_t>(entrees_.size()) ? &entrees_[i] : nullptr;
+}
+
+const EtatFichier* CatalogueMenu::etatSelection() const {
+  if (!liste_) return nullptr;
+  const int32_t i = liste_->selection();
+  return i >= 0 && i < static_cast<int32_t>(etats_.size()) ? &etats_[i] : nullptr;
+}
+
+CompteMedailles CatalogueMenu::medailles() const {
+  CompteMedailles c;
+  for (const EtatFichier& e : etats_)
+    for (int n = 1; n <= e.total; ++n) c.ajouter(e.medaille(n), e.objectifsNiveau(n).existent());
+  return c;
 }
 
 bool CatalogueMenu::selectionModifiable() const {

@@ -7,14 +7,14 @@
 #include "gui/gui.h"
 #include "levels/progression.h"
 #include "screens/jeu_widgets.h"
-#include "screens/menu_principal.h"
+#include "screens/suivi_partie.h"
 
 namespace {
 
 // Between the menu's choices (up to x 166) and the catalogue (from W - 250).
 constexpr int X = 176;
 constexpr int Largeur = 204;
-constexpr int Haut = 96;
+constexpr int Haut = 110;  // under the medal count
 constexpr int PasLigne = 24;
 const char* const CouleurGagne = "<c88ff88>";
 
@@ -51,12 +51,16 @@ void ChoixNiveau::suivre(const std::string& chemin, bool visible) {
     if (record != e.records.end()) {
       texte = CouleurGagne + texte + "   " + texteSecondes(record->second) + " s";
       ligne += " gagné " + texteSecondes(record->second);
+      // A level with targets shows its medal by name, in the medal's colour.
+      if (e.objectifsNiveau(n).existent()) {
+        const Medaille m = e.medaille(n);
+        texte += "   " + texteNomMedaille(m);
+        journal(ligne);
+        ligne = "Choix niveau " + std::to_string(n) + " médaille " + motMedaille(m);
+      }
     }
     journal(ligne);
-    const RappelGUI choisir = surClic([this, n] {
-      premier_ = n;
-      resultat_ = MenuJouer;
-    });
+    const RappelGUI choisir = surClic([this, n] { choisi_ = n; });
     boutons_.push_back(std::make_unique<BoutonGUI>(X, y, Largeur, texte, choisir, n));
     y += PasLigne;
   }

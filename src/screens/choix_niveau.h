@@ -1,7 +1,8 @@
 #pragma once
 // The main menu's level chooser: for the file selected in the catalogue, one button per level
-// the player may start at (every won one with its best time, plus the first not yet won). A
-// click plays the file from that level. Rebuilt when the selection changes. Main thread only.
+// the player may start at (every won one with its best time and medal, plus the first not yet
+// won). A click chooses that level; the menu reads the choice and plays the file from it.
+// Rebuilt when the selection changes. Main thread only.
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,16 +11,15 @@
 
 class ChoixNiveau {
  public:
-  // A click sets `resultat` to MenuJouer and `premier` to the level chosen.
-  ChoixNiveau(int& resultat, int& premier) : resultat_(resultat), premier_(premier) {}
-
   // The chooser for the file at `chemin` (empty: none), shown or hidden. Does nothing when
-  // already so. Logs "Choix niveau N" (+ " gagné " + best seconds) for each button made.
+  // already so. Logs "Choix niveau N" (+ " gagné " + best seconds) for each button made, then
+  // "Choix niveau N médaille M" for a won level with targets.
   void suivre(const std::string& chemin, bool visible);
+  // The level last clicked (0: none yet).
+  int choisi() const { return choisi_; }
 
  private:
-  int& resultat_;
-  int& premier_;
+  int choisi_ = 0;
   std::string chemin_;
   bool visible_ = false;
   std::unique_ptr<ImageGUI> fond_;

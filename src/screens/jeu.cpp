@@ -19,6 +19,7 @@
 #include "gui/gui.h"
 #include "gui/widgets.h"
 #include "levels/fichier_niveaux.h"
+#include "levels/reprise.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/etat_gl.h"
@@ -87,7 +88,10 @@ class PartieNiveau {
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
-    else lancerControleIndice();
+    else {
+      widgets_.montrerObjectifs(suivi_.texteObjectifs());
+      lancerControleIndice();
+    }
 
     GestionnairesEcran ecran;
     ecran.evenement = [this](const SDL_Event& e) { evenement(e); };
@@ -214,6 +218,8 @@ class PartieNiveau {
       const int r = donneesAction.resultat.load();
       journal(std::string(r == Gagne ? "Démonstration gagnée" : "Démonstration finie") +
               " au pas " + std::to_string(donneesAction.pasResultat.load()));
+      // The hint's win is the recorded route's, not the player's: it earns nothing.
+      if (r == Gagne && !essai_) suivi_.victoireSansMedaille();
     } else if (maintenant - finDemo_ >= DureeFinDemo) {
       if (essai_) {
         finirEssai(donneesAction.resultat.load() == Gagne ? FinEssai::Gagne : FinEssai::Perdu);
@@ -483,6 +489,7 @@ class PartieNiveau {
       // Waiting for Enter shows no bomb count, as at the level's first start.
       widgets_.retirerBombes();
       widgets_.commencer();
+      if (!essai_) widgets_.montrerObjectifs(suivi_.texteObjectifs());
       phase_ = Phase::Attente;
       return;
     }
@@ -519,12 +526,15 @@ class PartieNiveau {
     const bool rejouable = r == Perdu && !abandonne();
     std::string temps;
     if (r == Gagne && triche_) {
-      // A code's win goes on to the next level but earns no time and no record.
+      // A code's win goes on to the next level but earns no time, no record and no medal.
       journal("Victoire avec code : rien d'enregistré");
+      suivi_.victoireSansMedaille();
     } else if (r == Gagne) {
       temps = suivi_.victoire(donneesAction.pasResultat.load());
     }
     widgets_.montrerResultat(texResultat_, rejouable, temps);
+    if (r == Gagne && !triche_)
+      widgets_.montrerMedaille(suivi_.derniereMedaille(), suivi_.texteMedaille());
     if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
   }
 
@@ -594,7 +604,7 @@ class PartieNiveau {
 
 }  // namespace
 
-bool jouerFichier(const std::string& fichier, int premierNiveau) {
+bool jouerFichier(const std::string& fichier, int premierNiveau, IssueFichier* fin) {
   bool quitter = false;
   journal(fichier + " joue");
   donneesAction.reinitialiser();
@@ -604,10 +614,14 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
     return false;
   }
   journal(fichier + " headok");
+  // The catalogue selects this file when the menu opens again, after a restart too.
+  const std::string identite = identiteCatalogue(fichier);
+  if (!identite.empty()) progressionJoueur().noterDernierFichier(identite);
   SuiviPartie suivi(fichier);
   // What shows the file's levels: the camera, the flash, the particle ring whose position
   // carries over from level to level.
   Spectacle spectacle;
+  bool gagne = false;  // the last level played was won
   for (int numero = 1;; ++numero) {
     if (lecteur.chargerNiveauSuivant(*terrain)) break;
     // Levels before the chosen one are read and passed over.
@@ -617,11 +631,16 @@ bool jouerFichier(const std::string& fichier, int premierNiveau) {
     const Niveau depart = terrain->niveau();
     PartieNiveau partie(depart, suivi, spectacle);
     const IssueNiveau issue = partie.jouer();
+    gagne = issue == IssueNiveau::Suivant;
     if (issue == IssueNiveau::Fenetre) quitter = true;
     if (issue != IssueNiveau::Suivant) break;
   }
   journal("Fichier terminé");
   lecteur.fermer();
+  if (fin) {
+    fin->dernierGagne = gagne;
+    fin->etat = suivi.etat();
+  }
   return quitter;
 }
 

@@ -6,16 +6,25 @@
 
 #include "game/niveau.h"
 #include "game/solution.h"
+#include "levels/progression.h"
 
 // The two code letters, typed then confirmed with F11: one more bomb once the level runs, or
 // the level won at once.
 constexpr char LettreCodeBombe = 'k';
 constexpr char LettreCodeGagne = 'v';
 
-// Plays the level file `fichier` (a path as the main menu gives it) with the global terrain,
-// sound player, translator and GUI manager. True when the window was closed during the play,
-// false otherwise (also when the file cannot be opened). The menu background must be stopped.
-bool jouerFichier(const std::string& fichier, int premierNiveau = 1);
+// How a file's play ended, for the summary.
+struct IssueFichier {
+  bool dernierGagne = false;  // its last level was won
+  EtatFichier etat;           // its levels, records and targets as the play left them
+};
+
+// Plays the level file `fichier` (a path as the main menu gives it) from level `premierNiveau`
+// with the global terrain, sound player, translator and GUI manager, and notes a catalogue file
+// as the one played last. True when the window was closed during the play, false otherwise
+// (also when the file cannot be opened). `fin`, when given, says how it ended. The menu
+// background must be stopped.
+bool jouerFichier(const std::string& fichier, int premierNiveau = 1, IssueFichier* fin = nullptr);
 
 // How a test-play from the editor ended.
 enum class FinEssai {

@@ -14,6 +14,7 @@
 #include "render/etat_gl.h"
 #include "render/textures.h"
 #include "screens/aide_touches.h"
+#include "screens/dessin_medailles.h"
 
 namespace {
 
@@ -38,6 +39,8 @@ struct WidgetsNiveau::Widgets {
   std::unique_ptr<ImageGUI> fondBombes, fondInfos, fondTemps;
   std::unique_ptr<LabelGUI> bombes, entree, infos, temps, touches;
   std::unique_ptr<ImageGUI> fondResultat, resultat;
+  std::unique_ptr<ImageGUI> fondObjectifs, fondMedaille, disque;
+  std::unique_ptr<LabelGUI> objectifs, medaille;
   int32_t bombesAffichees = -1;
   std::string infosAffichees;
 };
@@ -91,9 +94,19 @@ void WidgetsNiveau::montrerInfos(const std::string& texte) {
   w_->infosAffichees = texte;
 }
 
+void WidgetsNiveau::montrerObjectifs(const std::string& texte) {
+  // Under the info line and the quit button, in the band the whole level leaves free at the top:
+  // the window's whole width, for the longest language.
+  const int x = 4, largeur = std::max(100, largeurEcran() - 8);
+  w_->fondObjectifs = fondLabel(x, 22, largeur);
+  w_->objectifs = std::make_unique<LabelGUI>(x, 22, largeur, texte, nullptr, 0);
+}
+
 void WidgetsNiveau::lancer() {
   w_->depart.reset();
   w_->touches.reset();
+  w_->objectifs.reset();
+  w_->fondObjectifs.reset();
   if (!w_->bombes) {
     w_->fondBombes = fondLabel(0, 0, 100);
     w_->bombes = std::make_unique<LabelGUI>(0, 0, 100, "", nullptr, 0);
@@ -107,6 +120,9 @@ void WidgetsNiveau::recommencer() {
   w_->entree.reset();
   w_->temps.reset();
   w_->fondTemps.reset();
+  w_->medaille.reset();
+  w_->disque.reset();
+  w_->fondMedaille.reset();
   if (!w_->quitter)
     w_->quitter = std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"),
                                               surClic(surQuitter), 0);
@@ -139,7 +155,21 @@ void WidgetsNiveau::montrerResultat(GLuint texture, bool rejouable, const std::s
   }
 }
 
+void WidgetsNiveau::montrerMedaille(Medaille medaille, const std::string& texte) {
+  if (texte.empty()) return;
+  const int w = largeurEcran(), h = hauteurEcran();
+  const int y = static_cast<int>(h * 0.85) + 20;
+  w_->fondMedaille = fondSombre(w / 2 - 230, y, 460, 28);
+  w_->disque = disqueMedaille(w / 2 - 226, y + 2, 24, medaille);
+  w_->medaille = std::make_unique<LabelGUI>(w / 2 - 196, y + 4, 422, texte, nullptr, 0);
+}
+
 void WidgetsNiveau::retirerResultat() {
+  w_->medaille.reset();
+  w_->disque.reset();
+  w_->fondMedaille.reset();
+  w_->objectifs.reset();
+  w_->fondObjectifs.reset();
   w_->fondResultat.reset();
   w_->resultat.reset();
   w_->entree.reset();

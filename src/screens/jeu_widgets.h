@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "levels/medailles.h"
 #include "render/gl.h"
 
 class ImageGUI;
@@ -29,6 +30,8 @@ class WidgetsNiveau {
   void commencer();
   // The info line at the top.
   void montrerInfos(const std::string& texte);
+  // While the level waits: its medal targets and the player's best, under the info line.
+  void montrerObjectifs(const std::string& texte);
   // The level starts over while it runs: the result goes, the quit button comes back.
   void recommencer();
   // The level starts: the start button goes, the (empty) bomb label comes.
@@ -40,6 +43,8 @@ class WidgetsNiveau {
   // Backdrop, the result picture (added over it), the key hint (Enter to retry, Escape for the
   // menu, when `rejouable`; else Enter to continue) and the time line (none when empty).
   void montrerResultat(GLuint texture, bool rejouable, const std::string& temps);
+  // Under the time line: the medal earned, its disc, and the next one to reach.
+  void montrerMedaille(Medaille medaille, const std::string& texte);
   // Everything but the bomb label.
   void retirerResultat();
   // Only once the action thread has ended: it is the last thing the level shows.

@@ -17,6 +17,7 @@
 #include "platform/repertoires.h"
 #include "render/textures.h"
 #include "screens/boucle_ecran.h"
+#include "screens/bilan_fichier.h"
 #include "screens/cadre_menus.h"
 #include "screens/fond_menu.h"
 #include "screens/catalogue_menu.h"
@@ -66,7 +67,7 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
   premierNiveau = 1;
   const int W = gui->largeur, H = gui->hauteur;
   CatalogueMenu catalogue(resultat);
-  ChoixNiveau choixNiveau(resultat, premierNiveau);
+  ChoixNiveau choixNiveau;
 
   // Play, Opt, Langue, Quit and the links: a click sets the result to the choice's data; Edit
   // only while the selected file may be edited.
@@ -118,6 +119,15 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
                                                MenuLienCredits));
 
   catalogue.construireListe();
+  // The medals of every file, under the title.
+  const CompteMedailles compte = catalogue.medailles();
+  if (compte.sur > 0) {
+    widgets.push_back(std::make_unique<LabelGUI>(20, 84, std::max(100, W - 250 - 30),
+                                                 texteTotalMedailles(compte), RappelGUI(), 0));
+    journal("Médailles : " + std::to_string(compte.ors) + " or, " + std::to_string(compte.argents) +
+            " argent, " + std::to_string(compte.bronzes) + " bronze sur " +
+            std::to_string(compte.sur));
+  }
 
   const std::vector<std::string> langues =
       lireListeLangues(repertoires->chemin(FichierListeLangues));
@@ -137,7 +147,14 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
         resultat == -1 && catalogue.selection())
       resultat = MenuJouer;
   };
-  ecran.fini = [&] { return resultat != -1; };
+  ecran.fini = [&] {
+    // A level of the chooser plays the file from there.
+    if (resultat == -1 && choixNiveau.choisi() > 0) {
+      premierNiveau = choixNiveau.choisi();
+      resultat = MenuJouer;
+    }
+    return resultat != -1;
+  };
   ecran.avancer = [&](uint32_t maintenant) {
     // The edit choice follows the selection: only an editable file of the player shows it.
     const int x = catalogue.selectionModifiable() ? 32 : HorsEcran;
@@ -169,6 +186,10 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
   if (resultat == MenuNouveau) {
     chemin = cheminNiveauUtilisateur(catalogue.nomSaisi());
   } else {
+    // Play goes on where the player left off: the first level not won.
+    const EtatFichier* etat = catalogue.etatSelection();
+    if (resultat == MenuJouer && choixNiveau.choisi() == 0 && etat)
+      premierNiveau = etat->premierNonGagne();
     const EntreeCatalogue* e = catalogue.selection();
     chemin = e ? e->chemin : std::string();
   }

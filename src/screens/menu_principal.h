@@ -18,6 +18,6 @@ enum ResultatMenu : int {
 // Shows the menu until a choice is made; `chemin` receives the level file's path (the new
 // file's for MenuNouveau, else the selected entry's, empty when the catalogue is empty).
 int menuPrincipal(std::string& chemin);
-// The same; `premierNiveau` receives the level to start the file at (1 unless the level chooser
-// was used).
+// The same; `premierNiveau` receives the level to start the file at: the one chosen in the level
+// chooser, else the file's first level not won (1 when every one was).
 int menuPrincipal(std::string& chemin, int& premierNiveau);

@@ -56,6 +56,9 @@ attendre_ligne "^Lancement du thread d'action$"
 attendre_ligne '_gagne\.png'
 touche Return
 attendre_ligne '^Fichier terminé$'
+# Its only level won: the file's summary, and Enter goes back to the menu.
+attendre_ligne '^Bilan du fichier atelier$'
+touche Return
 attendre_ligne '^[0-9]+ langues$' 3
 
 # Opened again in the editor: one more cell, saved again; the first cells are still there.

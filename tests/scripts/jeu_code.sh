@@ -12,9 +12,10 @@ mkdir -p "$home/mapsusr"
   "0:@@@@@@@@@@|@S......W@|@@@@@@@@@@" || echec "cannot write the fixture"
 rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
 progression="$home/conf/progression.txt"
-records() { grep 'suite\.map' "$progression" 2>/dev/null || true; }
+# Record lines only (the file played last is kept on a line of its own).
+records() { grep -P '^suite\.map\t' "$progression" 2>/dev/null || true; }
 # The chooser's button for its k-th level row (0 = the first), left of the catalogue.
-bouton_niveau_y() { echo $((96 + 24 + 24 * $1 + 10)); }
+bouton_niveau_y() { echo $((110 + 24 + 24 * $1 + 10)); }
 
 # The current level, waiting for its Enter, won by the code.
 gagner_par_code() {

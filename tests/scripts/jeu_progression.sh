@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # As a player, on a two-level file of the player's own: level 1 is won and the window closed
 # during level 2; started again, the menu's level chooser shows level 1 won with its time and
-# offers level 2, which starts the file there; once level 2 is won too the file is finished and
-# the chooser shows both times.
+# offers level 2, which starts the file there; once level 2 is won too the file is finished (its
+# summary shows) and the chooser shows both times.
 # Usage: jeu_progression.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -12,7 +12,7 @@ mkdir -p "$home/mapsusr"
   "0:@@@@@@@@@@|@S......W@|@@@@@@@@@@" || echec "cannot write the fixture"
 rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
 # The chooser's button for its k-th level row (0 = the first), left of the catalogue.
-bouton_niveau_y() { echo $((96 + 24 + 24 * $1 + 10)); }
+bouton_niveau_y() { echo $((110 + 24 + 24 * $1 + 10)); }
 
 gagner() {  # the current level, waiting for its Enter, won by holding Right
   local n
@@ -51,6 +51,12 @@ attendre_ligne '^Niveau 2$'
 gagner
 touche Return
 attendre_ligne '^Fichier terminé$'
+# Its last level won: the file's summary, and Enter (no shipped file follows one of the player's)
+# goes back to the menu.
+attendre_ligne '^Bilan du fichier suite$'
+attendre_ligne '^Bilan total : [0-9.]+ s$'
+touche Return
+attendre_ligne '^Bilan : menu$'
 attendre_ligne '^[0-9]+ langues$' 2
 cliquer 480 "$(ligne_catalogue_y "$rang")"
 attendre_ligne '^Choix niveau 2 gagné [0-9.]+$'
