@@ -1,0 +1,123 @@
+#include "game/impasse.h"
+
+#include <cmath>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "base/journal.h"
+#include "game/partie.h"
+
+namespace {
+
+long auVingtieme(float v) { return std::lround(v * 20.0f); }
+
+// A ball at rest: no jump and the same place as at the last look, some steps later.
+bool auRepos(const Balle& b, long x, long y, uint32_t pas, long dernierX, long dernierY,
+             uint32_t dernierPas) {
+  return b.saut == 0 && pas != dernierPas && x == dernierX && y == dernierY;
+}
+
+}  // namespace
+
+BornesRecherche bornesImpasse() {
+  BornesRecherche b = bornesVerification();
+  b.existenceSeule = true;
+  return b;
+}
+
+void RechercheImpasse::lancer(const EtatRegles& etat, uint32_t pas, const BornesRecherche& bornes) {
+  annuler();
+  annulation_ = false;
+  finie_ = false;
+  verdict_ = VerdictImpasse::EnCours;
+  pas_ = pas;
+  // The worker's own copy, the state as it stands made the start the search goes from.
+  auto partie = std::make_unique<Partie>();
+  Niveau& d = partie->depart;
+  d.largeur = etat.largeur;
+  d.hauteur = etat.hauteur;
+  d.grille = etat.grille;
+  d.departX = etat.balle.x;
+  d.departY = etat.balle.y;
+  d.bombes = etat.bombes;
+  partie->grille0 = etat.grille;
+  partie->balle0 = etat.balle;
+  partie->bombes0 = etat.bombes;
+  partie->minuteur0 = etat.minuteurExplosion;
+  static_cast<EtatRegles&>(partie->t) = etat;
+  fil_ = std::thread([this, bornes, p = std::move(partie)] {
+    const Resolution r = chercherPlusCourt(*p, bornes, nullptr, &annulation_);
+    VerdictImpasse v = VerdictImpasse::Bornee;
+    if (r.fin == FinRecherche::Gagnee) v = VerdictImpasse::Gagnable;
+    if (r.fin == FinRecherche::Epuisee) v = VerdictImpasse::Prouvee;
+    if (r.fin == FinRecherche::Annulee) v = VerdictImpasse::Annulee;
+    verdict_ = v;
+    finie_.store(true, std::memory_order_release);
+  });
+}
+
+bool RechercheImpasse::annuler() {
+  if (!fil_.joinable()) return false;
+  annulation_ = true;
+  fil_.join();
+  verdict_ = VerdictImpasse::Aucun;
+  return true;
+}
+
+VerdictImpasse RechercheImpasse::constater() {
+  if (!fil_.joinable()) return VerdictImpasse::Aucun;
+  if (!finie_.load(std::memory_order_acquire)) return VerdictImpasse::EnCours;
+  fil_.join();
+  const VerdictImpasse v = verdict_;
+  verdict_ = VerdictImpasse::Aucun;
+  return v;
+}
+
+bool GuetImpasse::observer(const InstantaneTerrain& vue, uint32_t pas) {
+  if (!vue.aGrille()) return false;
+  const long x = auVingtieme(vue.balle.x), y = auVingtieme(vue.balle.y);
+  const bool repos = auRepos(vue.balle, x, y, pas, dernierX_, dernierY_, dernierPas_);
+  dernierX_ = x;
+  dernierY_ = y;
+  dernierPas_ = pas;
+  // A lost level stays lost whatever follows by the rules; only the bomb code's extra bomb
+  // makes another level of it.
+  if (prouvee_ && vue.bombes <= repere_.bombes) return false;
+  const bool change = !repere_.valable || vue.grille != repere_.grille ||
+                      vue.bombes != repere_.bombes || (repos && (x != repere_.x || y != repere_.y));
+  if (change) {
+    prouvee_ = false;
+    lancer(vue, pas);
+    return false;
+  }
+  if (recherche_.constater() != VerdictImpasse::Prouvee) return false;
+  prouvee_ = true;
+  pasPreuve_ = recherche_.pas();
+  journal("Impasse prouvée au pas " + std::to_string(pasPreuve_));
+  return true;
+}
+
+void GuetImpasse::lancer(const InstantaneTerrain& vue, uint32_t pas) {
+  repere_.grille = vue.grille;
+  repere_.bombes = vue.bombes;
+  repere_.x = auVingtieme(vue.balle.x);
+  repere_.y = auVingtieme(vue.balle.y);
+  repere_.valable = true;
+  copie_.largeur = vue.largeur;
+  copie_.hauteur = vue.hauteur;
+  copie_.grille = vue.grille;
+  copie_.balle = vue.balle;
+  copie_.bombes = vue.bombes;
+  copie_.minuteurExplosion = vue.minuteurExplosion;
+  copie_.resultat = EnCours;
+  recherche_.lancer(copie_, pas, bornes_);
+  ++recherches_;
+}
+
+void GuetImpasse::arreter() {
+  recherche_.annuler();
+  repere_ = Repere{};
+  prouvee_ = false;
+  pasPreuve_ = 0;
+}
