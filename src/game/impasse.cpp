@@ -91,7 +91,13 @@ bool GuetImpasse::observer(const InstantaneTerrain& vue, uint32_t pas) {
     lancer(vue, pas);
     return false;
   }
-  if (recherche_.constater() != VerdictImpasse::Prouvee) return false;
+  // The other verdicts say nothing to the player; the log keeps them.
+  const VerdictImpasse v = recherche_.constater();
+  if (v == VerdictImpasse::Gagnable)
+    journal("Victoire encore possible au pas " + std::to_string(recherche_.pas()));
+  if (v == VerdictImpasse::Bornee)
+    journal("Recherche d'impasse bornée au pas " + std::to_string(recherche_.pas()));
+  if (v != VerdictImpasse::Prouvee) return false;
   prouvee_ = true;
   pasPreuve_ = recherche_.pas();
   journal("Impasse prouvée au pas " + std::to_string(pasPreuve_));

@@ -66,7 +66,8 @@ class GuetImpasse {
 
   // One look at the running level at step `pas`: the search starts again when the state
   // changed in a way that matters, and its verdict is taken. True once, when the level is
-  // proven lost (`pasPreuve()` says from which step). Logs "Impasse prouvée au pas N".
+  // proven lost (`pasPreuve()` says from which step). Logs "Impasse prouvée au pas N" (and
+  // "Victoire encore possible au pas N" or "Recherche d'impasse bornée au pas N" otherwise).
   bool observer(const InstantaneTerrain& vue, uint32_t pas);
   bool prouvee() const { return prouvee_; }
   uint32_t pasPreuve() const { return pasPreuve_; }

@@ -47,8 +47,8 @@ namespace {
 int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 : v / 10 * 10; }
 
 // The play keys' rows, in the order of ActionJeu.
-const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche",      "TDroite", "TBombe",
-                                                           "TRecommencer", "TPause",  "TIndice"};
+const char* const ClesLibellesTouches[NombreActionsJeu] = {
+    "TGauche", "TDroite", "TBombe", "TRecommencer", "TPause", "TIndice", "TApercu"};
 
 std::string nomTouche(int32_t symbole) {
   const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
@@ -276,6 +276,7 @@ int ecranOptions() {
     copie.ToucheRecommencer = touches[3];
     copie.TouchePause = touches[4];
     copie.ToucheIndice = touches[5];
+    copie.ToucheApercu = touches[6];
     return copie;
   };
 
@@ -315,6 +316,7 @@ int ecranOptions() {
       options.ToucheRecommencer = copie.ToucheRecommencer;
       options.TouchePause = copie.TouchePause;
       options.ToucheIndice = copie.ToucheIndice;
+      options.ToucheApercu = copie.ToucheApercu;
       resultat = OptionsEnregistrees;
     }
     return true;
