@@ -7,6 +7,7 @@
 
 #include "base/journal.h"
 #include "game/partie.h"
+#include "platform/processus.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ void RechercheImpasse::lancer(const EtatRegles& etat, uint32_t pas, const Bornes
   partie->minuteur0 = etat.minuteurExplosion;
   static_cast<EtatRegles&>(partie->t) = etat;
   fil_ = std::thread([this, bornes, p = std::move(partie)] {
+    cederPriorite();
     const Resolution r = chercherPlusCourt(*p, bornes, nullptr, &annulation_);
     VerdictImpasse v = VerdictImpasse::Bornee;
     if (r.fin == FinRecherche::Gagnee) v = VerdictImpasse::Gagnable;
