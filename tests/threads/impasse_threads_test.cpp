@@ -7,9 +7,12 @@
 #include <thread>
 
 #include "../unit/grilles_test.h"
+#include "base/fichiers.h"
 #include "game/impasse.h"
+#include "game/solution.h"
 #include "game/terrain.h"
 #include "grand_niveau.h"
+#include "levels/fichier_niveaux.h"
 
 namespace {
 
@@ -212,6 +215,66 @@ TEST(ImpasseThreads, RelanceeQuandLEtatChange) {
   guet.observer(change, ++pas);
   EXPECT_EQ(guet.recherches(), 5) << "a level started over searches again";
   guet.arreter();
+}
+
+}  // namespace
+
+namespace {
+
+// Under the thread checker, ten times slower, a few files show the same.
+#if defined(__SANITIZE_THREAD__)
+#define ZV_SOUS_TSAN 1
+#elif defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define ZV_SOUS_TSAN 1
+#endif
+#endif
+#ifdef ZV_SOUS_TSAN
+const char* const FichiersLivres[] = {"1-Premiers-pas", "4-Bombes", "5-Interrupteurs"};
+#else
+const char* const FichiersLivres[] = {"1-Premiers-pas", "2-Briques-fragiles", "3-Ressorts",
+                                      "4-Bombes",       "5-Interrupteurs",    "6-Melanges",
+                                      "7-Casse-tetes",  "8-Grand-final",      "9-Reflexion",
+                                      "10-Sommets",     "11-Descentes",       "12-Abimes"};
+#endif
+
+// The shipped files' recorded solutions win: every state on their way can still be won, so the
+// search, followed as in play and let finish each time, must never say otherwise.
+TEST(ImpasseThreads, JamaisSurLeCheminDUneSolution) {
+  const std::string donnees = std::string(ZARVINEL_SOURCE_DIR) + "/data/mapsoff/";
+  int niveaux = 0, recherches = 0;
+  for (const char* nom : FichiersLivres) {
+    LecteurNiveaux lecteur;
+    ASSERT_TRUE(lecteur.ouvrir(donnees + nom + ".map")) << nom;
+    Terrain t;
+    for (int numero = 1; !lecteur.chargerNiveauSuivant(t); ++numero) {
+      std::string texte;
+      const std::string chemin =
+          donnees + "solutions/" + nom + "-" + std::to_string(numero) + ".txt";
+      Solution s;
+      if (lireFichierOrdinaire(chemin, 1u << 20, texte) != Lecture::Lu || !lireSolution(texte, s))
+        continue;
+      ++niveaux;
+      GuetImpasse guet;
+      InstantaneTerrain vue;
+      int r = EnCours;
+      for (uint32_t pas = 0; pas < 20000 && r == EnCours; ++pas) {
+        r = pasRegles(t, touchesAuPas(s, pas)).resultat;
+        t.prendreInstantane(vue);
+        EXPECT_FALSE(guet.observer(vue, pas + 1)) << nom << " " << numero << " step " << pas;
+        // Each search runs to its end before the route goes on.
+        const auto limite = Horloge::now() + std::chrono::seconds(60);
+        while (guet.enCours() && Horloge::now() < limite) {
+          EXPECT_FALSE(guet.observer(vue, pas + 1)) << nom << " " << numero << " step " << pas;
+          std::this_thread::sleep_for(std::chrono::microseconds(100));
+        }
+      }
+      EXPECT_EQ(r, Gagne) << nom << " " << numero;
+      recherches += guet.recherches();
+    }
+  }
+  EXPECT_GE(niveaux, 20);
+  EXPECT_GT(recherches, niveaux);
 }
 
 }  // namespace
