@@ -307,26 +307,26 @@ class PartieNiveau {
     const int W = gui ? gui->largeur : options.resXSure();
     const int H = gui ? gui->hauteur : options.resYSure();
     const uint32_t ecoule = lance() ? ticks - debutEnvol_ : 0;
-    const bool entiere = !lance() || phase_ == Phase::Apercu;
-    if (!entiere && ecoule >= DureeEnvol) {
+    const bool toutVoir = !lance() || phase_ == Phase::Apercu;
+    if (!toutVoir && ecoule >= DureeEnvol) {
       dessinerImage(vue, ticks);
       return;
     }
     copie_ = vue;
-    const Camera vueEntiere = cameraNiveauEntier(vue.largeur, vue.hauteur, W, H);
-    if (entiere) {
-      copie_.camera = vueEntiere;
+    const Camera entiere = cameraNiveauEntier(vue.largeur, vue.hauteur, W, H);
+    if (toutVoir) {
+      copie_.camera = entiere;
     } else {
       float a = static_cast<float>(ecoule) / DureeEnvol;
       a = a * a * (3 - 2 * a);
       const Camera& b = vue.camera;
       Camera& k = copie_.camera;
-      k.oeilX = vueEntiere.oeilX + a * (b.oeilX - vueEntiere.oeilX);
-      k.oeilY = vueEntiere.oeilY + a * (b.oeilY - vueEntiere.oeilY);
-      k.oeilZ = vueEntiere.oeilZ + a * (b.oeilZ - vueEntiere.oeilZ);
-      k.centreX = vueEntiere.centreX + a * (b.centreX - vueEntiere.centreX);
-      k.centreY = vueEntiere.centreY + a * (b.centreY - vueEntiere.centreY);
-      k.centreZ = vueEntiere.centreZ + a * (b.centreZ - vueEntiere.centreZ);
+      k.oeilX = entiere.oeilX + a * (b.oeilX - entiere.oeilX);
+      k.oeilY = entiere.oeilY + a * (b.oeilY - entiere.oeilY);
+      k.oeilZ = entiere.oeilZ + a * (b.oeilZ - entiere.oeilZ);
+      k.centreX = entiere.centreX + a * (b.centreX - entiere.centreX);
+      k.centreY = entiere.centreY + a * (b.centreY - entiere.centreY);
+      k.centreZ = entiere.centreZ + a * (b.centreZ - entiere.centreZ);
     }
     dessinerImage(copie_, ticks);
   }
@@ -641,13 +641,13 @@ class PartieNiveau {
     if (rejouable && pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
   }
 
-  // Lost again and again: the hint is offered over the lost picture.
+  // Failed again and again: the hint is offered over the lost picture or the play.
   void proposerIndice() {
     const int W = gui ? gui->largeur : options.resXSure();
     const int H = gui ? gui->hauteur : options.resYSure();
-    boutonIndice_ = std::make_unique<BoutonGUI>(W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26,
-                                                200, avecToucheIndice(traduire("MontreMoi")),
-                                                surClic([this] { demande_ = Demande::Indice; }), 0);
+    boutonIndice_ = std::make_unique<BoutonGUI>(
+        W / 2 - 100, static_cast<int>(H * 0.85) - 128 - 26, 200,
+        avecToucheIndice(traduire("MontreMoi")), surClic([this] { demande_ = Demande::Indice; }), 0);
     journal("Indice proposé");
   }
 
