@@ -28,10 +28,11 @@ BornesRecherche bornesImpasse() {
 }
 
 void RechercheImpasse::lancer(const EtatRegles& etat, uint32_t pas, const BornesRecherche& bornes) {
-  annuler();
-  annulation_ = false;
-  finie_ = false;
-  verdict_ = VerdictImpasse::EnCours;
+  if (courant_) {
+    courant_->annulation = true;
+    anciens_.push_back(std::move(courant_));
+  }
+  ramasser();
   pas_ = pas;
   // The worker's own copy, the state as it stands made the start the search goes from.
   auto partie = std::make_unique<Partie>();
@@ -47,32 +48,48 @@ void RechercheImpasse::lancer(const EtatRegles& etat, uint32_t pas, const Bornes
   partie->bombes0 = etat.bombes;
   partie->minuteur0 = etat.minuteurExplosion;
   static_cast<EtatRegles&>(partie->t) = etat;
-  fil_ = std::thread([this, bornes, p = std::move(partie)] {
+  courant_ = std::make_unique<Travail>();
+  Travail* travail = courant_.get();
+  travail->fil = std::thread([travail, bornes, p = std::move(partie)]() mutable {
     cederPriorite();
-    const Resolution r = chercherPlusCourt(*p, bornes, nullptr, &annulation_);
+    const Resolution r = chercherPlusCourt(*p, bornes, nullptr, &travail->annulation);
+    p.reset();  // its memory goes back before the search counts as ended
     VerdictImpasse v = VerdictImpasse::Bornee;
     if (r.fin == FinRecherche::Gagnee) v = VerdictImpasse::Gagnable;
     if (r.fin == FinRecherche::Epuisee) v = VerdictImpasse::Prouvee;
     if (r.fin == FinRecherche::Annulee) v = VerdictImpasse::Annulee;
-    verdict_ = v;
-    finie_.store(true, std::memory_order_release);
+    travail->verdict = v;
+    travail->finie.store(true, std::memory_order_release);
   });
 }
 
+void RechercheImpasse::ramasser() {
+  for (size_t i = 0; i < anciens_.size();) {
+    if (anciens_[i]->finie.load(std::memory_order_acquire)) {
+      anciens_[i]->fil.join();
+      anciens_.erase(anciens_.begin() + static_cast<long>(i));
+    } else {
+      ++i;
+    }
+  }
+}
+
 bool RechercheImpasse::annuler() {
-  if (!fil_.joinable()) return false;
-  annulation_ = true;
-  fil_.join();
-  verdict_ = VerdictImpasse::Aucun;
-  return true;
+  const bool enCours = courant_ != nullptr || !anciens_.empty();
+  if (courant_) anciens_.push_back(std::move(courant_));
+  for (auto& t : anciens_) t->annulation = true;
+  for (auto& t : anciens_) t->fil.join();
+  anciens_.clear();
+  return enCours;
 }
 
 VerdictImpasse RechercheImpasse::constater() {
-  if (!fil_.joinable()) return VerdictImpasse::Aucun;
-  if (!finie_.load(std::memory_order_acquire)) return VerdictImpasse::EnCours;
-  fil_.join();
-  const VerdictImpasse v = verdict_;
-  verdict_ = VerdictImpasse::Aucun;
+  ramasser();
+  if (!courant_) return VerdictImpasse::Aucun;
+  if (!courant_->finie.load(std::memory_order_acquire)) return VerdictImpasse::EnCours;
+  courant_->fil.join();
+  const VerdictImpasse v = courant_->verdict;
+  courant_.reset();
   return v;
 }
 

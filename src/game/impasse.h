@@ -8,12 +8,16 @@
 // level and starts the search again when the state changed in a way that matters: the grid (a
 // brick broken, a switch pressed), the bombs, or the ball come to rest elsewhere.
 //
-// Threads: the worker owns its copy (a `Partie` of its own: no lock, the live level is never
-// touched) and writes its verdict once, before it raises `finie_` (release); the starting
-// thread reads the verdict only after seeing it (acquire), then joins. A cancel raises the
-// search's flag, read before every state, and joins: a few physics steps at most.
+// Threads: each worker owns its copy (a `Partie` of its own: no lock, the live level is never
+// touched) and its record (`Travail`: the cancel flag, the verdict, the "finished" flag), and
+// writes the verdict once, before it raises the flag (release); the starting thread reads the
+// verdict only after seeing it (acquire), then joins. A search started again while one runs
+// raises the old one's cancel flag and lets it end on its own: the frame never waits for it (it
+// is joined once ended, at a later look). The level's end cancels every search and joins them:
+// the search reads its flag before every state.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -41,22 +45,33 @@ class RechercheImpasse {
   RechercheImpasse(const RechercheImpasse&) = delete;
   RechercheImpasse& operator=(const RechercheImpasse&) = delete;
 
-  // Cancels a running search, then searches from `etat` (copied), the state of step `pas`.
+  // Searches from `etat` (copied), the state of step `pas`; a running search is cancelled
+  // without waiting for it.
   void lancer(const EtatRegles& etat, uint32_t pas,
               const BornesRecherche& bornes = bornesImpasse());
-  // Stops a running search and waits for its end. True when one was running.
+  // Stops every search and waits for their ends. True when one was running.
   bool annuler();
-  // The finished search's verdict, once (the worker is joined); EnCours while it runs.
+  // The current search's verdict once it has finished (its worker is joined); EnCours while
+  // it runs, Aucun without one.
   VerdictImpasse constater();
-  bool enCours() const { return fil_.joinable(); }
+  bool enCours() const { return courant_ != nullptr; }
   // The step of the state the last search started from.
   uint32_t pas() const { return pas_; }
+  // Cancelled searches not yet ended and joined (for the tests).
+  size_t enFin() const { return anciens_.size(); }
 
  private:
-  std::thread fil_;
-  std::atomic<bool> annulation_{false};
-  std::atomic<bool> finie_{false};
-  VerdictImpasse verdict_ = VerdictImpasse::Aucun;  // written by the worker before finie_
+  struct Travail {
+    std::thread fil;
+    std::atomic<bool> annulation{false};
+    std::atomic<bool> finie{false};
+    VerdictImpasse verdict = VerdictImpasse::Aucun;  // written by the worker before finie
+  };
+  // Joins the cancelled searches that have ended.
+  void ramasser();
+
+  std::unique_ptr<Travail> courant_;
+  std::vector<std::unique_ptr<Travail>> anciens_;
   uint32_t pas_ = 0;
 };
 
