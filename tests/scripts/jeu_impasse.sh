@@ -3,8 +3,8 @@
 # level (the physics waits, the picture changes) and released gives the play camera back; the
 # level as it starts is never said lost; two restarts offer the hint; the level is won. On the
 # second level the quit button asks first: Escape stays, Enter leaves. Then, the game started
-# again over that progress, a level of the player's own where the ball falls into a pit: the
-# screen says within a few seconds that the level can no longer be won.
+# again over that progress, a level where the ball falls into a pit: the screen says within a
+# few seconds that the level can no longer be won, and two such attempts offer the hint.
 # Usage: jeu_impasse.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -79,31 +79,43 @@ fermer_fenetre
 attendre_fin
 
 
-# Over that progress: a file of the player's own, its ball one roll from a pit.
-mkdir -p "$home/mapsusr"
-/usr/bin/python3 "$src/tests/scripts/joueur/fixtures.py" "$home/mapsusr/fosse.map" \
+# Over that progress, with one more shipped file (and its recorded solution): its ball one roll
+# from a pit. Stranded there, the screen says within a few seconds that the level can no longer
+# be won; the restart that follows counts with it as one failed attempt, and a second attempt
+# proven lost offers the hint.
+donnees="$tmp/donnees"
+cp -r "$src/data" "$donnees"
+/usr/bin/python3 "$src/tests/scripts/joueur/fixtures.py" "$donnees/mapsoff/zz-fosse.map" \
   "0:@@@@@@@@@@|@W..S....@|@@@@@@.@@@|@@@@@@.@@@|@@@@@@@@@@" || echec "cannot write the fixture"
-demarrer
+printf '# won at step 40\n0 L\n' >"$donnees/mapsoff/solutions/zz-fosse-1.txt"
+demarrer --dirdata "$donnees"
 rang=$(find "$src/data/mapsoff" -maxdepth 1 -name '*.map' ! -name logom.map | wc -l)
 cliquer 480 "$(ligne_catalogue_y "$rang")"
 cliquer 90 "$(menu_label_y 220)"
-attendre_ligne 'fosse\.map headok$'
+attendre_ligne 'zz-fosse\.map headok$'
 attendre_ligne '^Niveau 1$'
 touche Return
 attendre_ligne "^Lancement du thread d'action$"
 attendre_ligne '^Victoire encore possible au pas [0-9]+$'
 [ "$(compter '^Impasse prouvée')" -eq 0 ] || echec "the level said lost at its start"
-xdotool keydown Right
-debut=$SECONDS
-attendre_ligne '^Impasse prouvée au pas [0-9]+$'
-xdotool keyup Right
-[ $((SECONDS - debut)) -le 5 ] || echec "told only after $((SECONDS - debut)) s"
-attendre_image
-capture impasse
-# The restart key takes the ball back; the level is winnable again.
-touche r
-attendre_ligne '^Niveau recommencé$'
-attendre_ligne '^Victoire encore possible au pas [0-9]+$' 2
+for essai in 1 2; do
+  xdotool keydown Right
+  debut=$SECONDS
+  attendre_ligne '^Impasse prouvée au pas [0-9]+$' "$essai"
+  xdotool keyup Right
+  [ $((SECONDS - debut)) -le 5 ] || echec "told only after $((SECONDS - debut)) s"
+  if [ "$essai" = 1 ]; then
+    attendre_image
+    capture impasse
+    [ "$(compter '^Indice proposé$')" -eq 0 ] || echec "the hint offered after one attempt"
+    # The restart key takes the ball back; the level can be won again.
+    touche r
+    attendre_ligne '^Niveau recommencé$'
+    attendre_ligne '^Victoire encore possible au pas [0-9]+$' 2
+    [ "$(compter '^Indice proposé$')" -eq 0 ] || echec "one attempt counted twice"
+  fi
+done
+attendre_ligne '^Indice proposé$'
 fermer_fenetre
 attendre_fin
 if [ -n "${CAPTURES:-}" ]; then
