@@ -63,4 +63,5 @@ class Partie {
   std::vector<uint8_t> grille0;  // the same grid, ball and bombs, for the searches
   Balle balle0;
   int32_t bombes0 = 0;
+  uint8_t minuteur0 = 0;  // a blast's timer still running where the search starts
 };

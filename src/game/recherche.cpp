@@ -221,6 +221,7 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
   Etat e0;
   e0.balle = partie.balle0;
   e0.bombes = partie.bombes0;
+  e0.minuteur = partie.minuteur0;
   e0.grille = grilles.ajouter(partie.grille0, h0);
   pousser(noeuds, Noeud{0, 0});
   pousser(front, e0);
@@ -309,6 +310,12 @@ Resolution chercherPlusCourt(Partie& partie, const BornesRecherche& bornes,
   if (res.fin == FinRecherche::Annulee) return res;
   if (gagnePas < 0) {
     res.fin = front.empty() && !arret ? FinRecherche::Epuisee : FinRecherche::Bornee;
+    return res;
+  }
+  if (bornes.existenceSeule) {
+    res.trouvee = true;
+    res.fin = FinRecherche::Gagnee;
+    res.pas = gagnePas;
     return res;
   }
   // The keys of each block of steps, from the start to the win.

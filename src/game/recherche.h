@@ -22,6 +22,8 @@ struct BornesRecherche {
   long etatsMax = 3000000;      // distinct states, checked after each layer
   size_t octetsMax = SIZE_MAX;  // bytes the search may hold at once
   bool sansEspace = false;      // never press the space bar
+  // Only whether a win is reachable: the search stops at the first one, without its keys.
+  bool existenceSeule = false;
 };
 
 // How far a running search is: written by the search, read by any thread.

@@ -13,8 +13,9 @@ class Options;
 
 // What the player may bind a key to (the options screen, "Touche..." keys of the options file;
 // one key per action, platform/touches_options.h).
-enum class ActionJeu { Gauche, Droite, Bombe, Recommencer, Pause, Indice };
-constexpr int NombreActionsJeu = 6;
+// Apercu: held, the whole level in view and the physics paused.
+enum class ActionJeu { Gauche, Droite, Bombe, Recommencer, Pause, Indice, Apercu };
+constexpr int NombreActionsJeu = 7;
 
 // The options key and the default key symbol (SDLK_*) of an action.
 const char* cleOptionTouche(ActionJeu action);

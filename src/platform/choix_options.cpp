@@ -84,5 +84,6 @@ bool redemarrageNecessaire(const Options& avant, const Options& apres) {
   sansReglagesVivants.ToucheRecommencer = avant.ToucheRecommencer;
   sansReglagesVivants.TouchePause = avant.TouchePause;
   sansReglagesVivants.ToucheIndice = avant.ToucheIndice;
+  sansReglagesVivants.ToucheApercu = avant.ToucheApercu;
   return sansReglagesVivants != avant;
 }

@@ -53,6 +53,7 @@ const Cle CLES[] = {
     {"ToucheRecommencer", &Options::ToucheRecommencer, nullptr, nullptr},
     {"TouchePause", &Options::TouchePause, nullptr, nullptr},
     {"ToucheIndice", &Options::ToucheIndice, nullptr, nullptr},
+    {"ToucheApercu", &Options::ToucheApercu, nullptr, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -95,13 +96,14 @@ void Options::defauts() {
   Langue = LangueParDefaut;
   VolumeMusique = 100;
   VolumeEffets = 100;
-  // SDL's key symbols: left and right arrows, space, "r", Escape, "h".
+  // SDL's key symbols: left and right arrows, space, "r", Escape, "h", Tab.
   ToucheGauche = 276;
   ToucheDroite = 275;
   ToucheBombe = 32;
   ToucheRecommencer = 114;
   TouchePause = 27;
   ToucheIndice = 104;
+  ToucheApercu = 9;
 }
 
 void Options::charger() {
@@ -329,5 +331,6 @@ bool Options::operator==(const Options& o) const {
          Langue == o.Langue && VolumeMusique == o.VolumeMusique && VolumeEffets == o.VolumeEffets &&
          ToucheGauche == o.ToucheGauche && ToucheDroite == o.ToucheDroite &&
          ToucheBombe == o.ToucheBombe && ToucheRecommencer == o.ToucheRecommencer &&
-         TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice;
+         TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice &&
+         ToucheApercu == o.ToucheApercu;
 }

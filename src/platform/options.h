@@ -39,6 +39,7 @@ class Options {
   int32_t ToucheRecommencer;
   int32_t TouchePause;
   int32_t ToucheIndice;  // the hint, once offered
+  int32_t ToucheApercu;  // held: the whole level in view (Tab)
 
   Options();
 

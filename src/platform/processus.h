@@ -27,3 +27,7 @@ double msDepuisLancement();
 // The monotonic clock (CLOCK_MONOTONIC) in seconds: a benchmark started before the game can
 // compare its own reading with the game's log.
 double secondesMonotones();
+
+// The calling thread yields the processor to the others (a lower priority, Linux's nice being
+// per thread): a long search in the background never slows the frames or the physics.
+void cederPriorite();

@@ -15,6 +15,7 @@ const ToucheOption Touches[NombreTouchesJeu] = {
     {"ToucheGauche", &Options::ToucheGauche}, {"ToucheDroite", &Options::ToucheDroite},
     {"ToucheBombe", &Options::ToucheBombe},   {"ToucheRecommencer", &Options::ToucheRecommencer},
     {"TouchePause", &Options::TouchePause},   {"ToucheIndice", &Options::ToucheIndice},
+    {"ToucheApercu", &Options::ToucheApercu},
 };
 
 int borne(int action) { return action >= 0 && action < NombreTouchesJeu ? action : 0; }

@@ -1,14 +1,14 @@
 #pragma once
 // The play keys of the options file ("Touche..." keys, SDL key symbols) and the rules that keep
 // one key to one action. Actions go by index in the order of ActionJeu (game/touches.h): left,
-// right, bomb, restart, pause, hint.
+// right, bomb, restart, pause, hint, peek.
 #include <cstdint>
 #include <string>
 #include <vector>
 
 class Options;
 
-constexpr int NombreTouchesJeu = 6;
+constexpr int NombreTouchesJeu = 7;
 constexpr int ToucheJeuRecommencer = 3;
 constexpr int ToucheJeuPause = 4;
 

@@ -8,12 +8,17 @@
 
 std::string ligneAideTouches() {
   // The keys that always act; the hint's key shows on its own button when it is offered.
-  static const char* const Cles[] = {"TGauche", "TDroite", "TBombe", "TRecommencer", "TPause"};
+  static const struct {
+    const char* cle;
+    ActionJeu action;
+  } Cles[] = {{"TGauche", ActionJeu::Gauche}, {"TDroite", ActionJeu::Droite},
+              {"TBombe", ActionJeu::Bombe},   {"TRecommencer", ActionJeu::Recommencer},
+              {"TPause", ActionJeu::Pause},   {"TApercu", ActionJeu::Apercu}};
   std::string ligne;
-  for (int i = 0; i < static_cast<int>(sizeof Cles / sizeof *Cles); ++i) {
-    const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(static_cast<ActionJeu>(i))));
+  for (const auto& c : Cles) {
+    const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(c.action)));
     if (!ligne.empty()) ligne += "   ";
-    ligne += (traducteur ? traducteur->traduire(Cles[i]) : std::string(Cles[i])) + " <cffdd77>" +
+    ligne += (traducteur ? traducteur->traduire(c.cle) : std::string(c.cle)) + " <cffdd77>" +
              echapperBalises(nom && *nom ? nom : "?") + "<cffffff>";
   }
   return ligne;

@@ -48,8 +48,8 @@ namespace {
 int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 : v / 10 * 10; }
 
 // The play keys' rows, in the order of ActionJeu.
-const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche",      "TDroite", "TBombe",
-                                                           "TRecommencer", "TPause",  "TIndice"};
+const char* const ClesLibellesTouches[NombreActionsJeu] = {
+    "TGauche", "TDroite", "TBombe", "TRecommencer", "TPause", "TIndice", "TApercu"};
 
 std::string nomTouche(int32_t symbole) {
   const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
@@ -277,6 +277,7 @@ int ecranOptions() {
     copie.ToucheRecommencer = touches[3];
     copie.TouchePause = touches[4];
     copie.ToucheIndice = touches[5];
+    copie.ToucheApercu = touches[6];
     return copie;
   };
 
@@ -316,6 +317,7 @@ int ecranOptions() {
       options.ToucheRecommencer = copie.ToucheRecommencer;
       options.TouchePause = copie.TouchePause;
       options.ToucheIndice = copie.ToucheIndice;
+      options.ToucheApercu = copie.ToucheApercu;
       resultat = OptionsEnregistrees;
     }
     return true;

@@ -6,10 +6,12 @@
 #include <thread>
 
 #include "base/journal.h"
+#include "base/texte.h"
 #include "base/traducteur.h"
 #include "game/action.h"
 #include "game/controle_indice.h"
 #include "game/donnees_action.h"
+#include "game/impasse.h"
 #include "game/manette.h"
 #include "game/musique.h"
 #include "game/solution.h"
@@ -25,6 +27,7 @@
 #include "render/etat_gl.h"
 #include "render/image.h"
 #include "render/textures.h"
+#include "screens/bandeau_jeu.h"
 #include "screens/boucle_ecran.h"
 #include "screens/jeu_widgets.h"
 #include "screens/pause_jeu.h"
@@ -38,7 +41,8 @@ namespace {
 constexpr uint32_t DureeEnvol = 600;
 // How long a finished hint stays on screen before the level comes back at its start.
 constexpr uint32_t DureeFinDemo = 1500;
-// Losses by play on one level after which the lost picture offers the hint.
+// Attempts on one level lost by play, given up by a restart or proven lost, after which the
+// hint is offered (over the lost picture, or over the play).
 constexpr int PertesAvantIndice = 2;
 // A pad's first button is the bomb in play and Enter on the result: a press this soon after the
 // result came was meant for the ball, not for the picture.
@@ -60,6 +64,8 @@ enum class Phase {
   Attente,    // the whole level in view, waiting for Enter
   EnJeu,      // the action thread runs on the player's keys
   Pause,      // the pause panel over Attente or EnJeu
+  Apercu,     // the peek key held over EnJeu: the whole level in view, the physics paused
+  Quitter,    // the quit button asks over Attente or EnJeu: Enter or a second click leaves
   Indice,     // the action thread replays the recorded solution
   FinIndice,  // the replay's result, seen a moment before the level comes back
   Resultat,   // the result picture
@@ -85,6 +91,7 @@ class PartieNiveau {
     lancerMusique();
     poserCameraDepart();
     spectacle_.allouerParticules(ParticulesParNiveau);
+    if (!essai_) widgets_.quandQuitter([this] { demanderQuitter(); });
     widgets_.commencer();
     widgets_.montrerInfos(suivi_.texteInfos(0));
     if (essai_) lancer(solution_.empty() ? Phase::EnJeu : Phase::Indice);
@@ -100,6 +107,7 @@ class PartieNiveau {
     ecran.dessiner = [this](const InstantaneTerrain& vue, uint32_t ticks) {
       dessiner(vue, ticks);
       widgets_.montrerBombes(vue.bombes);
+      observerImpasse(vue);
     };
     ecran.copier = [this](InstantaneTerrain& vue) { prendreInstantane(*terrain, spectacle_, vue); };
     if (bouclerEcran(ecran) == FinEcran::Quitter) {
@@ -135,15 +143,18 @@ class PartieNiveau {
   bool abandonne() const {
     return donneesAction.resultat.load() == Perdu && donneesAction.arret.load();
   }
-  // The phase under the pause panel when it is open.
-  Phase sousPause() const { return phase_ == Phase::Pause ? avantPause_ : phase_; }
+  // The phase under the pause panel or the quit question when one is open.
+  Phase sousPause() const {
+    if (phase_ == Phase::Apercu) return Phase::EnJeu;
+    return phase_ == Phase::Pause || phase_ == Phase::Quitter ? avantPause_ : phase_;
+  }
 
   void avancer(uint32_t maintenant) {
     // A choice of the pause panel, acted on outside the click that made it.
     const Demande d = demande_;
     demande_ = Demande::Aucune;
     if (d == Demande::Continuer) fermerPause();
-    if (d == Demande::Recommencer) recommencer();
+    if (d == Demande::Recommencer) recommencerEnJeu();
     if (d == Demande::Menu) allerAuMenu();
     if (d == Demande::Indice) montrerIndice();
     // The keys the next steps read: SDL's keyboard state as the events just left it, and the
@@ -153,12 +164,16 @@ class PartieNiveau {
     donneesAction.deposerTouches(combiner(lireClavier(), touchesManette(manette)));
     // A hint asked for before its check ended: offered where it was wanted, once known.
     if (indiceVoulu_ && !indiceConnu_ && constaterIndice()) offrirIndice();
+    // The peek lasts as long as its key is held.
+    if (phase_ == Phase::Apercu && !toucheApercuTenue()) fermerApercu();
     switch (phase_) {
       case Phase::Indice:
       case Phase::FinIndice: avancerIndice(maintenant); break;
       case Phase::Attente:
       case Phase::EnJeu:
       case Phase::Pause:
+      case Phase::Apercu:
+      case Phase::Quitter:
         constaterResultat();
         if (sousPause() == Phase::EnJeu)
           widgets_.montrerInfos(suivi_.texteInfos(donneesAction.pas.load()));
@@ -172,7 +187,9 @@ class PartieNiveau {
   // runs or is paused: the result picture (the test-play ends instead).
   void constaterResultat() {
     if (!resultat()) return;
-    if (phase_ != Phase::Attente && phase_ != Phase::EnJeu && phase_ != Phase::Pause) return;
+    if (phase_ != Phase::Attente && phase_ != Phase::EnJeu && phase_ != Phase::Pause &&
+        phase_ != Phase::Apercu && phase_ != Phase::Quitter)
+      return;
     if (!essai_) {
       montrerResultat();
       return;
@@ -285,6 +302,9 @@ class PartieNiveau {
     } else if (phase_ == Phase::Resultat && pertes_ >= PertesAvantIndice && !boutonIndice_ &&
                donneesAction.resultat.load() == Perdu && !abandonne()) {
       proposerIndice();
+    } else if (phase_ == Phase::EnJeu && pertes_ >= PertesAvantIndice && !boutonIndice_ &&
+               !resultat()) {
+      proposerIndice();
     }
   }
 
@@ -302,13 +322,14 @@ class PartieNiveau {
     const int W = gui ? gui->largeur : options.resXSure();
     const int H = gui ? gui->hauteur : options.resYSure();
     const uint32_t ecoule = lance() ? ticks - debutEnvol_ : 0;
-    if (lance() && ecoule >= DureeEnvol) {
+    const bool toutVoir = !lance() || phase_ == Phase::Apercu;
+    if (!toutVoir && ecoule >= DureeEnvol) {
       dessinerImage(vue, ticks);
       return;
     }
     copie_ = vue;
     const Camera entiere = cameraNiveauEntier(vue.largeur, vue.hauteur, W, H);
-    if (!lance()) {
+    if (toutVoir) {
       copie_.camera = entiere;
     } else {
       float a = static_cast<float>(ecoule) / DureeEnvol;
@@ -354,14 +375,22 @@ class PartieNiveau {
         break;
       case Phase::EnJeu:
         if (estTouchePause(t)) ouvrirPause();
-        else if (estToucheRecommencer(t)) recommencer();
+        else if (estToucheRecommencer(t)) recommencerEnJeu();
+        else if (estToucheApercu(t)) ouvrirApercu();
+        else if (estToucheIndice(t) && boutonIndice_) demande_ = Demande::Indice;
         else if (!estToucheEntree(t)) codeOuCaractere(k);
+        break;
+      case Phase::Apercu: break;
+      case Phase::Quitter:
+        // Enter leaves; any other key stays.
+        if (estToucheEntree(t)) confirmerQuitter();
+        else fermerQuitter();
         break;
       case Phase::Pause:
         if (estToucheIndice(t)) demande_ = Demande::Indice;
         else if (estTouchePause(t)) fermerPause();
         else if (estToucheRecommencer(t)) {
-          if (avantPause_ == Phase::EnJeu) recommencer();
+          if (avantPause_ == Phase::EnJeu) recommencerEnJeu();
         } else if (!estToucheEntree(t)) codeOuCaractere(k);
         break;
       case Phase::Indice:
@@ -426,6 +455,86 @@ class PartieNiveau {
     return a;
   }
 
+  // The restart key or button while the player plays: the attempt given up counts toward the
+  // hint, which may then be offered over the play.
+  void recommencerEnJeu() {
+    if (sousPause() == Phase::EnJeu && !resultat()) compterTentative();
+    recommencer();
+    proposerIndiceSiMerite();
+  }
+
+  // One attempt counts once toward the hint: lost, given up, or proven lost.
+  void compterTentative() {
+    if (tentativeComptee_) return;
+    tentativeComptee_ = true;
+    ++pertes_;
+  }
+
+  // Over the play, when enough attempts failed (a hint known late is offered by offrirIndice).
+  void proposerIndiceSiMerite() {
+    if (phase_ == Phase::EnJeu && pertes_ >= PertesAvantIndice && !boutonIndice_ &&
+        indiceDisponible())
+      proposerIndice();
+  }
+
+  // Each frame's copy while the player plays: the search for a win still reachable follows it
+  // on its worker; once it proves there is none, the player is told how to start over.
+  void observerImpasse(const InstantaneTerrain& vue) {
+    if (essai_ || sousPause() != Phase::EnJeu || resultat()) return;
+    if (!impasse_.observer(vue, donneesAction.pas.load())) return;
+    const std::string touche = "<cffdd77>" + nomToucheJeu(ActionJeu::Recommencer) + "<cffffff>";
+    bandeauImpasse_ =
+        std::make_unique<BandeauJeu>(24, remplacerTout(traduire("Impasse"), "%1", touche));
+    compterTentative();
+    proposerIndiceSiMerite();
+  }
+
+  // The peek key pressed while the ball runs: the whole level, the steps waiting.
+  void ouvrirApercu() {
+    donneesAction.pause = true;
+    phase_ = Phase::Apercu;
+    journal("Aperçu du niveau au pas " + std::to_string(donneesAction.pas.load()));
+  }
+
+  void fermerApercu() {
+    if (phase_ != Phase::Apercu) return;
+    phase_ = Phase::EnJeu;
+    journal("Fin de l'aperçu au pas " + std::to_string(donneesAction.pas.load()));
+    donneesAction.pause = false;
+  }
+
+  // The quit button: first a question over the level (its steps waiting), then, on Enter or a
+  // second click, the level given up as before.
+  void demanderQuitter() {
+    if (phase_ == Phase::Quitter) {
+      confirmerQuitter();
+      return;
+    }
+    fermerPause();
+    fermerApercu();
+    if ((phase_ != Phase::Attente && phase_ != Phase::EnJeu) || resultat()) return;
+    avantPause_ = phase_;
+    pauseAvantQuitter_ = donneesAction.pause.load();
+    donneesAction.pause = true;
+    phase_ = Phase::Quitter;
+    bandeauQuitter_ = std::make_unique<BandeauJeu>(48, traduire("QuitterNiveau"));
+    journal("Quitter le niveau ? au pas " + std::to_string(donneesAction.pas.load()));
+  }
+
+  void confirmerQuitter() {
+    fermerQuitter(false);
+    journal("Niveau abandonné");
+    WidgetsNiveau::abandonner();
+  }
+
+  void fermerQuitter(bool annule = true) {
+    if (phase_ != Phase::Quitter) return;
+    bandeauQuitter_.reset();
+    phase_ = avantPause_;
+    donneesAction.pause = pauseAvantQuitter_;
+    if (annule) journal("Quitter annulé");
+  }
+
   void ouvrirPause() {
     donneesAction.pause = true;
     pause_ = std::make_unique<PanneauPause>(actionsPause());
@@ -472,6 +581,11 @@ class PartieNiveau {
   void recommencer(Phase apres = Phase::EnJeu) {
     const uint32_t debut = SDL_GetTicks();
     fermerPause();
+    fermerApercu();
+    fermerQuitter(false);
+    impasse_.arreter();
+    bandeauImpasse_.reset();
+    tentativeComptee_ = false;
     boutonIndice_.reset();
     // As at the end of a level: the thread first, so a roll its last step queued is halted too.
     if (fil_.joinable()) arreterThreadAction(fil_, donneesAction, sons);
@@ -513,6 +627,10 @@ class PartieNiveau {
   void montrerResultat() {
     // A result while paused (the quit button): the panel goes, the keys act on the result.
     fermerPause();
+    fermerApercu();
+    fermerQuitter(false);
+    // The level is over: its search stops at once.
+    impasse_.arreter();
     phase_ = Phase::Resultat;
     debutResultat_ = SDL_GetTicks();
     const int r = donneesAction.resultat.load();
@@ -535,10 +653,11 @@ class PartieNiveau {
     widgets_.montrerResultat(texResultat_, rejouable, temps);
     if (r == Gagne && !triche_)
       widgets_.montrerMedaille(suivi_.derniereMedaille(), suivi_.texteMedaille());
-    if (rejouable && ++pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
+    if (rejouable) compterTentative();
+    if (rejouable && pertes_ >= PertesAvantIndice && indiceDisponible()) proposerIndice();
   }
 
-  // Lost again and again: the hint is offered over the lost picture.
+  // Failed again and again: the hint is offered over the lost picture or the play.
   void proposerIndice() {
     const int W = gui ? gui->largeur : options.resXSure();
     const int H = gui ? gui->hauteur : options.resYSure();
@@ -550,6 +669,9 @@ class PartieNiveau {
 
   void terminer() {
     fermerPause();
+    impasse_.arreter();
+    bandeauImpasse_.reset();
+    bandeauQuitter_.reset();
     boutonIndice_.reset();
     retirerIndice();
     widgets_.retirerResultat();
@@ -587,7 +709,11 @@ class PartieNiveau {
   uint16_t dernierCaractere_ = 0;
   uint32_t debutEnvol_ = 0;
   InstantaneTerrain copie_;
-  int pertes_ = 0;  // losses by play on this level
+  int pertes_ = 0;                 // attempts on this level lost, given up or proven lost
+  bool tentativeComptee_ = false;  // this attempt counted in pertes_ already
+  GuetImpasse impasse_;
+  std::unique_ptr<BandeauJeu> bandeauImpasse_, bandeauQuitter_;
+  bool pauseAvantQuitter_ = false;
   ControleIndice controleIndice_;
   bool indiceVoulu_ = false;  // a hint was asked for: its answer is logged and offered
   bool indiceConnu_ = false;  // the check's answer is taken: solution_ holds it, or none

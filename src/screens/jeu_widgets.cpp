@@ -1,7 +1,9 @@
 #include "screens/jeu_widgets.h"
 
 #include <algorithm>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "base/journal.h"
 #include "base/traducteur.h"
@@ -35,6 +37,7 @@ std::unique_ptr<ImageGUI> fondLabel(int x, int y, int largeur) {
 }  // namespace
 
 struct WidgetsNiveau::Widgets {
+  std::function<void()> quandQuitter;  // empty: the quit button gives the level up at once
   std::unique_ptr<BoutonGUI> depart, quitter;
   std::unique_ptr<ImageGUI> fondBombes, fondInfos, fondTemps;
   std::unique_ptr<LabelGUI> bombes, entree, infos, temps, touches;
@@ -69,6 +72,25 @@ std::unique_ptr<ImageGUI> fondSombre(int x, int y, int largeur, int hauteur) {
 }
 
 WidgetsNiveau::WidgetsNiveau() : w_(std::make_unique<Widgets>()) {}
+
+void WidgetsNiveau::abandonner() { surQuitter(); }
+
+void WidgetsNiveau::quandQuitter(std::function<void()> action) {
+  w_->quandQuitter = std::move(action);
+}
+
+RappelGUI WidgetsNiveau::rappelQuitter() {
+  Widgets* w = w_.get();
+  return surClic([w] {
+    if (!w->quandQuitter) {
+      surQuitter();
+      return;
+    }
+    // Copied first: what it does may take this button away.
+    const std::function<void()> a = w->quandQuitter;
+    a();
+  });
+}
 WidgetsNiveau::~WidgetsNiveau() = default;
 
 void WidgetsNiveau::commencer() {
@@ -76,8 +98,7 @@ void WidgetsNiveau::commencer() {
   // The whole level leaves a band free at the bottom: the hint sits there, off the cells.
   w_->depart =
       std::make_unique<BoutonGUI>(rx / 2 - 150, ry - 26, 300, traduire("Start"), nullptr, 0);
-  w_->quitter =
-      std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), surClic(surQuitter), 0);
+  w_->quitter = std::make_unique<BoutonGUI>(rx - 50, 0, 50, traduire("Quit"), rappelQuitter(), 0);
   // The keys as the options bind them, under the start hint.
   w_->touches =
       std::make_unique<LabelGUI>(rx / 2 - 300, ry - 46, 600, ligneAideTouches(), nullptr, 0);
@@ -125,7 +146,7 @@ void WidgetsNiveau::recommencer() {
   w_->fondMedaille.reset();
   if (!w_->quitter)
     w_->quitter = std::make_unique<BoutonGUI>(largeurEcran() - 50, 0, 50, traduire("Quit"),
-                                              surClic(surQuitter), 0);
+                                              rappelQuitter(), 0);
 }
 
 bool WidgetsNiveau::bombesVisibles() const { return w_->bombes != nullptr; }

@@ -5,10 +5,12 @@
 // labels over the board sit on a dark backing so that bright bricks never hide them. Each is
 // destroyed with the level. Main thread only.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "levels/medailles.h"
+#include "gui/evenements.h"
 #include "render/gl.h"
 
 class ImageGUI;
@@ -25,6 +27,11 @@ class WidgetsNiveau {
   WidgetsNiveau(const WidgetsNiveau&) = delete;
   WidgetsNiveau& operator=(const WidgetsNiveau&) = delete;
 
+  // What the quit button does instead of giving the level up at once (the play screen asks
+  // first). Set before commencer().
+  void quandQuitter(std::function<void()> action);
+  // The quit button gives the level up: lost, and the action thread stops at its next step.
+  static void abandonner();
   // Start hint (Enter starts) in the free band at the bottom, and the quit button (the level
   // counts as lost).
   void commencer();
@@ -51,6 +58,7 @@ class WidgetsNiveau {
   void retirerBombes();
 
  private:
+  RappelGUI rappelQuitter();
   struct Widgets;
   std::unique_ptr<Widgets> w_;
 };

@@ -54,8 +54,10 @@ PanneauPause::PanneauPause(Actions actions) : w_(std::make_unique<Widgets>()) {
       const std::function<void()> a = *action;
       a();
     });
-    const std::string texte =
-        action == &w_->actions.indice ? avecToucheIndice(traduire(c.cle)) : traduire(c.cle);
+    const std::string texte = action == &w_->actions.indice ? avecToucheIndice(traduire(c.cle))
+                              : action == &w_->actions.recommencer
+                                  ? avecToucheRecommencer(traduire(c.cle))
+                                  : traduire(c.cle);
     w_->boutons.push_back(std::make_unique<BoutonGUI>(W / 2 - LargeurBouton / 2, yb, LargeurBouton,
                                                       texte, rappel, 0));
     yb += PasBouton;

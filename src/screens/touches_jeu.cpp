@@ -13,7 +13,20 @@ bool estTouchePause(SDLKey touche) {
 }
 bool estToucheEntree(SDLKey touche) { return touche == SDLK_RETURN || touche == SDLK_KP_ENTER; }
 bool estToucheIndice(SDLKey touche) { return estTouche(touche, ActionJeu::Indice); }
+std::string nomToucheJeu(ActionJeu action) {
+  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(action)));
+  return echapperBalises(nom && *nom ? nom : "?");
+}
 std::string avecToucheIndice(const std::string& texte) {
-  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(ActionJeu::Indice)));
-  return texte + " (" + echapperBalises(nom && *nom ? nom : "?") + ")";
+  return texte + " (" + nomToucheJeu(ActionJeu::Indice) + ")";
+}
+std::string avecToucheRecommencer(const std::string& texte) {
+  return texte + " (" + nomToucheJeu(ActionJeu::Recommencer) + ")";
+}
+bool estToucheApercu(SDLKey touche) { return estTouche(touche, ActionJeu::Apercu); }
+bool toucheApercuTenue() {
+  int taille = 0;
+  const Uint8* etat = SDL_GetKeyState(&taille);
+  const int32_t s = toucheDe(ActionJeu::Apercu);
+  return etat && s < taille && etat[s] != 0;
 }

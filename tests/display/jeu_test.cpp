@@ -165,9 +165,12 @@ TEST_F(EcranJeu, DeuxNiveauxGagnesDansLOrdreEtEntreeDeuxFois) {
 
 TEST_F(EcranJeu, QuitterAvantEntreeMontreLaDefaiteSansThread) {
   const std::string chemin = fichier({niveauCalme(0), niveauCalme(0)});
+  // The button asks first; the second click leaves.
   const bool quitte = jouer(chemin, {{"musicStart", [] { pousserClic(640 - 25, 10); }},
+                                     {"Quitter le niveau ?", [] { pousserClic(640 - 25, 10); }},
                                      {"English_perdu.png", [] { pousserTouche(SDLK_RETURN); }}});
   EXPECT_FALSE(quitte);
+  EXPECT_EQ(compter("Niveau abandonné"), 1);
   EXPECT_TRUE(contientPartie("English_perdu.png"));
   EXPECT_EQ(compter("Lancement du thread d'action"), 0);
   EXPECT_FALSE(contientPartie("Thread arrete"));

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # As a player: from the main menu, play the first shipped file; win its first level by holding
-# the right arrow; the second level loads; the quit button loses it and Enter returns to the
+# the right arrow; the second level loads; the quit button, clicked twice, loses it and Enter returns to the
 # menu; closing the window ends the game cleanly. The menu's screenshot shows the catalogue.
 # Usage: menu_jeu.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
@@ -58,7 +58,9 @@ attendre_ligne '^Niveau terminé$'
 # The second level of the file.
 attendre_ligne '^musicStart$' 2
 attendre_ligne '^Map 18 x 10'
-# The quit button (top right) loses it; Enter returns to the menu.
+# The quit button (top right) asks, a second click loses it; Enter returns to the menu.
+cliquer $((W - 25)) 10
+attendre_ligne '^Quitter le niveau \? au pas [0-9]+$'
 cliquer $((W - 25)) 10
 attendre_ligne '_perdu\.png'
 touche Return

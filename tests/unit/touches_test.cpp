@@ -65,6 +65,8 @@ TEST(Touches, DefautsDesActions) {
   EXPECT_EQ(toucheParDefaut(ActionJeu::Recommencer), SDLK_r);
   EXPECT_EQ(toucheParDefaut(ActionJeu::Pause), SDLK_ESCAPE);
   EXPECT_EQ(toucheParDefaut(ActionJeu::Indice), SDLK_h);
+  EXPECT_EQ(toucheParDefaut(ActionJeu::Apercu), SDLK_TAB);
+  EXPECT_STREQ(cleOptionTouche(ActionJeu::Apercu), "ToucheApercu");
   EXPECT_STREQ(cleOptionTouche(ActionJeu::Indice), "ToucheIndice");
   EXPECT_STREQ(cleOptionTouche(ActionJeu::Recommencer), "ToucheRecommencer");
   Options o;
@@ -182,7 +184,9 @@ TEST(Touches, FichierEnConflitReparALaLecture) {
     for (const std::string& l : capture.lignes())
       if (l.rfind("Options : ", 0) == 0) reparations.push_back(l);
     EXPECT_EQ(reparations, c.journal) << c.nom;
-    const int32_t attendues[] = {c.gauche, c.droite, c.bombe, c.recommencer, c.pause, c.indice};
+    // The peek keeps its default (Tab) in every case.
+    const int32_t attendues[NombreTouchesJeu] = {c.gauche, c.droite, c.bombe,   c.recommencer,
+                                                 c.pause,  c.indice, SDLK_TAB};
     for (int a = 0; a < NombreTouchesJeu; ++a)
       EXPECT_EQ(toucheJeu(o, a), attendues[a]) << c.nom << " " << cleToucheJeu(a);
   }
