@@ -25,7 +25,7 @@ RappelGUI DialogueGUI::devant(RappelGUI rappel) {
   if (!rappel) return rappel;
   // The widgets, and so this function, go with the dialog: `this` outlives every call.
   return [this, rappel = std::move(rappel)](ZoneGUI* z, int d, int type, int x, int y) {
-    if (gui && gui->dialogueDevant(this)) rappel(z, d, type, x, y);
+    if (gui && gui->dialogueActif(this)) rappel(z, d, type, x, y);
   };
 }
 
@@ -95,11 +95,8 @@ ChoixCouleurGUI::ChoixCouleurGUI(const std::string& titre, const float* initiale
   setTitre(titre);
   setRatio(1.0f);
   apercu_ = ajouterCouleur("", 20, 1, nullptr, nullptr, 0);
-  // The chooser's own wiring, not an action of its caller: kept out of the front-dialog rule.
-  barre_ = ajouterCouleur("", 20, 1, nullptr, nullptr, 2);
-  barre_->setRappel(&ChoixCouleurGUI::relierCouleurs, 2);
-  arcEnCiel_ = ajouterCouleur("", hauteur - 100, 1, nullptr, nullptr, 1);
-  arcEnCiel_->setRappel(&ChoixCouleurGUI::relierCouleurs, 1);
+  barre_ = ajouterCouleur("", 20, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 2);
+  arcEnCiel_ = ajouterCouleur("", hauteur - 100, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 1);
   if (initiale) {
     arcEnCiel_->placerSur(initiale);
     const float* a = arcEnCiel_->couleur();

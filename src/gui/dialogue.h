@@ -5,7 +5,8 @@
 // Opened with gui->ouvrirDialogue and closed with gui->fermerDialogue (gui/gui.h): the manager
 // owns it until the frame after it closes. The callbacks given to its buttons and rows run only
 // while it is the manager's front dialog: from its closing, or while another dialog lies over
-// it, they do nothing.
+// it, they do nothing. (A panel the manager never held acts like any widget: its owner deletes
+// it, never from one of its callbacks.)
 #include <memory>
 #include <string>
 #include <vector>
@@ -45,7 +46,7 @@ class DialogueGUI {
  private:
   int colonne() const { return static_cast<int>(static_cast<float>(largeur_) * ratio_); }
   void etiquette(const std::string& texte, int hauteurLigne);
-  // `rappel`, run only while this dialog is the manager's front one.
+  // `rappel`, run only while this dialog's buttons act (Gui::dialogueActif).
   RappelGUI devant(RappelGUI rappel);
 
   std::unique_ptr<ZoneGUI> fond_;

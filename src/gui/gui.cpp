@@ -204,6 +204,13 @@ bool Gui::dialogueDevant(const DialogueGUI* dialogue) const {
   return !ouverts_.empty() && ouverts_.back().get() == dialogue;
 }
 
+bool Gui::dialogueActif(const DialogueGUI* dialogue) const {
+  if (dialogueDevant(dialogue)) return true;
+  const auto tenu = [dialogue](const auto& d) { return d.get() == dialogue; };
+  return std::none_of(ouverts_.begin(), ouverts_.end(), tenu) &&
+         std::none_of(fermes_.begin(), fermes_.end(), tenu);
+}
+
 int Gui::detruireFermes() {
   const int n = static_cast<int>(fermes_.size());
   std::vector<std::unique_ptr<DialogueGUI>> lot;

@@ -18,7 +18,6 @@
 #include <SDL.h>
 
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -86,7 +85,7 @@ class Gui {
 
   // Dialogs: the manager owns each one from its opening until the frame after its closing.
   // Open dialogs are stacked, the last opened in front, and only the front one's buttons act
-  // (DialogueGUI checks dialogueDevant). fermerDialogue takes a dialog off the stack at once, so
+  // (DialogueGUI checks dialogueActif). fermerDialogue takes a dialog off the stack at once, so
   // its buttons do nothing from then on, even later in the same frame; its widgets stay (and
   // stay hit, over whatever lies beneath) until detruireFermes, which runs after the frame's
   // events: at the start of dessiner, or earlier where a screen calls it. A dialog may thus be
@@ -102,6 +101,9 @@ class Gui {
   bool dialogueOuvert(const DialogueGUI* dialogue) const;
   // Open and nothing opened over it since.
   bool dialogueDevant(const DialogueGUI* dialogue) const;
+  // Whether its buttons act: the front dialog, or a panel the manager does not hold (its owner
+  // keeps it like any widget and deletes it outside its callbacks).
+  bool dialogueActif(const DialogueGUI* dialogue) const;
   size_t nombreDialoguesOuverts() const { return ouverts_.size(); }
   // Destroys the dialogs closed since the last call (never call it from a widget's callback);
   // returns how many went. A screen leaving calls it so that nothing it closed outlives it.

@@ -130,10 +130,14 @@ TEST_F(Dialogues, SeulLeDialogueDeDevantAgit) {
   EXPECT_EQ(g_->detruireFermes(), 1);
 }
 
-// Closing what is not open does nothing; the manager's end takes every dialog it still holds,
-// open or closed (the leak checker of the asan stage sees any left).
+// A panel the manager never held acts like any widget, and closing it does nothing; closing twice
+// does nothing more; the manager's end takes every dialog it still holds, open or closed (the
+// leak checker of the asan stage sees any left).
 TEST_F(Dialogues, FermeturesEnTropEtFinDuGestionnaire) {
   DialogueGUI libre(300, 100);  // never given to the manager
+  int clics = 0;
+  clicSur(libre.ajouterBouton("OK", surClic([&] { ++clics; }), 0));
+  EXPECT_EQ(clics, 1);
   g_->fermerDialogue(&libre);
   g_->fermerDialogue(nullptr);
   EXPECT_EQ(g_->detruireFermes(), 0);
