@@ -65,23 +65,22 @@ struct Galerie {
   void ouvrirChoix() {
     if (choix) return;
     const float depart[3] = {0.2f, 0.6f, 0.9f};
-    choix = new ChoixCouleurGUI(
-        "Couleur des briques", depart, 300, 260,
-        [this](ZoneGUI*, int donnee, int type, int, int) {
-          if (type != EV_RELACHE || !choix) return;
+    choix = gui->ouvrirDialogue(std::make_unique<ChoixCouleurGUI>(
+        "Couleur des briques", depart, 300, 260, surClic([this](const ClicGUI& clic) {
+          if (!choix) return;
           float c[3];
           choix->getCouleur(c, 3);
-          dire("couleur " + std::to_string(donnee) + " " + std::to_string(c[0]) + " " +
+          dire("couleur " + std::to_string(clic.donnee) + " " + std::to_string(c[0]) + " " +
                std::to_string(c[1]) + " " + std::to_string(c[2]));
-          // Closed from its own button: deleted at the next frame, not here.
-          gui->supprimerPlusTard(choix);
+          // Closed from its own button: the manager destroys it after the frame, not here.
+          gui->fermerDialogue(choix);
           choix = nullptr;
-        },
-        "OK", 1, "Annuler", 2);
+        }),
+        "OK", 1, "Annuler", 2));
     const ZoneGUI* arc = choix->arcEnCiel()->zone();
     dire("choix " + std::to_string(arc->x) + " " + std::to_string(arc->y) + " ok " +
-         std::to_string(choix->dialogue()->fond()->x + 10) + " " +
-         std::to_string(choix->dialogue()->fond()->y + choix->dialogue()->hauteur() - 15));
+         std::to_string(choix->fond()->x + 10) + " " +
+         std::to_string(choix->fond()->y + choix->hauteur() - 15));
   }
 
   explicit Galerie(int W, int H) {
@@ -153,7 +152,8 @@ struct Galerie {
     ajouter<BoutonGUI>(x0 + 490, y0 + 405, 100, "Fermer", nullptr, 0);
   }
   ~Galerie() {
-    delete choix;
+    if (choix) gui->fermerDialogue(choix);
+    gui->detruireFermes();
     widgets.clear();
     panneau.reset();
   }
@@ -253,7 +253,7 @@ int main(int argc, char** argv) {
         }
         code = 0;
       }
-      gui->viderCorbeille();
+      gui->detruireFermes();
     }
   }
   delete gui;

@@ -51,54 +51,29 @@ void EtatEditeur::echap() {
 
 // ---- opening and closing ----------------------------------------------------------------------
 
-RappelGUI EtatEditeur::rappelDe(
-    Couche couche, std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action) {
-  const uint64_t serie = couche == Couche::Choix ? serieChoix_ : serieDialogue_;
-  return
-      [this, couche, serie, action = std::move(action)](ZoneGUI* z, int d, int type, int x, int y) {
-        if (type == EV_RELACHE && auPremierPlan(couche, serie)) action(z, d, x, y);
-      };
-}
-
-RappelGUI EtatEditeur::rappelDe(Couche couche, std::function<void()> action) {
-  return rappelDe(couche, [action = std::move(action)](ZoneGUI*, int, int, int) { action(); });
-}
-
-// The colour chooser lies over the properties dialog: the dialog's buttons wait for it to close.
-bool EtatEditeur::auPremierPlan(Couche couche, uint64_t serie) const {
-  if (couche == Couche::Choix) return choixCouleur_ && serie == serieChoix_;
-  return dialogue_ && !choixCouleur_ && serie == serieDialogue_;
-}
-
 DialogueGUI* EtatEditeur::ouvrir(DialogueEditeur type, int largeur, int hauteur) {
   fermerChoixCouleur();
   fermerDialogue();
-  dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
+  dialogue_ = gui->ouvrirDialogue(std::make_unique<DialogueGUI>(largeur, hauteur));
   typeDialogue_ = type;
   // The spinner stays usable meanwhile: the dialog's answer goes to the level it was asked for.
   niveauDialogue_ = indiceCourant() + 1;
-  return dialogue_.get();
+  return dialogue_;
 }
 
-// A dialog is usually closed from its own button's callback: kept until detruireFermes.
+// A dialog is usually closed from its own button's callback: the manager destroys it after the
+// frame.
 void EtatEditeur::fermerDialogue() {
-  ++serieDialogue_;
   coins_ = nullptr;
   ligneLargeur_ = ligneHauteur_ = ligneBombes_ = nullptr;
   typeDialogue_ = DialogueEditeur::Aucun;
-  if (dialogue_) dialoguesFermes_.push_back(std::move(dialogue_));
+  if (dialogue_ && gui) gui->fermerDialogue(dialogue_);
+  dialogue_ = nullptr;
 }
 
 void EtatEditeur::fermerChoixCouleur() {
-  ++serieChoix_;
-  if (choixCouleur_) choixFermes_.push_back(std::move(choixCouleur_));
-}
-
-void EtatEditeur::detruireFermes() {
-  for (size_t i = 0; i < choixFermes_.size() + dialoguesFermes_.size(); ++i)
-    journal("Fermeture dialogue");
-  choixFermes_.clear();
-  dialoguesFermes_.clear();
+  if (choixCouleur_ && gui) gui->fermerDialogue(choixCouleur_);
+  choixCouleur_ = nullptr;
 }
 
 // ---- the dialogs ------------------------------------------------------------------------------
@@ -115,25 +90,24 @@ void EtatEditeur::demanderQuitter() {
   DialogueGUI* d = ouvrir(DialogueEditeur::Quitter, 300, 60);
   journal("new confirm");
   d->setTitre(traduire("DemandRec"));
-  d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { quitterEnSauvant(); }), 0);
-  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { sortirSansEnregistrer(); }),
-                   0);
-  d->ajouterBouton(traduire("Ret"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  d->ajouterBouton(traduire("Oui"), surClic([this] { quitterEnSauvant(); }), 0);
+  d->ajouterBouton(traduire("No"), surClic([this] { sortirSansEnregistrer(); }), 0);
+  d->ajouterBouton(traduire("Ret"), surClic([this] { fermerDialogue(); }), 0);
 }
 
 void EtatEditeur::demanderAjout() {
   DialogueGUI* d = ouvrir(DialogueEditeur::Ajouter, 300, 60);
   d->setTitre(traduire("DemandAdd"));
-  d->ajouterBouton(traduire("Av"), rappelDe(Couche::Dialogue, [this] { inserer(false); }), 0);
-  d->ajouterBouton(traduire("Ap"), rappelDe(Couche::Dialogue, [this] { inserer(true); }), 0);
-  d->ajouterBouton(traduire("Ret"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  d->ajouterBouton(traduire("Av"), surClic([this] { inserer(false); }), 0);
+  d->ajouterBouton(traduire("Ap"), surClic([this] { inserer(true); }), 0);
+  d->ajouterBouton(traduire("Ret"), surClic([this] { fermerDialogue(); }), 0);
 }
 
 void EtatEditeur::demanderSuppression() {
   DialogueGUI* d = ouvrir(DialogueEditeur::Supprimer, 300, 60);
   d->setTitre(traduire("DemandSup"));
-  d->ajouterBouton(traduire("OK"), rappelDe(Couche::Dialogue, [this] { supprimer(); }), 0);
-  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  d->ajouterBouton(traduire("OK"), surClic([this] { supprimer(); }), 0);
+  d->ajouterBouton(traduire("Ann"), surClic([this] { fermerDialogue(); }), 0);
 }
 
 void EtatEditeur::ouvrirProprietes() {
@@ -141,14 +115,12 @@ void EtatEditeur::ouvrirProprietes() {
   const Niveau& n = courant();
   DialogueGUI* d = ouvrir(DialogueEditeur::Proprietes, 300, 300);
   d->setTitre(traduire("EditOptions"));
-  d->ajouterBouton(traduire("OK"),
-                   rappelDe(Couche::Dialogue, [this] { appliquerProprietesDialogue(); }), 0);
-  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
-  coins_ = d->ajouterCouleur("Blocs", 100, 0, &travail_[0][0],
-                             rappelDe(Couche::Dialogue,
-                                      [this](ZoneGUI* z, int, int x, int y) {
-                                        if (z) ouvrirChoixCouleur(z->largeur, z->hauteur, x, y);
-                                      }),
+  d->ajouterBouton(traduire("OK"), surClic([this] { appliquerProprietesDialogue(); }), 0);
+  d->ajouterBouton(traduire("Ann"), surClic([this] { fermerDialogue(); }), 0);
+  coins_ = d->ajouterCouleur("Blocs", 100, 0, &travail_[0][0], surClic([this](const ClicGUI& c) {
+                               if (c.zone)
+                                 ouvrirChoixCouleur(c.zone->largeur, c.zone->hauteur, c.x, c.y);
+                             }),
                              0);
   d->ajouterTexte(traduire("ColorBlocs"));
   d->monter(10);
@@ -163,15 +135,12 @@ void EtatEditeur::ouvrirChoixCouleur(int w, int h, int cx, int cy) {
   journal("Cliqué sur : " + std::to_string(cx) + " x " + std::to_string(cy));
   quartier_ = quartierCouleur(w, h, cx, cy);
   fermerChoixCouleur();
-  choixCouleur_ =
-      std::make_unique<ChoixCouleurGUI>("Couleur", travail_[quartier_], 300, 300,
-                                        rappelDe(Couche::Choix,
-                                                 [this](ZoneGUI*, int donnee, int, int) {
-                                                   if (donnee == CmdCouleurOK) confirmerCouleur();
-                                                   else if (donnee == CmdCouleurAnnuler)
-                                                     annulerCouleur();
-                                                 }),
-                                        "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler);
+  choixCouleur_ = gui->ouvrirDialogue(std::make_unique<ChoixCouleurGUI>(
+      "Couleur", travail_[quartier_], 300, 300, surClic([this](const ClicGUI& c) {
+        if (c.donnee == CmdCouleurOK) confirmerCouleur();
+        else if (c.donnee == CmdCouleurAnnuler) annulerCouleur();
+      }),
+      "OK", CmdCouleurOK, "Annuler", CmdCouleurAnnuler));
   choixCouleur_->getCouleur(couleurOuverture_, 3);
   journal("formcolor for #" + std::to_string(quartier_) + " (" + std::to_string(cx) + "," +
           std::to_string(cy) + ")");
@@ -181,7 +150,7 @@ void EtatEditeur::afficherErreur(const std::string& raison) {
   sortirApresSauvegarde_ = false;
   DialogueGUI* d = ouvrir(DialogueEditeur::Erreur, 300, 100);
   d->setTitre(traduire("ErreurSauv"));
-  d->ajouterBouton(traduire("OK"), rappelDe(Couche::Dialogue, [this] { fermerDialogue(); }), 0);
+  d->ajouterBouton(traduire("OK"), surClic([this] { fermerDialogue(); }), 0);
   d->ajouterTexte(raison);
   d->ajouterTexte(traduire("ModifsGardees"));
 }
@@ -190,18 +159,16 @@ void EtatEditeur::proposerRecuperation() {
   if (!document_.recuperationTrouvee()) return;
   DialogueGUI* d = ouvrir(DialogueEditeur::Recuperation, 300, 60);
   d->setTitre(traduire("DemandRecup"));
-  d->ajouterBouton(traduire("Oui"), rappelDe(Couche::Dialogue, [this] { recuperer(); }), 0);
-  d->ajouterBouton(traduire("No"), rappelDe(Couche::Dialogue, [this] { refuserRecuperation(); }),
-                   0);
+  d->ajouterBouton(traduire("Oui"), surClic([this] { recuperer(); }), 0);
+  d->ajouterBouton(traduire("No"), surClic([this] { refuserRecuperation(); }), 0);
 }
 
 void EtatEditeur::ouvrirConflit() {
   DialogueGUI* d = ouvrir(DialogueEditeur::Conflit, 300, 80);
   d->setTitre(traduire("FichierChange"));
-  d->ajouterBouton(traduire("Ecraser"), rappelDe(Couche::Dialogue, [this] { ecraser(); }), 0);
-  d->ajouterBouton(traduire("NouveauNom"),
-                   rappelDe(Couche::Dialogue, [this] { sauverSousNouveauNom(); }), 0);
-  d->ajouterBouton(traduire("Ann"), rappelDe(Couche::Dialogue, [this] { annulerConflit(); }), 0);
+  d->ajouterBouton(traduire("Ecraser"), surClic([this] { ecraser(); }), 0);
+  d->ajouterBouton(traduire("NouveauNom"), surClic([this] { sauverSousNouveauNom(); }), 0);
+  d->ajouterBouton(traduire("Ann"), surClic([this] { annulerConflit(); }), 0);
   d->ajouterTexte(traduire("AutreVersion"));
 }
 
@@ -209,12 +176,9 @@ void EtatEditeur::proposerEchecCopie() {
   sortie_ = false;
   DialogueGUI* d = ouvrir(DialogueEditeur::EchecCopie, 300, 100);
   d->setTitre(traduire("ErreurCopie"));
-  d->ajouterBouton(traduire("Reessayer"), rappelDe(Couche::Dialogue, [this] { reessayerCopie(); }),
-                   0);
-  d->ajouterBouton(traduire("Ailleurs"), rappelDe(Couche::Dialogue, [this] { sauverAilleurs(); }),
-                   0);
-  d->ajouterBouton(traduire("SansSauver"),
-                   rappelDe(Couche::Dialogue, [this] { quitterSansSauver(); }), 0);
+  d->ajouterBouton(traduire("Reessayer"), surClic([this] { reessayerCopie(); }), 0);
+  d->ajouterBouton(traduire("Ailleurs"), surClic([this] { sauverAilleurs(); }), 0);
+  d->ajouterBouton(traduire("SansSauver"), surClic([this] { quitterSansSauver(); }), 0);
   d->ajouterTexte(
       std::filesystem::path(cheminRecuperation(document_.chemin())).filename().string());
   d->ajouterTexte(traduire("ModifsNonGardees"));

@@ -102,7 +102,8 @@ bool editeur(const std::string& fichier) {
   };
   ecran.fini = [&] { return etat.sortie(); };
   ecran.avancer = [&](uint32_t ticks) {
-    etat.detruireFermes();
+    // The dialogs the frame's events closed go first, each said in the log.
+    for (int n = gui->detruireFermes(); n > 0; --n) journal("Fermeture dialogue");
     titre.mettreAJour(etat.chemin(), etat.modifie());
     verification.avancer(etat, essai);
     essai.executer(etat);

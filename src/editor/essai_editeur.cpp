@@ -98,7 +98,7 @@ void EssaiEditeur::executer(EtatEditeur& etat) {
     journal("Essai depuis la case " + std::to_string(depart->first) + ", " +
             std::to_string(depart->second));
   }
-  gui->viderCorbeille();
+  gui->detruireFermes();
   FinEssai fin;
   {
     MiseAEcart ecart;

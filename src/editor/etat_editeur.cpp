@@ -37,15 +37,15 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
       ecranH_(ecranH) {
   dossierUtilisateur_ = std::filesystem::path(document_.chemin()).parent_path().string();
   for (int i = 0; i < NombreOutilsCases; ++i) {
-    outils_[static_cast<size_t>(i)] = std::make_unique<ImageGUI>(
-        1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i],
-        [this](ZoneGUI*, int d, int t, int, int) { choisirOutil(d, t); }, i);
+    outils_[static_cast<size_t>(i)] =
+        std::make_unique<ImageGUI>(1 + 32 * i, 1, 32, 32, textures.texBoutonsEdit[i],
+                                   surClic([this, i] { choisirOutil(i); }), i);
   }
   int bx = 0, by = 0;
   placeOutilBalle(ecranL_, bx, by);
-  outils_[OutilBalle] = std::make_unique<ImageGUI>(
-      bx, by, 32, 32, textures.texBoutonsEdit[OutilBalle],
-      [this](ZoneGUI*, int d, int t, int, int) { choisirOutil(d, t); }, OutilBalle);
+  outils_[OutilBalle] =
+      std::make_unique<ImageGUI>(bx, by, 32, 32, textures.texBoutonsEdit[OutilBalle],
+                                 surClic([this] { choisirOutil(OutilBalle); }), OutilBalle);
 
   spinner_ = std::make_unique<IntGUI>(1, 1, static_cast<int32_t>(document_.nombre()), 1,
                                       ecranH_ - 53, 64, RappelGUI(), 0);
@@ -79,16 +79,14 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
 }
 
 EtatEditeur::~EtatEditeur() {
-  choixCouleur_.reset();
-  dialogue_.reset();
-  choixFermes_.clear();
-  dialoguesFermes_.clear();
+  fermerChoixCouleur();
+  fermerDialogue();
+  if (gui) gui->detruireFermes();
   commandes_.clear();
   boutonAnnuler_.reset();
   boutonRefaire_.reset();
   for (auto& o : outils_) o.reset();
   spinner_.reset();
-  if (gui) gui->viderCorbeille();
 }
 
 int EtatEditeur::indiceCourant() const {
@@ -107,8 +105,8 @@ ImageGUI* EtatEditeur::boutonCommande(int donnee) const {
   return nullptr;
 }
 
-void EtatEditeur::choisirOutil(int outil, int type) {
-  if (type != EV_RELACHE || outil < 0 || outil > 255) return;
+void EtatEditeur::choisirOutil(int outil) {
+  if (outil < 0 || outil > 255) return;
   if (ImageGUI* ancien = boutonOutil(outil_)) bordures(ancien->zone(), 0);
   outil_ = static_cast<uint8_t>(outil);
   journal("Obj : " + std::to_string(outil));

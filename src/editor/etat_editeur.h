@@ -13,7 +13,6 @@
 // asking.
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -52,8 +51,8 @@ class EtatEditeur {
  public:
   // The widgets are laid out for a screen of ecranL x ecranH pixels (the GUI manager must exist).
   EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ecranL, int ecranH);
-  // Deletes every widget and dialog, and runs the manager's pending deletions so that no closed
-  // dialog outlives the editor.
+  // Deletes every widget, closes its dialogs and has the manager destroy them (and any closed
+  // one still waiting) so that none outlives the editor.
   ~EtatEditeur();
   EtatEditeur(const EtatEditeur&) = delete;
   EtatEditeur& operator=(const EtatEditeur&) = delete;
@@ -65,8 +64,8 @@ class EtatEditeur {
   // would (the recovery question is left unanswered: the copy stays for the next opening); with
   // nothing open it asks the quit question.
   void echap();
-  // The tool buttons' callback (EV_RELACHE only).
-  void choisirOutil(int outil, int type);
+  // A tool button clicked (or its key).
+  void choisirOutil(int outil);
   // The selected tool's frame: 4 + 4 sin(t / 200) pixels on each side; the undo and redo
   // buttons' text greyed while they have nothing to do.
   void surligner(uint32_t ticks);
@@ -90,11 +89,6 @@ class EtatEditeur {
   // Where "elsewhere" saves (the player's "mapsusr/", created again if it went); the edited
   // file's folder by default.
   void setDossierUtilisateur(std::string dossier) { dossierUtilisateur_ = std::move(dossier); }
-
-  // Destroys the dialogs closed since the last call (logs "Fermeture dialogue" for each): the
-  // screen calls it once a frame after the events, so that no dialog is deleted inside its own
-  // button's callback. Until then a closed dialog's buttons do nothing (see rappelDe).
-  void detruireFermes();
 
   // Undo and redo (one history per file for the session). Every change since the last step
   // becomes one step when validerHistorique() runs: the screen calls it whenever no mouse
@@ -130,24 +124,16 @@ class EtatEditeur {
   BoutonGUI* boutonRefaire() const { return boutonRefaire_.get(); }
   ImageGUI* boutonOutil(int code) const;
   ImageGUI* boutonCommande(int donnee) const;
-  DialogueGUI* dialogue() const { return dialogue_.get(); }
-  ChoixCouleurGUI* choixCouleur() const { return choixCouleur_.get(); }
+  DialogueGUI* dialogue() const { return dialogue_; }
+  ChoixCouleurGUI* choixCouleur() const { return choixCouleur_; }
   ColorGUI* widgetCoins() const { return coins_; }
   IntGUI* ligneLargeur() const { return ligneLargeur_; }
   IntGUI* ligneHauteur() const { return ligneHauteur_; }
   IntGUI* ligneBombes() const { return ligneBombes_; }
 
  private:
-  // Which layer a dialog button belongs to: the dialog, or the colour chooser lying over it.
-  enum class Couche { Dialogue, Choix };
-  // A dialog button's own action, run on the click only and only while its layer is the one in
-  // front (its dialog still open and nothing over it): a closed dialog's buttons are dead at
-  // once, though their widgets wait for detruireFermes.
-  RappelGUI rappelDe(Couche couche,
-                     std::function<void(ZoneGUI* zone, int donnee, int x, int y)> action);
-  RappelGUI rappelDe(Couche couche, std::function<void()> action);
-  bool auPremierPlan(Couche couche, uint64_t serie) const;
-
+  // Dialogs are the GUI manager's (gui/gui.h): closing one hands it back, destroyed after the
+  // frame, its buttons dead at once.
   DialogueGUI* ouvrir(DialogueEditeur type, int largeur, int hauteur);
   void fermerDialogue();
   void fermerChoixCouleur();
@@ -208,12 +194,9 @@ class EtatEditeur {
   std::unique_ptr<BoutonGUI> boutonAnnuler_, boutonRefaire_;
   float couleurBouton_[3] = {};  // their text colour when they can act
 
-  std::unique_ptr<DialogueGUI> dialogue_;
-  uint64_t serieDialogue_ = 0, serieChoix_ = 0;  // bumped at each opening and closing
+  DialogueGUI* dialogue_ = nullptr;  // open, the manager's
   DialogueEditeur typeDialogue_ = DialogueEditeur::Aucun;
-  std::unique_ptr<ChoixCouleurGUI> choixCouleur_;
-  std::vector<std::unique_ptr<DialogueGUI>> dialoguesFermes_;
-  std::vector<std::unique_ptr<ChoixCouleurGUI>> choixFermes_;
+  ChoixCouleurGUI* choixCouleur_ = nullptr;  // open over the properties dialog, the manager's
   ColorGUI* coins_ = nullptr;
   IntGUI* ligneLargeur_ = nullptr;
   IntGUI* ligneHauteur_ = nullptr;

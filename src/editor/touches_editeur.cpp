@@ -31,7 +31,7 @@ bool toucheEditeur(const SDL_Event& e, EtatEditeur& etat, EssaiEditeur& essai) {
   const int outil = outilPourTouche(k);
   if (outil < 0 || (mod & KMOD_ALT) || etat.dialogueOuvert()) return false;
   journal("Touche " + nomToucheOutil(k) + " : outil " + std::to_string(outil));
-  etat.choisirOutil(outil, EV_RELACHE);
+  etat.choisirOutil(outil);
   return true;
 }
 

@@ -21,10 +21,18 @@ DialogueGUI::~DialogueGUI() {
 
 void DialogueGUI::setTitre(const std::string& texte) { fond_->setTexte(texte); }
 
+RappelGUI DialogueGUI::devant(RappelGUI rappel) {
+  if (!rappel) return rappel;
+  // The widgets, and so this function, go with the dialog: `this` outlives every call.
+  return [this, rappel = std::move(rappel)](ZoneGUI* z, int d, int type, int x, int y) {
+    if (gui && gui->dialogueActif(this)) rappel(z, d, type, x, y);
+  };
+}
+
 BoutonGUI* DialogueGUI::ajouterBouton(const std::string& texte, RappelGUI rappel, int donnee) {
   const int bas = fond_->y + hauteur_;
   auto b = std::make_unique<BoutonGUI>(xBouton_, bas - gui->styleBouton.hauteur - 5, 80, texte,
-                                       std::move(rappel), donnee);
+                                       devant(std::move(rappel)), donnee);
   xBouton_ += 85;
   BoutonGUI* p = b.get();
   boutons_.push_back(std::move(b));
@@ -52,7 +60,7 @@ BoutonGUI* DialogueGUI::ajouterBoutonLigne(const std::string& texte, const std::
                                            RappelGUI rappel, int donnee) {
   etiquette(texte, gui->styleBouton.hauteur);
   auto w = std::make_unique<BoutonGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_, colonne() - 10,
-                                       texteBouton, std::move(rappel), donnee);
+                                       texteBouton, devant(std::move(rappel)), donnee);
   BoutonGUI* p = w.get();
   elements_.push_back(std::move(w));
   return p;
@@ -62,7 +70,7 @@ ColorGUI* DialogueGUI::ajouterCouleur(const std::string& texte, int hauteur, int
                                       const float* valeur, RappelGUI rappel, int donnee) {
   etiquette(texte, hauteur + 1);
   auto w = std::make_unique<ColorGUI>(fond_->x + largeur_ - colonne() + 5, yLigne_, colonne() - 10,
-                                      hauteur, std::move(rappel), donnee);
+                                      hauteur, devant(std::move(rappel)), donnee);
   if (mode == 0 && valeur) w->setCoins(valeur);
   else if (mode == 1) w->setArcEnCiel();
   ColorGUI* p = w.get();
@@ -80,16 +88,15 @@ LabelGUI* DialogueGUI::ajouterTexte(const std::string& texte) {
 
 ChoixCouleurGUI::ChoixCouleurGUI(const std::string& titre, const float* initiale, int largeur,
                                  int hauteur, RappelGUI rappel, const std::string& texteBouton1,
-                                 int donnee1, const std::string& texteBouton2, int donnee2) {
-  dialogue_ = std::make_unique<DialogueGUI>(largeur, hauteur);
-  dialogue_->ajouterBouton(texteBouton1, rappel, donnee1);
-  dialogue_->ajouterBouton(texteBouton2, rappel, donnee2);
-  dialogue_->setTitre(titre);
-  dialogue_->setRatio(1.0f);
-  apercu_ = dialogue_->ajouterCouleur("", 20, 1, nullptr, nullptr, 0);
-  barre_ = dialogue_->ajouterCouleur("", 20, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 2);
-  arcEnCiel_ =
-      dialogue_->ajouterCouleur("", hauteur - 100, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 1);
+                                 int donnee1, const std::string& texteBouton2, int donnee2)
+    : DialogueGUI(largeur, hauteur) {
+  ajouterBouton(texteBouton1, rappel, donnee1);
+  ajouterBouton(texteBouton2, rappel, donnee2);
+  setTitre(titre);
+  setRatio(1.0f);
+  apercu_ = ajouterCouleur("", 20, 1, nullptr, nullptr, 0);
+  barre_ = ajouterCouleur("", 20, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 2);
+  arcEnCiel_ = ajouterCouleur("", hauteur - 100, 1, nullptr, &ChoixCouleurGUI::relierCouleurs, 1);
   if (initiale) {
     arcEnCiel_->placerSur(initiale);
     const float* a = arcEnCiel_->couleur();

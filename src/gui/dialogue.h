@@ -2,8 +2,11 @@
 // A form panel centred on the screen (the manager's stylePanneau, its text is the title), with a
 // row of buttons along the bottom (left to right) and rows of "label | value widget" stacked
 // upward from the buttons (the first row added is the lowest). Deleting it deletes its widgets.
-// A dialog closed by one of its own buttons must not be deleted inside that button's callback:
-// hand it to gui->supprimerPlusTard(dialogue) there.
+// Opened with gui->ouvrirDialogue and closed with gui->fermerDialogue (gui/gui.h): the manager
+// owns it until the frame after it closes. The callbacks given to its buttons and rows run only
+// while it is the manager's front dialog: from its closing, or while another dialog lies over
+// it, they do nothing. (A panel the manager never held acts like any widget: its owner deletes
+// it, never from one of its callbacks.)
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,7 +19,7 @@ class DialogueGUI {
  public:
   DialogueGUI(int largeur, int hauteur);
   DialogueGUI() : DialogueGUI(300, 60) {}
-  ~DialogueGUI();
+  virtual ~DialogueGUI();
   DialogueGUI(const DialogueGUI&) = delete;
   DialogueGUI& operator=(const DialogueGUI&) = delete;
 
@@ -43,6 +46,8 @@ class DialogueGUI {
  private:
   int colonne() const { return static_cast<int>(static_cast<float>(largeur_) * ratio_); }
   void etiquette(const std::string& texte, int hauteurLigne);
+  // `rappel`, run only while this dialog's buttons act (Gui::dialogueActif).
+  RappelGUI devant(RappelGUI rappel);
 
   std::unique_ptr<ZoneGUI> fond_;
   std::vector<std::unique_ptr<ObjHelpGUI>> boutons_;
@@ -53,10 +58,10 @@ class DialogueGUI {
 };
 
 // The colour chooser of the level editor: a rainbow, a lightness bar of the hue picked there and
-// a swatch of the result, above two buttons that both call `rappel` (with their own data). The
-// owner reads the colour with getCouleur, then deletes the chooser (not inside the callback:
-// gui->supprimerPlusTard).
-class ChoixCouleurGUI {
+// a swatch of the result, above two buttons that both call `rappel` (with their own data). A
+// dialog like any other: the owner opens it with the manager, reads the colour with getCouleur,
+// then closes it.
+class ChoixCouleurGUI : public DialogueGUI {
  public:
   ChoixCouleurGUI(const std::string& titre, const float* couleurInitiale, int largeur, int hauteur,
                   RappelGUI rappel, const std::string& texteBouton1, int donnee1,
@@ -67,7 +72,6 @@ class ChoixCouleurGUI {
   // out[0..2] = the swatch's RGB, out[3] = 1 when n > 3; only the first n values are written.
   void getCouleur(float* out, int n) const;
 
-  DialogueGUI* dialogue() const { return dialogue_.get(); }
   ColorGUI* arcEnCiel() const { return arcEnCiel_; }
   ColorGUI* barre() const { return barre_; }
   ColorGUI* apercu() const { return apercu_; }
@@ -75,7 +79,6 @@ class ChoixCouleurGUI {
  private:
   static void relierCouleurs(ZoneGUI* zone, int donnee, int type, int x, int y);
 
-  std::unique_ptr<DialogueGUI> dialogue_;
   ColorGUI* arcEnCiel_ = nullptr;
   ColorGUI* barre_ = nullptr;
   ColorGUI* apercu_ = nullptr;

@@ -38,3 +38,18 @@ inline RappelGUI surClic(std::function<void()> action, RappelGUI aussi = RappelG
     if (type == EV_RELACHE && action) action();
   };
 }
+
+// A click as surClic's second form sees it: the zone clicked, the widget's data, and where in
+// the zone (a colour field, two buttons sharing one action).
+struct ClicGUI {
+  ZoneGUI* zone;
+  int donnee, x, y;
+};
+inline RappelGUI surClic(std::function<void(const ClicGUI& clic)> action,
+                         RappelGUI aussi = RappelGUI()) {
+  return [action = std::move(action), aussi = std::move(aussi)](ZoneGUI* z, int d, int type, int x,
+                                                                int y) {
+    if (aussi) aussi(z, d, type, x, y);
+    if (type == EV_RELACHE && action) action(ClicGUI{z, d, x, y});
+  };
+}

@@ -2,14 +2,17 @@
 
 #include <algorithm>
 
+#include "gui/dialogue.h"
+
 Gui* gui = nullptr;
 
 Gui::Gui(int32_t l, int32_t h) { redimensionner(l, h); }
 
+// The dialogs' and the tooltip's zones go while the manager is still whole.
 Gui::~Gui() {
-  viderCorbeille();
-  for (ZoneGUI* z : zones_)
-    if (z) z->gui_ = nullptr;
+  ouverts_.clear();
+  fermes_.clear();
+  bulle_.reset();
 }
 
 void Gui::redimensionner(int32_t l, int32_t h) {
@@ -22,7 +25,7 @@ std::unique_ptr<ZoneGUI> Gui::nouvelleZone() {
   uint16_t zMax = 0;
   for (const ZoneGUI* z : zones_)
     if (z && z->z > zMax) zMax = z->z;
-  std::unique_ptr<ZoneGUI> zone(new ZoneGUI(this));
+  std::unique_ptr<ZoneGUI> zone(new ZoneGUI());
   auto vide = std::find(zones_.begin(), zones_.end(), nullptr);
   if (vide != zones_.end()) {
     zone->z = static_cast<uint16_t>(zMax + 10);
@@ -184,11 +187,33 @@ void Gui::repeter(const EtatSouris& s, uint32_t maintenant) {
   sous->transmettre(EV_REPETE, s.x - sous->x, s.y - sous->y);
 }
 
-void Gui::viderCorbeille() {
-  // A deletion may queue another (a dialog deleting a chooser): run until empty.
-  while (!corbeille_.empty()) {
-    std::vector<std::function<void()>> lot;
-    lot.swap(corbeille_);
-    for (auto& f : lot) f();
-  }
+void Gui::fermerDialogue(const DialogueGUI* dialogue) {
+  auto i = std::find_if(ouverts_.begin(), ouverts_.end(),
+                        [dialogue](const auto& d) { return d.get() == dialogue; });
+  if (i == ouverts_.end()) return;
+  fermes_.push_back(std::move(*i));
+  ouverts_.erase(i);
+}
+
+bool Gui::dialogueOuvert(const DialogueGUI* dialogue) const {
+  return std::any_of(ouverts_.begin(), ouverts_.end(),
+                     [dialogue](const auto& d) { return d.get() == dialogue; });
+}
+
+bool Gui::dialogueDevant(const DialogueGUI* dialogue) const {
+  return !ouverts_.empty() && ouverts_.back().get() == dialogue;
+}
+
+bool Gui::dialogueActif(const DialogueGUI* dialogue) const {
+  if (dialogueDevant(dialogue)) return true;
+  const auto tenu = [dialogue](const auto& d) { return d.get() == dialogue; };
+  return std::none_of(ouverts_.begin(), ouverts_.end(), tenu) &&
+         std::none_of(fermes_.begin(), fermes_.end(), tenu);
+}
+
+int Gui::detruireFermes() {
+  const int n = static_cast<int>(fermes_.size());
+  std::vector<std::unique_ptr<DialogueGUI>> lot;
+  lot.swap(fermes_);  // the list is empty and whole while they go
+  return n;
 }

@@ -12,12 +12,12 @@
 //   screen's frame (screens/boucle_ecran.h); the screen acts on `choix` in its own handlers.
 // Texts are bytes (accented letters as Windows-1252) with inline markup (gui/mise_en_page.h).
 // A callback may delete its own widget: the widget and the manager stop touching it at once.
-// A dialog closed by one of its own buttons is handed to supprimerPlusTard from the callback:
-// it is deleted at the start of the next frame, never inside the callback.
+// Dialogs are the manager's from their opening (ouvrirDialogue) to the frame after their
+// closing (fermerDialogue): a dialog closed by one of its own buttons is never destroyed inside
+// that button's callback, and its buttons do nothing from the moment it closes.
 #include <SDL.h>
 
 #include <cstdint>
-#include <functional>
 #include <limits>
 #include <memory>
 #include <vector>
@@ -26,6 +26,8 @@
 #include "gui/police.h"
 #include "gui/style.h"
 #include "gui/zone.h"
+
+class DialogueGUI;
 
 // The mouse as SDL_GetMouseState reports it.
 struct EtatSouris {
@@ -36,8 +38,8 @@ struct EtatSouris {
 class Gui {
  public:
   Gui(int32_t largeur, int32_t hauteur);
-  // Deletes the font and whatever waits in supprimerPlusTard; zones still listed are not
-  // deleted here (their widgets do that) but no longer reach the manager.
+  // Destroys the dialogs it holds, open or closed, and the font; zones still listed are not
+  // deleted here (their widgets do that).
   ~Gui();
   Gui(const Gui&) = delete;
   Gui& operator=(const Gui&) = delete;
@@ -62,8 +64,9 @@ class Gui {
   // The same with the mouse state and the time given (tests, replays).
   void gererEvenement(const SDL_Event& e, const EtatSouris& souris, uint32_t maintenant);
 
-  // One frame of widgets (projection already set): deletes what waits in supprimerPlusTard,
-  // draws every zone back to front, then fires the auto-repeat. Needs the GL context.
+  // One frame of widgets (projection already set): destroys the dialogs closed since the last
+  // frame (detruireFermes), draws every zone back to front, then fires the auto-repeat. Needs
+  // the GL context.
   void dessiner();
   // The auto-repeat step of dessiner alone: EV_REPETE to the zone under the mouse while the
   // left button is held there, 300 ms after the press, then every 50 ms.
@@ -80,13 +83,31 @@ class Gui {
   void placerInfobulle(int mx, int my, int w, int h, int& x, int& y,
                        int hautZone = std::numeric_limits<int>::max()) const;
 
-  // Deletes `objet` at the start of the next frame (a dialog closing from its own button).
+  // Dialogs: the manager owns each one from its opening until the frame after its closing.
+  // Open dialogs are stacked, the last opened in front, and only the front one's buttons act
+  // (DialogueGUI checks dialogueActif). fermerDialogue takes a dialog off the stack at once, so
+  // its buttons do nothing from then on, even later in the same frame; its widgets stay (and
+  // stay hit, over whatever lies beneath) until detruireFermes, which runs after the frame's
+  // events: at the start of dessiner, or earlier where a screen calls it. A dialog may thus be
+  // closed, and another opened, from its own button's callback.
   template <class T>
-  void supprimerPlusTard(T* objet) {
-    if (objet) corbeille_.emplace_back([objet] { delete objet; });
+  T* ouvrirDialogue(std::unique_ptr<T> dialogue) {
+    T* p = dialogue.get();
+    ouverts_.push_back(std::move(dialogue));
+    return p;
   }
-  // Runs the pending deletions now (dessiner does it; a screen leaving may too).
-  void viderCorbeille();
+  // Nothing when `dialogue` is not open (closed already, or never given to the manager).
+  void fermerDialogue(const DialogueGUI* dialogue);
+  bool dialogueOuvert(const DialogueGUI* dialogue) const;
+  // Open and nothing opened over it since.
+  bool dialogueDevant(const DialogueGUI* dialogue) const;
+  // Whether its buttons act: the front dialog, or a panel the manager does not hold (its owner
+  // keeps it like any widget and deletes it outside its callbacks).
+  bool dialogueActif(const DialogueGUI* dialogue) const;
+  size_t nombreDialoguesOuverts() const { return ouverts_.size(); }
+  // Destroys the dialogs closed since the last call (never call it from a widget's callback);
+  // returns how many went. A screen leaving calls it so that nothing it closed outlives it.
+  int detruireFermes();
 
   // Takes ownership of the font (replacing any previous one).
   void setPolice(std::unique_ptr<FontGUI> police) { police_ = std::move(police); }
@@ -135,7 +156,8 @@ class Gui {
   EtatSouris souris_;                          // as the last mouse event left it
   bool sourisConnue_ = false;                  // a mouse event was seen
   std::unique_ptr<FontGUI> police_;
-  std::vector<std::function<void()>> corbeille_;
+  std::vector<std::unique_ptr<DialogueGUI>> ouverts_;  // back to front
+  std::vector<std::unique_ptr<DialogueGUI>> fermes_;   // destroyed after the frame
   std::vector<size_t> ordre_;  // drawing order, reused between frames
   std::vector<int> niveaux_;   // layer of each zone of ordre_
   std::vector<ZoneGUI*> couche_;

@@ -24,7 +24,7 @@ void Gui::projection() {
 }
 
 void Gui::dessiner() {
-  viderCorbeille();
+  detruireFermes();
   // The scene drawn before binds textures and sets blending its own way.
   oublierEtatGL();
   // No depth test: the zones are drawn back to front (below), which is all the depth test
@@ -76,7 +76,7 @@ void Gui::dessinerInfobulle(uint32_t maintenant) {
   infobulleMontree_ = z;
   if (!z) return;
   // A box of the buttons' look, as wide as its one line of text, over every zone.
-  if (!bulle_) bulle_.reset(new ZoneGUI(nullptr));
+  if (!bulle_) bulle_.reset(new ZoneGUI());
   ZoneGUI& b = *bulle_;
   b.appliquerStyle(styleBouton);
   if (b.texte() != z->infobulle()) b.setTexte(z->infobulle());

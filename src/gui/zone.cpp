@@ -4,8 +4,10 @@
 #include "gui/mise_en_page.h"
 #include "gui/objet.h"
 
+// The one manager is the global every widget is made from; once it is gone (the global
+// cleared first), a zone has no list to leave.
 ZoneGUI::~ZoneGUI() {
-  if (gui_) gui_->oublierZone(this);
+  if (gui) gui->oublierZone(this);
 }
 
 void ZoneGUI::setPropriete(int32_t code, int32_t v) {

@@ -1,7 +1,8 @@
 #pragma once
 // A rectangle of the screen owned by the GUI manager: drawn every frame (a nine-piece frame
 // and a marked-up text) and hit-tested against the mouse. Its events go to its owner widget.
-// Zones are made only by Gui::nouvelleZone and deleted by the widget that asked for them.
+// Zones are made only by the manager's nouvelleZone (the global `gui`'s) and deleted by the
+// widget that asked for them.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -94,9 +95,8 @@ class ZoneGUI {
 
  private:
   friend class Gui;
-  explicit ZoneGUI(Gui* gui) : gui_(gui) {}
+  ZoneGUI() = default;
 
-  Gui* gui_;  // null once the manager is gone
   ObjHelpGUI* proprietaire_ = nullptr;
   std::string texte_;
   std::vector<int32_t> codes_;

@@ -173,6 +173,6 @@ void Gui::dessinerCouche(const std::vector<ZoneGUI*>& couche) {
 }
 
 void ZoneGUI::dessiner() {
-  if (gui_) gui_->dessinerCouche({this});
+  if (gui) gui->dessinerCouche({this});
   transmettre(EV_DESSINE, 0, 0);  // may delete this zone: no member is used after it
 }

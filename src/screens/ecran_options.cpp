@@ -236,15 +236,16 @@ int ecranOptions() {
       std::make_unique<BoutonGUI>(350, 430, 50, t("Ret"), bouton(OptionsRetour), OptionsRetour));
 
   // A save that failed: said in a dialog, and the screen stays so the player can go back.
-  std::unique_ptr<DialogueGUI> erreur;
+  DialogueGUI* erreur = nullptr;  // open, the manager's
   auto fermerErreur = [&] {
     if (!erreur) return;
-    gui->supprimerPlusTard(erreur.release());
+    gui->fermerDialogue(erreur);
+    erreur = nullptr;
     journal("Dialogue d'erreur ferme");
   };
   auto montrerErreur = [&](RaisonEcriture raison) {
     fermerErreur();
-    erreur = std::make_unique<DialogueGUI>(360, 100);
+    erreur = gui->ouvrirDialogue(std::make_unique<DialogueGUI>(360, 100));
     erreur->setTitre(t("OptionsNonSauvees"));
     erreur->ajouterBouton(t("OK"), surClic([&] { fermerErreur(); }), 0);
     erreur->ajouterTexte(t("OptionsGardees"));
@@ -328,7 +329,8 @@ int ecranOptions() {
   if (resultat != OptionsConfirmees && resultat != OptionsEnregistrees)
     appliquerVolumes(options.VolumeMusique, options.VolumeEffets);
 
-  erreur.reset();
+  if (erreur) gui->fermerDialogue(erreur);
+  gui->detruireFermes();
   widgets.clear();
   resolutions.reset();
   antialias.reset();

@@ -114,8 +114,7 @@ class BoucleEcranGui : public BoucleEcran {
 
 TEST_F(BoucleEcranGui, UnClicAtteintLeBoutonEtLEcranVoitTout) {
   int clics = 0, vusParLEcran = 0, images = 0;
-  BoutonGUI b(
-      10, 10, 80, "OK", [&](ZoneGUI*, int, int type, int, int) { clics += type == EV_RELACHE; }, 0);
+  BoutonGUI b(10, 10, 80, "OK", surClic([&] { ++clics; }), 0);
   labelIPS = new LabelGUI(0, 32, 80, "", nullptr, 0);
   pousserClic(20, 15);
   GestionnairesEcran ecran;

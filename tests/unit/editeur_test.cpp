@@ -332,8 +332,8 @@ class Editeur : public GuiSansFenetre {
   // A tool-bar command.
   void cmd(EtatEditeur& e, int code) { e.commande(code); }
   // The next frame (the dialogs closed meanwhile go), then a click on the button showing `texte`.
-  void bouton(EtatEditeur& e, const std::string& texte) {
-    e.detruireFermes();
+  void bouton(EtatEditeur&, const std::string& texte) {
+    g_->detruireFermes();
     clicTexte(texte);
   }
   // The rearmost zone showing `texte` (a button covered by another dialog), pressed directly as
@@ -365,7 +365,7 @@ TEST_F(Editeur, AjoutEtSuppressionParLesDialogues) {
   EXPECT_FALSE(e->dialogueOuvert());
   clicTexte("Av");  // its dialog is closed, its widgets not yet gone: nothing
   EXPECT_EQ(e->niveaux().size(), 4u);
-  e->detruireFermes();
+  g_->detruireFermes();
   for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Av");
 
   e->spinner()->setValeur(4);
@@ -374,6 +374,39 @@ TEST_F(Editeur, AjoutEtSuppressionParLesDialogues) {
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 0}));
   EXPECT_EQ(e->spinner()->valeur(), 3);
   EXPECT_TRUE(e->modifie());
+}
+
+// The editor's dialogs are the GUI manager's: a second click on a closed dialog's button in the
+// same frame does nothing, the chooser lies in front of the properties, and the editor leaving
+// takes every dialog it opened, open or closed, with it.
+TEST_F(Editeur, DialoguesTenusParLeGestionnaire) {
+  auto e = ouvrir();
+  cmd(*e, CmdAjouter);
+  EXPECT_TRUE(g_->dialogueDevant(e->dialogue()));
+  clicTexte("Ap");
+  clicTexte("Ap");  // the same frame: its dialog is closed, its widgets still there
+  EXPECT_EQ(e->niveaux().size(), 4u);
+  EXPECT_EQ(g_->nombreDialoguesOuverts(), 0u);
+  EXPECT_EQ(g_->detruireFermes(), 1);
+
+  cmd(*e, CmdProprietes);
+  clicDans(e->widgetCoins()->zone(), 3, 3);
+  ASSERT_NE(e->choixCouleur(), nullptr);
+  EXPECT_EQ(g_->nombreDialoguesOuverts(), 2u);
+  EXPECT_TRUE(g_->dialogueDevant(e->choixCouleur()));
+  EXPECT_FALSE(g_->dialogueDevant(e->dialogue()));
+  // The corner widget beneath is dead too while the chooser is open: no second chooser.
+  const ChoixCouleurGUI* choix = e->choixCouleur();
+  e->widgetCoins()->zone()->transmettre(EV_RELACHE, 3, 3);
+  EXPECT_EQ(e->choixCouleur(), choix);
+  EXPECT_EQ(g_->detruireFermes(), 0);
+  e->echap();  // the chooser closes: the properties are in front at once
+  EXPECT_EQ(e->choixCouleur(), nullptr);
+  EXPECT_TRUE(g_->dialogueDevant(e->dialogue()));
+  e.reset();
+  EXPECT_EQ(g_->nombreDialoguesOuverts(), 0u);
+  EXPECT_EQ(g_->detruireFermes(), 0);
+  for (const ZoneGUI* z : g_->zones()) EXPECT_EQ(z, nullptr);
 }
 
 TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
@@ -403,7 +436,7 @@ TEST_F(Editeur, CouleurDUnCoinParLesDeuxDialogues) {
         EXPECT_NEAR(n.couleurs[k][i], attendu, 1e-6)
             << "quartier " << q << " coin " << k << " composante " << i;
       }
-    e->detruireFermes();
+    g_->detruireFermes();
   }
 }
 
@@ -417,7 +450,7 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   ZoneGUI* arc = e->choixCouleur()->arcEnCiel()->zone();
   clic(arc->x + 20, arc->y + 20);
   bouton(*e, "OK");
-  e->detruireFermes();  // the next frame: the chooser no longer covers the dialog
+  g_->detruireFermes();  // the next frame: the chooser no longer covers the dialog
   clicTexte("Ann");
   EXPECT_FALSE(e->dialogueOuvert());
   const Niveau& n = e->courant();
@@ -429,7 +462,7 @@ TEST_F(Editeur, AnnulerLaisseLeNiveau) {
   EXPECT_FALSE(e->modifie());
   // The closed dialog waits for the next frame, then goes (a widget is never deleted inside
   // its own callback).
-  e->detruireFermes();
+  g_->detruireFermes();
   for (ZoneGUI* z : g_->zones()) EXPECT_TRUE(!z || z->texte() != "Ann");
 }
 
@@ -462,12 +495,12 @@ TEST_F(Editeur, EchapEstLeRetour) {
     EXPECT_FALSE(e->dialogueOuvert());
   }
   EXPECT_EQ(e->niveaux().size(), 3u);
-  e->detruireFermes();
+  g_->detruireFermes();
 }
 
 TEST_F(Editeur, OuiEcritAvantDeSortir) {
   auto e = ouvrir();
-  e->choisirOutil(4, EV_RELACHE);
+  e->choisirOutil(4);
   ASSERT_TRUE(e->peindre(5, 6));
   cmd(*e, CmdQuitter);
   clicTexte("Oui");
@@ -481,7 +514,7 @@ TEST_F(Editeur, NonSortSansEcrire) {
   const std::string avant = lireFichierTest(chemin_);
   auto e = ouvrir();
   e->peindre(1, 1);
-  e->choisirOutil(9, EV_RELACHE);
+  e->choisirOutil(9);
   e->peindre(2, 2);
   cmd(*e, CmdQuitter);
   clicTexte("No");
@@ -499,7 +532,7 @@ TEST_F(Editeur, QuitterSansQuestionQuandRienNeSePerd) {
     EXPECT_FALSE(e->dialogueOuvert());
   }
   auto e = ouvrir();
-  e->choisirOutil(4, EV_RELACHE);
+  e->choisirOutil(4);
   ASSERT_TRUE(e->peindre(5, 6));
   cmd(*e, CmdSauver);
   ASSERT_FALSE(e->dialogueOuvert());
@@ -507,12 +540,12 @@ TEST_F(Editeur, QuitterSansQuestionQuandRienNeSePerd) {
   EXPECT_TRUE(e->sortie());
   EXPECT_FALSE(e->dialogueOuvert());
   auto f = ouvrir();
-  f->choisirOutil(4, EV_RELACHE);
+  f->choisirOutil(4);
   ASSERT_TRUE(f->peindre(6, 6));
   cmd(*f, CmdQuitter);
   EXPECT_FALSE(f->sortie());
   EXPECT_EQ(f->typeDialogue(), DialogueEditeur::Quitter);
-  f->detruireFermes();
+  g_->detruireFermes();
 }
 
 // A save that worked says so for two seconds from the first frame that shows it; a failed one
@@ -565,7 +598,7 @@ TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {
     const bool existait = std::filesystem::is_regular_file(chemin);
     const std::string avant = existait ? lireFichierTest(chemin) : "";
     EtatEditeur e(chemin, trois(), 640, 480);
-    e.choisirOutil(5, EV_RELACHE);
+    e.choisirOutil(5);
     ASSERT_TRUE(e.peindre(3, 3)) << c.nom;
     cmd(e, CmdSauver);
     EXPECT_EQ(e.typeDialogue(), DialogueEditeur::Erreur) << c.nom;
@@ -580,7 +613,7 @@ TEST_F(Editeur, SauvegardeRateeGardeLeTravail) {
     if (existait) {
       EXPECT_EQ(lireFichierTest(chemin), avant) << c.nom;
     }
-    e.detruireFermes();
+    g_->detruireFermes();
   }
 }
 
@@ -589,9 +622,9 @@ TEST_F(Editeur, CopieDeSecours) {
     auto e = ouvrir();
     e->ecrireRecuperationSiModifie();  // nothing changed: no copy
     EXPECT_FALSE(recuperationExiste(chemin_));
-    e->choisirOutil(OutilBalle, EV_RELACHE);
+    e->choisirOutil(OutilBalle);
     e->peindre(7, 8);
-    e->choisirOutil(2, EV_RELACHE);
+    e->choisirOutil(2);
     e->peindre(9, 9);
     e->ecrireRecuperationSiModifie();  // the window closes
   }
@@ -612,7 +645,7 @@ TEST_F(Editeur, CopieDeSecours) {
   }
   {  // "Oui": the copy's levels; they count as unsaved, so the copy stays until a save
     auto e = ouvrir();
-    e->choisirOutil(6, EV_RELACHE);
+    e->choisirOutil(6);
     e->peindre(9, 9);
     e->ecrireRecuperationSiModifie();
   }
@@ -624,7 +657,7 @@ TEST_F(Editeur, CopieDeSecours) {
     EXPECT_FALSE(e->dialogueOuvert());
     EXPECT_TRUE(existeTest(copie));
     EXPECT_FALSE(e->modifie());
-    e->detruireFermes();
+    g_->detruireFermes();
   }
   {
     auto e = ouvrir();
@@ -639,7 +672,7 @@ TEST_F(Editeur, CopieDeSecours) {
     auto e = ouvrir();
     e->proposerRecuperation();
     clicTexte("Oui");
-    e->detruireFermes();
+    g_->detruireFermes();
     ASSERT_TRUE(existeTest(copie));
     cmd(*e, CmdSauver);
     EXPECT_FALSE(e->dialogueOuvert());
@@ -670,7 +703,7 @@ TEST_F(Editeur, CopieDeSecoursNeSuitPasUnLien) {
     e->proposerRecuperation();
     EXPECT_FALSE(e->dialogueOuvert());  // a link is no copy of ours
     e->peindre(4, 4);
-    e->choisirOutil(3, EV_RELACHE);
+    e->choisirOutil(3);
     ASSERT_TRUE(e->peindre(4, 4));
     EXPECT_TRUE(e->ecrireRecuperationSiModifie());
   }
@@ -703,7 +736,7 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
     std::filesystem::remove(dossier_ / "mapsusr-2.map");
     auto a = ouvrir();
     auto b = ouvrir();
-    a->choisirOutil(4, EV_RELACHE);
+    a->choisirOutil(4);
     a->peindre(2, 2);
     cmd(*a, CmdSauver);
     ASSERT_FALSE(a->dialogueOuvert());
@@ -712,7 +745,7 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
     cmd(*a, CmdSauver);
     ASSERT_FALSE(a->dialogueOuvert());
 
-    b->choisirOutil(6, EV_RELACHE);
+    b->choisirOutil(6);
     ASSERT_TRUE(b->peindre(2, 2));
 
     if (c.depuisQuitter) {
@@ -726,7 +759,7 @@ TEST_F(Editeur, DeuxEditeursMemeFichier) {
     ASSERT_EQ(chargerTout(chemin_, lus), 3);
     EXPECT_EQ(lus[0].lireCase(2, 2), 4);  // nothing written yet
     clicTexte(c.choix);
-    b->detruireFermes();
+    g_->detruireFermes();
     EXPECT_FALSE(b->dialogueOuvert());
     lus.clear();
     ASSERT_EQ(chargerTout(chemin_, lus), 3);
@@ -752,11 +785,11 @@ TEST_F(Editeur, DeuxEditeursGrosFichier) {
   std::vector<Niveau> n;
   ASSERT_EQ(chargerTout(chemin_, n), 260);
   EtatEditeur a(chemin_, n, 640, 480), b(chemin_, std::move(n), 640, 480);
-  a.choisirOutil(4, EV_RELACHE);
+  a.choisirOutil(4);
   ASSERT_TRUE(a.peindre(2, 2));
   cmd(a, CmdSauver);
   ASSERT_FALSE(a.dialogueOuvert());
-  b.choisirOutil(6, EV_RELACHE);
+  b.choisirOutil(6);
   ASSERT_TRUE(b.peindre(3, 3));
   cmd(b, CmdSauver);
   EXPECT_EQ(b.typeDialogue(), DialogueEditeur::Conflit);
@@ -765,7 +798,7 @@ TEST_F(Editeur, DeuxEditeursGrosFichier) {
   EXPECT_EQ(lus[0].lireCase(2, 2), 4);  // the first game's edit is still there
   EXPECT_EQ(lus[0].lireCase(3, 3), 0);
   b.echap();
-  b.detruireFermes();
+  g_->detruireFermes();
 }
 
 // Closing the window when the recovery copy cannot be written: a dialog, and each choice.
@@ -777,7 +810,7 @@ TEST_F(Editeur, CopieImpossibleALaFermeture) {
     std::filesystem::create_directories(copie + "/plein");  // a directory in its place
     auto e = ouvrir();
     e->setDossierUtilisateur(joueur);
-    e->choisirOutil(7, EV_RELACHE);
+    e->choisirOutil(7);
     e->peindre(6, 6);
     EXPECT_FALSE(e->ecrireRecuperationSiModifie());
     e->proposerEchecCopie();
@@ -828,7 +861,7 @@ TEST_F(Editeur, OutilChoisiPulse) {
   EXPECT_EQ(sept->zone()->bordureHaut, 4);
   e->surligner(314);  // sin(pi / 2): the widest frame
   EXPECT_EQ(sept->zone()->bordureGauche, 7);
-  e->choisirOutil(OutilBalle, EV_RELACHE);
+  e->choisirOutil(OutilBalle);
   EXPECT_EQ(sept->zone()->bordureDroite, 0);
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->x, 607);
   EXPECT_EQ(e->boutonOutil(OutilBalle)->zone()->y, 33);
@@ -839,7 +872,7 @@ TEST_F(Editeur, OutilChoisiPulse) {
 TEST_F(Editeur, AnnulerEtRefaire) {
   {
     auto e = ouvrir();
-    e->choisirOutil(4, EV_RELACHE);
+    e->choisirOutil(4);
     e->peindre(1, 1);
     e->peindre(2, 1);  // same drag
     e->validerHistorique();
@@ -908,7 +941,7 @@ TEST_F(Editeur, CouleurInchangeeSansChoix) {
     for (int k = 0; k < 4; ++k)
       for (int i = 0; i < 4; ++i)
         EXPECT_EQ(e->courant().couleurs[k][i], avant.couleurs[k][i]) << q << " " << k << " " << i;
-    e->detruireFermes();
+    g_->detruireFermes();
   }
 }
 
@@ -925,7 +958,7 @@ TEST_F(Editeur, BoutonsAnnulerEtRefaire) {
   clicTexte("Defaire");  // nothing to undo: nothing moves
   EXPECT_FALSE(e->modifie());
 
-  e->choisirOutil(4, EV_RELACHE);
+  e->choisirOutil(4);
   ASSERT_TRUE(e->peindre(5, 6));
   e->surligner(0);
   EXPECT_TRUE(e->peutAnnuler());  // not yet a step: still undoable
@@ -945,7 +978,7 @@ TEST_F(Editeur, BoutonsAnnulerEtRefaire) {
   clicTexte("Defaire");  // the dialog's level must not change under it
   EXPECT_EQ(e->courant().lireCase(5, 6), 4);
   e->echap();
-  e->detruireFermes();
+  g_->detruireFermes();
 }
 
 TEST(TitreEditeur, MarqueLesModificationsNonEnregistrees) {
@@ -958,7 +991,7 @@ TEST(TitreEditeur, MarqueLesModificationsNonEnregistrees) {
 TEST_F(Editeur, CopierUnNiveau) {
   auto e = ouvrir();
   e->spinner()->setValeur(2);
-  e->choisirOutil(4, EV_RELACHE);
+  e->choisirOutil(4);
   ASSERT_TRUE(e->peindre(3, 3));  // an edit still open: its own step
   ASSERT_TRUE(e->copierNiveau());
   EXPECT_EQ(marques(e->niveaux()), (std::vector<int>{1, 2, 2, 3}));
@@ -975,7 +1008,7 @@ TEST_F(Editeur, CopierUnNiveau) {
   EXPECT_FALSE(e->copierNiveau());
   EXPECT_EQ(e->niveaux().size(), 4u);
   e->echap();
-  e->detruireFermes();
+  g_->detruireFermes();
 }
 
 // A file holds at most 1000 levels: a copy or a new level beyond that is refused with a word,
@@ -991,7 +1024,7 @@ TEST_F(Editeur, PasDeNiveauAuDelaDeLaLimite) {
   EXPECT_EQ(e.niveaux().size(), 1000u);
   EXPECT_FALSE(e.modifie());
   EXPECT_TRUE(journal.contient("Pas plus de 1000 niveaux par fichier"));
-  e.detruireFermes();
+  g_->detruireFermes();
 }
 
 TEST(TouchesEditeur, ChiffresEtLettres) {
@@ -1018,7 +1051,7 @@ TEST(TouchesEditeur, ChiffresEtLettres) {
 // where the author moved it since, the level the step changed and the others alike.
 TEST_F(Editeur, AnnulerLaisseLaVue) {
   auto e = ouvrir();
-  e->choisirOutil(4, EV_RELACHE);
+  e->choisirOutil(4);
   ASSERT_TRUE(e->peindre(3, 3));
   e->validerHistorique();
   Camera vues[3];

@@ -280,23 +280,19 @@ TEST_F(Routage, SupprimerUnAutreWidgetPendantLaSortie) {
 }
 
 TEST_F(Routage, DialogueSupprimeALaProchaineImage) {
-  DialogueGUI* d = new DialogueGUI(300, 100);
+  DialogueGUI* d = g_->ouvrirDialogue(std::make_unique<DialogueGUI>(300, 100));
   bool ferme = false;
-  d->ajouterBouton(
-      "OK",
-      [&](ZoneGUI*, int, int t, int, int) {
-        if (t == EV_RELACHE) {
-          gui->supprimerPlusTard(d);
-          d = nullptr;
-          ferme = true;
-        }
-      },
-      0);
+  d->ajouterBouton("OK", surClic([&] {
+                     gui->fermerDialogue(d);
+                     d = nullptr;
+                     ferme = true;
+                   }),
+                   0);
   const ZoneGUI* bouton = g_->zones().back();
   clic(bouton->x + 5, bouton->y + 5);
   EXPECT_TRUE(ferme);
   EXPECT_NE(g_->zones().front(), nullptr);  // still there until the next frame
-  g_->viderCorbeille();
+  g_->detruireFermes();
   for (const ZoneGUI* z : g_->zones()) EXPECT_EQ(z, nullptr);
 }
 
@@ -306,19 +302,14 @@ TEST_F(Routage, DialogueSupprimeALaProchaineImage) {
 TEST_F(Routage, ClicJusteApresLaFermetureDUnDialogue) {
   for (const bool bouge : {false, true}) {
     recus_.clear();
-    DialogueGUI dessous(300, 100);
-    dessous.ajouterBouton("OK", enregistreur(), 1);
-    DialogueGUI* dessus = new DialogueGUI(300, 100);
-    dessus->ajouterBouton(
-        "OK",
-        [&](ZoneGUI*, int, int t, int, int) {
-          if (t == EV_RELACHE) gui->supprimerPlusTard(dessus);
-        },
-        2);
+    DialogueGUI* dessous = g_->ouvrirDialogue(std::make_unique<DialogueGUI>(300, 100));
+    dessous->ajouterBouton("OK", enregistreur(), 1);
+    DialogueGUI* dessus = g_->ouvrirDialogue(std::make_unique<DialogueGUI>(300, 100));
+    dessus->ajouterBouton("OK", surClic([&] { gui->fermerDialogue(dessus); }), 2);
     const ZoneGUI* bouton = g_->zones().back();
     const int x = bouton->x + 5, y = bouton->y + 5;
     clic(x, y);
-    g_->viderCorbeille();
+    g_->detruireFermes();
     if (bouge) {
       souris(x + 1, y, false);
       souris(x, y, false);
@@ -331,6 +322,8 @@ TEST_F(Routage, ClicJusteApresLaFermetureDUnDialogue) {
               : std::vector<Recu>{{1, EV_APPUI, 5, 5}, {1, EV_ENTREE, 5, 5}, {1, EV_RELACHE, 5, 5}};
     ASSERT_GE(recus_.size(), 3u) << "bouge " << bouge;
     EXPECT_EQ(std::vector<Recu>(recus_.end() - 3, recus_.end()), attendu) << "bouge " << bouge;
+    g_->fermerDialogue(dessous);
+    g_->detruireFermes();
   }
 }
 
