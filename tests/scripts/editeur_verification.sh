@@ -69,10 +69,11 @@ attendre_ligne '^Vérification : aucune victoire dans les bornes \([0-9]+ états
 cliquer "$(dialogue_x 0)" "$dialogue_y"
 attendre_ligne '^Fermeture vérification$'
 
-# A brick over the ball's start (the view is centred on it).
+# A brick over the ball's start: the level (10 x 3) is seen whole from 15 cells away (27.7
+# pixels a cell), its centre (5, 1.5) at (320, 246); the start cell (1, 1) 3.5 cells left of it.
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
-cliquer 320 240
+cliquer 223 246
 attendre_image
 touche F6
 attendre_ligne '^Vérification niveau 2$' 2
