@@ -85,7 +85,6 @@ void DocumentNiveaux::appliquerProprietes(int numero, int X, int Y, int B,
 template <class Changement>
 int DocumentNiveaux::pasUnique(int indice, Changement changement) {
   validerHistorique(indice);
-  base_.indice = indice;  // undone, the step shows the level it changed
   const int changees = changement(niveau(indice));
   if (changees > 0) marquerModifie();
   validerHistorique(indice);
@@ -114,7 +113,12 @@ int DocumentNiveaux::deplacerZone(int indice, const ZoneCases& zone, int dc, int
 // ---- undo and redo ---------------------------------------------------------------------------
 
 void DocumentNiveaux::validerHistorique(int indice) {
-  if (revision_ == revisionBase_) return;
+  if (revision_ == revisionBase_) {
+    // Another level shown is no step, but the next step starts from it: undone, it shows the
+    // level it changed.
+    base_.indice = indice;
+    return;
+  }
   InstantaneEditeur apres = instantane(indice);
   historique_->enregistrer(base_, apres);
   base_ = std::move(apres);

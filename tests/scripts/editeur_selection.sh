@@ -17,13 +17,13 @@ attendu() {  # out.map row... [-- row...]
     echo "size 15 15"
     echo "start 1 1"
     echo "bombs 0"
-    echo "colours 179 179 179  179 179 179  179 179 179  179 179 179"
+    echo "colours 178 178 178  178 178 178  178 178 178  178 178 178"
     echo "grid"
     for r in "$@"; do
       if [ "$r" = -- ]; then
         n=$((n + 1))
         printf 'end\nlevel %s\nsize 15 15\nstart 1 1\nbombs 0\n' "$n"
-        echo "colours 179 179 179  179 179 179  179 179 179  179 179 179"
+        echo "colours 178 178 178  178 178 178  178 178 178  178 178 178"
         echo "grid"
       else
         echo "$r"
