@@ -182,7 +182,19 @@ bool editeur(const std::string& fichier) {
 
   SourisEditeur souris;
   GestionnairesEcran ecran;
+  // The keys held now: with the key repeat on, a second press without a release is a repeat,
+  // which only the arrows act on (a held Ctrl+Z or F5 must not act again on each slow frame).
+  std::vector<bool> tenues(SDLK_LAST, false);
   ecran.evenement = [&](const SDL_Event& e) {
+    if (e.type == SDL_ACTIVEEVENT && (e.active.state & SDL_APPINPUTFOCUS))
+      tenues.assign(SDLK_LAST, false);  // the releases went to another window
+    if ((e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) && e.key.keysym.sym < SDLK_LAST) {
+      const SDLKey k = e.key.keysym.sym;
+      const bool repetition = e.type == SDL_KEYDOWN && tenues[k];
+      tenues[k] = e.type == SDL_KEYDOWN;
+      const bool fleche = k == SDLK_LEFT || k == SDLK_RIGHT || k == SDLK_UP || k == SDLK_DOWN;
+      if (repetition && !fleche) return;
+    }
     // The Check's own keys: Escape stops its search (and closes its dialog), F6 starts one.
     if (e.type == SDL_KEYDOWN && e.key.keysym.sym == SDLK_ESCAPE && verification.ouvert()) {
       verification.annuler();
