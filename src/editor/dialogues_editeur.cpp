@@ -35,12 +35,16 @@ void EtatEditeur::commande(int code) {
 }
 
 // Every dialog's cancel only closes it (the recovery question is left unanswered: the copy stays
-// for the next opening).
+// for the next opening); without a dialog it gives up a paste's preview or the selected block.
 void EtatEditeur::echap() {
   if (choixCouleur_) {
     annulerCouleur();
   } else if (dialogue_) {
     fermerDialogue();
+  } else if (collage_) {
+    annulerCollage();  // the paste's preview, then the block, go before any question
+  } else if (selection_) {
+    selectionner(std::nullopt);
   } else {
     // A stray Escape must not close the editor silently: it always asks.
     demanderToujours_ = true;
@@ -123,9 +127,28 @@ void EtatEditeur::ouvrirProprietes() {
                              }),
                              0);
   d->ajouterTexte(traduire("ColorBlocs"));
-  d->monter(10);
+  // Under each size, the side where cells come and go (right and bottom unless changed).
+  ancre_ = {};
   ligneHauteur_ = d->ajouterEntier(traduire("TailleY"), n.hauteur, 2, 255);
+  d->ajouterBoutonLigne(
+      traduire("CoteHauteur"), traduire("AncreBas"),
+      rappelDe(Couche::Dialogue,
+               [this](ZoneGUI* z, int, int, int) {
+                 ancre_.haut = !ancre_.haut;
+                 if (z) z->setTexte(traduire(ancre_.haut ? "AncreHaut" : "AncreBas"));
+                 journal(ancre_.haut ? "Côté hauteur : haut" : "Côté hauteur : bas");
+               }),
+      0);
   ligneLargeur_ = d->ajouterEntier(traduire("TailleX"), n.largeur, 2, 255);
+  d->ajouterBoutonLigne(
+      traduire("CoteLargeur"), traduire("AncreDroite"),
+      rappelDe(Couche::Dialogue,
+               [this](ZoneGUI* z, int, int, int) {
+                 ancre_.gauche = !ancre_.gauche;
+                 if (z) z->setTexte(traduire(ancre_.gauche ? "AncreGauche" : "AncreDroite"));
+                 journal(ancre_.gauche ? "Côté largeur : gauche" : "Côté largeur : droite");
+               }),
+      0);
   ligneBombes_ = d->ajouterEntier(traduire("Bomb"), n.bombes, 0, 255);
   d->ajouterTexte(traduire("Niveau"));
 }
@@ -213,7 +236,7 @@ void EtatEditeur::supprimer() {
 void EtatEditeur::appliquerProprietesDialogue() {
   if (ligneLargeur_ && ligneHauteur_ && ligneBombes_)
     document_.appliquerProprietes(niveauDialogue_, ligneLargeur_->valeur(), ligneHauteur_->valeur(),
-                                  ligneBombes_->valeur(), travail_);
+                                  ligneBombes_->valeur(), travail_, ancre_);
   fermerDialogue();
 }
 

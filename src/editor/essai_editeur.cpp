@@ -102,10 +102,15 @@ void EssaiEditeur::executer(EtatEditeur& etat) {
   FinEssai fin;
   {
     MiseAEcart ecart;
+    // The play reads held keys: the editor's key repeat would only add presses.
+    int delai = 0, intervalle = 0;
+    SDL_GetKeyRepeat(&delai, &intervalle);
+    SDL_EnableKeyRepeat(0, 0);
     modeEditeur = false;  // the cells only the editor shows stay hidden, as in play
     fin = essayerNiveau(niveau, etat.chemin(), numero, niveauRoute ? &route : nullptr,
                         static_cast<int>(etat.niveaux().size()));
     modeEditeur = true;
+    SDL_EnableKeyRepeat(delai, intervalle);
   }
   journal("Retour à l'éditeur : niveau " + std::to_string(numero));
   if (fin == FinEssai::Fenetre) {

@@ -30,6 +30,13 @@ class EssaiEditeur {
   bool choixDepartEnCours() const { return avisDepart_ != nullptr; }
   void annulerChoixDepart();
   void demanderDepuis(int colonne, int ligne);
+  // A play asked and not yet run, or its start cell being chosen, given up (a Check runs).
+  void refuser() {
+    avisDepart_.reset();
+    depart_.reset();
+    niveauRoute_.reset();
+    demande_ = false;
+  }
   // A play asked and not yet run, or a start cell being chosen: the board is not painted meanwhile.
   bool occupe() const { return demande_ || avisDepart_; }
   // A pending play of `niveau` (the level as it was checked) by `route`, as a hint is shown.

@@ -46,6 +46,10 @@ EtatEditeur::EtatEditeur(std::string chemin, std::vector<Niveau> niveaux, int ec
   outils_[OutilBalle] =
       std::make_unique<ImageGUI>(bx, by, 32, 32, textures.texBoutonsEdit[OutilBalle],
                                  surClic([this] { choisirOutil(OutilBalle); }), OutilBalle);
+  placeOutilSelection(ecranL_, bx, by);
+  outils_[OutilSelection] =
+      std::make_unique<ImageGUI>(bx, by, 32, 32, textures.texBoutonsEdit[OutilSelection],
+                                 surClic([this] { choisirOutil(OutilSelection); }), OutilSelection);
 
   spinner_ = std::make_unique<IntGUI>(1, 1, static_cast<int32_t>(document_.nombre()), 1,
                                       ecranH_ - 53, 64, RappelGUI(), 0);
@@ -110,6 +114,11 @@ void EtatEditeur::choisirOutil(int outil) {
   if (ImageGUI* ancien = boutonOutil(outil_)) bordures(ancien->zone(), 0);
   outil_ = static_cast<uint8_t>(outil);
   journal("Obj : " + std::to_string(outil));
+  // The block's frame belongs to the selection tool.
+  if (outil_ != OutilSelection) {
+    selection_.reset();
+    collage_ = false;
+  }
 }
 
 void EtatEditeur::surligner(uint32_t ticks) {
@@ -139,6 +148,79 @@ bool EtatEditeur::copierNiveau() {
   if (dialogue_ || choixCouleur_) return false;
   if (!placePourUnNiveau()) return false;
   montrerNiveau(document_.copier(indiceCourant()) + 1);
+  return true;
+}
+
+// ---- the selection and the clipboard -------------------------------------------------------
+
+void EtatEditeur::selectionner(std::optional<ZoneCases> zone) {
+  if (dialogue_ || choixCouleur_) return;
+  if (!zone && !selection_) return;
+  selection_ = zone;
+  if (!zone) {
+    journal("Sélection abandonnée");
+    return;
+  }
+  journal("Sélection : " + std::to_string(zone->colonne) + " " + std::to_string(zone->ligne) + " " +
+          std::to_string(zone->largeur) + "x" + std::to_string(zone->hauteur));
+}
+
+bool EtatEditeur::copierSelection() {
+  if (dialogue_ || choixCouleur_ || !selection_) return false;
+  pressePapiersSession() = copierZone(courant(), *selection_);
+  journal("Copie : " + std::to_string(selection_->largeur) + "x" +
+          std::to_string(selection_->hauteur) + " cases");
+  return true;
+}
+
+bool EtatEditeur::couperSelection() {
+  if (!copierSelection()) return false;
+  document_.viderZone(indiceCourant(), *selection_);
+  return true;
+}
+
+bool EtatEditeur::effacerSelection() {
+  if (dialogue_ || choixCouleur_ || !selection_) return false;
+  document_.viderZone(indiceCourant(), *selection_);
+  return true;
+}
+
+bool EtatEditeur::commencerCollage() {
+  if (dialogue_ || choixCouleur_) return false;
+  const PressePapiers& bloc = pressePapiersSession();
+  if (bloc.vide()) {
+    journal("Presse-papiers vide");
+    return false;
+  }
+  if (outil_ != OutilSelection) choisirOutil(OutilSelection);
+  collage_ = true;
+  journal("Collage : aperçu " + std::to_string(bloc.largeur) + "x" + std::to_string(bloc.hauteur));
+  return true;
+}
+
+bool EtatEditeur::collerA(int colonne, int ligne) {
+  if (dialogue_ || choixCouleur_ || !collage_) return false;
+  collage_ = false;
+  const PressePapiers& bloc = pressePapiersSession();
+  document_.collerZone(indiceCourant(), bloc, colonne, ligne);
+  selection_ = zoneCollee(courant(), bloc, colonne, ligne);
+  return true;
+}
+
+void EtatEditeur::annulerCollage() {
+  if (!collage_) return;
+  collage_ = false;
+  journal("Collage abandonné");
+}
+
+bool EtatEditeur::deplacerSelection(int dc, int dl) {
+  if (dialogue_ || choixCouleur_ || !selection_ || (dc == 0 && dl == 0)) return false;
+  const ZoneCases avant = *selection_;
+  document_.deplacerZone(indiceCourant(), avant, dc, dl);
+  const Niveau& n = courant();
+  selection_ =
+      zoneEntre(avant.colonne + dc, avant.ligne + dl, avant.colonne + dc + avant.largeur - 1,
+                avant.ligne + dl + avant.hauteur - 1, n.largeur, n.hauteur);
   return true;
 }
 

@@ -14,12 +14,14 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "editor/regles_editeur.h"
 #include "game/niveau.h"
 #include "levels/document_niveaux.h"
+#include "levels/selection_niveaux.h"
 #include "gui/dialogue.h"
 #include "gui/widgets.h"
 
@@ -72,6 +74,8 @@ class EtatEditeur {
   // The "saved" notice shown after a save, gone two seconds after its first frame.
   void avancerAvis(uint32_t ticks);
   bool avisAffiche() const { return avis_ != nullptr; }
+  // A short notice along the bottom edge (a save, a refusal).
+  void montrerAvis(const std::string& texte);
 
   // Saves the whole file; on failure opens the save-failure dialog (closing any other) and
   // keeps every edit. When the file changed on disk since it was read or last saved (another
@@ -107,6 +111,27 @@ class EtatEditeur {
   // notice when the file holds NiveauxParFichierMax levels already.
   bool copierNiveau();
 
+  // ---- the selection tool's block (of the current level) and the run's clipboard ----
+  // Each refused while a dialog is open. The block selected (nothing: none), logged
+  // "Sélection : C L WxH" / "Sélection abandonnée".
+  void selectionner(std::optional<ZoneCases> zone);
+  const std::optional<ZoneCases>& selection() const { return selection_; }
+  // Ctrl+C: the block into the clipboard (logged "Copie : WxH cases"). Ctrl+X: the same, then
+  // its cells emptied as one undo step. Delete: its cells emptied. False without a block.
+  bool copierSelection();
+  bool couperSelection();
+  bool effacerSelection();
+  // Ctrl+V: the clipboard follows the pointer (its top-left cell under it) until a click places
+  // it (collerA, one undo step; the block pasted becomes the selection) or Escape gives it up.
+  // False, logged "Presse-papiers vide", when nothing was copied in this run.
+  bool commencerCollage();
+  bool collageEnCours() const { return collage_; }
+  bool collerA(int colonne, int ligne);
+  void annulerCollage();
+  // A drag that started inside the block: the block moved by (dc, dl), one undo step, the
+  // selection with it.
+  bool deplacerSelection(int dc, int dl);
+
   Niveau& courant() { return document_.niveau(indiceCourant()); }
   const std::vector<Niveau>& niveaux() const { return document_.niveaux(); }
   const DocumentNiveaux& document() const { return document_; }
@@ -130,6 +155,7 @@ class EtatEditeur {
   IntGUI* ligneLargeur() const { return ligneLargeur_; }
   IntGUI* ligneHauteur() const { return ligneHauteur_; }
   IntGUI* ligneBombes() const { return ligneBombes_; }
+  AncreTaille& ancre() { return ancre_; }
 
  private:
   // Dialogs are the GUI manager's (gui/gui.h): closing one hands it back, destroyed after the
@@ -174,7 +200,6 @@ class EtatEditeur {
   bool montrerSauvegarde(const Sauvegarde& s);
   // False, with a notice (the document logs it), when the file holds the most levels it may.
   bool placePourUnNiveau();
-  void montrerAvis(const std::string& texte);
   bool revenir(bool enArriere);
 
   DocumentNiveaux document_;
@@ -205,4 +230,8 @@ class EtatEditeur {
   int quartier_ = 0;
   float couleurOuverture_[4] = {};  // what the colour chooser showed when it opened
   int niveauDialogue_ = 1;          // the level (from 1) shown when the open dialog was opened
+
+  AncreTaille ancre_;  // the properties dialog's sides for a new size
+  std::optional<ZoneCases> selection_;
+  bool collage_ = false;
 };

@@ -61,6 +61,8 @@ void poserInfobulles(EtatEditeur& etat) {
       b->zone()->setInfobulle("[" + touche(o.code) + "] " + traduit(o.cle) + gestes);
   if (ImageGUI* b = etat.boutonOutil(OutilBalle))
     b->zone()->setInfobulle("[p] " + traduit("InfoBalle"));
+  if (ImageGUI* b = etat.boutonOutil(OutilSelection))
+    b->zone()->setInfobulle("[s] " + traduit("InfoSelection"));
   for (const auto& c : Commandes)
     if (ImageGUI* b = etat.boutonCommande(c.donnee)) b->zone()->setInfobulle(traduit(c.cle));
   if (BoutonGUI* b = etat.boutonAnnuler()) b->zone()->setInfobulle(traduit("InfoDefaire"));

@@ -54,3 +54,9 @@ void placeOutilBalle(int ecranL, int& x, int& y) {
   x = ecranL - 33;
   y = ecranL >= 672 ? 1 : 33;
 }
+
+void placeOutilSelection(int ecranL, int& x, int& y) {
+  // The 20 cell tools end at 641 pixels.
+  x = ecranL - 66;
+  y = x >= 642 ? 1 : 33;
+}

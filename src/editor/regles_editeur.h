@@ -27,3 +27,6 @@ std::vector<std::pair<int, int>> casesRectangle(int c0, int l0, int c1, int l1, 
 
 // The ball tool's button: top-right, dropping to a second row below 672 pixels.
 void placeOutilBalle(int ecranL, int& x, int& y);
+// The selection tool's button: left of the ball tool's, on the tools' row where it leaves room,
+// else on the second row.
+void placeOutilSelection(int ecranL, int& x, int& y);

@@ -36,6 +36,42 @@ std::optional<RectangleCases> SourisEditeur::rectangle() const {
   return rectangle_;
 }
 
+std::optional<RectangleCases> SourisEditeur::selectionEnCours() const {
+  if (geste_ != Geste::Selection) return std::nullopt;
+  return rectangle_;
+}
+
+std::optional<std::pair<int, int>> SourisEditeur::deplacementEnCours() const {
+  if (geste_ != Geste::Deplacement) return std::nullopt;
+  return std::make_pair(rectangle_.fin.colonne - rectangle_.debut.colonne,
+                        rectangle_.fin.ligne - rectangle_.debut.ligne);
+}
+
+// The selection tool: a press places a shown paste, moves the block it lands in, or starts a
+// new block.
+void SourisEditeur::appuiSelection(const CaseChoisie& c, EtatEditeur& etat) {
+  if (etat.collageEnCours()) {
+    etat.collerA(c.colonne, c.ligne);
+    geste_ = Geste::Rempli;  // the rest of this press does nothing
+    return;
+  }
+  rectangle_ = {c, c};
+  const auto& zone = etat.selection();
+  geste_ = zone && zone->contient(c.colonne, c.ligne) ? Geste::Deplacement : Geste::Selection;
+}
+
+void SourisEditeur::relacheSelection(EtatEditeur& etat) {
+  const Niveau& n = etat.courant();
+  if (geste_ == Geste::Selection) {
+    etat.selectionner(zoneEntre(rectangle_.debut.colonne, rectangle_.debut.ligne,
+                                rectangle_.fin.colonne, rectangle_.fin.ligne, n.largeur,
+                                n.hauteur));
+  } else if (geste_ == Geste::Deplacement) {
+    etat.deplacerSelection(rectangle_.fin.colonne - rectangle_.debut.colonne,
+                           rectangle_.fin.ligne - rectangle_.debut.ligne);
+  }
+}
+
 void SourisEditeur::evenement(const SDL_Event& e, EtatEditeur& etat, InstantaneTerrain& vue) {
   switch (e.type) {
     case SDL_MOUSEBUTTONDOWN: appui(e.button, etat, vue); break;
@@ -81,6 +117,11 @@ void SourisEditeur::appui(const SDL_MouseButtonEvent& b, EtatEditeur& etat,
   dernier_.reset();
   geste_ = Geste::Aucun;
   if (!c) return;
+  if (etat.outil() == OutilSelection) {
+    if (b.button == SDL_BUTTON_LEFT) appuiSelection(*c, etat);
+    else geste_ = Geste::Rempli;
+    return;
+  }
   // The ball's start is no cell code: with its tool the modifiers change nothing.
   const SDLMod mod = SDL_GetModState();
   const bool outilCase = etat.outil() != OutilBalle;
@@ -112,6 +153,12 @@ void SourisEditeur::relache(const SDL_MouseButtonEvent& b, EtatEditeur& etat,
   }
   if (b.button != SDL_BUTTON_LEFT) return;
   dernier_.reset();
+  if ((geste_ == Geste::Selection || geste_ == Geste::Deplacement) && !etat.dialogueOuvert()) {
+    // Released off the board (or over a widget): the last cell the drag reached.
+    if (!gui->zoneSurvol())
+      if (const auto c = caseSous(etat, vue, b.x, b.y)) rectangle_.fin = *c;
+    relacheSelection(etat);
+  }
   if (geste_ == Geste::Rectangle && !etat.dialogueOuvert()) {
     // Released off the board (or over a widget): the last cell the drag reached.
     if (!gui->zoneSurvol())
@@ -138,12 +185,13 @@ void SourisEditeur::mouvement(const SDL_MouseMotionEvent& m, EtatEditeur& etat,
     y_ = m.y;
     return;
   }
-  if (geste_ == Geste::Rectangle || geste_ == Geste::Rempli) {
+  if (geste_ == Geste::Rectangle || geste_ == Geste::Rempli || geste_ == Geste::Selection ||
+      geste_ == Geste::Deplacement) {
     if (!(m.state & SDL_BUTTON(SDL_BUTTON_LEFT))) {
       geste_ = Geste::Aucun;  // its release was lost: a rectangle never paints without one
       return;
     }
-    if (geste_ == Geste::Rectangle && !gui->zoneSurvol())
+    if (geste_ != Geste::Rempli && !gui->zoneSurvol())
       if (const auto c = caseSous(etat, vue, m.x, m.y)) rectangle_.fin = *c;
     return;
   }

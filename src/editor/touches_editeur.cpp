@@ -25,7 +25,15 @@ bool toucheEditeur(const SDL_Event& e, EtatEditeur& etat, EssaiEditeur& essai) {
     else if (k == SDLK_y) etat.refaire();
     else if (k == SDLK_s && !etat.dialogueOuvert()) etat.commande(CmdSauver);
     else if (k == SDLK_d) etat.copierNiveau();
-    return k == SDLK_z || k == SDLK_y || k == SDLK_s || k == SDLK_d;
+    else if (k == SDLK_c) etat.copierSelection();
+    else if (k == SDLK_x) etat.couperSelection();
+    else if (k == SDLK_v) etat.commencerCollage();
+    return k == SDLK_z || k == SDLK_y || k == SDLK_s || k == SDLK_d || k == SDLK_c || k == SDLK_x ||
+           k == SDLK_v;
+  }
+  if (k == SDLK_DELETE && !etat.dialogueOuvert()) {
+    etat.effacerSelection();
+    return true;
   }
   // Not while a dialog (its fields) is open.
   const int outil = outilPourTouche(k);
@@ -40,6 +48,7 @@ int outilPourTouche(SDLKey touche) {
   if (touche >= SDLK_KP0 && touche <= SDLK_KP9) return touche - SDLK_KP0;
   if (touche >= SDLK_a && touche <= SDLK_j) return 10 + (touche - SDLK_a);
   if (touche == SDLK_p) return OutilBalle;
+  if (touche == SDLK_s) return OutilSelection;
   return -1;
 }
 

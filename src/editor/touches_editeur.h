@@ -1,8 +1,9 @@
 #pragma once
-// The editor's keys: Escape, F5 and Shift+F5, Ctrl+Z / Y / Shift+Z / S / D, and the keys that
-// pick a tool: "0" to "9" (main keys or keypad: where the main row needs Shift
-// for digits) the tools of those codes (0 erases), "a" to "j" the tools 10 to 19, "p" the
-// ball's start. Ctrl and Alt combinations are not tool keys.
+// The editor's keys: Escape, F5 and Shift+F5, Ctrl+Z / Y / Shift+Z / S / D, the selected block's
+// Ctrl+C / X / V and Delete, and the keys that pick a tool: "0" to "9" (main keys or keypad:
+// where the main row needs Shift for digits) the tools of those codes (0 erases), "a" to "j" the
+// tools 10 to 19, "p" the ball's start, "s" the selection. Ctrl and Alt combinations are not tool
+// keys. The view's keys (arrows, Home) are the screen's.
 #include <SDL.h>
 
 #include <string>

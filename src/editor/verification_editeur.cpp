@@ -12,6 +12,7 @@
 #include "game/partie.h"
 #include "game/verification.h"
 #include "gui/gui.h"
+#include "levels/historique_editeur.h"
 #include "levels/progression.h"
 
 namespace {
@@ -39,6 +40,7 @@ void VerificationEditeur::ouvrir(const Niveau& niveau, int numero) {
   if (ouvert() || verification_.enCours()) return;
   niveau_ = niveau;
   numero_ = numero;
+  perime_ = false;
   resultat_ = Resolution{};
   debut_ = SDL_GetTicks();
   journal("Vérification niveau " + std::to_string(numero));
@@ -58,20 +60,28 @@ void VerificationEditeur::construireRecherche() {
 void VerificationEditeur::construireResultat() {
   dialogue_ = std::make_unique<DialogueGUI>(LargeurDialogue, HauteurDialogue);
   dialogue_->setTitre(traduire("VerifTitre") + " " + std::to_string(numero_));
+  montrer_ = nullptr;
   if (resultat_.trouvee) {
-    dialogue_->ajouterBouton(traduire("Montrer"), surClic([this] { demande_ = Demande::Montrer; }),
-                             0);
+    montrer_ = dialogue_->ajouterBouton(traduire("Montrer"), surClic([this] {
+                                          if (perime_) journal("Montrer refusé : niveau modifié");
+                                          else demande_ = Demande::Montrer;
+                                        }),
+                                        0);
+    if (perime_)
+      for (float& c : montrer_->zone()->couleurTexte) c = 0.45f;
   }
   dialogue_->ajouterBouton(traduire("OK"), surClic([this] { demande_ = Demande::Fermer; }), 0);
   std::string texte1, texte2;
-  switch (resultat_.fin) {
-    case FinRecherche::Gagnee:
-      texte1 = traduire("VerifGagnable") + " " + texteSecondes(pasJoues(resultat_)) + " s";
-      break;
-    case FinRecherche::SansDepart: texte1 = traduire("VerifSansDepart"); break;
-    default: texte1 = traduire("VerifSansVictoire"); break;
-  }
-  if (resultat_.fin != FinRecherche::SansDepart) {
+  if (perime_) {
+    texte1 = traduire("VerifPerimee");
+  } else switch (resultat_.fin) {
+      case FinRecherche::Gagnee:
+        texte1 = traduire("VerifGagnable") + " " + texteSecondes(pasJoues(resultat_)) + " s";
+        break;
+      case FinRecherche::SansDepart: texte1 = traduire("VerifSansDepart"); break;
+      default: texte1 = traduire("VerifSansVictoire"); break;
+    }
+  if (!perime_ && resultat_.fin != FinRecherche::SansDepart) {
     texte2 = traduire("VerifEtats") + " " + std::to_string(resultat_.etats);
   }
   ligne2_ = dialogue_->ajouterTexte(texte2);
@@ -107,21 +117,50 @@ void VerificationEditeur::fermer() {
   }
   if (dialogue_) journal("Fermeture vérification");
   ligne1_ = ligne2_ = nullptr;
+  montrer_ = nullptr;
   dialogue_.reset();
+}
+
+bool VerificationEditeur::toujoursLeMeme(const EtatEditeur& etat) {
+  const uint64_t r = etat.document().revision();
+  if (r == revision_) return true;
+  const auto& niveaux = etat.niveaux();
+  const size_t i = static_cast<size_t>(numero_ - 1);
+  if (numero_ < 1 || i >= niveaux.size() || !memesDonnees(niveaux[i], niveau_)) return false;
+  revision_ = r;
+  return true;
+}
+
+// The level changed under the check: a running search is stopped (its answer would be about
+// another level), a shown answer says so and shows nothing.
+void VerificationEditeur::devenirPerime() {
+  perime_ = true;
+  if (verification_.enCours()) {
+    if (verification_.finie()) {
+      resultat_ = verification_.prendre();
+    } else {
+      verification_.annuler();
+      resultat_ = Resolution{};
+    }
+  }
+  journal("Vérification périmée : le niveau " + std::to_string(numero_) + " a changé");
+  construireResultat();
 }
 
 void VerificationEditeur::avancer(EtatEditeur& etat, EssaiEditeur& essai) {
   const Demande d = demande_;
   demande_ = Demande::Aucune;
+  if (ouvert() && !perime_ && !toujoursLeMeme(etat)) devenirPerime();
   if (d == Demande::Ouvrir) {
     if (etat.dialogueOuvert() || etat.choixCouleur()) {
       journal("Vérification refusée : dialogue ouvert");
     } else if (!ouvert()) {
+      revision_ = etat.document().revision();
       ouvrir(etat.courant(), etat.indiceCourant() + 1);
     }
   } else if (d == Demande::Fermer) {
     fermer();
-  } else if (d == Demande::Montrer && resultat_.trouvee) {
+  } else if (d == Demande::Montrer && resultat_.trouvee && !perime_) {
     journal("Vérification : route montrée");
     fermer();
     essai.montrer(niveau_, numero_, enSolution(resultat_.script));

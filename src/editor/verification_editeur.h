@@ -5,8 +5,12 @@
 // in N s" (and offers to show the winning route in the test-play), "no win within the
 // search's bounds" or "the ball has no start". Asked by its button ("Vérifier", bottom right,
 // left of the test-play's) or by F6; acted on in the editor's frame, never inside an event.
+// A result never outlives the level it speaks of: once the checked level differs from the
+// file's (an edit, an undo), a search still running is cancelled and the dialog says the level
+// changed, with "Show" greyed and dead.
 // The worker and what it shares with the main thread: game/verification.h.
 #include <cstdint>
+#include <vector>
 #include <memory>
 #include <string>
 
@@ -42,6 +46,8 @@ class VerificationEditeur {
   void fermer();
 
   bool ouvert() const { return dialogue_ != nullptr; }
+  // The level changed since the check started: its answer no longer holds.
+  bool perime() const { return perime_; }
   bool enCours() const { return verification_.enCours(); }
   // The last result (FinRecherche::Bornee before any).
   const Resolution& resultat() const { return resultat_; }
@@ -53,12 +59,19 @@ class VerificationEditeur {
   void construireRecherche();
   void construireResultat();
   void terminer();
+  // Whether level `numero_` of the file is still the one checked (looked at again only when the
+  // file's revision moved).
+  bool toujoursLeMeme(const EtatEditeur& etat);
+  void devenirPerime();
 
   std::unique_ptr<BoutonGUI> bouton_;
   Demande demande_ = Demande::Aucune;
 
   Niveau niveau_;  // the level as it was checked
   int numero_ = 0;
+  uint64_t revision_ = 0;  // the file's revision when last found the same
+  bool perime_ = false;
+  BoutonGUI* montrer_ = nullptr;
   uint32_t debut_ = 0;
   Verification verification_;
   Resolution resultat_;

@@ -75,17 +75,50 @@ int DocumentNiveaux::supprimer(int valeur) {
 }
 
 void DocumentNiveaux::appliquerProprietes(int numero, int X, int Y, int B,
-                                          const CouleursTravail travail) {
+                                          const CouleursTravail travail, AncreTaille ancre) {
   numero = std::min(numero, static_cast<int>(niveaux_.size()));
-  ::appliquerProprietes(niveau(numero - 1), X, Y, B, travail);
+  ::appliquerProprietes(niveau(numero - 1), X, Y, B, travail, ancre);
   marquerModifie();
   journal("Modif niv " + std::to_string(numero));
+}
+
+template <class Changement>
+int DocumentNiveaux::pasUnique(int indice, Changement changement) {
+  validerHistorique(indice);
+  const int changees = changement(niveau(indice));
+  if (changees > 0) marquerModifie();
+  validerHistorique(indice);
+  return changees;
+}
+
+int DocumentNiveaux::viderZone(int indice, const ZoneCases& zone) {
+  const int n = pasUnique(indice, [&](Niveau& niv) { return ::viderZone(niv, zone); });
+  journal("Effacement : " + std::to_string(n) + " cases");
+  return n;
+}
+
+int DocumentNiveaux::collerZone(int indice, const PressePapiers& bloc, int colonne, int ligne) {
+  const int n =
+      pasUnique(indice, [&](Niveau& niv) { return ::collerZone(niv, bloc, colonne, ligne); });
+  journal("Collage : " + std::to_string(n) + " cases");
+  return n;
+}
+
+int DocumentNiveaux::deplacerZone(int indice, const ZoneCases& zone, int dc, int dl) {
+  const int n = pasUnique(indice, [&](Niveau& niv) { return ::deplacerZone(niv, zone, dc, dl); });
+  journal("Déplacement : " + std::to_string(n) + " cases");
+  return n;
 }
 
 // ---- undo and redo ---------------------------------------------------------------------------
 
 void DocumentNiveaux::validerHistorique(int indice) {
-  if (revision_ == revisionBase_) return;
+  if (revision_ == revisionBase_) {
+    // Another level shown is no step, but the next step starts from it: undone, it shows the
+    // level it changed.
+    base_.indice = indice;
+    return;
+  }
   InstantaneEditeur apres = instantane(indice);
   historique_->enregistrer(base_, apres);
   base_ = std::move(apres);

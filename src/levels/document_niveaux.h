@@ -17,6 +17,7 @@
 #include "levels/fichiers_edition.h"
 #include "levels/historique_editeur.h"
 #include "levels/operations_niveaux.h"
+#include "levels/selection_niveaux.h"
 
 // What became of a save.
 enum class ResultatSauvegarde {
@@ -57,8 +58,17 @@ class DocumentNiveaux {
   int inserer(int valeur, bool apres);
   // Deletes level `valeur` (from 1) unless it is the only one; returns the level now shown.
   int supprimer(int valeur);
-  // The properties dialog's "OK" on level `numero` (from 1), logged "Modif niv N".
-  void appliquerProprietes(int numero, int X, int Y, int B, const CouleursTravail travail);
+  // The properties dialog's "OK" on level `numero` (from 1), logged "Modif niv N"; the columns
+  // and rows come and go at the sides `ancre` names.
+  void appliquerProprietes(int numero, int X, int Y, int B, const CouleursTravail travail,
+                           AncreTaille ancre = {});
+  // A block of level `indice`: emptied, the clipboard written with its top-left cell at
+  // (colonne, ligne) (cut at the level's edge), or moved by (dc, dl). Each is one undo step of
+  // its own, logged with the cells it changed ("Effacement : N cases", "Collage : N cases",
+  // "Déplacement : N cases"); the number of cells changed.
+  int viderZone(int indice, const ZoneCases& zone);
+  int collerZone(int indice, const PressePapiers& bloc, int colonne, int ligne);
+  int deplacerZone(int indice, const ZoneCases& zone, int dc, int dl);
 
   // ---- undo and redo ----
   // Every change since the last step becomes one step (the screen calls it whenever no mouse
@@ -103,6 +113,9 @@ class DocumentNiveaux {
   Sauvegarde ecrire(const std::string& chemin);
   void apresSauvegarde();
   void marquerModifie();
+  // A change made at once as one step: the edits before it make a step of their own.
+  template <class Changement>
+  int pasUnique(int indice, Changement changement);
   InstantaneEditeur instantane(int indice) const { return {niveaux_, indice}; }
   std::optional<int> revenir(bool enArriere, int indice);
 

@@ -37,12 +37,38 @@ void lireCouleursTravail(const Niveau& niveau, CouleursTravail travail) {
     for (int i = 0; i < 4; ++i) travail[k][i] = niveau.couleurs[3 - k][i];
 }
 
-void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail) {
+void redimensionnerAncre(Niveau& niveau, int X, int Y, AncreTaille ancre) {
+  X = std::max(X, 1);
+  Y = std::max(Y, 1);
+  const int dx = ancre.gauche ? X - niveau.largeur : 0;
+  const int dy = ancre.haut ? Y - niveau.hauteur : 0;
+  std::vector<uint8_t> grille(static_cast<size_t>(X) * static_cast<size_t>(Y), Vide);
+  for (int l = 0; l < niveau.hauteur; ++l)
+    for (int c = 0; c < niveau.largeur; ++c) {
+      const int nc = c + dx, nl = l + dy;
+      if (nc < 0 || nl < 0 || nc >= X || nl >= Y) continue;
+      grille[static_cast<size_t>(nl) * static_cast<size_t>(X) + static_cast<size_t>(nc)] =
+          niveau.lireCase(c, l);
+    }
+  niveau.grille.swap(grille);
+  niveau.largeur = X;
+  niveau.hauteur = Y;
+  // A ball outside the grid would fall forever in play: its start comes back to the nearest
+  // cell inside.
+  niveau.departX = std::clamp(niveau.departX + static_cast<float>(dx), 0.5f, X - 0.5f);
+  niveau.departY = std::clamp(niveau.departY + static_cast<float>(dy), 0.5f, Y - 0.5f);
+  Camera& k = niveau.camera;
+  k.centreX += static_cast<float>(dx);
+  k.oeilX += static_cast<float>(dx);
+  k.centreY += static_cast<float>(dy);
+  k.oeilY += static_cast<float>(dy);
+}
+
+void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail,
+                         AncreTaille ancre) {
   X = std::clamp(X, 2, 255);
   Y = std::clamp(Y, 2, 255);
-  // Also brings a start cell left outside a shrunk level back in: a ball outside the grid
-  // would fall forever in play.
-  niveau.redimensionner(X, Y);
+  redimensionnerAncre(niveau, X, Y, ancre);
   niveau.bombes = std::clamp(B, 0, 255);
   for (int k = 0; k < 4; ++k) {
     journal(std::to_string(travail[k][0]) + "\t" + std::to_string(travail[k][1]) + "\t" +
@@ -52,6 +78,8 @@ void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTrav
   Camera& k = niveau.camera;
   if (k.centreX >= X) k.centreX = k.oeilX = static_cast<float>(X - 1);
   if (k.centreY >= Y) k.centreY = k.oeilY = static_cast<float>(Y - 1);
+  if (k.centreX < 0) k.centreX = k.oeilX = 0.5f;
+  if (k.centreY < 0) k.centreY = k.oeilY = 0.5f;
 }
 
 bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
@@ -67,7 +95,7 @@ bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne) {
     niveau.departY = y;
     return true;
   }
-  if (niveau.grille[i] == outil) return false;
+  if (outil >= NombreOutilsCases || niveau.grille[i] == outil) return false;
   niveau.grille[i] = outil;
   return true;
 }
@@ -76,7 +104,7 @@ std::vector<std::pair<int, int>> casesRemplissage(const Niveau& niveau, uint8_t 
                                                   int ligne) {
   std::vector<std::pair<int, int>> cases;
   const int L = niveau.largeur, H = niveau.hauteur;
-  if (outil == OutilBalle || L < 1 || H < 1 || colonne < 0 || ligne < 0 || colonne >= L ||
+  if (outil >= NombreOutilsCases || L < 1 || H < 1 || colonne < 0 || ligne < 0 || colonne >= L ||
       ligne >= H || niveau.grille.size() < static_cast<size_t>(L) * static_cast<size_t>(H))
     return cases;
   auto indice = [L](int c, int l) {

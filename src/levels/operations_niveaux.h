@@ -8,8 +8,9 @@
 
 #include "game/niveau.h"
 
-constexpr uint8_t OutilBalle = 255;    // the tool that places the ball's start
-constexpr int NombreOutilsCases = 20;  // tools 0..19 write their cell code
+constexpr uint8_t OutilBalle = 255;      // the tool that places the ball's start
+constexpr uint8_t OutilSelection = 254;  // the tool that selects a block of cells: paints none
+constexpr int NombreOutilsCases = 20;    // tools 0..19 write their cell code
 
 // A new level as the add dialog makes it: 15 x 15 empty cells, start (1.5, 1.5), no bombs,
 // grey corners, the editor's fixed camera on the start cell.
@@ -26,12 +27,24 @@ int supprimerNiveau(std::vector<Niveau>& niveaux, int valeur);
 // four read top-left, top-right, bottom-left, bottom-right.
 using CouleursTravail = float[4][4];
 void lireCouleursTravail(const Niveau& niveau, CouleursTravail travail);
-// "OK" of the properties dialog: size X x Y keeping the common cells, B bombs, the working
-// colours' RGB into the corners (alpha kept), the camera pulled back inside.
-void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail);
+// Where a new size adds or takes off columns and rows: at the right (or left) side, at the bottom
+// (or top).
+struct AncreTaille {
+  bool gauche = false;
+  bool haut = false;
+};
+// New size X x Y (each side at least 1), the columns and rows added or taken off at the sides
+// `ancre` names: the other cells keep their place against the opposite sides, the ball's start
+// moves with its cell (back to the nearest cell inside when its cell went), the view with them.
+void redimensionnerAncre(Niveau& niveau, int X, int Y, AncreTaille ancre);
+// "OK" of the properties dialog: size X x Y (2 to 255) at the sides `ancre` names, B bombs, the
+// working colours' RGB into the corners (alpha kept), the camera pulled back inside.
+void appliquerProprietes(Niveau& niveau, int X, int Y, int B, const CouleursTravail travail,
+                         AncreTaille ancre = {});
 
 // What tool `outil` does at (colonne, ligne): writes its code, or (OutilBalle) moves the start to
-// the cell's centre. False when nothing changed (outside the grid, same code, same place).
+// the cell's centre. False when nothing changed (outside the grid, same code, same place, a tool
+// that writes no cell).
 bool appliquerOutil(Niveau& niveau, uint8_t outil, int colonne, int ligne);
 
 // The cells a flood fill with `outil` from (colonne, ligne) changes: the region of cells holding

@@ -510,6 +510,7 @@ void chargerImages() {
   for (int code = 0; code < 20; ++code)
     t.texBoutonsEdit[code] =
         chargerTexture(img("boutons_edit/" + std::to_string(code) + ".png"), TexClamp);
+  t.texBoutonsEdit[254] = chargerTexture(img("boutons_edit/254.png"), TexClamp);
   t.texBoutonsEdit[255] = chargerTexture(img("boutons_edit/255.png"), TexClamp);
   for (int i = 0; i < 3; ++i)
     t.texMove[i] = chargerTexture(img("msg/move" + std::to_string(i) + ".png"), TexClamp);

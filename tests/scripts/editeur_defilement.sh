@@ -14,7 +14,7 @@ ecart() { compare -metric AE -fuzz 10% "$tmp/$1.png" "$tmp/$2.png" null: 2>&1 | 
 
 demarrer
 nouveau_niveau panorama
-attendre_image  # the level opens seen straight on its start: nothing to settle
+attendre_image  # the level opens whole, seen straight on: nothing to settle
 capture avant
 tenir Right 1
 tenir Down 0.6

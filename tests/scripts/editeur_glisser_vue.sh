@@ -15,11 +15,11 @@ clarte() {  # name x y
 
 demarrer
 nouveau_niveau glisser
-attendre_image  # the level opens seen straight on its start: nothing to settle
+attendre_image  # the level opens whole, seen straight on: nothing to settle
 capture avant
 
-# 200 pixels left and 100 up, the middle button held: at 27.7 pixels a cell the view's centre
-# goes from (1.5, 1.5) to about (8.7, 5.1).
+# 200 pixels left and 100 up, the middle button held: at 22.9 pixels a cell the view's centre
+# goes from (7.5, 7.2) to about (16.2, 11.6), kept 0.2 inside the level's right edge.
 xdotool mousemove --window "$fenetre" 420 300
 sleep 0.1
 xdotool mousedown 2
@@ -29,7 +29,7 @@ for i in 1 2 3 4; do
 done
 sleep 0.1
 xdotool mouseup 2
-attendre_ligne '^Vue glissée : centre 8 5$'
+attendre_ligne '^Vue glissée : centre 14 11$'
 # The eye follows the centre over a few frames: the first picture that shows the move.
 vue_deplacee() { capture apres && [ "$(ecart avant apres)" -gt 15000 ]; }
 attendre_que "the middle-drag moving the view" vue_deplacee

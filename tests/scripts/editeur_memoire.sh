@@ -9,11 +9,10 @@ source "$(dirname "$0")/joueur/commun.bash" "$@"
 clics=${ZARVINEL_CLICS:-100}
 marge_ko=${ZARVINEL_MARGE_KO:-8192}
 fichier="$home/mapsusr/memoire.map"
-# The new level is 15 x 15 with its start cell (1, 1) in the window's centre, a cell 27.7
-# pixels wide: columns 0..10 and rows 0..8 lie inside the window, clear of the buttons and of
-# the scrolling edges.
-case_x() { echo $(((32000 + ($1 - 1) * 2771) / 100)); }
-case_y() { echo $(((24000 + ($1 - 1) * 2771) / 100)); }
+# The new level (15 x 15) is seen whole, a cell 22.9 pixels wide, its centre (7.5, 7.5) at
+# (320, 246): columns 0..10 and rows 0..8 lie clear of the buttons and of the scrolling edges.
+case_x() { echo $(((32000 + ($1 - 7) * 2293) / 100)); }
+case_y() { echo $(((24600 + ($1 - 7) * 2293) / 100)); }
 rss() { awk '/^VmRSS/ {print $2}' "/proc/$pid/status"; }
 outils=0
 # Every painting event before a tool click is handled before its log line.
@@ -30,18 +29,18 @@ peindre() {  # n
   for ((i = 0; i < n; i++)); do
     c=$((i % 11))
     r=$(((i / 11) % 9))
-    x=$(((32000 + (c - 1) * 2771) / 100))
-    y=$(((24000 + (r - 1) * 2771) / 100))
+    x=$(((32000 + (c - 7) * 2293) / 100))
+    y=$(((24600 + (r - 7) * 2293) / 100))
     args+=(mousemove --window "$fenetre" "$x" "$y" click 1)
   done
   for ((i = 0; i < n / 5; i++)); do
     c=$((i % 9))
     r=$(((i / 9) % 9))
-    x=$(((32000 + (c - 1) * 2771) / 100))
-    y=$(((24000 + (r - 1) * 2771) / 100))
+    x=$(((32000 + (c - 7) * 2293) / 100))
+    y=$(((24600 + (r - 7) * 2293) / 100))
     args+=(mousemove --window "$fenetre" "$x" "$y" mousedown 1
-           mousemove --window "$fenetre" $(((32000 + c * 2771) / 100)) "$y"
-           mousemove --window "$fenetre" $(((32000 + (c + 1) * 2771) / 100)) "$y" mouseup 1)
+           mousemove --window "$fenetre" $(((32000 + (c - 6) * 2293) / 100)) "$y"
+           mousemove --window "$fenetre" $(((32000 + (c - 5) * 2293) / 100)) "$y" mouseup 1)
   done
   xdotool "${args[@]}" || echec "xdotool could not paint"
 }

@@ -18,9 +18,6 @@ printf 'a garder' >"$tmp/victime"
 ln -s "$tmp/victime" "$cartes/lien.map.tmp.Li56En"
 touch -h -d '-2 hours' "$cartes/lien.map.tmp.Li56En"
 ln -s "$modele" "$cartes/lien.map"
-# The new level is 15 x 15 with its start cell (1, 1) in the window's centre, a cell 27.7 wide.
-case_x() { echo $(((32000 + ($1 - 1) * 2771) / 100)); }
-case_y() { echo $(((24000 + ($1 - 1) * 2771) / 100)); }
 dialogue_y() { echo $(((H - $1) / 2 + $1 - 15)); }  # a dialog of height h: its buttons' row
 ouvertures=0
 

@@ -69,10 +69,11 @@ attendre_ligne '^Vérification : aucune victoire dans les bornes \([0-9]+ états
 cliquer "$(dialogue_x 0)" "$dialogue_y"
 attendre_ligne '^Fermeture vérification$'
 
-# A brick over the ball's start (the view is centred on it).
+# A brick over the ball's start: the level (10 x 3) is seen whole from 15 cells away (27.7
+# pixels a cell), its centre (5, 1.5) at (320, 246); the start cell (1, 1) 3.5 cells left of it.
 cliquer "$(outil_x 1)" 17
 attendre_ligne '^Obj : 1$'
-cliquer 320 240
+cliquer 223 246
 attendre_image
 touche F6
 attendre_ligne '^Vérification niveau 2$' 2
@@ -81,9 +82,16 @@ touche Escape
 attendre_ligne '^Fermeture vérification$' 2
 
 # Level 3, 255 x 255: the search runs on; the Cancel button, then Escape, stop it at once, and
-# the editor stays.
+# the editor stays. The level opens seen whole (1.3 pixels a cell); the wheel brings the eye to
+# some 27 cells, where a software renderer draws frames quick enough for a click to land.
 spinner_plus
+attendre_ligne '^Vue ajustée : niveau 3, profondeur 308$'
+xdotool mousemove --window "$fenetre" 320 246
 attendre_image
+zooms=$(compter '^Zoom : profondeur')
+for i in $(seq 15); do xdotool click 4; done
+attendre_ligne '^Zoom : profondeur' $((zooms + 15))
+for i in $(seq 10); do attendre_image; done
 for fin in bouton echap; do
   touche F6
   attendre_ligne '^Vérification niveau 3$' "$([ $fin = bouton ] && echo 1 || echo 2)"

@@ -208,3 +208,17 @@ TEST(DocumentNiveaux, RetourAuContenuEnregistre) {
   ASSERT_TRUE(doc.refaire(0));
   EXPECT_FALSE(doc.modifie());
 }
+
+// Undo shows the level its step changed: an edit on level 1, then level 3 shown (the screen
+// closes a step every frame without a button held) and edited; undone, level 3 comes back first.
+TEST(DocumentNiveaux, AnnulerMontreLeNiveauChange) {
+  DossierTemporaire d;
+  DocumentNiveaux doc(d / "a.map", trois());
+  ASSERT_TRUE(doc.peindre(0, 1, 2, 2));
+  doc.validerHistorique(0);
+  doc.validerHistorique(2);  // level 3 shown, nothing changed yet
+  ASSERT_TRUE(doc.peindre(2, 1, 4, 4));
+  doc.validerHistorique(2);
+  EXPECT_EQ(doc.annuler(2).value_or(-1), 2);
+  EXPECT_EQ(doc.annuler(2).value_or(-1), 0);
+}

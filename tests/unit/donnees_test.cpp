@@ -68,6 +68,7 @@ std::vector<Image> tableDesTextures() {
   };
   for (int code = 0; code < 20; ++code)
     t.push_back({"imgs/boutons_edit/" + std::to_string(code) + ".png", 32, 32, 4});
+  t.push_back({"imgs/boutons_edit/254.png", 32, 32, 4});  // the selection tool
   for (const char* c : {"rouge", "jaune", "vert", "bleu"}) {
     t.push_back({std::string("imgs/briques/") + c + ".png", 32, 32, 4});
     t.push_back({std::string("imgs/briques/") + c + "_t.png", 32, 32, 4});

@@ -1040,10 +1040,14 @@ TEST(TouchesEditeur, ChiffresEtLettres) {
     EXPECT_EQ(outilPourTouche(c.touche), c.outil) << c.nom;
     EXPECT_EQ(nomToucheOutil(c.touche), c.nom) << c.outil;
   }
+  EXPECT_EQ(outilPourTouche(SDLK_s), OutilSelection);
+  EXPECT_EQ(nomToucheOutil(SDLK_s), "s");
   // Every key picks a tool that exists, or none.
   for (int k = SDLK_SPACE; k <= SDLK_KP_EQUALS; ++k) {
     const int o = outilPourTouche(static_cast<SDLKey>(k));
-    EXPECT_TRUE(o == -1 || o == OutilBalle || (o >= 0 && o < NombreOutilsCases)) << k;
+    EXPECT_TRUE(o == -1 || o == OutilBalle || o == OutilSelection ||
+                (o >= 0 && o < NombreOutilsCases))
+        << k;
   }
 }
 

@@ -338,6 +338,14 @@ def icone(code):
             m = np.roll(m, dy, axis=0)
             img = sur(img, formes.ombre_portee(couche(m, (0, 0, 0)), SS, SS, 2, 0.8))
             img = sur(img, couche(m, (1, 1, 1)))
+    elif code == 254:
+        # The selection: a dashed frame around two small blocks, the cursor's corner bottom-right.
+        cadre = commun.rect_arrondi(x, y, 3.5, 3.5, 28.5, 28.5, 2)
+        tiret = ((x + y) // 4 % 2 == 0).astype(float)
+        img = couche(lisse(cadre, 1.0), (0.05, 0.09, 0.2), 0.35)
+        img = sur(img, couche(lisse(np.abs(cadre) - 0.9, 0.5) * tiret, CYAN))
+        img = sur(img, formes.bloc(x, y, 8, 8, 16, 16, 1.5, 2, (0.98, 0.70, 0.35), speculaire=0.5))
+        img = sur(img, formes.bloc(x, y, 16, 16, 24, 24, 1.5, 2, (0.40, 0.55, 0.98), speculaire=0.5))
     elif code == 255:
         img = formes.boule(x, y, 16, 16, 13, commun.BALLE, speculaire=1.0)
         img = sur(img, formes.halo(x, y, 11, 10, 6, (1, 1, 1), 0.35))
@@ -621,7 +629,7 @@ def generer(resultats):
     for nom, c in COULEURS.items():
         enregistrer(f"imgs/briques/{nom}.png", brique_couleur(c))
         enregistrer(f"imgs/briques/{nom}_t.png", plaque_interrupteur(c))
-    for code in list(range(20)) + [255]:
+    for code in list(range(20)) + [254, 255]:
         enregistrer(f"imgs/boutons_edit/{code}.png", icone(code))
     for nom in ("options", "langue", "croix", "plus", "save", "moins"):
         enregistrer(f"imgs/boutons/{nom}.png", bouton(nom))

@@ -142,6 +142,11 @@ TEXTES = {
         "VerifEtats": "États :", "VerifPas": "Profondeur :", "VerifGagnable": "Gagnable en",
         "VerifSansVictoire": "Aucune victoire dans les bornes de la recherche",
         "VerifSansDepart": "La balle n'a pas de départ", "Montrer": "Montrer",
+        "InfoSelection": "Sélection : glisser ; Ctrl+C, Ctrl+X, Ctrl+V, Suppr",
+        "VerifPerimee": "Le niveau a changé : vérifiez à nouveau",
+        "EssaiPendantVerif": "Vérification en cours",
+        "CoteLargeur": "Côté largeur", "CoteHauteur": "Côté hauteur",
+        "AncreDroite": "Droite", "AncreGauche": "Gauche", "AncreHaut": "Haut", "AncreBas": "Bas",
     },
     "en": {
         "Play": "Play", "NewMap": "New", "EditMap": "Edit", "Opt": "Options",
@@ -265,6 +270,11 @@ TEXTES = {
         "VerifEtats": "States:", "VerifPas": "Depth:", "VerifGagnable": "Winnable in",
         "VerifSansVictoire": "No win found within the search's bounds",
         "VerifSansDepart": "The ball has no start", "Montrer": "Show",
+        "InfoSelection": "Selection: drag; Ctrl+C, Ctrl+X, Ctrl+V, Delete",
+        "VerifPerimee": "The level changed: Check again",
+        "EssaiPendantVerif": "A Check is running",
+        "CoteLargeur": "Width side", "CoteHauteur": "Height side",
+        "AncreDroite": "Right", "AncreGauche": "Left", "AncreHaut": "Top", "AncreBas": "Bottom",
     },
     "de": {
         "Play": "Spielen", "NewMap": "Neu", "EditMap": "Bearbeiten", "Opt": "Optionen",
@@ -388,6 +398,11 @@ TEXTES = {
         "VerifEtats": "Zustände:", "VerifPas": "Tiefe:", "VerifGagnable": "Gewinnbar in",
         "VerifSansVictoire": "Kein Sieg in den Grenzen der Suche gefunden",
         "VerifSansDepart": "Die Kugel hat keinen Start", "Montrer": "Zeigen",
+        "InfoSelection": "Auswahl: ziehen; Strg+C, Strg+X, Strg+V, Entf",
+        "VerifPerimee": "Das Level hat sich geändert: erneut prüfen",
+        "EssaiPendantVerif": "Prüfung läuft",
+        "CoteLargeur": "Seite Breite", "CoteHauteur": "Seite Höhe",
+        "AncreDroite": "Rechts", "AncreGauche": "Links", "AncreHaut": "Oben", "AncreBas": "Unten",
     },
     "es": {
         "Play": "Jugar", "NewMap": "Nuevo", "EditMap": "Editar", "Opt": "Opciones",
@@ -511,6 +526,11 @@ TEXTES = {
         "VerifEtats": "Estados:", "VerifPas": "Profundidad:", "VerifGagnable": "Se gana en",
         "VerifSansVictoire": "Ninguna victoria en los límites de la búsqueda",
         "VerifSansDepart": "La bola no tiene salida", "Montrer": "Mostrar",
+        "InfoSelection": "Selección: arrastrar; Ctrl+C, Ctrl+X, Ctrl+V, Supr",
+        "VerifPerimee": "El nivel ha cambiado: verifique de nuevo",
+        "EssaiPendantVerif": "Verificación en curso",
+        "CoteLargeur": "Lado ancho", "CoteHauteur": "Lado alto",
+        "AncreDroite": "Derecha", "AncreGauche": "Izquierda", "AncreHaut": "Arriba", "AncreBas": "Abajo",
     },
 }
 

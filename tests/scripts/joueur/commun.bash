@@ -261,11 +261,12 @@ nouveau_niveau() {  # name
   touche Return
   attendre_ligne "^Chargement de tout .*/$1\\.map\$"
 }
-# A new level is 15 x 15 with its start cell (1, 1) in the window's centre, seen from 15 cells
-# away: a cell is 480 / (30 tan 30 degrees) = 27.7 pixels. The centre of column / row k:
+# A new level (15 x 15) opens whole between the bars: the tools' two rows above (66 pixels at
+# 640 wide), the spinner and commands below (54), 8 pixels spare, so a cell is 344 / 15 = 22.93
+# pixels and the level's centre (7.5, 7.5) sits at (320, 246). The centre of column / row k:
 # (In ten-thousandths of a pixel, rounded to the nearest: no process started for each cell.)
-case_x() { echo $(((3200000 + ($1 - 1) * 277128 + 5000) / 10000)); }
-case_y() { echo $(((2400000 + ($1 - 1) * 277128 + 5000) / 10000)); }
+case_x() { echo $(((3200000 + ($1 - 7) * 229333 + 5000) / 10000)); }
+case_y() { echo $(((2460000 + ($1 - 7) * 229333 + 5000) / 10000)); }
 
 # A level file's grid as rows of cell characters (the level tool's text form), and its row k.
 grille_fichier() { "$bin/tools/zv-niveau" text "$1" | sed -n '/^grid$/,/^end$/p' | sed '1d;$d'; }
