@@ -53,6 +53,7 @@ const Cle CLES[] = {
     {"ToucheRecommencer", &Options::ToucheRecommencer, nullptr, nullptr},
     {"TouchePause", &Options::TouchePause, nullptr, nullptr},
     {"ToucheIndice", &Options::ToucheIndice, nullptr, nullptr},
+    {"EchelleInterface", &Options::EchelleInterface, nullptr, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -102,20 +103,21 @@ void Options::defauts() {
   ToucheRecommencer = 114;
   TouchePause = 27;
   ToucheIndice = 104;
+  EchelleInterface = 0;
 }
 
-void Options::charger() {
+bool Options::charger() {
   const std::string chemin = cheminOptions();
-  if (!chemin.empty()) chargerDepuis(chemin);
+  return !chemin.empty() && chargerDepuis(chemin);
 }
 
-void Options::chargerDepuis(const std::string& chemin) {
+bool Options::chargerDepuis(const std::string& chemin) {
   std::string contenu;
   const Lecture lecture = lireFichierOrdinaire(chemin, OptionsTailleMax, contenu);
   if (lecture != Lecture::Lu) {
     // A missing file is the usual first run: the defaults, silently.
     if (lecture != Lecture::Absent) journal(ligneFichierIgnore(chemin, lecture));
-    return;
+    return false;
   }
   size_t pos = 0;
   for (;;) {
@@ -157,6 +159,7 @@ void Options::chargerDepuis(const std::string& chemin) {
   }
   // A hand-edited file may give one key to two actions: one of them could never act.
   for (const std::string& ligne : reparerTouches(*this)) journal(ligne);
+  return true;
 }
 
 bool Options::sauvegarder(RaisonEcriture* raison) const {
@@ -329,5 +332,6 @@ bool Options::operator==(const Options& o) const {
          Langue == o.Langue && VolumeMusique == o.VolumeMusique && VolumeEffets == o.VolumeEffets &&
          ToucheGauche == o.ToucheGauche && ToucheDroite == o.ToucheDroite &&
          ToucheBombe == o.ToucheBombe && ToucheRecommencer == o.ToucheRecommencer &&
-         TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice;
+         TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice &&
+         EchelleInterface == o.EchelleInterface;
 }

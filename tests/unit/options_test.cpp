@@ -20,7 +20,7 @@ const char* const FICHIER_DEFAUTS =
     "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nMenuTrenteImages=0\n"
     "VolumeMusique=100\n"
     "VolumeEffets=100\nToucheGauche=276\nToucheDroite=275\nToucheBombe=32\n"
-    "ToucheRecommencer=114\nTouchePause=27\nToucheIndice=104\n";
+    "ToucheRecommencer=114\nTouchePause=27\nToucheIndice=104\nEchelleInterface=0\n";
 
 Options chargerTexte(const std::string& contenu, std::vector<std::string>* journal = nullptr) {
   DossierTemporaire d;
@@ -63,7 +63,7 @@ TEST(Options, EcritureExacteEtJournal) {
   CaptureJournal capture;
   Options().sauvegarderVers(d / "options.conf");
   EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
-  ASSERT_EQ(capture.lignes().size(), 27u);
+  ASSERT_EQ(capture.lignes().size(), 28u);
   EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
   EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
   EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
@@ -71,7 +71,8 @@ TEST(Options, EcritureExacteEtJournal) {
   EXPECT_EQ(capture.lignes()[18], "Save VolumeMusique=100");
   EXPECT_EQ(capture.lignes()[24], "Save TouchePause=27");
   EXPECT_EQ(capture.lignes()[25], "Save ToucheIndice=104");
-  EXPECT_EQ(capture.lignes()[26], "Options sauvegardées");
+  EXPECT_EQ(capture.lignes()[26], "Save EchelleInterface=0");
+  EXPECT_EQ(capture.lignes()[27], "Options sauvegardées");
   // Nothing is left behind beside the file.
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
 }
@@ -171,14 +172,15 @@ TEST(Options, LignesParticulieres) {
 TEST(Options, JournalDeLecture) {
   std::vector<std::string> journal;
   chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
-  ASSERT_EQ(journal.size(), 28u);  // 26 keys, then the two lines with a key
+  ASSERT_EQ(journal.size(), 29u);  // 27 keys, then the two lines with a key
   EXPECT_EQ(journal[0], "ResX : 640");
   EXPECT_EQ(journal[14], "Langue : fr");
   EXPECT_EQ(journal[17], "MenuTrenteImages : 0");
   EXPECT_EQ(journal[24], "TouchePause : 27");
   EXPECT_EQ(journal[25], "ToucheIndice : 104");
-  EXPECT_EQ(journal[26], "ResX : 800");
-  EXPECT_EQ(journal[27], "XY : ");
+  EXPECT_EQ(journal[26], "EchelleInterface : 0");
+  EXPECT_EQ(journal[27], "ResX : 800");
+  EXPECT_EQ(journal[28], "XY : ");
 }
 
 TEST(Options, CodeDeLangueInvalideDitPourquoi) {
