@@ -106,7 +106,14 @@ void tailleBureau(int& largeur, int& hauteur) {
 }
 
 bool suivreTailleFenetre(int largeur, int hauteur) {
+  if (largeur < 1 || hauteur < 1 || largeur > FenetreMax || hauteur > FenetreMax) {
+    journal("Fenetre : taille " + std::to_string(largeur) + "x" + std::to_string(hauteur) +
+            " ignoree");
+    return false;
+  }
   if (largeur == options.ResX && hauteur == options.ResY) return true;
+  // The SDL 1.2 layer keeps the window's size of its own (the mouse is kept within it): the
+  // mode is set again at the new size, on the same window and OpenGL context.
   const int avantX = options.ResX, avantY = options.ResY;
   options.ResX = largeur;
   options.ResY = hauteur;

@@ -13,8 +13,8 @@ int initGraph(bool tailleDuBureau = false);
 void tailleBureau(int& largeur, int& hauteur);
 
 // The player resized the window (SDL_VIDEORESIZE) to `largeur` x `hauteur`: the video mode and
-// the viewport follow, and the options hold the new size. False when SDL refused it (the old
-// size stays). Main thread, GL context current.
+// the viewport follow, and the options hold the new size. False for a size out of 1..8192 or
+// one SDL refused (the old size stays). Main thread, GL context current.
 bool suivreTailleFenetre(int largeur, int hauteur);
 
 // One video-mode attempt with the current options; true when it failed. A width or height below

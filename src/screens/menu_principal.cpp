@@ -136,7 +136,8 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
         resultat == -1 && catalogue.selection())
       resultat = MenuJouer;
   };
-  ecran.fini = [&] { return resultat != -1; };
+  // A resized window ends the menu with no choice: it is laid out again at the new size.
+  ecran.fini = [&] { return resultat != -1 || gui->largeur != W || gui->hauteur != H; };
   ecran.avancer = [&](uint32_t maintenant) {
     // The edit choice follows the selection: only an editable file of the player shows it.
     const int x = catalogue.selectionModifiable() ? 32 : HorsEcran;

@@ -99,6 +99,37 @@ sorties=$(compter '^Quitter sans modification$')
 clic $((1 + 32 * 4 + 16)) $((GH - 17))
 attendre_ligne '^Quitter sans modification$' $((sorties + 1))
 attendre_ligne '^[0-9]+ langues$' 4
+
+# 3. On the large screen: the player makes the window 1024 x 768. The GUI goes to scale 1, the
+# menu is laid out again for the new size and answers there, and the size is kept for the next
+# start.
+if [ "$E" -gt 1 ]; then
+  menus=$(compter '^[0-9]+ langues$')
+  xdotool windowmove "$fenetre" 0 0 windowsize "$fenetre" 1024 768
+  attendre_ligne '^Fenetre redimensionnee : 1024x768$'
+  attendre_ligne "^Echelle de l'interface : 1$"
+  attendre_ligne '^[0-9]+ langues$' $((menus + 1))
+  grep -qx 'ResX=1024' "$home/conf/options.conf" && grep -qx 'ResY=768' "$home/conf/options.conf" ||
+    echec "the new size is not in the options file"
+  attendre_image
+  capture redimensionnee
+  cliquer 90 $((768 - 112))
+  attendre_ligne '^Menu : ordre 254$' 2
+  attendre_image
+  cliquer 375 440
+  attendre_ligne '^Menu options retour$' 2
+fi
 fermer_fenetre
 attendre_fin
+if [ "$E" -gt 1 ]; then
+  "$exe" --dirhome "$home" >"$journal" 2>&1 &
+  pid=$!
+  attendre_ligne "^Echelle de l'interface : 1$"
+  trouver_fenetre
+  attendre_ligne '^Premiere image du menu'
+  taille=$(xdotool getwindowgeometry "$fenetre" | sed -n 's/.*Geometry: //p')
+  [ "$taille" = "1024x768" ] || echec "the next start opened ${taille}, not the size kept"
+  fermer_fenetre
+  attendre_fin
+fi
 echo "ok ${W}x${H} at scale $E"
