@@ -22,6 +22,7 @@
 #include "platform/touches_options.h"
 #include "render/fenetre.h"
 #include "render/glext.h"
+#include "screens/aide_touches.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
 #include "sound/sons.h"
@@ -50,11 +51,6 @@ int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 
 // The play keys' rows, in the order of ActionJeu.
 const char* const ClesLibellesTouches[NombreActionsJeu] = {"TGauche",      "TDroite", "TBombe",
                                                            "TRecommencer", "TPause",  "TIndice"};
-
-std::string nomTouche(int32_t symbole) {
-  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
-  return nom && *nom ? echapperBalises(nom) : "?";
-}
 
 void appliquerVolumes(int32_t musique, int32_t effets) {
   if (!sons) return;

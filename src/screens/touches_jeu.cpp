@@ -2,6 +2,7 @@
 
 #include "game/touches.h"
 #include "gui/saisie.h"
+#include "screens/aide_touches.h"
 
 // The keys the options bind come first; Backspace and Escape keep working whatever the binding,
 // so a player who rebinds never loses the way out of a stuck level or into the pause panel.
@@ -14,6 +15,5 @@ bool estTouchePause(SDLKey touche) {
 bool estToucheEntree(SDLKey touche) { return touche == SDLK_RETURN || touche == SDLK_KP_ENTER; }
 bool estToucheIndice(SDLKey touche) { return estTouche(touche, ActionJeu::Indice); }
 std::string avecToucheIndice(const std::string& texte) {
-  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(ActionJeu::Indice)));
-  return texte + " (" + echapperBalises(nom && *nom ? nom : "?") + ")";
+  return texte + " (" + nomTouche(toucheDe(ActionJeu::Indice)) + ")";
 }
