@@ -148,7 +148,11 @@ int main(int argc, char** argv) {
   services->repertoires.adopter(std::move(repertoiresPrepares));
 
   // 9. Options.
-  if (!ligne.parDefaut) options.charger();
+  const bool fichierOptionsLu = !ligne.parDefaut && options.charger();
+  if (ligne.largeurFenetre > 0) {
+    options.ResX = ligne.largeurFenetre;
+    options.ResY = ligne.hauteurFenetre;
+  }
   prechargerCiel();  // decoded while the window opens
 
   // 10. The GUI manager, at the size the options ask for.
@@ -162,7 +166,8 @@ int main(int argc, char** argv) {
   // it a full-screen window is a real video mode, as SDL 1.2 made it. The player may still ask
   // for the scaling through the environment.
   setenv("SDL12COMPAT_OPENGL_SCALING", "0", 0);
-  const int graph = initGraph();
+  // A first start fits the window to the desktop; an options file or "--window" says its size.
+  const int graph = initGraph(!fichierOptionsLu && ligne.largeurFenetre == 0);
   if (graph != 0) return graph;
 
   // A gamepad, if one is plugged in, once SDL is up.
@@ -171,6 +176,7 @@ int main(int argc, char** argv) {
   // 12. The GUI manager takes the window's size (the window may have fallen back to the
   // factory defaults).
   journal("Resize GUI");
+  gui->setChoixEchelle(options.EchelleInterface);
   gui->redimensionner(options.ResX, options.ResY);
   journal("ok");
 

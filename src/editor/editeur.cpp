@@ -246,7 +246,8 @@ bool editeur(const std::string& fichier) {
     if (!gui->zoneSurvol()) {
       int mx = 0, my = 0;
       SDL_GetMouseState(&mx, &my);
-      defilerBords(n.camera, n.largeur, n.hauteur, mx, my, gui->largeur, gui->hauteur, dt);
+      defilerBords(n.camera, n.largeur, n.hauteur, mx, my, gui->largeurPixels, gui->hauteurPixels,
+                   dt);
     }
     synchroniserVue(vue, n);
   };

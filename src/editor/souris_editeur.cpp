@@ -180,7 +180,7 @@ void SourisEditeur::mouvement(const SDL_MouseMotionEvent& m, EtatEditeur& etat,
       return;
     }
     Niveau& n = etat.courant();
-    glisserVue(n.camera, n.largeur, n.hauteur, m.x - x_, m.y - y_, gui->hauteur);
+    glisserVue(n.camera, n.largeur, n.hauteur, m.x - x_, m.y - y_, gui->hauteurPixels);
     x_ = m.x;
     y_ = m.y;
     return;

@@ -1,12 +1,16 @@
 #include "gui/gui.h"
 
 #include <algorithm>
+#include <string>
+
+#include "base/journal.h"
+#include "gui/echelle.h"
 
 #include "gui/dialogue.h"
 
 Gui* gui = nullptr;
 
-Gui::Gui(int32_t l, int32_t h) { redimensionner(l, h); }
+Gui::Gui(int32_t l, int32_t h) { appliquerTaille(l, h); }
 
 // The dialogs' and the tooltip's zones go while the manager is still whole.
 Gui::~Gui() {
@@ -15,10 +19,26 @@ Gui::~Gui() {
   bulle_.reset();
 }
 
-void Gui::redimensionner(int32_t l, int32_t h) {
-  largeur = l;
-  hauteur = h;
+void Gui::appliquerTaille(int32_t l, int32_t h) {
+  echelle_ = echelleInterface(choixEchelle_, l, h);
+  largeurPixels = l;
+  hauteurPixels = h;
+  largeur = l / echelle_;
+  hauteur = h / echelle_;
   ratio = h != 0 ? static_cast<float>(l) / static_cast<float>(h) : 1.0f;
+}
+
+void Gui::redimensionner(int32_t l, int32_t h) {
+  appliquerTaille(l, h);
+  if (echelle_ == echelleAnnoncee_) return;
+  echelleAnnoncee_ = echelle_;
+  journal("Echelle de l'interface : " + std::to_string(echelle_));
+}
+
+EtatSouris Gui::sourisInterface(EtatSouris s) const {
+  s.x = versInterface(s.x, echelle_);
+  s.y = versInterface(s.y, echelle_);
+  return s;
 }
 
 std::unique_ptr<ZoneGUI> Gui::nouvelleZone() {
@@ -86,7 +106,7 @@ void Gui::gererEvenement(const SDL_Event& e) {
   }
   sourisConnue_ = sourisConnue_ || e.type == SDL_MOUSEMOTION || e.type == SDL_MOUSEBUTTONDOWN ||
                   e.type == SDL_MOUSEBUTTONUP;
-  gererEvenement(e, s, SDL_GetTicks());
+  gererEvenement(e, sourisInterface(s), SDL_GetTicks());
 }
 
 void Gui::gererEvenement(const SDL_Event& e, const EtatSouris& s, uint32_t maintenant) {

@@ -44,9 +44,17 @@ class Gui {
   Gui(const Gui&) = delete;
   Gui& operator=(const Gui&) = delete;
 
-  void redimensionner(int32_t largeur, int32_t hauteur);
+  // The window's size in pixels: the scale follows it (gui/echelle.h), and every layout works
+  // in the GUI units below. Logs "Echelle de l'interface : N" the first time and whenever the
+  // factor changes.
+  void redimensionner(int32_t largeurPixels, int32_t hauteurPixels);
+  // The player's choice of scale (0: automatic, 1..4), applied from the next redimensionner.
+  void setChoixEchelle(int choix) { choixEchelle_ = choix; }
+  int choixEchelle() const { return choixEchelle_; }
+  int echelle() const { return echelle_; }
 
-  // Projection matrix: pixels from the window's top-left corner, y downward, depth -256..0.
+  // Projection matrix: GUI units from the window's top-left corner (one unit is `echelle`
+  // pixels), y downward, depth -256..0.
   void projection();
 
   // A new zone in front of every existing one: the first empty slot gets z = highest + 10,
@@ -59,9 +67,10 @@ class Gui {
   ZoneGUI* zoneSous(int x, int y) const;
 
   // One SDL event: keys to the focus zone, then press / release / hover from the mouse state
-  // (as the mouse events themselves report it, so that no quick click is lost).
+  // (as the mouse events themselves report it, so that no quick click is lost). The mouse's
+  // window pixels become GUI units here.
   void gererEvenement(const SDL_Event& e);
-  // The same with the mouse state and the time given (tests, replays).
+  // The same with the mouse state (in GUI units) and the time given (tests, replays).
   void gererEvenement(const SDL_Event& e, const EtatSouris& souris, uint32_t maintenant);
 
   // One frame of widgets (projection already set): destroys the dialogs closed since the last
@@ -113,14 +122,16 @@ class Gui {
   void setPolice(std::unique_ptr<FontGUI> police) { police_ = std::move(police); }
   FontGUI* police() const { return police_.get(); }
 
+  // The size every layout works in: the window's pixels divided by the scale.
   int32_t largeur = 0, hauteur = 0;
-  float ratio = 1;        // largeur / hauteur, for callers
-  StyleGUI stylePanneau;  // dialog backgrounds, panels
-  StyleGUI styleBouton;   // BoutonGUI, the selected row of a list
-  StyleGUI styleSaisie;   // InputGUI
-  StyleGUI styleImage;    // ImageGUI
-  StyleGUI styleLabel;    // LabelGUI, list rows
-  StyleGUI styleListe;    // ListGUI frame and arrows
+  int32_t largeurPixels = 0, hauteurPixels = 0;  // the window's
+  float ratio = 1;                               // the window's width / height, for callers
+  StyleGUI stylePanneau;                         // dialog backgrounds, panels
+  StyleGUI styleBouton;                          // BoutonGUI, the selected row of a list
+  StyleGUI styleSaisie;                          // InputGUI
+  StyleGUI styleImage;                           // ImageGUI
+  StyleGUI styleLabel;                           // LabelGUI, list rows
+  StyleGUI styleListe;                           // ListGUI frame and arrows
 
   // Read-only views for tests and tools.
   const std::vector<ZoneGUI*>& zones() const { return zones_; }
@@ -136,6 +147,9 @@ class Gui {
   // Frames, then texts, of zones that do not overlap, in a few batches.
   void dessinerCouche(const std::vector<ZoneGUI*>& couche);
   void dessinerInfobulle(uint32_t maintenant);
+  void appliquerTaille(int32_t largeurPixels, int32_t hauteurPixels);
+  // The mouse as SDL tells it (window pixels), in GUI units.
+  EtatSouris sourisInterface(EtatSouris pixels) const;
 
   std::vector<ZoneGUI*> zones_;  // a slot may be empty
   ZoneGUI* zoneSurvol_ = nullptr;
@@ -158,6 +172,9 @@ class Gui {
   std::unique_ptr<FontGUI> police_;
   std::vector<std::unique_ptr<DialogueGUI>> ouverts_;  // back to front
   std::vector<std::unique_ptr<DialogueGUI>> fermes_;   // destroyed after the frame
+  int choixEchelle_ = 0;
+  int echelle_ = 1;
+  int echelleAnnoncee_ = 0;  // the factor last logged (0: none yet)
   std::vector<size_t> ordre_;  // drawing order, reused between frames
   std::vector<int> niveaux_;   // layer of each zone of ordre_
   std::vector<ZoneGUI*> couche_;

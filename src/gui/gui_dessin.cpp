@@ -18,7 +18,10 @@ bool chevauchent(const ZoneGUI& a, const ZoneGUI& b) {
 void Gui::projection() {
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
-  glOrtho(0, largeur, hauteur, 0, -256, 0);
+  // The whole window, so that one unit is exactly `echelle_` pixels even when the window's size
+  // is no multiple of it.
+  glOrtho(0, static_cast<double>(largeurPixels) / echelle_,
+          static_cast<double>(hauteurPixels) / echelle_, 0, -256, 0);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
 }
@@ -67,7 +70,7 @@ void Gui::dessiner() {
 
   EtatSouris s;
   s.boutons = SDL_GetMouseState(&s.x, &s.y);
-  repeter(s, SDL_GetTicks());
+  repeter(sourisInterface(s), SDL_GetTicks());
 }
 
 void Gui::dessinerInfobulle(uint32_t maintenant) {

@@ -45,7 +45,10 @@ void ajouterPieces(const ZoneGUI& z, std::vector<Piece>& pieces) {
   piece(z.texBasGauche, x0, y1 - B, x0 + L, y1, 1, 1);
 }
 
-void dessinerPieces(std::vector<Piece>& pieces) {
+// `net`: the GUI is drawn larger than its pictures; each of their pixels then becomes a sharp
+// square instead of a blur. The textures may be the board's too (the menu's icons), which keep
+// their own filter outside the GUI.
+void dessinerPieces(std::vector<Piece>& pieces, bool net) {
   // One batch per texture and blending: pieces of one layer never overlap.
   std::stable_sort(pieces.begin(), pieces.end(), [](const Piece& a, const Piece& b) {
     if (a.texture != b.texture) return a.texture < b.texture;
@@ -59,6 +62,11 @@ void dessinerPieces(std::vector<Piece>& pieces) {
     const Piece& p0 = pieces[i];
     fonctionMelange(p0.source, p0.destination);
     lierTexture(p0.texture);
+    GLint filtre = GL_NEAREST;
+    if (net) {
+      glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &filtre);
+      glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
     glBegin(GL_QUADS);
     for (; i < pieces.size() && pieces[i].texture == p0.texture && pieces[i].source == p0.source &&
            pieces[i].destination == p0.destination;
@@ -74,6 +82,7 @@ void dessinerPieces(std::vector<Piece>& pieces) {
       glVertex2i(p.x0, p.y1);
     }
     glEnd();
+    if (filtre != GL_NEAREST) glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtre);
   }
 }
 
@@ -164,7 +173,7 @@ void Gui::dessinerCouche(const std::vector<ZoneGUI*>& couche) {
   piecesCouche.clear();
   glyphesCouche.clear();
   for (const ZoneGUI* z : couche) ajouterPieces(*z, piecesCouche);
-  dessinerPieces(piecesCouche);
+  dessinerPieces(piecesCouche, echelle_ > 1);
   if (police_)
     for (const ZoneGUI* z : couche) ajouterTexte(*z, *police_, glyphesZone, glyphesCouche);
   if (police_) dessinerGlyphes(glyphesCouche, *police_);

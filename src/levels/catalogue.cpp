@@ -5,6 +5,7 @@
 
 #include "base/journal.h"
 #include "base/fichiers.h"
+#include "base/traducteur.h"
 #include "levels/fichier_niveaux.h"
 #include "levels/ordre_naturel.h"
 #include "platform/repertoires.h"
@@ -42,6 +43,11 @@ std::string texteLigneCatalogue(const std::string& nomFichier, bool modifiable) 
   return texte;
 }
 
+std::string titreFichier(const std::string& nom) {
+  const std::string titre = traducteur ? traducteur->traduire("Titre_" + nom) : std::string();
+  return titre.empty() ? nom : titre;
+}
+
 std::vector<EntreeCatalogue> listerCatalogue(
     const std::string& dossierOfficiel, const std::string& dossierUtilisateur,
     const std::function<bool(const std::string&)>& modifiable) {
@@ -68,8 +74,9 @@ std::vector<EntreeCatalogue> listerCatalogue(
       e.modifiable = d == 1 && (modifiable ? modifiable(e.chemin)
                                            : fichierModifiable(e.chemin) &&
                                                  cheminDansDossier(e.chemin, dossiers[1]));
-      e.texte = texteLigneCatalogue(nom, e.modifiable);
       e.nom = nom.substr(0, nom.size() - 4);
+      // A shipped file shows its title in the player's language.
+      e.texte = texteLigneCatalogue(d == 0 ? titreFichier(e.nom) + ".map" : nom, e.modifiable);
       entrees.push_back(std::move(e));
     }
   }

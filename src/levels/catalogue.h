@@ -40,6 +40,11 @@ std::vector<EntreeCatalogue> listerCatalogue();
 // markup characters shown as themselves and a very long name cut.
 std::string texteLigneCatalogue(const std::string& nomFichier, bool modifiable);
 
+// The title a level file shows in the player's language: the translation of "Titre_" + `nom`
+// (the file name less ".map") for the shipped files, the name itself otherwise or without a
+// language loaded. The file keeps its name on disk.
+std::string titreFichier(const std::string& nom);
+
 // The full path of the player's level file `nom`: "mapsusr/" + nom + ".map" through
 // `repertoires`.
 std::string cheminNiveauUtilisateur(const std::string& nom);

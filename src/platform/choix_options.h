@@ -26,12 +26,26 @@ struct ChoixOptions {
   int nettete = 0;     // 11 - FondShaderTaille, 1..10
   int vitesse = 0;     // 5 - FondShaderDiv, 1..4
   int iterations = 0;  // FondShaderIter, 8..60
+  int echelle = 0;     // EchelleInterface: 0 automatic, 1..NbEchelles - 1
 };
 
 constexpr int NbLignesAntialias = 5;
 // "OFF", "2", "4", "8", "16".
 std::string texteLigneAntialias(int ligne);
 std::string texteMode(const ModeEcran& m);  // "800 x 600"
+// The GUI scale's choices: automatic, then the factors 1 to 4 (a click moves to the next).
+constexpr int NbEchelles = 5;
+int echelleSuivante(int echelle);
+
+// The window of a first start (no options file) on a desktop of this size: two thirds of it
+// across and down, so the desktop's shape, never under 640 x 480 nor over the desktop. 640 x 480
+// when the desktop's size is unknown (0).
+ModeEcran tailleFenetreInitiale(int largeurBureau, int hauteurBureau);
+
+// The sizes the options offer: the display's modes, then the common window sizes that fit the
+// desktop (any when its size is unknown), widest first and each once.
+std::vector<ModeEcran> modesProposes(const std::vector<ModeEcran>& modesSDL, int largeurBureau,
+                                     int hauteurBureau);
 
 // The values the screen opens with. `modesSDL` are the display modes as SDL lists them; those
 // narrower than 640 or lower than 480 are not offered, and a mode listed twice once. When the

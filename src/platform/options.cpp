@@ -54,6 +54,7 @@ const Cle CLES[] = {
     {"TouchePause", &Options::TouchePause, nullptr, nullptr},
     {"ToucheIndice", &Options::ToucheIndice, nullptr, nullptr},
     {"ToucheApercu", &Options::ToucheApercu, nullptr, nullptr},
+    {"EchelleInterface", &Options::EchelleInterface, nullptr, nullptr},
 };
 
 // Longest line the reader takes (a 255-byte buffer); a longer one ends the reading.
@@ -104,20 +105,21 @@ void Options::defauts() {
   TouchePause = 27;
   ToucheIndice = 104;
   ToucheApercu = 9;
+  EchelleInterface = 0;
 }
 
-void Options::charger() {
+bool Options::charger() {
   const std::string chemin = cheminOptions();
-  if (!chemin.empty()) chargerDepuis(chemin);
+  return !chemin.empty() && chargerDepuis(chemin);
 }
 
-void Options::chargerDepuis(const std::string& chemin) {
+bool Options::chargerDepuis(const std::string& chemin) {
   std::string contenu;
   const Lecture lecture = lireFichierOrdinaire(chemin, OptionsTailleMax, contenu);
   if (lecture != Lecture::Lu) {
     // A missing file is the usual first run: the defaults, silently.
     if (lecture != Lecture::Absent) journal(ligneFichierIgnore(chemin, lecture));
-    return;
+    return false;
   }
   size_t pos = 0;
   for (;;) {
@@ -159,6 +161,7 @@ void Options::chargerDepuis(const std::string& chemin) {
   }
   // A hand-edited file may give one key to two actions: one of them could never act.
   for (const std::string& ligne : reparerTouches(*this)) journal(ligne);
+  return true;
 }
 
 bool Options::sauvegarder(RaisonEcriture* raison) const {
@@ -332,5 +335,5 @@ bool Options::operator==(const Options& o) const {
          ToucheGauche == o.ToucheGauche && ToucheDroite == o.ToucheDroite &&
          ToucheBombe == o.ToucheBombe && ToucheRecommencer == o.ToucheRecommencer &&
          TouchePause == o.TouchePause && ToucheIndice == o.ToucheIndice &&
-         ToucheApercu == o.ToucheApercu;
+         ToucheApercu == o.ToucheApercu && EchelleInterface == o.EchelleInterface;
 }

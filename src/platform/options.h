@@ -40,6 +40,8 @@ class Options {
   int32_t TouchePause;
   int32_t ToucheIndice;  // the hint, once offered
   int32_t ToucheApercu;  // held: the whole level in view (Tab)
+  // The GUI's scale: 0 follows the window (gui/echelle.h), 1..4 the player's factor.
+  int32_t EchelleInterface;
 
   Options();
 
@@ -47,9 +49,10 @@ class Options {
   void defauts();
 
   // Reads "conf/options.conf" (through the global `repertoires`) into this record; fields the
-  // file does not mention keep their values. A missing file changes nothing.
-  void charger();
-  void chargerDepuis(const std::string& chemin);
+  // file does not mention keep their values. A missing file changes nothing. True when a file
+  // was read (a first start has none).
+  bool charger();
+  bool chargerDepuis(const std::string& chemin);
 
   // Writes this record to "conf/options.conf". The file is written beside the old one and then
   // renamed over it, so an interrupted write never leaves a truncated file. False when it could

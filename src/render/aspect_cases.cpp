@@ -39,8 +39,9 @@ std::array<AspectCase, 256> construireTable() {
   t[Brique] = brique(I::Aucune);
   t[Casse] = brique(I::Casse);
   t[Blinde] = brique(I::Blinde);
-  // The goal cells are told apart by colour in play, by a picture in colour-blind mode.
-  t[Win] = aspect(F::Boite, T::VertBut, I::Aucune, true);
+  // The goal cells are told apart by colour and a tick in play (a plain green box would read as
+  // a green brick), by a white picture in colour-blind mode.
+  t[Win] = aspect(F::Boite, T::VertBut, I::Win, true);
   t[Win].daltonien = {T::Blanc, I::Win};
   t[Lost] = aspect(F::Boite, T::RougeDanger, I::Aucune, true);
   t[Lost].daltonien = {T::Blanc, I::Lost};

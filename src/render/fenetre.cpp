@@ -7,6 +7,7 @@
 
 #include "base/journal.h"
 #include "base/fichiers.h"
+#include "platform/choix_options.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "render/gl.h"
@@ -82,7 +83,8 @@ bool essayerModeVideo() {
         std::min(hauteur, hauteurBureau > 0 ? std::min(hauteurBureau, FenetreMax) : FenetreMax);
   }
   Uint32 drapeaux = SDL_HWSURFACE | SDL_OPENGL | SDL_DOUBLEBUF;
-  if (options.Fullscreen) drapeaux |= SDL_FULLSCREEN;
+  // A window the player may resize: the views and the GUI follow (suivreTailleFenetre).
+  drapeaux |= options.Fullscreen ? SDL_FULLSCREEN : SDL_RESIZABLE;
   SDL_Surface* ecran = SDL_SetVideoMode(largeur, hauteur, options.BPP, drapeaux);
   journaliserErreurSDL("SDL_Error apres SDL_SetVideoMode ");
   oublierEtatGL();  // a new context: nothing of the old one's state holds
@@ -98,7 +100,39 @@ bool essayerModeVideo() {
   return false;
 }
 
-int initGraph() {
+void tailleBureau(int& largeur, int& hauteur) {
+  largeur = largeurBureau;
+  hauteur = hauteurBureau;
+}
+
+bool suivreTailleFenetre(int largeur, int hauteur) {
+  if (largeur < 1 || hauteur < 1 || largeur > FenetreMax || hauteur > FenetreMax) {
+    journal("Fenetre : taille " + std::to_string(largeur) + "x" + std::to_string(hauteur) +
+            " ignoree");
+    return false;
+  }
+  if (largeur == options.ResX && hauteur == options.ResY) return true;
+  // The SDL 1.2 layer keeps the window's size of its own (the mouse is kept within it): the
+  // mode is set again at the new size, on the same window and OpenGL context.
+  const int avantX = options.ResX, avantY = options.ResY;
+  options.ResX = largeur;
+  options.ResY = hauteur;
+  if (essayerModeVideo()) {
+    journal("Fenetre : taille " + std::to_string(largeur) + "x" + std::to_string(hauteur) +
+            " refusee");
+    options.ResX = avantX;
+    options.ResY = avantY;
+    essayerModeVideo();
+    glViewport(0, 0, options.ResX, options.ResY);
+    return false;
+  }
+  glViewport(0, 0, options.ResX, options.ResY);
+  journal("Fenetre redimensionnee : " + std::to_string(options.ResX) + "x" +
+          std::to_string(options.ResY));
+  return true;
+}
+
+int initGraph(bool tailleDuBureau) {
   if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO | SDL_INIT_VIDEO) == -1) {
     // No sound device must not keep the game from starting: the sound system then stays silent.
     journaliserErreurSDL("SDL_Error SDL_Init ");
@@ -113,6 +147,14 @@ int initGraph() {
   if (const SDL_VideoInfo* info = SDL_GetVideoInfo()) {
     largeurBureau = info->current_w;
     hauteurBureau = info->current_h;
+  }
+  if (tailleDuBureau && largeurBureau > 0 && hauteurBureau > 0) {
+    const ModeEcran m = tailleFenetreInitiale(largeurBureau, hauteurBureau);
+    options.ResX = m.largeur;
+    options.ResY = m.hauteur;
+    journal("Fenetre adaptee au bureau : " + std::to_string(m.largeur) + "x" +
+            std::to_string(m.hauteur) + " (bureau " + std::to_string(largeurBureau) + "x" +
+            std::to_string(hauteurBureau) + ")");
   }
 
   if (essayerModeVideo()) {

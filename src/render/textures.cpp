@@ -453,22 +453,13 @@ GLuint chargerCiel(const std::string& chemin, int coteMax) {
   return cielDepuis(pixelsReduits(chemin, coteMax, "ciel"));
 }
 
-void chargerImages() {
-  auto img = [](const std::string& relatif) { return repertoires->chemin("imgs/" + relatif); };
+void creerTexturesFenetre() {
   TableTextures& t = textures;
-
-  t.texBoom = chargerTexture(img("boom/1.png"), TexClamp | TexCompresse);
-  t.texParticule = chargerTexture(img("boom/particule.png"), TexClamp);
-  t.texCasse = chargerTexture(img("briques/casse.png"), 0);
-  t.texBlinde = chargerTexture(img("briques/blinde.png"), 0);
-  t.texRessort = chargerTexture(img("briques/ressort.png"), TexAlpha);
-  t.texUn = chargerTexture(img("briques/un.png"), 0);
-  t.texDeux = chargerTexture(img("briques/deux.png"), 0);
-  if (options.ModeDaltonien) {
-    t.texWin = chargerTexture(img("briques/win.png"), 0);
-    t.texLost = chargerTexture(img("briques/lost.png"), 0);
+  // Made again at a new window size: the old ones go first.
+  for (GLuint* nom : {&t.texFondShader, &t.texBloom, &t.texHalo, &t.texHaloAlpha}) {
+    if (*nom != 0) glDeleteTextures(1, nom);
+    *nom = 0;
   }
-
   const int resX = options.resXSure(), resY = options.resYSure();
   if (options.FondShader) {
     const int taille = options.fondShaderTailleSure();
@@ -492,6 +483,25 @@ void chargerImages() {
         std::vector<uint8_t>(static_cast<size_t>(t.largeurHalo) * t.hauteurHalo * 3).data());
     lierTexture(0);
   }
+}
+
+void chargerImages() {
+  auto img = [](const std::string& relatif) { return repertoires->chemin("imgs/" + relatif); };
+  TableTextures& t = textures;
+
+  t.texBoom = chargerTexture(img("boom/1.png"), TexClamp | TexCompresse);
+  t.texParticule = chargerTexture(img("boom/particule.png"), TexClamp);
+  t.texCasse = chargerTexture(img("briques/casse.png"), 0);
+  t.texBlinde = chargerTexture(img("briques/blinde.png"), 0);
+  t.texRessort = chargerTexture(img("briques/ressort.png"), TexAlpha);
+  t.texUn = chargerTexture(img("briques/un.png"), 0);
+  t.texDeux = chargerTexture(img("briques/deux.png"), 0);
+  // The goal's tick shows in every look; the danger's sign only in colour-blind mode.
+  t.texWin = chargerTexture(img("briques/win.png"), 0);
+  if (options.ModeDaltonien) t.texLost = chargerTexture(img("briques/lost.png"), 0);
+
+  const int resY = options.resYSure();
+  creerTexturesFenetre();
 
   // One decoding for both: the sky first, then the same pixels halved on for the reflections.
   const bool ciel = options.Fond && !options.FondShader;

@@ -22,7 +22,7 @@ struct TableTextures {
   // The font sheets and the GUI's frame pieces are the GUI's own (gui/chargement.h).
   GLuint texBoom = 0, texParticule = 0;
   GLuint texCasse = 0, texBlinde = 0, texRessort = 0, texUn = 0, texDeux = 0;
-  GLuint texWin = 0, texLost = 0;          // only with ModeDaltonien
+  GLuint texWin = 0, texLost = 0;          // texLost only with ModeDaltonien
   GLuint texFondShader = 0, texBloom = 0;  // render targets, only with FondShader / Bloom
   int32_t largeurFondShader = 0, hauteurFondShader = 0;  // their power-of-two sizes
   int32_t largeurBloom = 0, hauteurBloom = 0;
@@ -76,6 +76,9 @@ void abandonnerCielEnAvance();
 // Fond, Reflets and the window size). Logs "Load maps ok". Start-up loads the GUI's font and frames
 // (chargerImagesGui, gui/chargement.h) just before.
 void chargerImages();
+// The textures sized from the window (fractal background, bloom and its glow), as the options
+// ask for them at the window's current size; made again after a resize.
+void creerTexturesFenetre();
 
 // Where the cache of `cheminImage` lives: beside the image, and, for an installed game whose
 // data directory cannot be written, under the user directory ("<user>cache/<relative path>.pak").

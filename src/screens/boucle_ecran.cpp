@@ -117,6 +117,8 @@ FinEcran bouclerEcran(const GestionnairesEcran& ecran) {
         basculerPleinEcran();
         continue;
       }
+      // A resized window: the views and the GUI follow before the screen sees the event.
+      if (e.type == SDL_VIDEORESIZE) suivreRedimensionnement(e);
       // A pad's button reaches the screens as the key it stands for (Enter, the pause key).
       if (e.type == SDL_JOYBUTTONDOWN) e = toucheDeBoutonManette(e);
       if (guiPrendEvenement(e)) continue;

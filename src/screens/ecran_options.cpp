@@ -20,7 +20,9 @@
 #include "platform/choix_options.h"
 #include "platform/options.h"
 #include "platform/touches_options.h"
+#include "render/fenetre.h"
 #include "render/glext.h"
+#include "screens/aide_touches.h"
 #include "screens/boucle_ecran.h"
 #include "screens/cadre_menus.h"
 #include "screens/fond_menu.h"
@@ -51,11 +53,6 @@ int32_t dizaineSuivante(int32_t v, bool plus) { return plus ? (v + 9) / 10 * 10 
 const char* const ClesLibellesTouches[NombreActionsJeu] = {
     "TGauche", "TDroite", "TBombe", "TRecommencer", "TPause", "TIndice", "TApercu"};
 
-std::string nomTouche(int32_t symbole) {
-  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(symbole));
-  return nom && *nom ? echapperBalises(nom) : "?";
-}
-
 void appliquerVolumes(int32_t musique, int32_t effets) {
   if (!sons) return;
   Options o;
@@ -70,7 +67,10 @@ int ecranOptions() {
   int resultat = 0;
   const bool cubeMap = glext && glext->cubeMapDisponible();
   const bool shaders = glext && glext->shaderDisponible();
-  ChoixOptions choix = choixDepuisOptions(options, modesEcran(), cubeMap, shaders);
+  int largeurBureau = 0, hauteurBureau = 0;
+  tailleBureau(largeurBureau, hauteurBureau);
+  ChoixOptions choix = choixDepuisOptions(
+      options, modesProposes(modesEcran(), largeurBureau, hauteurBureau), cubeMap, shaders);
   auto t = [](const char* cle) { return traducteur->traduire(cle); };
 
   std::unique_ptr<ZoneGUI> panneau = gui->nouvelleZone();
@@ -165,6 +165,27 @@ int ecranOptions() {
   };
   IntGUI* nombreMusique = volume(190, "VolumeMusique", 0, volumeMusique, "Volume musique ");
   IntGUI* nombreEffets = volume(240, "VolumeEffets", 1, volumeEffets, "Volume effets ");
+
+  // The GUI's scale: a click moves to the next choice (Auto, 1 to 4); it holds once confirmed.
+  int echelle = choix.echelle;
+  auto texteEchelle = [&](int e) { return e == 0 ? t("EchelleAuto") : std::to_string(e); };
+  label(180, 290, 150, "Echelle");
+  BoutonGUI* boutonEchelle = nullptr;
+  {
+    const RappelGUI aideEchelle = aide("Echelle");
+    auto b =
+        std::make_unique<BoutonGUI>(180, 310, 80, texteEchelle(echelle),
+                                    surClic(
+                                        [&] {
+                                          echelle = echelleSuivante(echelle);
+                                          boutonEchelle->zone()->setTexte(texteEchelle(echelle));
+                                          journal("Echelle choisie : " + std::to_string(echelle));
+                                        },
+                                        aideEchelle),
+                                    0);
+    boutonEchelle = b.get();
+    widgets.push_back(std::move(b));
+  }
 
   // The play keys: a click on a key's button waits for the next key pressed, which takes the
   // place. Escape gives the wait up; Enter and the keys the play screen keeps are refused; a key
@@ -261,6 +282,7 @@ int ecranOptions() {
     choix.afficheIPS = ips->coche();
     choix.menuTrenteImages = trente->coche();
     choix.daltonien = daltonien->coche();
+    choix.echelle = echelle;
     if (reflets) choix.reflets = reflets->coche();
     if (fond) choix.fond = fond->coche();
     if (fondShader) {
@@ -319,6 +341,11 @@ int ecranOptions() {
       options.TouchePause = copie.TouchePause;
       options.ToucheIndice = copie.ToucheIndice;
       options.ToucheApercu = copie.ToucheApercu;
+      if (options.EchelleInterface != copie.EchelleInterface) {
+        options.EchelleInterface = copie.EchelleInterface;
+        gui->setChoixEchelle(options.EchelleInterface);
+        gui->redimensionner(gui->largeurPixels, gui->hauteurPixels);
+      }
       resultat = OptionsEnregistrees;
     }
     return true;

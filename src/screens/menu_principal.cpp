@@ -147,13 +147,14 @@ int menuPrincipal(std::string& chemin, int& premierNiveau) {
         resultat == -1 && catalogue.selection())
       resultat = MenuJouer;
   };
+  // A level of the chooser plays the file from there; a resized window ends the menu with no
+  // choice: it is laid out again at the new size.
   ecran.fini = [&] {
-    // A level of the chooser plays the file from there.
     if (resultat == -1 && choixNiveau.choisi() > 0) {
       premierNiveau = choixNiveau.choisi();
       resultat = MenuJouer;
     }
-    return resultat != -1;
+    return resultat != -1 || gui->largeur != W || gui->hauteur != H;
   };
   ecran.avancer = [&](uint32_t maintenant) {
     // The edit choice follows the selection: only an editable file of the player shows it.

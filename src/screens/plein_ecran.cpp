@@ -1,7 +1,10 @@
 #include "screens/plein_ecran.h"
 
 #include "base/journal.h"
+#include "gui/gui.h"
 #include "platform/options.h"
+#include "render/fenetre.h"
+#include "render/textures.h"
 
 bool estAltEntree(const SDL_Event& e) {
   if (e.type != SDL_KEYDOWN || (e.key.keysym.mod & KMOD_ALT) == 0) return false;
@@ -20,4 +23,14 @@ bool basculerPleinEcran() {
   journal(std::string("Plein ecran ") + (options.Fullscreen ? "1" : "0"));
   options.sauvegarderCles({"Fullscreen"});
   return true;
+}
+
+void suivreRedimensionnement(const SDL_Event& e) {
+  if (e.type != SDL_VIDEORESIZE || options.Fullscreen) return;
+  const int avantX = options.ResX, avantY = options.ResY;
+  if (!suivreTailleFenetre(e.resize.w, e.resize.h)) return;
+  if (options.ResX == avantX && options.ResY == avantY) return;
+  creerTexturesFenetre();
+  if (gui) gui->redimensionner(options.ResX, options.ResY);
+  options.sauvegarderCles({"ResX", "ResY"});
 }

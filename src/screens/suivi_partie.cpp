@@ -5,6 +5,7 @@
 
 #include "base/journal.h"
 #include "base/traducteur.h"
+#include "levels/catalogue.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ SuiviPartie::SuiviPartie(const std::string& fichier) : chemin_(fichier) {
 std::string SuiviPartie::texteInfos(uint32_t pas) const {
   std::string nom = nom_;
   if (nom.size() > 4 && nom.compare(nom.size() - 4, 4, ".map") == 0) nom.resize(nom.size() - 4);
-  return nom + "   " + traduire("Niveau") + " " + std::to_string(numero_) + " / " +
+  return titreFichier(nom) + "   " + traduire("Niveau") + " " + std::to_string(numero_) + " / " +
          std::to_string(total_) + "   " + texteSecondes(pas) + " s";
 }
 

@@ -2,6 +2,7 @@
 
 #include "game/touches.h"
 #include "gui/saisie.h"
+#include "screens/aide_touches.h"
 
 // The keys the options bind come first; Backspace and Escape keep working whatever the binding,
 // so a player who rebinds never loses the way out of a stuck level or into the pause panel.
@@ -13,10 +14,7 @@ bool estTouchePause(SDLKey touche) {
 }
 bool estToucheEntree(SDLKey touche) { return touche == SDLK_RETURN || touche == SDLK_KP_ENTER; }
 bool estToucheIndice(SDLKey touche) { return estTouche(touche, ActionJeu::Indice); }
-std::string nomToucheJeu(ActionJeu action) {
-  const char* nom = SDL_GetKeyName(static_cast<SDLKey>(toucheDe(action)));
-  return echapperBalises(nom && *nom ? nom : "?");
-}
+std::string nomToucheJeu(ActionJeu action) { return nomTouche(toucheDe(action)); }
 std::string avecToucheIndice(const std::string& texte) {
   return texte + " (" + nomToucheJeu(ActionJeu::Indice) + ")";
 }

@@ -59,8 +59,9 @@ TEST(AspectCases, ImageEtTeinteSelonLesReglages) {
       {Brique, false, false, 0, 0, TeinteCase::Degrade},
       {Casse, true, true, 0, 1, TeinteCase::Degrade},
       {Blinde, false, false, 0, 2, TeinteCase::Degrade},
-      // The goals: a colour in play, a picture in colour-blind mode, in the editor too.
-      {Win, false, false, 0, 0, TeinteCase::VertBut},
+      // The goals: a colour and the tick in play (never a bare green box, which would read as
+      // a green brick), a picture in colour-blind mode, in the editor too.
+      {Win, false, false, 0, 6, TeinteCase::VertBut},
       {Win, false, true, 0, 6, TeinteCase::Blanc},
       {Lost, true, false, 0, 0, TeinteCase::RougeDanger},
       {Lost, true, true, 0, 7, TeinteCase::Blanc},

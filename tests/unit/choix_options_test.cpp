@@ -177,10 +177,59 @@ TEST(ChoixOptions, SeulsLesReglagesDeLaFenetreDemandentLeRedemarrage) {
        },
        true},
       {"daltonien", [](Options& o) { o.ModeDaltonien = true; }, true},
+      {"echelle", [](Options& o) { o.EchelleInterface = 2; }, false},
   };
   for (const auto& c : cas) {
     Options apres = avant;
     c.changer(apres);
     EXPECT_EQ(redemarrageNecessaire(avant, apres), c.redemarrage) << c.nom;
   }
+}
+
+TEST(ChoixOptions, EchelleAutoPuisUnAQuatre) {
+  const struct { int fichier, montre; } cas[] = {{0, 0}, {1, 1}, {4, 4}, {5, 0}, {-3, 0}};
+  for (const auto& c : cas) {
+    Options o;
+    o.EchelleInterface = c.fichier;
+    ChoixOptions choix = choixDepuisOptions(o, {}, true, true);
+    EXPECT_EQ(choix.echelle, c.montre) << c.fichier;
+    EXPECT_EQ(optionsDepuisChoix(o, choix).EchelleInterface, c.montre) << c.fichier;
+  }
+  // A click moves through Auto, 1, 2, 3, 4 and back to Auto.
+  int e = 0;
+  std::vector<int> vus;
+  for (int i = 0; i < 6; ++i) vus.push_back(e = echelleSuivante(e));
+  EXPECT_EQ(vus, (std::vector<int>{1, 2, 3, 4, 0, 1}));
+}
+
+TEST(ChoixOptions, FenetreDuPremierDemarrage) {
+  const struct {
+    int largeurBureau, hauteurBureau;
+    ModeEcran attendue;
+  } cas[] = {
+      {1920, 1080, {1280, 720}}, {3840, 2160, {2560, 1440}}, {1280, 1024, {853, 682}},
+      {1024, 768, {682, 512}},   {800, 600, {640, 480}},     {640, 480, {640, 480}},
+      {600, 400, {600, 400}},  // smaller than the layouts: the whole desktop, never more
+      {0, 0, {640, 480}},        {2560, 1080, {1706, 720}},
+  };
+  for (const auto& c : cas) {
+    const ModeEcran m = tailleFenetreInitiale(c.largeurBureau, c.hauteurBureau);
+    EXPECT_EQ(m, c.attendue) << c.largeurBureau << "x" << c.hauteurBureau << " -> " << texteMode(m);
+  }
+}
+
+TEST(ChoixOptions, ModesDuBureauEtTaillesCourantes) {
+  const Modes sdl = {{1920, 1080}, {1680, 1050}, {1280, 1024}, {1920, 1080}};
+  const Modes proposes = modesProposes(sdl, 1920, 1080);
+  std::vector<std::string> textes;
+  for (const auto& m : proposes) textes.push_back(texteMode(m));
+  const std::vector<std::string> attendus = {
+      "1920 x 1080", "1680 x 1050", "1600 x 900", "1440 x 900", "1366 x 768", "1280 x 1024",
+      "1280 x 960",  "1280 x 800",  "1280 x 720", "1024 x 768", "800 x 600",  "640 x 480"};
+  EXPECT_EQ(textes, attendus);
+  // An unknown desktop: every common size, up to 3840 x 2160.
+  const Modes tous = modesProposes({}, 0, 0);
+  ASSERT_FALSE(tous.empty());
+  EXPECT_EQ(tous.front(), (ModeEcran{3840, 2160}));
+  EXPECT_EQ(tous.back(), (ModeEcran{640, 480}));
 }

@@ -46,6 +46,27 @@ TEST(LigneCommande, TableDeCas) {
   }
 }
 
+TEST(LigneCommande, TailleDeFenetre) {
+  using V = std::vector<std::string>;
+  const struct {
+    V args;
+    int largeur, hauteur;
+  } cas[] = {
+      {{"--window", "640x480"}, 640, 480},   {{"--window", "3840x2160", "--default"}, 3840, 2160},
+      {{"--window", "1x16384"}, 1, 16384},   {{"--window", "0x480"}, 0, 0},
+      {{"--window", "16385x480"}, 0, 0},     {{"--window", "640X480"}, 0, 0},
+      {{"--window", "640x"}, 0, 0},          {{"--window", "x480"}, 0, 0},
+      {{"--window", "-640x480"}, 0, 0},      {{"--window", "640x480x2"}, 0, 0},
+      {{"--window", "99999999999x1"}, 0, 0}, {{"--window"}, 0, 0},  // last: ignored
+  };
+  for (const auto& c : cas) {
+    const LigneCommande l = lireLigneCommande(c.args);
+    const std::string nom = c.args.size() > 1 ? c.args[1] : c.args[0];
+    EXPECT_EQ(l.largeurFenetre, c.largeur) << nom;
+    EXPECT_EQ(l.hauteurFenetre, c.hauteur) << nom;
+  }
+}
+
 TEST(Demarrage, SlashFinal) {
   EXPECT_EQ(avecSlashFinal("/a/b"), "/a/b/");
   EXPECT_EQ(avecSlashFinal("/a/b/"), "/a/b/");

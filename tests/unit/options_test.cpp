@@ -20,7 +20,8 @@ const char* const FICHIER_DEFAUTS =
     "BloomPart=5\nLangue=fr\nModeDaltonien=0\nAfficheIPS=0\nMenuTrenteImages=0\n"
     "VolumeMusique=100\n"
     "VolumeEffets=100\nToucheGauche=276\nToucheDroite=275\nToucheBombe=32\n"
-    "ToucheRecommencer=114\nTouchePause=27\nToucheIndice=104\nToucheApercu=9\n";
+    "ToucheRecommencer=114\nTouchePause=27\nToucheIndice=104\nToucheApercu=9\n"
+    "EchelleInterface=0\n";
 
 Options chargerTexte(const std::string& contenu, std::vector<std::string>* journal = nullptr) {
   DossierTemporaire d;
@@ -72,7 +73,8 @@ TEST(Options, EcritureExacteEtJournal) {
   EXPECT_EQ(capture.lignes()[24], "Save TouchePause=27");
   EXPECT_EQ(capture.lignes()[25], "Save ToucheIndice=104");
   EXPECT_EQ(capture.lignes()[26], "Save ToucheApercu=9");
-  EXPECT_EQ(capture.lignes()[27], "Options sauvegardées");
+  EXPECT_EQ(capture.lignes()[27], "Save EchelleInterface=0");
+  EXPECT_EQ(capture.lignes()[28], "Options sauvegardées");
   // Nothing is left behind beside the file.
   EXPECT_EQ(listerFichiers(d.chemin(), "")->size(), 3u);  // ".", "..", options.conf
 }
@@ -180,8 +182,9 @@ TEST(Options, JournalDeLecture) {
   EXPECT_EQ(journal[24], "TouchePause : 27");
   EXPECT_EQ(journal[25], "ToucheIndice : 104");
   EXPECT_EQ(journal[26], "ToucheApercu : 9");
-  EXPECT_EQ(journal[27], "ResX : 800");
-  EXPECT_EQ(journal[28], "XY : ");
+  EXPECT_EQ(journal[27], "EchelleInterface : 0");
+  EXPECT_EQ(journal[28], "ResX : 800");
+  EXPECT_EQ(journal[29], "XY : ");
 }
 
 TEST(Options, CodeDeLangueInvalideDitPourquoi) {

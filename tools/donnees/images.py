@@ -189,8 +189,12 @@ def daltonien(gagne):
         sym = np.minimum(commun.segment(x, y, 17, 33, 28, 45, 4.5),
                          commun.segment(x, y, 28, 45, 48, 19, 4.5))
     else:
-        sym = np.minimum(commun.segment(x, y, 19, 19, 45, 45, 4.5),
-                         commun.segment(x, y, 45, 19, 19, 45, 4.5))
+        # a warning sign, not a cross: the armoured brick already wears a cross
+        sym = np.minimum(commun.segment(x, y, 32, 11, 53, 50, 3.2),
+                         commun.segment(x, y, 53, 50, 11, 50, 3.2))
+        sym = np.minimum(sym, commun.segment(x, y, 11, 50, 32, 11, 3.2))
+        sym = np.minimum(sym, commun.segment(x, y, 32, 25, 32, 37, 3.2))
+        sym = np.minimum(sym, np.hypot(x - 32, y - 44) - 3.4)
     img = sur(img, couche(lisse(sym - 1.5, 1.0), (0, 0, 0), 0.5))
     img = sur(img, couche(lisse(sym, 1.0), (1, 1, 1), 0.95))
     return reduire(img, SS)

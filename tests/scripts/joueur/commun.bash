@@ -102,9 +102,11 @@ attendre_ligne() {  # regex [N]
   attendre_que "log line /$1/ (wanted ${2:-1})" ligne_presente "$1" "${2:-1}"
 }
 
-# Starts the game (extra arguments follow --dirhome) and waits for its main menu.
+# Starts the game (extra arguments follow --dirhome) and waits for its main menu. The window is
+# W x H, the size the layouts below are worked out for (a first start would otherwise fit it to
+# the display); a restarted game takes the size its options file holds.
 demarrer() {
-  "$exe" --dirhome "$home" "$@" >"$journal" 2>&1 &
+  "$exe" --dirhome "$home" --window "${W}x${H}" "$@" >"$journal" 2>&1 &
   pid=$!
   attendre_ligne '^[0-9]+ langues$'
   trouver_fenetre
