@@ -132,22 +132,20 @@ void EtatEditeur::ouvrirProprietes() {
   ligneHauteur_ = d->ajouterEntier(traduire("TailleY"), n.hauteur, 2, 255);
   d->ajouterBoutonLigne(
       traduire("CoteHauteur"), traduire("AncreBas"),
-      rappelDe(Couche::Dialogue,
-               [this](ZoneGUI* z, int, int, int) {
-                 ancre_.haut = !ancre_.haut;
-                 if (z) z->setTexte(traduire(ancre_.haut ? "AncreHaut" : "AncreBas"));
-                 journal(ancre_.haut ? "Côté hauteur : haut" : "Côté hauteur : bas");
-               }),
+      surClic([this](const ClicGUI& c) {
+        ancre_.haut = !ancre_.haut;
+        if (c.zone) c.zone->setTexte(traduire(ancre_.haut ? "AncreHaut" : "AncreBas"));
+        journal(ancre_.haut ? "Côté hauteur : haut" : "Côté hauteur : bas");
+      }),
       0);
   ligneLargeur_ = d->ajouterEntier(traduire("TailleX"), n.largeur, 2, 255);
   d->ajouterBoutonLigne(
       traduire("CoteLargeur"), traduire("AncreDroite"),
-      rappelDe(Couche::Dialogue,
-               [this](ZoneGUI* z, int, int, int) {
-                 ancre_.gauche = !ancre_.gauche;
-                 if (z) z->setTexte(traduire(ancre_.gauche ? "AncreGauche" : "AncreDroite"));
-                 journal(ancre_.gauche ? "Côté largeur : gauche" : "Côté largeur : droite");
-               }),
+      surClic([this](const ClicGUI& c) {
+        ancre_.gauche = !ancre_.gauche;
+        if (c.zone) c.zone->setTexte(traduire(ancre_.gauche ? "AncreGauche" : "AncreDroite"));
+        journal(ancre_.gauche ? "Côté largeur : gauche" : "Côté largeur : droite");
+      }),
       0);
   ligneBombes_ = d->ajouterEntier(traduire("Bomb"), n.bombes, 0, 255);
   d->ajouterTexte(traduire("Niveau"));
