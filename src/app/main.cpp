@@ -13,6 +13,7 @@
 #include "base/etat.h"
 #include "base/journal.h"
 #include "app/ligne_commande.h"
+#include "platform/memoire.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
@@ -114,6 +115,7 @@ T* installer(std::unique_ptr<T>& proprietaire, T*& global, A&&... arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  reglerAllocateur();
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
   std::string programme = cheminExecutable();
   if (programme.empty() && argc > 0) programme = argv[0];
@@ -194,6 +196,8 @@ int main(int argc, char** argv) {
   chargerImages();
   installer(services.shaders, shaders);
   shaders->preparerShaders();
+  // The decoded pictures are in the driver's hands now: their buffers go back to the system.
+  rendreMemoireLibre();
   // 22. The frame-rate label, which the screen loop rewrites every second.
   // On a dark backing: the number stays readable over bright bricks.
   if (options.AfficheIPS) {
