@@ -196,8 +196,6 @@ int main(int argc, char** argv) {
   chargerImages();
   installer(services.shaders, shaders);
   shaders->preparerShaders();
-  // The decoded pictures are in the driver's hands now: their buffers go back to the system.
-  rendreMemoireLibre();
   // 22. The frame-rate label, which the screen loop rewrites every second.
   // On a dark backing: the number stays readable over bright bricks.
   if (options.AfficheIPS) {
@@ -231,6 +229,9 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
+    // What start-up or the last screen freed (decoded pictures, a level, a dialog) goes back to
+    // the system before the menu: the allocator keeps up to megabytes otherwise (memoire.cpp).
+    rendreMemoireLibre();
     int premierNiveau = 1;
     const int resultat = menuPrincipal(fichier, premierNiveau);
     switch (resultat) {
