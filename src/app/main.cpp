@@ -14,6 +14,7 @@
 #include "base/etat.h"
 #include "base/journal.h"
 #include "app/ligne_commande.h"
+#include "platform/memoire.h"
 #include "platform/options.h"
 #include "platform/repertoires.h"
 #include "base/traducteur.h"
@@ -129,6 +130,7 @@ struct Services {
 }  // namespace
 
 int main(int argc, char** argv) {
+  reglerAllocateur();
   // 1. Our own path, for the restart: argv[0] may be a bare name found along PATH.
   std::string programme = cheminExecutable();
   if (programme.empty() && argc > 0) programme = argv[0];
@@ -247,6 +249,9 @@ int main(int argc, char** argv) {
   bool redemarrage = false;
   modeEditeur = false;
   while (!quitter) {
+    // What start-up or the last screen freed (decoded pictures, a level, a dialog) goes back to
+    // the system before the menu: the allocator keeps up to megabytes otherwise (memoire.cpp).
+    rendreMemoireLibre();
     int premierNiveau = 1;
     const int resultat = menuPrincipal(fichier, premierNiveau);
     switch (resultat) {
