@@ -52,7 +52,8 @@ double pixelsParSeconde(const Camera& avant, const Camera& apres, double seconde
   for (const Vec& p : points) {
     double x0, y0, x1, y1;
     if (!projeter(avant, p, focale, x0, y0) || !projeter(apres, p, focale, x1, y1)) continue;
-    plus = std::max(plus, std::hypot(x1 - x0, y1 - y0));
+    // Not std::hypot: it would raise the C library the package needs for one distance.
+    plus = std::max(plus, std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0)));
   }
   return plus / secondes;
 }

@@ -22,15 +22,9 @@
 
 namespace {
 
-// The level seen straight on from 15 cells: a cell is 480 / (2 * 15 * tan 30 degrees) pixels,
-// the window's centre shows the camera's centre.
-constexpr double PixelsParCase = 480.0 / (2.0 * 15.0 * 0.57735026918962576);
-int px(double x, double centreX) {
-  return static_cast<int>(std::lround(320 + (x - centreX) * PixelsParCase));
-}
-int py(double y, double centreY) {
-  return static_cast<int>(std::lround(240 + (y - centreY) * PixelsParCase));
-}
+// The 30 x 30 test level as the editor first shows it, whole: where its point x (or y) lands.
+int px(double x) { return pixelVueDepart(30, 30, x, 15).x; }
+int py(double y) { return pixelVueDepart(30, 30, 15, y).y; }
 
 class EcranEditeur : public FenetreEditeur {
  protected:
@@ -58,39 +52,37 @@ Niveau niveauEssai() {
 
 TEST_F(EcranEditeur, PeindreSauverQuitter) {
   ecrireFichierTest(chemin_, octetsFichier({niveauEssai(), niveauEssai()}));
-  const double c = 10.5;
   const bool quitte = editer(
       chemin_,
       {
           {"Chargement de tout",
            [&] {
-             // Tool 7, whose button covers cell (7, 2): the click paints nothing there.
-             ASSERT_EQ(px(7.5, c) / 32, 7);
-             pousserClicAuCentre(px(7.5, c), py(2.5, c) < 33 ? py(2.5, c) : 16);
+             // Tool 7's button: the click paints nothing (row 2 stays plain bricks).
+             pousserClicAuCentre(1 + 32 * 7 + 16, 16);
            }},
           {"Obj : 7",
            [&] {
              // Left press and drag over three cells of row 10.
-             pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(10.5, c));
-             pousserSouris(SDL_MOUSEBUTTONDOWN, px(10.5, c), py(10.5, c));
-             pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(10.5, c), 0,
+             pousserSouris(SDL_MOUSEMOTION, px(10.5), py(10.5));
+             pousserSouris(SDL_MOUSEBUTTONDOWN, px(10.5), py(10.5));
+             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(10.5), 0,
                            SDL_BUTTON(SDL_BUTTON_LEFT));
-             pousserSouris(SDL_MOUSEMOTION, px(12.5, c), py(10.5, c), 0,
+             pousserSouris(SDL_MOUSEMOTION, px(12.5), py(10.5), 0,
                            SDL_BUTTON(SDL_BUTTON_LEFT));
-             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(10.5, c));
+             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5), py(10.5));
              // Right drag over row 11 writes nothing; a right press writes one cell.
-             pousserSouris(SDL_MOUSEMOTION, px(10.5, c), py(11.5, c), 0,
+             pousserSouris(SDL_MOUSEMOTION, px(10.5), py(11.5), 0,
                            SDL_BUTTON(SDL_BUTTON_RIGHT));
-             pousserSouris(SDL_MOUSEMOTION, px(11.5, c), py(11.5, c), 0,
+             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(11.5), 0,
                            SDL_BUTTON(SDL_BUTTON_RIGHT));
-             pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
-             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5, c), py(11.5, c), SDL_BUTTON_RIGHT);
+             pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5), py(11.5), SDL_BUTTON_RIGHT);
+             pousserSouris(SDL_MOUSEBUTTONUP, px(12.5), py(11.5), SDL_BUTTON_RIGHT);
              // The ball tool (top-right; second row on 640 pixels), then a cell.
              pousserClicAuCentre(607 + 16, 33 + 16);
            }},
           {"Obj : 255",
            [&] {
-             pousserClicAuCentre(px(4.5, c), py(14.5, c));
+             pousserClicAuCentre(px(4.5), py(14.5));
              pousserClicAuCentre(97 + 16, 480 - 33 + 16);  // save
            }},
           {"Sauvegarde de tout", [&] { pousserClicAuCentre(129 + 16, 480 - 33 + 16); }},  // quit
@@ -184,7 +176,7 @@ TEST_F(EcranEditeur, FermetureEtCopieDeSecours) {
                    {"Chargement de tout", [&] { pousserClicAuCentre(1 + 32 + 16, 17); }},  // tool 1
                    {"Obj : 1",
                     [&] {
-                      pousserClicAuCentre(320, 240);
+                      pousserClicAuCentre(px(10.5), py(10.5));
                       pousserFermeture();
                     }},
                }));

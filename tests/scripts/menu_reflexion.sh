@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # As a player: from the main menu, pick the first file of planning levels in the catalogue and
 # play its first level the way a person would, with nothing timed to the step: hold the left arrow
-# until the ball rests against the far wall (off the shelf's safe end, over the blue switch), then
-# hold the right arrow across the fragile bridge to the goal. The second level loads.
+# until the ball rests against the blue wall (off the shelf's safe end, sparing the fragile
+# bridge), then the right arrow across the bridge until it rests on the blue switch against the
+# far wall, then the left arrow to the goal the switch opened. The second level loads.
 # Usage: menu_reflexion.sh SOURCE_DIR BINARY_DIR
 source "$(dirname "$0")/joueur/commun.bash" "$@"
 
@@ -22,14 +23,18 @@ attendre_ligne '^Map 30 x 13'
 attendre_ligne '^musicStart$'
 touche Return
 attendre_ligne "^Lancement du thread d'action$"
-# Left until the wall: about 2 s of rolling and falling; held longer (a slow build), the ball
-# just rests against it.
+# The ball at rest: the level search starts again each time it comes to rest and says the level
+# can still be won ("Victoire encore possible au pas N"); a verdict at step N or later.
+repos_apres() { awk -v n="$1" '/^Victoire encore possible au pas / && $NF >= n {t = 1} END {exit !t}' "$journal"; }
 xdotool keydown Left
-sleep 6
+attendre_que "the ball at rest against the blue wall" repos_apres 150
 xdotool keyup Left
 xdotool keydown Right
-attendre_ligne '_gagne\.png'
+attendre_que "the ball at rest on the blue switch" repos_apres 450
 xdotool keyup Right
+xdotool keydown Left
+attendre_ligne '_gagne\.png'
+xdotool keyup Left
 capture gagne
 touche Return
 attendre_ligne '^Niveau terminé$'

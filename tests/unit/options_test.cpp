@@ -64,7 +64,7 @@ TEST(Options, EcritureExacteEtJournal) {
   CaptureJournal capture;
   Options().sauvegarderVers(d / "options.conf");
   EXPECT_EQ(lireFichierTest(d / "options.conf"), FICHIER_DEFAUTS);
-  ASSERT_EQ(capture.lignes().size(), 28u);
+  ASSERT_EQ(capture.lignes().size(), 29u);
   EXPECT_EQ(capture.lignes()[0], "Save ResX=640");
   EXPECT_EQ(capture.lignes()[14], "Save Langue=fr");
   EXPECT_EQ(capture.lignes()[16], "Save AfficheIPS=0");
@@ -175,7 +175,7 @@ TEST(Options, LignesParticulieres) {
 TEST(Options, JournalDeLecture) {
   std::vector<std::string> journal;
   chargerTexte(std::string(FICHIER_DEFAUTS) + "ResX=640=800\nrien\nX=\nXY=\n", &journal);
-  ASSERT_EQ(journal.size(), 29u);  // 27 keys, then the two lines with a key
+  ASSERT_EQ(journal.size(), 30u);  // 28 keys, then the two lines with a key
   EXPECT_EQ(journal[0], "ResX : 640");
   EXPECT_EQ(journal[14], "Langue : fr");
   EXPECT_EQ(journal[17], "MenuTrenteImages : 0");

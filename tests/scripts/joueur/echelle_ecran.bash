@@ -66,7 +66,7 @@ attendre_ligne '^[0-9]+ langues$' 2
 attendre_image
 
 # A level: the first shipped file (the catalogue's first row, anchored to the right), Play, then
-# the quit button at the top right.
+# the quit button at the top right, which asks first: a second click leaves.
 clic $((GW - 160)) 62
 attendre_image
 clic 90 $((GH - 210))
@@ -77,6 +77,9 @@ touche Return
 attendre_ligne "^Lancement du thread d'action$"
 capture jeu
 [ -n "$captures" ] && cp "$tmp/jeu.png" "$captures/jeu-${W}x${H}.png"
+clic $((GW - 25)) 10
+attendre_ligne '^Quitter le niveau \? au pas [0-9]+$'
+attendre_image
 clic $((GW - 25)) 10
 attendre_ligne '_perdu\.png'
 touche Return
