@@ -65,16 +65,12 @@ TEST_F(EcranEditeur, PeindreSauverQuitter) {
              // Left press and drag over three cells of row 10.
              pousserSouris(SDL_MOUSEMOTION, px(10.5), py(10.5));
              pousserSouris(SDL_MOUSEBUTTONDOWN, px(10.5), py(10.5));
-             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(10.5), 0,
-                           SDL_BUTTON(SDL_BUTTON_LEFT));
-             pousserSouris(SDL_MOUSEMOTION, px(12.5), py(10.5), 0,
-                           SDL_BUTTON(SDL_BUTTON_LEFT));
+             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(10.5), 0, SDL_BUTTON(SDL_BUTTON_LEFT));
+             pousserSouris(SDL_MOUSEMOTION, px(12.5), py(10.5), 0, SDL_BUTTON(SDL_BUTTON_LEFT));
              pousserSouris(SDL_MOUSEBUTTONUP, px(12.5), py(10.5));
              // Right drag over row 11 writes nothing; a right press writes one cell.
-             pousserSouris(SDL_MOUSEMOTION, px(10.5), py(11.5), 0,
-                           SDL_BUTTON(SDL_BUTTON_RIGHT));
-             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(11.5), 0,
-                           SDL_BUTTON(SDL_BUTTON_RIGHT));
+             pousserSouris(SDL_MOUSEMOTION, px(10.5), py(11.5), 0, SDL_BUTTON(SDL_BUTTON_RIGHT));
+             pousserSouris(SDL_MOUSEMOTION, px(11.5), py(11.5), 0, SDL_BUTTON(SDL_BUTTON_RIGHT));
              pousserSouris(SDL_MOUSEBUTTONDOWN, px(12.5), py(11.5), SDL_BUTTON_RIGHT);
              pousserSouris(SDL_MOUSEBUTTONUP, px(12.5), py(11.5), SDL_BUTTON_RIGHT);
              // The ball tool (top-right; second row on 640 pixels), then a cell.
