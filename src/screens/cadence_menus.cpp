@@ -3,57 +3,32 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
-
-struct Vec {
-  double x, y, z;
-};
-Vec moins(Vec a, Vec b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-double scalaire(Vec a, Vec b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
-Vec vectoriel(Vec a, Vec b) {
-  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-Vec normer(Vec a) {
-  const double n = std::sqrt(scalaire(a, a));
-  return n > 0 ? Vec{a.x / n, a.y / n, a.z / n} : a;
-}
-
-// Where the camera puts board point `p`, in pixels from the window's centre (gluLookAt's frame,
-// then a perspective of focal `focale` pixels); false behind the eye.
-bool projeter(const Camera& k, Vec p, double focale, double& x, double& y) {
-  const Vec oeil{k.oeilX, k.oeilY, k.oeilZ};
-  const Vec f = normer(moins(Vec{k.centreX, k.centreY, k.centreZ}, oeil));
-  const Vec s = normer(vectoriel(f, Vec{k.hautX, k.hautY, k.hautZ}));
-  const Vec u = vectoriel(s, f);
-  const Vec v = moins(p, oeil);
-  const double z = scalaire(v, f);
-  if (z <= 1e-6) return false;
-  x = focale * scalaire(v, s) / z;
-  y = focale * scalaire(v, u) / z;
-  return true;
-}
-
-}  // namespace
+#include "game/vue_entiere.h"
 
 double pixelsParSeconde(const Camera& avant, const Camera& apres, double secondes,
                         int hauteurPixels) {
   if (secondes <= 0 || hauteurPixels <= 0) return 0;
-  const double tan30 = 0.57735026919;
-  const double focale = hauteurPixels / (2 * tan30);
+  // The pixels a point moves do not depend on the window's width (the field of view is
+  // vertical): any width serves.
+  const int largeur = hauteurPixels * 4 / 3;
   // Half a view around the old look-at point, on the board's plane.
-  const double demi = std::fabs(avant.oeilZ - avant.centreZ) * tan30 * 0.5;
-  const Vec c{avant.centreX, avant.centreY, 0};
-  const Vec points[5] = {c,
-                         {c.x - demi, c.y - demi, 0},
-                         {c.x + demi, c.y - demi, 0},
-                         {c.x - demi, c.y + demi, 0},
-                         {c.x + demi, c.y + demi, 0}};
+  const double demi = std::fabs(avant.oeilZ - avant.centreZ) * 0.57735026919 * 0.5;
+  const double cx = avant.centreX, cy = avant.centreY;
+  const double points[5][2] = {{cx, cy},
+                               {cx - demi, cy - demi},
+                               {cx + demi, cy - demi},
+                               {cx - demi, cy + demi},
+                               {cx + demi, cy + demi}};
   double plus = 0;
-  for (const Vec& p : points) {
-    double x0, y0, x1, y1;
-    if (!projeter(avant, p, focale, x0, y0) || !projeter(apres, p, focale, x1, y1)) continue;
+  for (const auto& p : points) {
+    const float x = static_cast<float>(p[0]), y = static_cast<float>(p[1]);
+    float x0, y0, x1, y1;
+    if (!projeterPoint(avant, largeur, hauteurPixels, x, y, 0, x0, y0) ||
+        !projeterPoint(apres, largeur, hauteurPixels, x, y, 0, x1, y1))
+      continue;
     // Not std::hypot: it would raise the C library the package needs for one distance.
-    plus = std::max(plus, std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0)));
+    const double dx = x1 - x0, dy = y1 - y0;
+    plus = std::max(plus, std::sqrt(dx * dx + dy * dy));
   }
   return plus / secondes;
 }
